@@ -1,0 +1,156 @@
+// Reading ICC profiles from the bytes of the whole file, without Windows.
+// Every function takes the file as a byte_span and never reads outside it:
+// a directory entry or tag that does not lie wholly inside the file, a tag
+// shorter than the 8-byte type preamble, and an element that does not lie
+// inside its tag are refused (false / 0) and nothing is written. Offsets,
+// sizes, counts and indices from the file are compared in 64 bits, so no
+// value stored in a profile can make a check wrap around.
+//
+// The records below have exactly the layouts of MMF_profile_header,
+// MMF_tag_entry and MMF_lut_header in include/huex.h (the export glue checks
+// that at compile time), so the exports hand them out unchanged.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "frame/byte_span.h"
+
+// "desc" -> 0x64657363: first character in the most significant byte.
+constexpr uint32_t icc_sig(char a, char b, char c, char d) {
+    return (uint32_t(uint8_t(a)) << 24) | (uint32_t(uint8_t(b)) << 16) |
+           (uint32_t(uint8_t(c)) << 8) | uint32_t(uint8_t(d));
+}
+
+constexpr uint32_t icc_header_size = 128;     // header bytes 0-127
+constexpr uint32_t icc_tag_count_offset = 128;
+constexpr uint32_t icc_directory_offset = 132;
+constexpr uint32_t icc_tag_entry_size = 12;
+constexpr uint32_t icc_tag_preamble_size = 8; // type signature + 4 reserved
+
+constexpr uint32_t icc_type_ui08 = icc_sig('u', 'i', '0', '8');
+constexpr uint32_t icc_type_ui16 = icc_sig('u', 'i', '1', '6');
+constexpr uint32_t icc_type_ui32 = icc_sig('u', 'i', '3', '2');
+constexpr uint32_t icc_type_ui64 = icc_sig('u', 'i', '6', '4');
+
+struct icc_date_time {
+    uint16_t year, month, day, hours, minutes, seconds;
+};
+
+// Three raw s15Fixed16 words (decode with icc_numbers.h).
+struct icc_xyz_raw {
+    uint32_t x, y, z;
+};
+
+// Header bytes 0-79 in host order, no field validated.
+struct icc_profile_header {
+    uint32_t size;
+    uint32_t cmm_type;
+    uint32_t version;
+    uint32_t device_class;
+    uint32_t color_space;
+    uint32_t connection_space;
+    icc_date_time date;
+    uint32_t magic;
+    uint32_t platform;
+    uint32_t flags;
+    uint32_t manufacturer;
+    uint32_t model;
+    uint32_t attributes_high;
+    uint32_t attributes_low;
+    uint32_t rendering_intent;
+    icc_xyz_raw illuminant;
+};
+
+struct icc_tag_entry {
+    uint32_t signature;
+    uint32_t offset; // of the tag's data (type signature first) from the file start
+    uint32_t size;   // of the tag's data, preamble included
+};
+
+// The fixed part of lut8Type / lut16Type. type_signature, reserved and pad
+// are never written by the readers.
+struct icc_lut_header {
+    uint32_t type_signature;
+    uint32_t reserved;
+    uint8_t input_channels;
+    uint8_t output_channels;
+    uint8_t grid_points;
+    uint8_t pad;
+    uint32_t matrix[9]; // e00 e01 e02 e10 e11 e12 e20 e21 e22, raw s15Fixed16
+    uint16_t input_entries;  // lut16 only
+    uint16_t output_entries; // lut16 only
+};
+
+// Big-endian numbers at p; no checking (callers check the span first).
+uint8_t icc_u8(const uint8_t* p);
+uint16_t icc_u16(const uint8_t* p);
+uint32_t icc_u32(const uint8_t* p);
+void icc_date_time_at(const uint8_t* p, icc_date_time* out); // 12 bytes
+void icc_xyz_at(const uint8_t* p, icc_xyz_raw* out);         // 12 bytes
+
+// Header: false (nothing written) when the file is shorter than 128 bytes.
+bool icc_read_header(byte_span file, icc_profile_header* out);
+
+// The count word at byte 128 as stored; 0 when the file is shorter than 132.
+// The stored count may promise more entries than the file holds: each entry
+// is checked when it is read.
+uint32_t icc_tag_count(byte_span file);
+
+// Directory entry `index` and the type signature at the start of its tag.
+// False (nothing written) when index < 0 or index >= the stored count, when
+// the 12 entry bytes are not inside the file, or when the tag's data
+// [offset, offset + max(size, 4)) is not inside the file.
+bool icc_read_tag(byte_span file, int32_t index, icc_tag_entry* entry,
+                  uint32_t* type_signature);
+
+// First directory entry with the given tag signature that icc_read_tag
+// accepts; false when there is none. Either output may be null.
+bool icc_find_tag(byte_span file, uint32_t tag_signature, icc_tag_entry* entry,
+                  uint32_t* type_signature);
+
+// The tag's contents proper, [offset + 8, offset + size), or an empty span
+// (data null) when the tag is not wholly inside the file or size < 8. Every
+// tag reader below bounds its reads by this span.
+byte_span icc_tag_contents(byte_span file, icc_tag_entry entry);
+
+// textType: copies exactly size - 8 bytes (the stored terminator included,
+// none added) into buffer, which must hold that many.
+bool icc_read_text(byte_span file, icc_tag_entry entry, char* buffer);
+
+// textDescriptionType, 7-bit ASCII part only. A count that fits the buffer
+// (count <= buffer_length) is copied with its own terminator; a longer one is
+// cut to buffer_length - 1 characters and terminated; a count larger than the
+// tag holds is cut to what it holds. The text in buffer is always
+// terminated inside buffer_length bytes. False when buffer_length < 1, the
+// tag has no count word, or buffer is null.
+bool icc_read_description(byte_span file, icc_tag_entry entry, char* buffer,
+                          int32_t buffer_length);
+
+// XYZType: the first XYZ number of the tag, raw.
+bool icc_read_xyz(byte_span file, icc_tag_entry entry, icc_xyz_raw* out);
+
+// curveType: the entry count, 0 also when the tag does not hold its count
+// word or all its entries (4 + 2 * count bytes).
+uint32_t icc_curve_count(byte_span file, icc_tag_entry entry);
+// Entry index as stored (a one-entry curve holds a u8Fixed8 gamma) and as
+// stored / 65535. False when index >= count or the tag does not hold the
+// entries icc_curve_count would report.
+bool icc_read_curve_raw(byte_span file, icc_tag_entry entry, uint32_t index,
+                        uint16_t* out);
+bool icc_read_curve_entry(byte_span file, icc_tag_entry entry, uint32_t index,
+                          double* out);
+
+// uInt8/16/32/64ArrayType element count from the tag size alone: (size - 8)
+// divided by the element width; 0 for another type signature or size < 8.
+uint32_t icc_uint_array_count(icc_tag_entry entry, uint32_t type_signature);
+// Elements of uInt8ArrayType and uInt32ArrayType; false when the element is
+// not inside the tag.
+bool icc_read_uint8_element(byte_span file, icc_tag_entry entry, uint32_t index,
+                            uint8_t* out);
+bool icc_read_uint32_element(byte_span file, icc_tag_entry entry, uint32_t index,
+                             uint32_t* out);
+
+// lut8Type (contents bytes 0-39) and lut16Type (0-43): channels, grid points,
+// matrix and, for lut16, the table entry counts. The tables are not read.
+bool icc_read_lut8(byte_span file, icc_tag_entry entry, icc_lut_header* out);
+bool icc_read_lut16(byte_span file, icc_tag_entry entry, icc_lut_header* out);
