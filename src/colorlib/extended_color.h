@@ -1,0 +1,52 @@
+// The 8-byte colour record that hosts hold: three 16-bit RGB words whose high
+// bytes are a plain display colour, and whose low bytes plus the fourth word
+// hide a reference to one colour of one publication. These are the field
+// operations behind the record exports, free of Win32 types.
+#pragma once
+#include <cstdint>
+
+#include "frame/library_state.h"
+
+// The public header (include/huex.h) declares the same record with WORDs for
+// hosts; the Win32 glue includes it before this header, and whichever comes
+// first defines the record.
+#ifndef HUEX_EXTENDED_COLOR_DEFINED
+#define HUEX_EXTENDED_COLOR_DEFINED
+#ifndef HUEX_H
+struct extended_color {
+    uint16_t red;           // high byte red; low byte flag (0-3), index bits 8-9 of field 1 (4-5) and field 0 (6-7)
+    uint16_t green;         // high byte green; low byte bits 0-7 of index field 0
+    uint16_t blue;          // high byte blue; low byte bits 0-7 of index field 1
+    uint16_t color_system;  // colour-system code; its low byte is 0x25 for every code
+};
+#endif
+#endif
+static_assert(sizeof(extended_color) == 8, "hosts hold the record as four words");
+
+// Status of encode_color.
+constexpr int16_t encode_done = 0;
+constexpr int16_t encode_bad_index = 1;
+constexpr int16_t encode_no_publication = 2;
+
+int color_is_extended(const extended_color* record);
+void set_color_flag(extended_color* record, int16_t flag);
+int16_t get_color_flag(const extended_color* record);
+void set_index(extended_color* record, int16_t which, int16_t index);
+int16_t get_index(const extended_color* record, int16_t which);
+
+// Which of the three index layouts a code uses: 1 (37, 2085, 2341),
+// 2 (293, 549, 1061, 1317, 1573), 3 (805), or 0 for a code without one.
+int encoding_of(int16_t system);
+// The largest index that the code's layout can hold.
+int32_t largest_storable_index(int16_t system);
+
+// The publication that a code and flag select, or -1.
+int32_t system_to_pub(int16_t system, int16_t flag);
+
+int16_t encode_color(int16_t system, int16_t flag, int16_t index, extended_color* record);
+// 0 with all three receivers written, or 1 (code without an encoding) with
+// only the code receiver written.
+int16_t decode_color(int16_t* system, int16_t* flag, int16_t* index, const extended_color* record);
+
+// The colour the record names, or no_color.
+colorid record_to_colorid(const extended_color* record);

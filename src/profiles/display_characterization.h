@@ -1,0 +1,27 @@
+// The model of the user's display through which every screen colour is
+// computed: primaries and white as chromaticities, white luminance and one
+// power-law gamma per channel. Filled from the monitor profile, or the
+// built-in "Default Display" when there is none or it cannot be read.
+#pragma once
+
+struct display_model {
+    double xr, yr;   // red primary
+    double xg, yg;   // green primary
+    double xb, yb;   // blue primary
+    double xw, yw;   // display white
+    double Yw;       // white luminance
+    double rgamma, ggamma, bgamma;
+};
+
+constexpr display_model default_display_model = {
+    0.628, 0.346, 0.268, 0.588, 0.150, 0.070, 0.313, 0.324, 1.0, 2.2, 2.2, 2.2,
+};
+
+// The current model. Whoever changes it calls invalidate_display_matrix()
+// (display_rgb.h) first, or the cached conversion keeps the old one.
+extern display_model display_characterization;
+
+// Makes the built-in model current and names it (monitor_profile_path and
+// monitor_profile_name := default_display_name). Does not invalidate the
+// cached conversion: callers that load a profile have done so already.
+void apply_default_display();
