@@ -1,0 +1,28 @@
+// Find-by-name: the colour of the guide shown whose short name is the text
+// typed into the page's name edit box, and the accelerator letters of the
+// interface texts.
+#pragma once
+#include <cstdint>
+
+#include "frame/library_state.h"
+#include "picker/swatch_view.h"
+
+// Equality of two names with letter case ignored, for the single-byte Western
+// character set (ASCII and the accented letters of Windows-1252).
+bool names_equal_ignoring_case(const char* a, const char* b);
+
+// The first colour in guide order whose short name equals text, letter case
+// ignored; no_color when none does, on the settings page (no view) and for an
+// empty text, which names no colour.
+colorid find_color_by_name(const char* text, const swatch_view* view);
+
+// find_typed_name without the edit box: the text read from it decides.
+enum class find_outcome {
+    unchanged,   // the text is the name the box showed: nothing to search
+    found,       // selected_color is the colour found, to be centred
+    not_found,   // beep and select the text; the selection stays
+};
+find_outcome resolve_typed_name(const char* typed);
+
+// The character after the first "&" of an interface text, or 0.
+char accelerator_char(const char* text);

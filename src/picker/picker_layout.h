@@ -1,0 +1,66 @@
+// Where everything in the picker window goes, from the window size, the
+// system metrics and the measured extents of a few texts. The window layer
+// measures (GetTextExtentPoint32A, TCM_ADJUSTRECT) and creates the controls at
+// the rectangles computed here.
+#pragma once
+#include <cstdint>
+
+#include "picker/picker_state.h"
+#include "picker/pixel_rect.h"
+#include "picker/swatch_view.h"
+
+// The picker window on screen: half the screen wide and 0.65 of it high (0.65
+// and 0.75 on the 640 x 480 screen); centred unless a position was saved.
+pixel_rect picker_window_rect(int32_t screen_w, int32_t screen_h, int32_t small, int32_t xpos, int32_t ypos);
+
+struct frame_layout {
+    pixel_rect tab;                 // tab control in the picker window's client area
+    int32_t mx = 0, my = 0;         // margin units
+    int32_t button_width = 0, button_height = 0, button_y = 0;
+    int32_t about_x = 0, cancel_x = 0, ok_x = 0;
+};
+extern frame_layout picker_frame;
+
+// Window size W x H and the caption height.
+frame_layout layout_frame(int32_t W, int32_t H, int32_t cy_caption);
+
+// The rectangle a page child takes over the tab control's display area D
+// (D in tab control coordinates, as TCM_ADJUSTRECT gives it).
+pixel_rect page_child_rect(const frame_layout& f, const pixel_rect& D);
+
+// n lines of text of height text_height plus half a line of air; 0 for n < 1.
+int32_t line_height(int32_t n, int32_t text_height);
+
+// Measurements in ui_font unless said otherwise, taken by the window layer.
+struct page_text_metrics {
+    int32_t text_height = 0;              // "ABCDEFG"
+    int32_t widest_type_text = 0;         // widest of the three colour-type names
+    int32_t find_label_cx = 0, find_label_cy = 0;   // "&Find Color Name:"
+    int32_t comparison_label_height = 0;  // "Original" in the 7-point face
+    int32_t label_height = 0;             // "99" in the page-label face
+};
+
+// The parts of a colour page that are not in its view, and the controls.
+struct page_layout {
+    pixel_rect type_group;        // solid page only
+    pixel_rect description_group;
+    pixel_rect find_label;
+    pixel_rect comparison_area;
+    pixel_rect original_label, new_label;
+    pixel_rect type_combo;        // solid page only
+    pixel_rect scroll_bar;
+    pixel_rect name_edit;
+};
+extern page_layout solid_layout, process_layout;
+
+// Lay a colour page out in its child's coordinates and fill the view's
+// rectangles, scroll_y, columns and label_height; the counts and swatch sizes
+// follow from setup_view.
+void layout_solid_page(const pixel_rect& D, const frame_layout& f, const page_text_metrics& m,
+                       const picker_system_metrics& sm, int32_t palette_display, page_layout& out, swatch_view& view);
+void layout_process_page(const pixel_rect& D, const frame_layout& f, const page_text_metrics& m,
+                         const picker_system_metrics& sm, int32_t palette_display, page_layout& out, swatch_view& view);
+
+// Entries of the page palette: one per visible swatch and one for the
+// "Original" patch; 0 when the page has no palette.
+int32_t page_palette_entries(const swatch_view& view);
