@@ -1,0 +1,32 @@
+#include "colorlib/colorid.h"
+
+#include "colorlib/addons.h"
+#include "colorlib/descriptor.h"
+#include "colorlib/publications.h"
+#include "colorlib/resource_seam.h"
+
+// A colour count is a product of two descriptor numbers; widened so that no
+// descriptor can make it wrap round and admit an index it does not hold.
+static bool index_within(uint64_t pages, uint64_t per_page, uint32_t index)
+{
+    return pages * per_page > index;
+}
+
+colorid make_colorid(uint32_t pub_no, uint32_t index)
+{
+    // The record keeps 16 bits of index; a larger one would silently name
+    // another colour.
+    if (index > 0xFFFF) return no_color;
+    const colorid candidate = ((pub_no & 0xFFFF) << 16) | (index & 0xFFFF);
+
+    if (pub_no <= last_builtin_pub)
+        return index_within(pub_number_of_pages(pub_no), pub_colors_per_page(pub_no), index) ? candidate : no_color;
+
+    if (addon_count == 0) return no_color;
+    byte_span d = addon_resource(pub_no, "PUB");
+    if (d.empty()) return no_color;
+    // The picker keeps the descriptor of the guide it shows current; a host
+    // calling in from inside its modal loop must not take it away.
+    if (!picker_open) current_descriptor = d;
+    return index_within(read_number_of_pages(d), read_colors_per_page(d), index) ? candidate : no_color;
+}

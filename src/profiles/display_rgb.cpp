@@ -1,0 +1,96 @@
+#include "profiles/display_rgb.h"
+
+#include <cmath>
+
+#include "colorlib/color_tables.h"
+#include "profiles/display_characterization.h"
+
+display_matrix_cache display_matrix;
+
+void invalidate_display_matrix() { display_matrix.valid = 0; }
+
+namespace {
+
+bool usable_gamma(double g) { return std::isfinite(g) && g > 0.0; }
+
+}  // namespace
+
+void build_display_matrix()
+{
+    if (display_matrix.valid) return;
+    const display_model& m = display_characterization;
+    const double xr = m.xr, yr = m.yr, xg = m.xg, yg = m.yg, xb = m.xb, yb = m.yb;
+    const double xw = m.xw, yw = m.yw;
+
+    // Determinant of the primaries' (x, y, 1 - x - y) columns: 0 when they
+    // are collinear and the model has no inverse.
+    const double D = xr * (yg - yb) + xg * (yb - yr) + xb * (yr - yg);
+    const double k = m.Yw / yw;
+    // Luminances with which the primaries mix to the white of luminance Yw.
+    const double Sr = k * (xw * (yg - yb) - yw * (xg - xb) + xg * yb - xb * yg) / D;
+    const double Sg = k * (xw * (yb - yr) - yw * (xb - xr) - xr * yb + xb * yr) / D;
+    const double Sb = k * (xw * (yr - yg) - yw * (xr - xg) + xr * yg - yr * xg) / D;
+
+    const double rows[3][3] = {
+        {(yg - yb) - xb * yg + xg * yb, (xb - xg) - xb * yg + xg * yb, xg * yb - xb * yg},
+        {(yb - yr) - xr * yb + yr * xb, (xr - xb) - xr * yb + yr * xb, yr * xb - xr * yb},
+        {(yr - yg) - yr * xg + xr * yg, (xg - xr) - yr * xg + xr * yg, xr * yg - yr * xg},
+    };
+    const double divisors[3] = {Sr * D * 100.0, Sg * D * 100.0, Sb * D * 100.0};
+
+    // Primaries that are collinear up to rounding give a finite but
+    // meaningless matrix, so "no inverse" is a determinant near 0, far below
+    // any display's (about 0.2).
+    bool degenerate = !(std::fabs(D) > 1e-9) || !(yw > 0.0) || !usable_gamma(m.rgamma) || !usable_gamma(m.ggamma) ||
+                      !usable_gamma(m.bgamma);
+    for (int r = 0; r < 3 && !degenerate; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            display_matrix.M[r][c] = rows[r][c] / divisors[r];
+            if (!std::isfinite(display_matrix.M[r][c])) degenerate = true;
+        }
+    }
+    display_matrix.degenerate = degenerate ? 1 : 0;
+    display_matrix.eR = degenerate ? 0.0 : 1.0 / m.rgamma;
+    display_matrix.eG = degenerate ? 0.0 : 1.0 / m.ggamma;
+    display_matrix.eB = degenerate ? 0.0 : 1.0 / m.bgamma;
+    display_matrix.valid = 1;
+}
+
+namespace {
+
+int32_t channel(const double* weights, double e, double X, double Y, double Z)
+{
+    const double lin = weights[0] * X + weights[1] * Y + weights[2] * Z;
+    if (!(lin > 0.0)) return 0;  // also a NaN
+    const double v = 255.0 * std::pow(lin, e);
+    // Compared as a double: converting a huge v to an integer first is undefined.
+    if (!(v < 255.0)) return 255;
+    const int32_t c = static_cast<int32_t>(v + 0.5);
+    return c > 255 ? 255 : c;
+}
+
+}  // namespace
+
+int xyz_to_display_rgb(double X, double Y, double Z, int32_t* R, int32_t* G, int32_t* B)
+{
+    build_display_matrix();
+    if (display_matrix.degenerate) {
+        *R = *G = *B = 0;
+        return 1;
+    }
+    *R = channel(display_matrix.M[0], display_matrix.eR, X, Y, Z);
+    *G = channel(display_matrix.M[1], display_matrix.eG, X, Y, Z);
+    *B = channel(display_matrix.M[2], display_matrix.eB, X, Y, Z);
+    return 1;
+}
+
+int get_color_display_rgb(colorid id, int32_t* R, int32_t* G, int32_t* B, int32_t d50)
+{
+    double X, Y, Z;
+    if (!get_color_xyz(id, d50 != 0 ? 1 : 0, &X, &Y, &Z)) return -1;
+    if (Y >= 99.99 && Z >= 99.99 && X >= 99.99) {
+        *R = *G = *B = 255;
+        return 1;
+    }
+    return xyz_to_display_rgb(X, Y, Z, R, G, B);
+}

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <lcms2.h>
+#include <lcms2_plugin.h>
+
+#include <cmath>
+
+#include "profiles/display_characterization.h"
+#include "profiles/display_rgb.h"
+
+namespace {
+
+struct rgb {
+    int32_t r, g, b;
+    bool operator==(const rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+std::ostream& operator<<(std::ostream& os, const rgb& c) { return os << "(" << c.r << ", " << c.g << ", " << c.b << ")"; }
+
+rgb convert(double X, double Y, double Z)
+{
+    rgb c = {-1, -1, -1};
+    EXPECT_EQ(xyz_to_display_rgb(X, Y, Z, &c.r, &c.g, &c.b), 1);
+    return c;
+}
+
+class display_rgb_test : public ::testing::Test {
+protected:
+    void SetUp() override { use(default_display_model); }
+    void TearDown() override { use(default_display_model); }
+    static void use(const display_model& m)
+    {
+        invalidate_display_matrix();
+        display_characterization = m;
+    }
+};
+
+TEST_F(display_rgb_test, default_display_converts_the_reference_colours)
+{
+    EXPECT_EQ(convert(20, 20, 20), (rgb{130, 120, 116}));
+    EXPECT_EQ(convert(50, 50, 50), (rgb{198, 182, 175}));
+    EXPECT_EQ(convert(96.605, 100, 112.037), (rgb{255, 255, 255}));
+    EXPECT_EQ(convert(99.98, 99.99, 99.99), (rgb{255, 250, 240}));
+    EXPECT_EQ(convert(41.24, 21.26, 1.93), (rgb{238, 0, 27})) << "negative linear green clips to 0";
+    EXPECT_EQ(convert(0, 0, 0), (rgb{0, 0, 0}));
+    EXPECT_EQ(convert(655.35, 655.35, 655.35), (rgb{255, 255, 255}));
+    EXPECT_EQ(convert(NAN, 1, 1), (rgb{0, 0, 0}));
+    EXPECT_EQ(convert(1e300, 1e300, 1e300).r, 255) << "clamped before conversion to an integer";
+}
+
+TEST_F(display_rgb_test, a_changed_model_takes_effect_only_after_invalidation)
+{
+    const rgb before = convert(20, 20, 20);
+    display_model linear = default_display_model;
+    linear.rgamma = linear.ggamma = linear.bgamma = 1.0;
+    display_characterization = linear;
+    EXPECT_EQ(convert(20, 20, 20), before) << "the cached matrix stands until invalidated";
+    invalidate_display_matrix();
+    const rgb after = convert(20, 20, 20);
+    EXPECT_LT(after.g, before.g);
+    EXPECT_NEAR(after.g, 255 * 0.2, 3);
+}
+
+TEST_F(display_rgb_test, degenerate_models_give_black_without_undefined_arithmetic)
+{
+    display_model collinear = default_display_model;
+    collinear.xg = 0.389;  // on the line through red and blue
+    collinear.yg = (0.346 - 0.070) / (0.628 - 0.150) * (0.389 - 0.150) + 0.070;
+    display_model zero_white_y = default_display_model;
+    zero_white_y.yw = 0;
+    display_model zero_gamma = default_display_model;
+    zero_gamma.ggamma = 0;
+    display_model negative_gamma = default_display_model;
+    negative_gamma.bgamma = -2.2;
+    display_model nan_primary = default_display_model;
+    nan_primary.xr = NAN;
+    display_model zero_luminance = default_display_model;
+    zero_luminance.Yw = 0;
+    for (const display_model& m : {collinear, zero_white_y, zero_gamma, negative_gamma, nan_primary, zero_luminance}) {
+        use(m);
+        EXPECT_EQ(convert(20, 20, 20), (rgb{0, 0, 0}));
+        EXPECT_EQ(convert(96.605, 100, 112.037), (rgb{0, 0, 0}));
+    }
+    use(default_display_model);
+    EXPECT_EQ(convert(20, 20, 20), (rgb{130, 120, 116})) << "a good model after a bad one";
+}
+
+// Little CMS builds a matrix-shaper from the same primaries and white, then
+// adapts its colorants to D50 (Bradford) and records that adaptation in
+// "chad"; undoing it gives the display's own RGB -> XYZ matrix, whose inverse
+// must be ours (scaled for the 0-100 range).
+void lcms_xyz_to_linear_rgb(const display_model& m, double out[3][3])
+{
+    cmsCIExyY white = {m.xw, m.yw, m.Yw};
+    cmsCIExyYTRIPLE primaries = {{m.xr, m.yr, 1.0}, {m.xg, m.yg, 1.0}, {m.xb, m.yb, 1.0}};
+    cmsToneCurve* curves[3] = {cmsBuildGamma(nullptr, m.rgamma), cmsBuildGamma(nullptr, m.ggamma),
+                               cmsBuildGamma(nullptr, m.bgamma)};
+    cmsHPROFILE p = cmsCreateRGBProfile(&white, &primaries, curves);
+    ASSERT_NE(p, nullptr);
+    const cmsTagSignature tags[3] = {cmsSigRedColorantTag, cmsSigGreenColorantTag, cmsSigBlueColorantTag};
+    cmsMAT3 colorants;  // columns: the adapted primaries
+    for (int c = 0; c < 3; ++c) {
+        auto* xyz = static_cast<cmsCIEXYZ*>(cmsReadTag(p, tags[c]));
+        ASSERT_NE(xyz, nullptr);
+        colorants.v[0].n[c] = xyz->X;
+        colorants.v[1].n[c] = xyz->Y;
+        colorants.v[2].n[c] = xyz->Z;
+    }
+    auto* chad = static_cast<cmsMAT3*>(cmsReadTag(p, cmsSigChromaticAdaptationTag));
+    ASSERT_NE(chad, nullptr);
+    cmsMAT3 unadapt, rgb_to_xyz, xyz_to_rgb;
+    ASSERT_TRUE(_cmsMAT3inverse(chad, &unadapt));
+    _cmsMAT3per(&rgb_to_xyz, &unadapt, &colorants);
+    ASSERT_TRUE(_cmsMAT3inverse(&rgb_to_xyz, &xyz_to_rgb));
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) out[r][c] = xyz_to_rgb.v[r].n[c];
+    cmsCloseProfile(p);
+    for (cmsToneCurve* t : curves) cmsFreeToneCurve(t);
+}
+
+TEST_F(display_rgb_test, matrix_agrees_with_little_cms_matrix_shaper)
+{
+    const display_model models[] = {
+        default_display_model,
+        {0.640, 0.330, 0.300, 0.600, 0.150, 0.060, 0.3127, 0.3290, 1.0, 2.2, 2.2, 2.2},  // CCIR 709
+        {0.670, 0.330, 0.210, 0.710, 0.140, 0.080, 0.345, 0.352, 1.0, 1.8, 2.0, 2.4},
+    };
+    for (const display_model& m : models) {
+        use(m);
+        build_display_matrix();
+        double ref[3][3];
+        lcms_xyz_to_linear_rgb(m, ref);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c) EXPECT_NEAR(display_matrix.M[r][c] * 100.0, ref[r][c], 1e-9) << r << "," << c;
+        EXPECT_DOUBLE_EQ(display_matrix.eG, 1.0 / m.ggamma);
+    }
+}
+
+}  // namespace
