@@ -95,7 +95,8 @@ lgo_transformation* LGICC_CALL LgoNewTransformPtr(void);
 /*
  * Opens both profiles (absolute paths, at most 259 characters) and builds the
  * transform with the options' rendering intent. Preparing an object again
- * first releases what it held; after a failure the object is unprepared.
+ * first releases what it held; after any failure on a live object it is
+ * unprepared (LgoICCMatchColors answers LGICC_ERR_NOT_PREPARED).
  * Called as (t, source, destination, 0, options, 0, 0, 2, 0).
  */
 int16_t LGICC_CALL LgoCreateMatchTransformation(lgo_transformation* transformation,
