@@ -8,9 +8,12 @@
 namespace {
 
 // Weight of a departure from the black of the rule, per percent of black,
-// in CIELAB units: black moves only where that buys a closer colour.
-const double black_weight = 0.25;
-const int max_iterations = 80;
+// in CIELAB units. The search first holds black near the rule, then lets it
+// go almost free so a printable colour is matched exactly, with the rule
+// deciding only among recipes that print the same colour.
+const double firm_black_weight = 0.25;
+const double loose_black_weight = 0.01;
+const int max_iterations = 200;
 
 double clamp01(double v) { return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v); }
 
@@ -32,7 +35,7 @@ struct residual {
     double cost() const { return r[0] * r[0] + r[1] * r[1] + r[2] * r[2] + r[3] * r[3]; }
 };
 
-residual evaluate(const double x[4], const lab_value& target, double black)
+residual evaluate(const double x[4], const lab_value& target, double black, double black_weight)
 {
     lab_value lab = xyz_to_lab_d50(press_forward(cmyk_value{x[0], x[1], x[2], x[3]}));
     return residual{{lab.l - target.l, lab.a - target.a, lab.b - target.b, black_weight * 100.0 * (x[3] - black)}};
@@ -66,10 +69,10 @@ bool solve4(double a[4][4], double b[4], double d[4])
 }
 
 // Projected Levenberg-Marquardt from a start point; returns the final cost.
-double refine(double x[4], const lab_value& target, double black)
+double refine(double x[4], const lab_value& target, double black, double black_weight)
 {
     project(x);
-    residual cur = evaluate(x, target, black);
+    residual cur = evaluate(x, target, black, black_weight);
     double mu = 1e-3;
     for (int it = 0; it < max_iterations; ++it) {
         double jac[4][4];  // jac[residual][variable]
@@ -77,8 +80,17 @@ double refine(double x[4], const lab_value& target, double black)
             double h = x[v] > 0.5 ? -1e-5 : 1e-5;
             double moved[4] = {x[0], x[1], x[2], x[3]};
             moved[v] += h;
-            residual r = evaluate(moved, target, black);
+            residual r = evaluate(moved, target, black, black_weight);
             for (int k = 0; k < 4; ++k) jac[k][v] = (r.r[k] - cur.r[k]) / h;
+        }
+        // An ink held at 0 or 100 % that the descent would push further
+        // out stays where it is; the others move without it, so a bound
+        // does not stall the search.
+        bool held[4];
+        for (int v = 0; v < 4; ++v) {
+            double g = 0.0;
+            for (int k = 0; k < 4; ++k) g += jac[k][v] * cur.r[k];
+            held[v] = (x[v] <= 0.0 && g > 0.0) || (x[v] >= 1.0 && g < 0.0);
         }
         bool improved = false;
         while (mu < 1e8) {
@@ -87,12 +99,12 @@ double refine(double x[4], const lab_value& target, double black)
                 for (int j = 0; j < 4; ++j) {
                     double s = 0.0;
                     for (int k = 0; k < 4; ++k) s += jac[k][i] * jac[k][j];
-                    a[i][j] = s;
+                    a[i][j] = held[i] || held[j] ? (i == j ? 1.0 : 0.0) : s;
                 }
                 a[i][i] += mu * (1.0 + a[i][i]);
                 double s = 0.0;
                 for (int k = 0; k < 4; ++k) s += jac[k][i] * cur.r[k];
-                b[i] = -s;
+                b[i] = held[i] ? 0.0 : -s;
             }
             if (!solve4(a, b, d)) {
                 mu *= 4.0;
@@ -100,7 +112,7 @@ double refine(double x[4], const lab_value& target, double black)
             }
             double next[4] = {x[0] + d[0], x[1] + d[1], x[2] + d[2], x[3] + d[3]};
             project(next);
-            residual r = evaluate(next, target, black);
+            residual r = evaluate(next, target, black, black_weight);
             if (r.cost() < cur.cost()) {
                 double step = std::fabs(next[0] - x[0]) + std::fabs(next[1] - x[1]) + std::fabs(next[2] - x[2]) +
                               std::fabs(next[3] - x[3]);
@@ -140,7 +152,7 @@ cmyk_value press_inverse(const lab_value& target)
             for (int y = 0; y < steps; ++y) {
                 double x[4] = {c / (steps - 1.0), m / (steps - 1.0), y / (steps - 1.0), black};
                 project(x);
-                double cost = evaluate(x, target, black).cost();
+                double cost = evaluate(x, target, black, firm_black_weight).cost();
                 if (cost < best_cost[0]) {
                     best_cost[1] = best_cost[0];
                     for (int i = 0; i < 4; ++i) best_start[1][i] = best_start[0][i];
@@ -157,7 +169,8 @@ cmyk_value press_inverse(const lab_value& target)
     double result_cost = 1e300;
     for (int s = 0; s < 2; ++s) {
         double x[4] = {best_start[s][0], best_start[s][1], best_start[s][2], best_start[s][3]};
-        double cost = refine(x, target, black);
+        refine(x, target, black, firm_black_weight);
+        double cost = refine(x, target, black, loose_black_weight);
         if (cost < result_cost) {
             result_cost = cost;
             for (int i = 0; i < 4; ++i) result[i] = x[i];
