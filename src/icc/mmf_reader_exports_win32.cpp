@@ -1,0 +1,179 @@
+// The MMF_ header, directory and tag-type exports: one view per call, the
+// portable readers on the file's bytes, the view released on every path.
+#include <cstddef>
+#include <windows.h>
+
+#include "huex.h"
+#include "icc/icc_parse.h"
+#include "icc/mmf_view_win32.h"
+
+// The exports hand out the portable records unchanged.
+static_assert(sizeof(MMF_profile_header) == sizeof(icc_profile_header), "header layout");
+static_assert(offsetof(MMF_profile_header, date) == offsetof(icc_profile_header, date), "date");
+static_assert(offsetof(MMF_profile_header, magic) == offsetof(icc_profile_header, magic), "magic");
+static_assert(offsetof(MMF_profile_header, illuminant) == offsetof(icc_profile_header, illuminant),
+              "illuminant");
+static_assert(offsetof(MMF_profile_header, date) == 24, "date at byte 24");
+static_assert(offsetof(MMF_profile_header, illuminant) == 68, "illuminant at byte 68");
+static_assert(sizeof(MMF_tag_entry) == sizeof(icc_tag_entry), "tag entry layout");
+static_assert(sizeof(MMF_lut_header) == sizeof(icc_lut_header), "lut header layout");
+static_assert(offsetof(MMF_lut_header, input_channels) == offsetof(icc_lut_header, input_channels),
+              "lut channels");
+static_assert(offsetof(MMF_lut_header, e00) == offsetof(icc_lut_header, matrix), "lut matrix");
+static_assert(offsetof(MMF_lut_header, e22) == offsetof(icc_lut_header, matrix) + 32, "lut e22");
+static_assert(offsetof(MMF_lut_header, input_entries) == offsetof(icc_lut_header, input_entries),
+              "lut entries");
+static_assert(sizeof(icXYZNumber) == sizeof(icc_xyz_raw), "XYZ layout");
+static_assert(sizeof(icDateTimeNumber) == sizeof(icc_date_time), "date layout");
+
+namespace {
+
+icc_tag_entry portable(MMF_tag_entry tag) {
+    icc_tag_entry e;
+    e.signature = tag.signature;
+    e.offset = tag.offset;
+    e.size = tag.size;
+    return e;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI MMF_read_profile_header(HANDLE mapping, MMF_profile_header* header) {
+    mmf_view v;
+    if (header == nullptr || !map_profile_view(mapping, &v)) return 0;
+    icc_profile_header h;
+    bool ok = icc_read_header(v.file, &h);
+    release_profile_view(&v);
+    if (ok) CopyMemory(header, &h, sizeof h);
+    return ok;
+}
+
+extern "C" DWORD WINAPI MMF_read_profile_tag_count(HANDLE mapping) {
+    mmf_view v;
+    if (!map_profile_view(mapping, &v)) return 0;
+    DWORD count = icc_tag_count(v.file);
+    release_profile_view(&v);
+    return count;
+}
+
+extern "C" BOOL WINAPI MMF_read_tag(HANDLE mapping, LONG index, MMF_tag_entry* entry,
+                                    icSignature* type_signature) {
+    mmf_view v;
+    if (entry == nullptr || type_signature == nullptr || !map_profile_view(mapping, &v))
+        return 0;
+    icc_tag_entry e;
+    uint32_t type;
+    bool ok = icc_read_tag(v.file, index, &e, &type);
+    release_profile_view(&v);
+    if (ok) {
+        entry->signature = e.signature;
+        entry->offset = e.offset;
+        entry->size = e.size;
+        *type_signature = type;
+    }
+    return ok;
+}
+
+extern "C" const BYTE* WINAPI MMF_offset_to_tag(const void* view, MMF_tag_entry tag) {
+    // Address arithmetic only: the caller owns the view and its bounds.
+    return reinterpret_cast<const BYTE*>(reinterpret_cast<UINT_PTR>(view) + tag.offset + 8);
+}
+
+extern "C" BOOL WINAPI MMF_read_textType(HANDLE mapping, MMF_tag_entry tag, char* buffer) {
+    mmf_view v;
+    if (buffer == nullptr || !map_profile_view(mapping, &v)) return 0;
+    bool ok = icc_read_text(v.file, portable(tag), buffer);
+    release_profile_view(&v);
+    return ok;
+}
+
+extern "C" BOOL WINAPI MMF_read_ProfileDescriptionType(HANDLE mapping, MMF_tag_entry tag,
+                                                       char* buffer, LONG length) {
+    mmf_view v;
+    if (buffer == nullptr || !map_profile_view(mapping, &v)) return 0;
+    bool ok = icc_read_description(v.file, portable(tag), buffer, length);
+    release_profile_view(&v);
+    return ok;
+}
+
+extern "C" BOOL WINAPI MMF_read_XYZType(HANDLE mapping, MMF_tag_entry tag, icXYZNumber* xyz) {
+    mmf_view v;
+    if (xyz == nullptr || !map_profile_view(mapping, &v)) return 0;
+    icc_xyz_raw raw;
+    bool ok = icc_read_xyz(v.file, portable(tag), &raw);
+    release_profile_view(&v);
+    if (ok) {
+        xyz->X = LONG(raw.x);
+        xyz->Y = LONG(raw.y);
+        xyz->Z = LONG(raw.z);
+    }
+    return ok;
+}
+
+extern "C" DWORD WINAPI MMF_get_CurveType_count(HANDLE mapping, MMF_tag_entry tag) {
+    mmf_view v;
+    if (!map_profile_view(mapping, &v)) return 0;
+    DWORD count = icc_curve_count(v.file, portable(tag));
+    release_profile_view(&v);
+    return count;
+}
+
+extern "C" BOOL WINAPI MMF_read_CurveType_index(HANDLE mapping, MMF_tag_entry tag, DWORD index,
+                                                double* value) {
+    mmf_view v;
+    if (value == nullptr || !map_profile_view(mapping, &v)) return 0;
+    bool ok = icc_read_curve_entry(v.file, portable(tag), index, value);
+    release_profile_view(&v);
+    return ok;
+}
+
+extern "C" DWORD WINAPI get_UIntArrayType_count(MMF_tag_entry tag, icSignature type_signature) {
+    return icc_uint_array_count(portable(tag), type_signature);
+}
+
+extern "C" BOOL WINAPI MMF_read_UInt8ArrayType(HANDLE mapping, MMF_tag_entry tag, DWORD index,
+                                               BYTE* value) {
+    mmf_view v;
+    if (value == nullptr || !map_profile_view(mapping, &v)) return 0;
+    bool ok = icc_read_uint8_element(v.file, portable(tag), index, value);
+    release_profile_view(&v);
+    return ok;
+}
+
+extern "C" BOOL WINAPI MMF_read_UInt32ArrayType(HANDLE mapping, MMF_tag_entry tag, DWORD index,
+                                                DWORD* value) {
+    mmf_view v;
+    if (value == nullptr || !map_profile_view(mapping, &v)) return 0;
+    uint32_t word;
+    bool ok = icc_read_uint32_element(v.file, portable(tag), index, &word);
+    release_profile_view(&v);
+    if (ok) *value = word;
+    return ok;
+}
+
+namespace {
+
+// Both lut readers write only their own fields, so the caller's record is
+// read into the portable one first and handed back whole.
+BOOL read_lut(HANDLE mapping, MMF_tag_entry tag, MMF_lut_header* lut,
+              bool (*reader)(byte_span, icc_tag_entry, icc_lut_header*)) {
+    mmf_view v;
+    if (lut == nullptr || !map_profile_view(mapping, &v)) return 0;
+    icc_lut_header h;
+    CopyMemory(&h, lut, sizeof h);
+    bool ok = reader(v.file, portable(tag), &h);
+    release_profile_view(&v);
+    if (ok) CopyMemory(lut, &h, sizeof h);
+    return ok;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI MMF_read_Lut8Type(HANDLE mapping, MMF_tag_entry tag, MMF_lut_header* lut) {
+    return read_lut(mapping, tag, lut, icc_read_lut8);
+}
+
+extern "C" BOOL WINAPI MMF_read_Lut16Type(HANDLE mapping, MMF_tag_entry tag,
+                                          MMF_lut_header* lut) {
+    return read_lut(mapping, tag, lut, icc_read_lut16);
+}
