@@ -21,7 +21,7 @@ const sheet_guide sheet_guides[] = {
     {"solidc", 7, 136, 34},
     {"solidu", 7, 136, 34},
     {"simprc", 7, 136, 34},
-    {"process", 9, 334, 42},
+    {"process", 9, 334, 48},
 };
 
 const int swatch_width = 20;

@@ -12,8 +12,9 @@ struct hue_mix {
 // for each ink the next one rises to full strength, then the first falls.
 std::vector<hue_mix> hue_circle()
 {
-    const int rising[6] = {0, 15, 30, 50, 70, 85};
-    const int falling[6] = {100, 85, 70, 50, 30, 15};
+    // Finer steps where little of an ink already turns the hue far.
+    const int rising[9] = {0, 8, 16, 25, 35, 45, 58, 72, 86};
+    const int falling[9] = {100, 86, 72, 58, 45, 35, 25, 16, 8};
     const int order[3] = {y_ink, m_ink, c_ink};
     std::vector<hue_mix> circle;
     for (int p = 0; p < 3; ++p) {
@@ -56,13 +57,13 @@ std::vector<process_recipe> design_process_guide()
     guide.reserve(process_colour_count);
 
     const int none[process_rows] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
-    const int pale_tints[process_rows] = {2, 3, 4, 5, 6, 8, 10, 13, 16};
-    const int tints[process_rows] = {20, 30, 40, 50, 60, 70, 80, 90, 100};
-    const int shade_scales[7] = {10, 18, 28, 40, 55, 75, 100};
-    const int added_black[process_rows] = {5, 10, 15, 20, 30, 40, 50, 60, 75};
+    const int light_tints[process_rows] = {4, 8, 12, 16, 20, 25, 30, 35, 40};
+    const int strong_tints[process_rows] = {45, 50, 55, 60, 70, 80, 85, 90, 100};
+    const int shade_scales[4] = {25, 45, 70, 100};
+    const int added_black[process_rows] = {3, 6, 10, 15, 20, 25, 30, 40, 50};
     for (const hue_mix& mix : hue_circle()) {
-        add_page(guide, mix, pale_tints, none);
-        add_page(guide, mix, tints, none);
+        add_page(guide, mix, light_tints, none);
+        add_page(guide, mix, strong_tints, none);
         for (int s : shade_scales) {
             const int scale[process_rows] = {s, s, s, s, s, s, s, s, s};
             add_page(guide, mix, scale, added_black);

@@ -1,6 +1,6 @@
 // The process-colour guide: 3006 CMYK combinations on 334 guide pages of 9.
-// Each page is one series: 36 hues around the circle (each pair of process
-// inks mixed in twelve ratios) have two pages of tints and seven of a tint
+// Each page is one series: 54 hues around the circle (each pair of process
+// inks mixed in eighteen ratios) have two pages of tints and four of a tint
 // with rising black; ten pages of blacks and greys end the guide.
 #pragma once
 
