@@ -131,11 +131,12 @@ TEST(guide_data, names_and_page_labels_are_printable_fit_and_unique_regardless_o
             for (char ch : label) EXPECT_TRUE(ch >= 0x20 && ch <= 0x7E) << "page " << i;
         }
     }
-    // The widest solid names fill their field without a terminator.
+    // Some shipped names fill their field with no terminator, so the
+    // look-ups meet that case with the real data, not only in fixtures.
     byte_span spot = builtin_resource("NAMES", "spot");
     size_t longest = 0;
     for (size_t i = 0; i < spot.size / 15; ++i) longest = std::max(longest, text_field(spot, i, 15).size());
-    EXPECT_LE(longest, 15u);
+    EXPECT_EQ(longest, 15u);
 }
 
 TEST(guide_data, d65_measurements_are_the_d50_ones_under_bradford_adaptation)
@@ -256,7 +257,7 @@ TEST(press_model, solids_and_two_colour_overprints_match_their_published_figures
     } solids[] = {
         {{0, 0, 0, 0}, {95, 0, -2}},    {{1, 0, 0, 0}, {55, -37, -50}}, {{0, 1, 0, 0}, {48, 74, -3}},
         {{0, 0, 1, 0}, {89, -5, 93}},   {{0, 0, 0, 1}, {16, 0, 0}},     {{0, 1, 1, 0}, {47, 68, 48}},
-        {{1, 0, 1, 0}, {50, -65, 27}},  {{1, 1, 0, 0}, {24, 22, -46}},
+        {{1, 0, 1, 0}, {50, -65, 27}},  {{1, 1, 0, 0}, {24, 22, -46}}, {{1, 1, 1, 0}, {23, 0, 0}},
     };
     for (const auto& s : solids) {
         lab_value got = xyz_to_lab_d50(press_forward(s.ink));

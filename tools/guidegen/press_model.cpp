@@ -5,7 +5,8 @@
 namespace {
 
 // Solids and two-colour overprints of a coated sheet as published for
-// offset-press characterisation (CIELAB, D50, 2 degrees, white backing).
+// offset-press characterisation (CIELAB, D50, 2 degrees, white backing),
+// and the three-colour overprint.
 struct published_solid {
     int inks;
     lab_value lab;
@@ -19,6 +20,10 @@ const published_solid published_solids[] = {
     {ink_magenta | ink_yellow, {47.0, 68.0, 48.0}},   // red
     {ink_cyan | ink_yellow, {50.0, -65.0, 27.0}},     // green
     {ink_cyan | ink_magenta, {24.0, 22.0, -46.0}},    // blue
+    // Not published: the three colour inks together, taken as the neutral
+    // dark grey a press is balanced toward (filtering one film through the
+    // others in XYZ would leave it brownish).
+    {ink_cyan | ink_magenta | ink_yellow, {23.0, 0.0, 0.0}},
 };
 
 // An overprint that the published figures do not give is the lower layer

@@ -22,9 +22,9 @@ const char* const family_words[solid_family_count] = {
     "Glacier",  "Harbour",   "Pool",      "Shoal",     "Current",   "Aqua",      "Fjord",     "Spray",
     "Lake",     "Sky",       "Azure",     "Delta",     "Rain",      "Cornflower", "Denim",    "Brook",
     "Horizon",  "Marine",    "Cobalt",    "Stream",    "Sapphire",  "Anchor",    "Ocean",     "Storm",
-    "Indigo",   "Dusk",      "Bluebell",  "Midnight",  "Iris",      "Twilight",  "Larkspur",  "Comet",
+    "Indigo",   "Dusk",      "Bluebell",  "Midnight",  "Iris",      "Twilight",  "Forget-me-not",  "Comet",
     "Violet",   "Gentian",   "Lavender",  "Velvet",    "Crocus",    "Amethyst",  "Lilac",     "Orchid",
-    "Plum",     "Heather",   "Mulberry",  "Grape",     "Thistle",   "Damson",    "Clematis",  "Aubergine",
+    "Plum",     "Heather",   "Mulberry",  "Grape",     "Thistle",   "Damson",    "Bougainvillea",  "Aubergine",
     "Fuchsia",  "Sloe",      "Berry",     "Wine",      "Carnation", "Hibiscus",  "Azalea",    "Rosewood",
     "Pebble",   "Slate",     "Flint",     "Driftwood", "Pewter",    "Lichen",    "Smoke",     "Onyx",
 };
