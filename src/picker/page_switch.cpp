@@ -34,6 +34,16 @@ void begin_picker_run(colorid initial)
     current_page = previous_page = page_of_pub(static_cast<int32_t>(solid_pub_choice));
 }
 
+// The selection carried into a guide: the same colour, the same index of
+// another solid guide, or the nearest colour of the other kind of guide.
+static colorid adopt_selection(colorid c, const swatch_view& v)
+{
+    const uint32_t pub = static_cast<uint32_t>(v.pub);
+    if (c == no_color || colorid_pub(c) == pub) return c;
+    if (color_class(c) == pub_class(v.pub)) return make_colorid(pub, colorid_index(c));
+    return nearest_color_in_pub(c, pub);
+}
+
 void sync_selection_to_view(swatch_view& v)
 {
     const uint32_t pub = static_cast<uint32_t>(v.pub);
@@ -51,14 +61,17 @@ void sync_selection_to_view(swatch_view& v)
             selected_color = make_colorid(pub, 0);
             first_colorid_displayed = selected_color;
         } else {
+            selected_color = adopt_selection(selected_color, v);
             center_on_color(selected_color, v);
         }
     }
-    // Whatever came in (a colour of another guide, an index this guide does
-    // not hold), the page leaves here with a selection and a screen inside
-    // its own guide.
-    if (selected_color == no_color || colorid_pub(selected_color) != pub)
-        selected_color = make_colorid(pub, 0);
+    // Whatever came in (a selection of another guide than the screen's, an
+    // index this guide does not hold), the page leaves here with a selection
+    // and a screen inside its own guide.
+    if (selected_color == no_color || colorid_pub(selected_color) != pub) {
+        selected_color = adopt_selection(selected_color, v);
+        if (selected_color == no_color) selected_color = make_colorid(pub, 0);
+    }
     if (first_colorid_displayed == no_color || colorid_pub(first_colorid_displayed) != pub)
         center_on_color(selected_color, v);
 }

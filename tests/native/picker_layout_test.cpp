@@ -1,0 +1,141 @@
+// Layout arithmetic of the picker window and its colour pages.
+#include <gtest/gtest.h>
+
+#include "colorlib/publications.h"
+#include "picker/picker_layout.h"
+#include "picker_test_views.h"
+
+TEST(PickerLayout, FrameOfA512By499WindowMatchesTheWorkedExample)
+{
+    const frame_layout f = layout_frame(512, 499, 18);
+    EXPECT_EQ(f.tab, (pixel_rect{13, 9, 13 + 486, 9 + 409}));
+    EXPECT_EQ(f.mx, 12);
+    EXPECT_EQ(f.my, 16);
+    EXPECT_EQ(f.button_width, 97);
+    EXPECT_EQ(f.button_height, 31);
+    EXPECT_EQ(f.button_y, 434);
+    EXPECT_EQ(f.about_x, 402);
+    EXPECT_EQ(f.cancel_x, 296);
+    EXPECT_EQ(f.ok_x, 190);
+    // The page child covers the tab control's display area.
+    EXPECT_EQ(page_child_rect(f, pixel_rect{2, 22, 482, 405}), (pixel_rect{15, 31, 495, 414}));
+}
+
+TEST(PickerLayout, WindowIsSizedFromTheScreenAndCentredUnlessPlaced)
+{
+    EXPECT_EQ(picker_window_rect(1024, 768, 0, 0, 0), (pixel_rect{256, 134, 768, 633}));
+    // The 640 x 480 screen gets a 416 x 360 window.
+    EXPECT_EQ(picker_window_rect(640, 480, 1, 0, 0), (pixel_rect{112, 60, 528, 420}));
+    EXPECT_EQ(picker_window_rect(1024, 768, 0, 40, 0), (pixel_rect{40, 0, 552, 499}));
+}
+
+TEST(PickerLayout, LineHeightAddsHalfALine)
+{
+    EXPECT_EQ(line_height(0, 13), 0);
+    EXPECT_EQ(line_height(-3, 13), 0);
+    EXPECT_EQ(line_height(1, 13), 32);
+    EXPECT_EQ(line_height(2, 13), 45);
+}
+
+TEST(PickerLayout, SwatchGeometryOfTheWorkedExampleAndOfTheProcessGuide)
+{
+    swatch_view v;
+    v.swatch_area = pixel_rect{10, 20, 450, 270};
+    v.label_height = 10;
+    v.rows = 7;
+    compute_swatch_geometry(v);
+    EXPECT_EQ(v.swatch_width, 79);
+    EXPECT_EQ(v.gap_x, 7);
+    EXPECT_EQ(v.swatch_height, 26);
+    EXPECT_EQ(v.gap_y, 7);
+    EXPECT_EQ(v.label_y, 270 - 12);
+
+    v.rows = 9;
+    compute_swatch_geometry(v);
+    EXPECT_EQ(v.swatch_height, 238 / 11);
+
+    // Gaps absorb the remainders: the columns and rows always fit the area.
+    for (int w = 50; w < 900; w += 37)
+        for (int rows : {1, 7, 9, 30}) {
+            v.swatch_area = pixel_rect{0, 0, w, w / 2 + 40};
+            v.rows = rows;
+            compute_swatch_geometry(v);
+            EXPECT_LE(v.columns * v.swatch_width + (v.columns + 1) * v.gap_x, w);
+            EXPECT_LE(rows * v.swatch_height + (rows + 1) * v.gap_y, v.label_y - v.swatch_area.top);
+        }
+}
+
+TEST(PickerLayout, SetupViewTakesTheCountsFromTheRealGuides)
+{
+    reset_picker_for_test();
+    swatch_view& s = open_view_for_test(0, solid_page);
+    EXPECT_EQ(current_view, &s);
+    EXPECT_EQ(picker_view_pub, 0);
+    EXPECT_EQ(s.rows, 7);
+    EXPECT_EQ(s.pages, 136);
+    EXPECT_EQ(s.total, 952);
+    EXPECT_EQ(s.per_screen, 35);
+    EXPECT_EQ(find_name_max, 15u);
+
+    swatch_view& p = open_view_for_test(3, process_page);
+    EXPECT_EQ(p.rows, 9);
+    EXPECT_EQ(p.pages, 334);
+    EXPECT_EQ(p.total, 3006);
+    EXPECT_EQ(p.per_screen, 45);
+    EXPECT_EQ(find_name_max, 6u);
+    EXPECT_LT(p.swatch_height, s.swatch_height);
+    EXPECT_EQ(p.palette_count, 0);
+}
+
+TEST(PickerLayout, PagesOfThe512By499WindowFitTheirDisplayArea)
+{
+    const frame_layout f = layout_frame(512, 499, 18);
+    const pixel_rect D{2, 22, 484, 407};
+    picker_system_metrics sm;
+    sm.cx_border = 1, sm.cx_frame = 4, sm.cx_vscroll = 17, sm.cx_hscroll = 17, sm.cy_hscroll = 17, sm.cy_menu = 19;
+    page_text_metrics m;
+    m.text_height = 13, m.widest_type_text = 95, m.find_label_cx = 86, m.find_label_cy = 13;
+    m.comparison_label_height = 12, m.label_height = 10;
+
+    page_layout solid, process;
+    swatch_view sv, pv;
+    layout_solid_page(D, f, m, sm, 0, solid, sv);
+    layout_process_page(D, f, m, sm, 0, process, pv);
+
+    EXPECT_EQ(solid.type_group, (pixel_rect{12, 16, 12 + 95 + 24 + 17 + 8, 16 + 45}));
+    EXPECT_EQ(solid.description_group.left, solid.type_group.right + 12);
+    EXPECT_EQ(sv.name_line, (pixel_rect{484 - 313 - 12, 407 - 32 - 32, 484 - 12, 407 - 32}));
+    EXPECT_EQ(solid.find_label, (pixel_rect{sv.name_line.left, sv.name_line.top - 16 - 13, sv.name_line.left + 94,
+                                            sv.name_line.top - 16}));
+    EXPECT_EQ(sv.swatch_area.bottom, solid.find_label.top - 8 - 25);
+    EXPECT_EQ(solid.name_edit.left, solid.find_label.right);
+    EXPECT_EQ(solid.name_edit.right, sv.swatch_area.right);
+    EXPECT_EQ(solid.type_combo.top, 16 + (45 - 19) / 2);
+    // The process page has no colour-type group: its swatches start higher.
+    EXPECT_TRUE(process.type_group.empty());
+    EXPECT_EQ(process.description_group, (pixel_rect{12, 16, 472, 16 + 32}));
+    EXPECT_LT(pv.swatch_area.top, sv.swatch_area.top);
+    EXPECT_EQ(pv.swatch_area.bottom, sv.swatch_area.bottom);
+
+    for (const swatch_view* v : {&sv, &pv}) {
+        EXPECT_FALSE(v->swatch_area.empty());
+        EXPECT_GE(v->swatch_area.left, 0);
+        EXPECT_LE(v->swatch_area.right, D.right);
+        EXPECT_LT(v->swatch_area.bottom, v->name_line.top);
+        EXPECT_LE(v->original_patch.right, v->new_patch.left);
+        EXPECT_LT(v->new_patch.right, v->name_line.left);
+        // The strip between the swatches and the scroll bar on true colour.
+        EXPECT_EQ(v->scroll_y, v->swatch_area.bottom + 12);
+    }
+
+    // A palette display has no strip and gets a page palette.
+    swatch_view pal;
+    layout_solid_page(D, f, m, sm, 1, solid, pal);
+    EXPECT_EQ(pal.scroll_y, pal.swatch_area.bottom);
+    reset_picker_for_test();
+    palette_device = 1;
+    pal.label_height = 10;
+    setup_view(0, pal);
+    EXPECT_EQ(pal.palette_count, 35);
+    EXPECT_EQ(page_palette_entries(pal), 36);
+}

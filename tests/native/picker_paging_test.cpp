@@ -1,0 +1,226 @@
+// Selection moves and screen paging on the real solid (7 x 136) and process
+// (9 x 334) guides, as the window layer drives them: a target colour from a
+// key, a scroll command or a click, then place_selection with scrolling.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "picker/picker_keys.h"
+#include "picker/swatch_hit_test.h"
+#include "picker/swatch_paging.h"
+#include "picker_test_views.h"
+
+namespace {
+
+struct guide_case {
+    uint32_t pub;
+    int32_t page;
+    int32_t rows, pages;
+};
+const guide_case solid_guide{0, solid_page, 7, 136};
+const guide_case process_guide{3, process_page, 9, 334};
+
+// What the page's child window does with a colour a key, a scroll command or
+// a click picked: select and scroll, then set the thumb.
+void select_like_the_page(colorid c, swatch_view& v)
+{
+    if (c != no_color) place_selection(c, v, true);
+}
+
+class PickerPaging : public ::testing::TestWithParam<guide_case> {
+protected:
+    void SetUp() override
+    {
+        reset_picker_for_test();
+        g = GetParam();
+        v = &open_view_for_test(g.pub, g.page);
+    }
+    colorid at(int32_t index) const { return color_of(g.pub, static_cast<uint32_t>(index)); }
+    int32_t index_of(colorid c) const { return static_cast<int32_t>(colorid_index(c)); }
+    void start(int32_t selected, int32_t first)
+    {
+        selected_color = at(selected);
+        first_colorid_displayed = at(first);
+        selected_row = selected % g.rows;
+    }
+    void press(uint32_t key) { select_like_the_page(navigation_target(key, *v), *v); }
+    void scroll(int32_t code, int32_t position = 0) { select_like_the_page(scroll_command_target(code, position, *v), *v); }
+
+    guide_case g;
+    swatch_view* v = nullptr;
+};
+
+}  // namespace
+
+TEST(PickerPagingExamples, SolidGuideScrollsMinimallyAndCentres)
+{
+    reset_picker_for_test();
+    swatch_view& v = open_view_for_test(0, solid_page);
+    int32_t row = -1, column = -1;
+
+    first_colorid_displayed = color_of(0, 0);
+    EXPECT_EQ(locate_on_screen(color_of(0, 40), &row, &column, v), after_screen);
+    EXPECT_EQ(column, 1);
+    selection_outcome s = place_selection(color_of(0, 40), v, true);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 7));
+    EXPECT_TRUE(s.place.scrolled);
+    EXPECT_EQ(s.place.column, 4);
+    EXPECT_EQ(s.place.row, 5);
+    EXPECT_EQ(selected_row, 5);
+    // The frame is one pixel outside the 79 x 26 swatch, two to the sides.
+    EXPECT_EQ(s.frame, (pixel_rect{10 + 4 * 86 + 7 - 2, 20 + 5 * 33 + 7 - 1, 10 + 4 * 86 + 7 + 81, 20 + 5 * 33 + 7 + 29}));
+
+    first_colorid_displayed = color_of(0, 21);
+    EXPECT_EQ(locate_on_screen(color_of(0, 3), &row, &column, v), before_screen);
+    EXPECT_EQ(column, 3);
+    place_selection(color_of(0, 3), v, true);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+
+    // Guide page 10 (indexes 63..69) becomes the middle of pages 8 to 12.
+    center_on_color(color_of(0, 65), v);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 49));
+    center_on_color(color_of(0, 951), v);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 917));
+    center_on_color(color_of(0, 2), v);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+
+    // A centring request is answered once, then scrolling is minimal again.
+    first_colorid_displayed = color_of(0, 0);
+    scroll_mode = scroll_centre;
+    EXPECT_EQ(locate_on_screen(color_of(0, 65), &row, &column, v), centre_requested);
+    s = place_selection(color_of(0, 65), v, true);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 49));
+    EXPECT_EQ(s.place.column, 2);
+    EXPECT_EQ(scroll_mode, scroll_minimal);
+
+    // Without scrolling nothing moves and no frame is placed off the screen.
+    first_colorid_displayed = color_of(0, 0);
+    s = place_selection(color_of(0, 500), v, false);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    EXPECT_FALSE(s.place.visible);
+    EXPECT_EQ(selected_row, 500 % 7);
+}
+
+TEST(PickerPagingExamples, ThumbStandsAtTheLastVisibleGuidePage)
+{
+    reset_picker_for_test();
+    swatch_view& v = open_view_for_test(0, solid_page);
+    first_colorid_displayed = color_of(0, 0);
+    EXPECT_EQ(scroll_thumb(v), 1);
+    first_colorid_displayed = color_of(0, 7);
+    EXPECT_EQ(scroll_thumb(v), 6);
+    for (int k = 2; k <= 132; ++k) {
+        first_colorid_displayed = color_of(0, 7 * (k - 1));
+        EXPECT_EQ(scroll_thumb(v), k + 4);
+    }
+    first_colorid_displayed = color_of(0, 917);
+    EXPECT_EQ(scroll_thumb(v), 136);
+}
+
+TEST_P(PickerPaging, ArrowKeysWrapInsideTheGuidePageAndStopAtItsEnds)
+{
+    const int32_t R = g.rows, last = g.rows - 1;
+    start(3 * R, 0);
+    press(key_up);
+    EXPECT_EQ(selected_color, at(3 * R + last));
+    press(key_down);
+    EXPECT_EQ(selected_color, at(3 * R));
+    press(key_down);
+    EXPECT_EQ(selected_color, at(3 * R + 1));
+
+    start(2, 0);
+    press(key_left);   // the first guide page: nowhere further left
+    EXPECT_EQ(selected_color, at(2));
+    press(key_right);
+    EXPECT_EQ(selected_color, at(2 + R));
+
+    press(key_home);
+    EXPECT_EQ(selected_color, at(0));
+    press(key_end);
+    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1));
+    EXPECT_EQ(index_of(first_colorid_displayed), (g.pages - 5) * R);
+    press(key_right);   // the last guide page: stays on the same row
+    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1));
+    press(key_next);
+    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1));
+    press(key_prior);
+    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1 - 5 * R));
+
+    EXPECT_EQ(navigation_target(key_tab, *v), no_color);
+}
+
+TEST_P(PickerPaging, ScrollBarCommands)
+{
+    const int32_t R = g.rows, total = g.rows * g.pages;
+    start(4 * R + 2, 0);
+    scroll(scroll_top);   // the selection's row on the first guide page
+    EXPECT_EQ(selected_color, at(2));
+    scroll(scroll_bottom);
+    EXPECT_EQ(selected_color, at(total - 1));
+
+    start(R + 1, 0);
+    scroll(scroll_page_right);   // a whole screen further, and the screen follows by a screen
+    EXPECT_EQ(selected_color, at(R + 1 + 5 * R));
+    EXPECT_EQ(first_colorid_displayed, at(5 * R));
+    scroll(scroll_page_left);
+    EXPECT_EQ(selected_color, at(R + 1));
+    EXPECT_EQ(first_colorid_displayed, at(0));
+    scroll(scroll_line_left);
+    EXPECT_EQ(selected_color, at(1));   // below 1: the same row of the first page
+    scroll(scroll_line_right);
+    EXPECT_EQ(selected_color, at(R + 1));
+
+    scroll(scroll_thumb_track, 50);
+    EXPECT_EQ(selected_color, at(49 * R + 1));
+    scroll(scroll_thumb_position, g.pages + 7);   // past the end: the same row of the last page
+    EXPECT_EQ(selected_color, at(total - R + 1));
+    const colorid before = selected_color;
+    EXPECT_EQ(scroll_command_target(scroll_end, 0, *v), before);
+}
+
+TEST_P(PickerPaging, AnySequenceOfKeysScrollsAndClicksStaysInsideTheGuide)
+{
+    std::mt19937 rng(20261206u + g.pub);
+    const int32_t R = g.rows, total = g.rows * g.pages;
+    const uint32_t keys[] = {key_prior, key_next, key_end, key_home, key_left, key_up, key_right, key_down};
+    for (int run = 0; run < 60; ++run) {
+        const int32_t sel = static_cast<int32_t>(rng() % total);
+        selected_color = at(sel);
+        selected_row = sel % R;
+        first_colorid_displayed = no_color;
+        center_on_color(selected_color, *v);
+        scroll_mode = scroll_minimal;
+        for (int step = 0; step < 80; ++step) {
+            const unsigned what = rng() % 3;
+            if (what == 0) {
+                press(keys[rng() % 8]);
+            } else if (what == 1) {
+                const int32_t position = static_cast<int32_t>(rng() % (g.pages + 10)) - 5;
+                scroll(static_cast<int32_t>(rng() % 9), position);
+            } else {
+                colorid c = no_color;
+                const int32_t x = v->swatch_area.left + static_cast<int32_t>(rng() % v->swatch_area.width());
+                const int32_t y = v->swatch_area.top + static_cast<int32_t>(rng() % (v->scroll_y - v->swatch_area.top));
+                if (hit_strip(x, y, &c, *v) || hit_swatch(x, y, &c, *v)) select_like_the_page(c, *v);
+            }
+            ASSERT_NE(selected_color, no_color);
+            ASSERT_EQ(colorid_pub(selected_color), g.pub);
+            const int32_t s = index_of(selected_color), f = index_of(first_colorid_displayed);
+            ASSERT_LT(s, total);
+            ASSERT_EQ(colorid_pub(first_colorid_displayed), g.pub);
+            ASSERT_EQ(f % R, 0) << "screen not at a guide page";
+            ASSERT_LE(f, total - 5 * R);
+            ASSERT_TRUE(f <= s && s < f + 5 * R) << "selection off the screen";
+            ASSERT_EQ(selected_row, s % R);
+            const int32_t thumb = scroll_thumb(*v);
+            ASSERT_GE(thumb, 1);
+            ASSERT_LE(thumb, g.pages);
+            ASSERT_EQ(scroll_mode, scroll_minimal);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Guides, PickerPaging, ::testing::Values(solid_guide, process_guide),
+                         [](const ::testing::TestParamInfo<guide_case>& i) {
+                             return i.param.pub == 3 ? std::string("Process") : std::string("Solid");
+                         });
