@@ -1,0 +1,20 @@
+// Number decoding and texts for any three raw words: the texts stay inside
+// their static buffers and are terminated.
+#include <cstdint>
+#include <cstring>
+
+#include "icc/icc_numbers.h"
+#include "icc/icc_parse.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 12) return 0;
+    uint32_t x = icc_u32(data), y = icc_u32(data + 4), z = icc_u32(data + 8);
+    if (std::strlen(icc_format_xyz(x, y, z)) >= size_t(icc_number_text_size)) __builtin_trap();
+    if (std::strlen(icc_format_xy(x, y, z)) >= size_t(icc_number_text_size)) __builtin_trap();
+    if (std::strlen(icc_format_signature(x)) >= size_t(icc_signature_text_size)) __builtin_trap();
+    double d;
+    std::memcpy(&d, data, sizeof d);
+    int32_t decimals = icc_decimal4(d);
+    if (decimals < 0 || decimals > 10000) __builtin_trap();
+    return 0;
+}
