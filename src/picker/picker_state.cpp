@@ -37,6 +37,7 @@ void reset_picker_state()
     display_names_copy = 1;
     std::memset(find_text, 0, sizeof find_text);
     find_name_max = 0;
+    picker_view_pub = -1;
 }
 
 // Only the built-in guides have a page in the picker, so only their colours

@@ -224,3 +224,28 @@ INSTANTIATE_TEST_SUITE_P(Guides, PickerPaging, ::testing::Values(solid_guide, pr
                          [](const ::testing::TestParamInfo<guide_case>& i) {
                              return i.param.pub == 3 ? std::string("Process") : std::string("Solid");
                          });
+
+TEST(PickerPagingExamples, AViewWithoutColoursMovesNothing)
+{
+    // A guide whose descriptor holds no pages: nothing may divide by its rows
+    // or name a colour in it.
+    reset_picker_for_test();
+    swatch_view v;
+    v.swatch_area = pixel_rect{0, 0, 440, 250};
+    compute_swatch_geometry(v);
+    selected_color = color_of(0, 3);
+    first_colorid_displayed = color_of(0, 0);
+    for (uint32_t key = key_prior; key <= key_down; ++key) EXPECT_EQ(navigation_target(key, v), no_color);
+    for (int32_t code = 0; code <= scroll_end; ++code) EXPECT_EQ(scroll_command_target(code, 3, v), selected_color);
+    const selection_outcome s = place_selection(color_of(0, 3), v, true);
+    EXPECT_FALSE(s.place.visible);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    center_on_color(color_of(0, 3), v);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    colorid c = no_color;
+    EXPECT_FALSE(hit_swatch(10, 10, &c, v));
+    v.scroll_y = 260;
+    v.swatch_area.right = 20;   // narrower than the strip's margins
+    EXPECT_FALSE(hit_strip(5, 255, &c, v));
+    EXPECT_FALSE(grid_position_holds_color(v, 0));
+}
