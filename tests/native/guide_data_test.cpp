@@ -183,7 +183,9 @@ TEST(guide_data, recipes_stay_within_coverage_and_the_total_ink_limit)
             combos.insert(key);
         }
         // The process guide shows each combination once.
-        if (kind[0] == 'p') EXPECT_EQ(combos.size(), 3006u);
+        if (kind[0] == 'p') {
+            EXPECT_EQ(combos.size(), 3006u);
+        }
     }
 }
 
