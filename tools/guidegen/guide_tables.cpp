@@ -45,28 +45,6 @@ std::string lower(const std::string& s)
     return out;
 }
 
-// Rounded to tenths of a percent; if rounding pushed the total past the
-// limit, the largest colour ink gives back the excess.
-void round_recipe(const cmyk_value& ink, uint16_t out[4])
-{
-    const double v[4] = {ink.c, ink.m, ink.y, ink.k};
-    long t[4];
-    for (int i = 0; i < 4; ++i) {
-        t[i] = std::lround(v[i] * 1000.0);
-        if (t[i] < 0) t[i] = 0;
-        if (t[i] > 1000) t[i] = 1000;
-    }
-    const long limit = std::lround(total_ink_limit * 1000.0);
-    long total = t[0] + t[1] + t[2] + t[3];
-    if (total > limit) {
-        int largest = 0;
-        for (int i = 1; i < 3; ++i)
-            if (t[i] > t[largest]) largest = i;
-        t[largest] -= total - limit;
-    }
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<uint16_t>(t[i]);
-}
-
 bool fill_measurement(const xyz_value& d50, table_row& row)
 {
     return stored_xyz(d50, row.d50) && stored_xyz(adapt_d50_to_d65(d50), row.d65);
@@ -182,7 +160,7 @@ bool build_guide_files(std::vector<guide_file>* files, std::string* error)
         table_row base;
         base.name = solids[i].name;
         base.page = page_label(static_cast<int>(i / solid_steps) + 1);
-        round_recipe(press_inverse(solids[i].coated), base.recipe);
+        press_inverse_tenths(solids[i].coated, base.recipe);
         coated[i] = uncoated[i] = simulated[i] = base;
         if (!fill_measurement(lab_to_xyz_d50(solids[i].coated), coated[i]) ||
             !fill_measurement(lab_to_xyz_d50(solids[i].uncoated), uncoated[i]) ||

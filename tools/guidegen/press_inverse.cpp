@@ -178,3 +178,44 @@ cmyk_value press_inverse(const lab_value& target)
     }
     return cmyk_value{result[0], result[1], result[2], result[3]};
 }
+
+void press_inverse_tenths(const lab_value& target, uint16_t tenths[4])
+{
+    const cmyk_value ink = press_inverse(target);
+    const double v[4] = {ink.c, ink.m, ink.y, ink.k};
+    const long limit = std::lround(total_ink_limit * 1000.0);
+    long t[4];
+    for (int i = 0; i < 4; ++i) {
+        t[i] = std::lround(v[i] * 1000.0);
+        t[i] = t[i] < 0 ? 0 : (t[i] > 1000 ? 1000 : t[i]);
+    }
+    long total = t[0] + t[1] + t[2] + t[3];
+    if (total > limit) {
+        int largest = 0;
+        for (int i = 1; i < 3; ++i)
+            if (t[i] > t[largest]) largest = i;
+        t[largest] -= total - limit;
+    }
+
+    const double black = black_generation(target);
+    auto cost_of = [&](const long r[4]) {
+        const double x[4] = {r[0] / 1000.0, r[1] / 1000.0, r[2] / 1000.0, r[3] / 1000.0};
+        return evaluate(x, target, black, loose_black_weight).cost();
+    };
+    double best = cost_of(t);
+    for (int round = 0; round < 50; ++round) {
+        int best_ink = -1, best_step = 0;
+        for (int i = 0; i < 4; ++i) {
+            for (int step = -1; step <= 1; step += 2) {
+                long moved[4] = {t[0], t[1], t[2], t[3]};
+                moved[i] += step;
+                if (moved[i] < 0 || moved[i] > 1000 || moved[0] + moved[1] + moved[2] + moved[3] > limit) continue;
+                double c = cost_of(moved);
+                if (c < best) best = c, best_ink = i, best_step = step;
+            }
+        }
+        if (best_ink < 0) break;
+        t[best_ink] += best_step;
+    }
+    for (int i = 0; i < 4; ++i) tenths[i] = static_cast<uint16_t>(t[i]);
+}
