@@ -49,9 +49,7 @@ TEST(PickerNearestColor, FindsTheNearestProcessColourOnceAndRemembersIt)
     // A colour of the target itself, no colour and targets without a slot.
     EXPECT_EQ(nearest_color_in_pub(color_of(3, 7), 3), color_of(3, 7));
     EXPECT_EQ(nearest_color_in_pub(no_color, 3), no_color);
-    EXPECT_EQ(nearest_color_in_pub(solid, 4), no_color);
-    EXPECT_EQ(nearest_color_in_pub(solid, 255), no_color);
-    EXPECT_EQ(nearest_color_in_pub(solid, 0x7FFFFFFF), no_color);
+    EXPECT_EQ(nearest_color_in_pub(solid, 0x7FFFFFFF), no_color) << "no slot, no guide";
 }
 
 TEST(PickerNearestColor, TheTargetsFirstColourCanBeTheNearest)
@@ -127,28 +125,13 @@ TEST(PickerPageSwitch, SolidToProcessSelectsTheNearestAndCentresIt)
     EXPECT_EQ(selected_color, color_of(1, 300));
     EXPECT_EQ(solid_pub_choice, 1u);
 
+    // Add-on colours have no page: selecting one changes nothing.
+    EXPECT_EQ(page_of_pub(4), settings_page);
+    EXPECT_EQ(switch_page_for_selection(0x00040001u, *v), page_refused);
+    EXPECT_EQ(switch_page_for_selection(no_color, *v), page_refused);
+
     enter_settings_page();
     EXPECT_EQ(current_view, nullptr);
-    colorid hit;
-    EXPECT_FALSE(hit_swatch(50, 50, &hit, solid_view));
-}
-
-TEST(PickerPageSwitch, PublicationToPageAndClass)
-{
-    EXPECT_EQ(page_of_pub(0), solid_page);
-    EXPECT_EQ(page_of_pub(2), solid_page);
-    EXPECT_EQ(page_of_pub(3), process_page);
-    EXPECT_EQ(page_of_pub(4), 2);
-    EXPECT_EQ(pub_class(-1), 0);
-    EXPECT_EQ(pub_class(1), 1);
-    EXPECT_EQ(pub_class(3), 2);
-    EXPECT_EQ(pub_class(9), -1);
-    EXPECT_EQ(color_class(no_color), 0);
-    EXPECT_EQ(color_class(0x00040001u), -1);
-    reset_picker_for_test();
-    swatch_view& v = open_view_for_test(0, solid_page);
-    EXPECT_EQ(switch_page_for_selection(0x00040001u, v), page_refused);
-    EXPECT_EQ(switch_page_for_selection(no_color, v), page_refused);
 }
 
 TEST(PickerRun, OpeningKeepsTheLastSelectionAndShowsTheCallersColourAsOriginal)
@@ -244,6 +227,11 @@ TEST(PickerHitTest, SwatchCellsPatchesAndTheLabelLine)
     current_page = settings_page;
     EXPECT_FALSE(hit_original_patch(20, 300, v));
     EXPECT_FALSE(hit_swatch(10, 20, &c, v));
+
+    // The last screen of the guide is full; nothing past the end is drawn.
+    first_colorid_displayed = color_of(0, 917);
+    EXPECT_TRUE(grid_position_holds_color(v, 34));
+    EXPECT_FALSE(grid_position_holds_color(v, 35));
 }
 
 TEST(PickerHitTest, TheStripIsAMapOfTheWholeGuide)
@@ -271,18 +259,4 @@ TEST(PickerHitTest, TheStripIsAMapOfTheWholeGuide)
     EXPECT_FALSE(hit_strip(100, 269, &c, v)) << "the label line is not the strip";
     palette_device = 1;
     EXPECT_FALSE(hit_strip(100, 275, &c, v));
-}
-
-TEST(PickerGrid, PositionsPastTheGuidesEndAreNotLookedUp)
-{
-    reset_picker_for_test();
-    swatch_view& v = open_view_for_test(0, solid_page);
-    first_colorid_displayed = color_of(0, 917);
-    EXPECT_TRUE(grid_position_holds_color(v, 34));
-    EXPECT_FALSE(grid_position_holds_color(v, 35));
-    first_colorid_displayed = color_of(0, 931);
-    EXPECT_TRUE(grid_position_holds_color(v, 20));
-    EXPECT_FALSE(grid_position_holds_color(v, 21));
-    first_colorid_displayed = no_color;
-    EXPECT_FALSE(grid_position_holds_color(v, 0));
 }
