@@ -1,0 +1,51 @@
+# HUEX: `make demo` shows the library at work under Wine, `make test` builds the
+# three builds (native, win64, win32) and runs every test. Both install what
+# they need first (scripts/bootstrap).
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+
+.PHONY: all bootstrap native win64 win32 test test-native test-wine test-artefacts demo fuzz bench guides clean
+
+all: native win64 win32
+
+bootstrap:
+	@scripts/bootstrap
+
+build/%/CMakeCache.txt: | bootstrap
+	cmake --preset $* >/dev/null
+
+native: bootstrap build/native/CMakeCache.txt
+	cmake --build build/native -j$(JOBS)
+
+win64: bootstrap build/win64/CMakeCache.txt
+	cmake --build build/win64 -j$(JOBS)
+
+win32: bootstrap build/win32/CMakeCache.txt
+	cmake --build build/win32 -j$(JOBS)
+
+test-native: native
+	ctest --test-dir build/native -j$(JOBS) --output-on-failure
+
+test-wine: win64
+	scripts/wine-session build/win64 ctest --test-dir build/win64 -j$(JOBS) --output-on-failure
+
+test-artefacts: win32
+	ctest --test-dir build/win32 --output-on-failure
+
+test: test-native test-wine test-artefacts
+	@echo "make test: all test suites passed"
+
+demo: bootstrap win64
+	@scripts/demo build/win64
+
+fuzz: bootstrap build/fuzz/CMakeCache.txt
+	cmake --build build/fuzz -j$(JOBS)
+	scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+
+bench: bootstrap build/bench/CMakeCache.txt win64
+	cmake --build build/bench -j$(JOBS) --target huex_bench
+	build/bench/bin/huex_bench
+	scripts/wine-session build/win64 scripts/run-wine-benches build/win64
+
+clean:
+	rm -rf build

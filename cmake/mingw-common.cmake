@@ -1,0 +1,12 @@
+# The -posix cross compilers: GoogleTest needs std::mutex.
+set(CMAKE_C_COMPILER ${HUEX_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${HUEX_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${HUEX_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${HUEX_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Hosts get DLLs that need no MinGW runtime DLL beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)

@@ -1,0 +1,267 @@
+/*
+ * huex.h - public interface of huex.dll for C and C++ hosts.
+ *
+ * Every function is exported under its undecorated name and uses the WINAPI
+ * (stdcall) convention. Texts are single-byte (ANSI) and zero-terminated;
+ * buffers are the caller's and must have the documented sizes.
+ */
+#ifndef HUEX_H
+#define HUEX_H
+
+#include <windows.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ==== Status codes ==== */
+#define HUEX_OK                 0  /* success */
+#define HUEX_NO_COLOR           1  /* the record names no colour, or an index or code is out of range */
+#define HUEX_NO_PUBLICATION     2  /* no such publication (HUEX_EncodeColor) */
+#define HUEX_NO_DATA            3  /* measurements or recipe not available (HUEX_GetColorCMYK) */
+#define HUEX_NO_MEMORY          4  /* no memory for a returned string, or no transformation object */
+#define HUEX_NOT_SUPPORTED      5  /* profile kind not supported, or the colour-matching module refused */
+#define HUEX_DEFAULT_IN_FORCE   6  /* a profile cannot be made current; the default has taken its place */
+
+/* ==== Colour records ==== */
+/*
+ * The 8-byte record hosts hold: three 16-bit RGB words whose high bytes are the
+ * display colour, and a colour-system code in the fourth word. The low bytes of
+ * the first three words carry the colour flag and the colour's index.
+ */
+typedef struct extended_color {
+    WORD red;
+    WORD green;
+    WORD blue;
+    WORD color_system;
+} extended_color;
+
+#ifdef __cplusplus
+static_assert(sizeof(extended_color) == 8, "extended_color is 8 bytes");
+#else
+typedef char huex_extended_color_is_8_bytes[sizeof(extended_color) == 8 ? 1 : -1];
+#endif
+
+/* ==== Publications ==== */
+/*
+ * Lists the publications one per call. Start with *system = -1; each call
+ * writes the next publication's description into name (room for 250
+ * characters), replaces *system and *flag by its colour-system code and flag and
+ * returns the description's length. 0 ends the list and leaves all three alone.
+ */
+int WINAPI HUEX_EnumPubs(short *system, short *flag, char *name);
+
+/* ==== Colour records and look-ups ==== */
+/*
+ * Colour-system codes and flags name a publication: 37 with flag 0, 1, 2
+ * (solid guides: coated, uncoated, process simulation) or 3 (process guide,
+ * indexes up to 1023 only); 293 (process guide, any index); 549, 1573, 1061,
+ * 1317 (add-ons 4 to 7); 2085, 2341, 805 with flag 0 or 1 (add-ons 8 to 13).
+ */
+#define HUEX_SYSTEM_SOLID    37
+#define HUEX_SYSTEM_PROCESS  293
+
+/* 1 when byte 6 of the record is not 0, i.e. the record names a guide colour. */
+BYTE WINAPI HUEX_ColorIsExtended(const extended_color *record);
+/* Bits 0 to 3 of the red word; nothing else changes. */
+void WINAPI HUEX_SetColorFlag(extended_color *record, short flag);
+short WINAPI HUEX_GetColorFlag(const extended_color *record);
+/* Index field 0 or 1 (10 bits each); any other `which` changes nothing / gives 0. */
+void WINAPI HUEX_SetIndex(extended_color *record, short which, short index);
+short WINAPI HUEX_GetIndex(const extended_color *record, short which);
+/*
+ * Makes the record name colour `index` of the publication that system and flag
+ * select; the RGB high bytes stay as the caller set them. HUEX_OK, or
+ * HUEX_NO_PUBLICATION (nothing written) when the pair selects no existing
+ * publication, or HUEX_NO_COLOR (nothing written) when the index is negative,
+ * beyond the publication, or beyond what the code's fields hold (1023 for
+ * codes 37, 2085, 2341; 4095 for 293, 549, 1061, 1317, 1573).
+ */
+short WINAPI HUEX_EncodeColor(short system, short flag, short index, extended_color *record);
+/* HUEX_OK, or HUEX_NO_COLOR for a code without an encoding (only *system written). */
+short WINAPI HUEX_DecodeColor(short *system, short *flag, short *index, const extended_color *record);
+
+/*
+ * Look-ups of the colour a record names. Each returns HUEX_NO_COLOR (names: 0)
+ * and writes nothing when the record names no colour or the publication lacks
+ * the data. d50 1 selects the D50 measurements, any other value D65.
+ */
+/* Screen RGB through the current display model, each 8-bit value << 8. */
+short WINAPI HUEX_GetColorRGB(const extended_color *record, WORD rgb[3], short d50);
+/* X, Y, Z with 100 (white Y) as 65535; larger values are clamped to 65535. */
+short WINAPI HUEX_GetColorXYZ(const extended_color *record, WORD xyz[3], short d50);
+/* "VERIHUE " + name + " " + display suffix; name must hold 76 bytes. Returns the length. */
+short WINAPI HUEX_GetColorName(const extended_color *record, char *name);
+/* The stored name alone; name must hold 36 bytes. Returns the length. */
+short WINAPI HUEX_GetShortColorName(const extended_color *record, char *name);
+/* The colour's index within its publication. */
+short WINAPI HUEX_GetColorIndex(const extended_color *record, DWORD *index);
+/* The name of the colour system in the user's language; returns its length (name: 251 bytes). */
+int WINAPI HUEX_GetColorSetName(DWORD ignored, char *name);
+/* Colours per page / number of pages of the publication a pair selects, or -1. */
+int WINAPI HUEX_PubColors(short system, short flag);
+int WINAPI HUEX_PubPages(short system, short flag);
+
+/* 8-bit <-> 16-bit components: 0x2345 -> 0x23, 0x23 -> 0x2300; low 16 bits. */
+BYTE WINAPI uint2byte(DWORD v);
+DWORD WINAPI byte2uint(BYTE b);
+DWORD WINAPI uint2long(DWORD v);
+WORD WINAPI long2uint(LONG v);
+
+/* ==== ICC reader ==== */
+/*
+ * A stateless reader of ICC profile files. MMF_open_profile_file maps a file
+ * read-only (no sharing while it is open) and hands out the mapping and file
+ * handles; every read takes the mapping handle, makes its own view and
+ * releases it before returning. Values come back in host order; fixed-point
+ * numbers stay raw (decode them with decode_s15Fixed16Number).
+ *
+ * No reader looks outside the file: a directory entry or tag that does not
+ * lie wholly inside the file, a tag shorter than its 8-byte type preamble,
+ * and an element outside its tag make the reader return 0 and write nothing.
+ */
+typedef DWORD icSignature;           /* "desc" is 0x64657363 */
+typedef LONG  icS15Fixed16Number;    /* value = word / 65536 */
+typedef BYTE  icUInt8Number;
+typedef WORD  icUInt16Number;
+typedef DWORD icUInt32Number;
+
+typedef struct icXYZNumber {
+    icS15Fixed16Number X;
+    icS15Fixed16Number Y;
+    icS15Fixed16Number Z;
+} icXYZNumber;
+
+typedef struct icDateTimeNumber {
+    icUInt16Number year;
+    icUInt16Number month;
+    icUInt16Number day;
+    icUInt16Number hours;
+    icUInt16Number minutes;
+    icUInt16Number seconds;
+} icDateTimeNumber;
+
+/* Header bytes 0-79, field by field, none validated. */
+typedef struct MMF_profile_header {
+    icUInt32Number   size;
+    icSignature      cmm_type;
+    icUInt32Number   version;
+    icSignature      device_class;
+    icSignature      color_space;
+    icSignature      connection_space;
+    icDateTimeNumber date;
+    icSignature      magic;
+    icSignature      platform;
+    icUInt32Number   flags;
+    icSignature      manufacturer;
+    icUInt32Number   model;
+    icUInt32Number   attributes_high;
+    icUInt32Number   attributes_low;
+    icUInt32Number   rendering_intent; /* 0 perceptual ... 3 absolute colorimetric */
+    icXYZNumber      illuminant;
+} MMF_profile_header;
+
+/* One entry of the tag directory; the tag readers take it by value. */
+typedef struct MMF_tag_entry {
+    icSignature    signature;
+    icUInt32Number offset;  /* of the tag's data from the start of the file */
+    icUInt32Number size;    /* of the tag's data, its 8-byte preamble included */
+} MMF_tag_entry;
+
+/* The fixed part of lut8Type and lut16Type; type_signature, reserved and pad
+ * are never written, input_entries and output_entries by MMF_read_Lut16Type
+ * only. */
+typedef struct MMF_lut_header {
+    icSignature        type_signature;
+    icUInt32Number     reserved;
+    icUInt8Number      input_channels;
+    icUInt8Number      output_channels;
+    icUInt8Number      grid_points;
+    icUInt8Number      pad;
+    icS15Fixed16Number e00, e01, e02, e10, e11, e12, e20, e21, e22;
+    icUInt16Number     input_entries;
+    icUInt16Number     output_entries;
+} MMF_lut_header;
+
+#ifdef __cplusplus
+static_assert(sizeof(icXYZNumber) == 12 && sizeof(icDateTimeNumber) == 12, "ICC numbers");
+static_assert(sizeof(MMF_profile_header) == 80, "MMF_profile_header is 20 words");
+static_assert(sizeof(MMF_tag_entry) == 12, "MMF_tag_entry is 3 words");
+static_assert(sizeof(MMF_lut_header) == 52, "MMF_lut_header layout");
+#else
+typedef char huex_MMF_profile_header_is_80_bytes[sizeof(MMF_profile_header) == 80 ? 1 : -1];
+typedef char huex_MMF_tag_entry_is_12_bytes[sizeof(MMF_tag_entry) == 12 ? 1 : -1];
+typedef char huex_MMF_lut_header_is_52_bytes[sizeof(MMF_lut_header) == 52 ? 1 : -1];
+#endif
+
+/* Extensions ".icc", ".icm" and ".pf" only, compared case-sensitively. Both
+ * handles are 0 after a failure, so MMF_close_profile_file may be called
+ * unconditionally. */
+BYTE WINAPI MMF_open_profile_file(const char *path, HANDLE *mapping, HANDLE *file);
+void WINAPI MMF_close_profile_file(HANDLE mapping, HANDLE file);
+
+BOOL  WINAPI MMF_read_profile_header(HANDLE mapping, MMF_profile_header *header);
+DWORD WINAPI MMF_read_profile_tag_count(HANDLE mapping);
+/* Entry index (0 to count - 1) and the type signature at the start of its tag. */
+BOOL  WINAPI MMF_read_tag(HANDLE mapping, LONG index, MMF_tag_entry *entry,
+                          icSignature *type_signature);
+/* view + offset + 8, for a view the caller mapped itself; nothing checked. */
+const BYTE *WINAPI MMF_offset_to_tag(const void *view, MMF_tag_entry tag);
+
+/* Big-endian numbers from any memory; no checks beyond a null pointer. */
+icUInt8Number      WINAPI MMF_read_icUInt8Number(const void *p);
+icUInt16Number     WINAPI MMF_read_icUInt16Number(const void *p);
+icUInt32Number     WINAPI MMF_read_icUInt32Number(const void *p);
+icS15Fixed16Number WINAPI MMF_read_icS15Fixed16Number(const void *p);
+icSignature        WINAPI MMF_read_icSignature(const void *p);
+void WINAPI MMF_read_icDateTimeNumber(const void *p, icDateTimeNumber *date);
+void WINAPI MMF_read_icXYZNumber(const void *p, icXYZNumber *xyz);
+
+/* Tag readers: 1 on success, 0 (nothing written) on failure. None looks at
+ * the tag's type; pick the reader from the type MMF_read_tag reported. */
+/* textType: exactly tag.size - 8 bytes, the stored terminator included. */
+BOOL  WINAPI MMF_read_textType(HANDLE mapping, MMF_tag_entry tag, char *buffer);
+/* textDescriptionType, ASCII part: a description longer than length bytes is
+ * cut to length - 1 characters; the text is always terminated. */
+BOOL  WINAPI MMF_read_ProfileDescriptionType(HANDLE mapping, MMF_tag_entry tag,
+                                             char *buffer, LONG length);
+BOOL  WINAPI MMF_read_XYZType(HANDLE mapping, MMF_tag_entry tag, icXYZNumber *xyz);
+/* curveType: the entry count (0 for an identity curve and on failure). */
+DWORD WINAPI MMF_get_CurveType_count(HANDLE mapping, MMF_tag_entry tag);
+/* Entry index as stored / 65535 (a one-entry curve holds a u8Fixed8 gamma). */
+BOOL  WINAPI MMF_read_CurveType_index(HANDLE mapping, MMF_tag_entry tag,
+                                      DWORD index, double *value);
+/* Element count of a "ui08", "ui16", "ui32" or "ui64" tag from its size; 0 otherwise. */
+DWORD WINAPI get_UIntArrayType_count(MMF_tag_entry tag, icSignature type_signature);
+BOOL  WINAPI MMF_read_UInt8ArrayType(HANDLE mapping, MMF_tag_entry tag,
+                                     DWORD index, BYTE *value);
+BOOL  WINAPI MMF_read_UInt32ArrayType(HANDLE mapping, MMF_tag_entry tag,
+                                      DWORD index, DWORD *value);
+BOOL  WINAPI MMF_read_Lut8Type(HANDLE mapping, MMF_tag_entry tag, MMF_lut_header *lut);
+BOOL  WINAPI MMF_read_Lut16Type(HANDLE mapping, MMF_tag_entry tag, MMF_lut_header *lut);
+
+/* Numbers and texts. The sz_ texts live in two static buffers of the library
+ * (one for sz_signature, one shared by the other two), valid until the next
+ * call that writes the same buffer. */
+void   WINAPI decode_s15Fixed16Number(icS15Fixed16Number raw, double *value);
+void   WINAPI decode_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
+                               icS15Fixed16Number z, double *X, double *Y, double *Z);
+double WINAPI convert_icUInt16Number_to_double(DWORD value); /* low 16 bits / 65535 */
+LONG   WINAPI decimal4(double value);     /* first four decimals of |value|, 0-10000 */
+char  *WINAPI sz_signature(icSignature signature);          /* "'desc'" */
+char  *WINAPI sz_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
+                           icS15Fixed16Number z);           /* "X=0.9642 Y=1.0000 Z=0.8249 " */
+char  *WINAPI sz_xy_from_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
+                                   icS15Fixed16Number z);   /* "x=0.3457 y=0.3585" */
+
+/* ==== Profiles ==== */
+
+/* ==== Matching ==== */
+
+/* ==== Picker ==== */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* HUEX_H */

@@ -1,0 +1,23 @@
+// Add-on publications found beside the library at attach: one record per
+// "huex_*.dll" file, in the order of the directory listing. The scan itself
+// is Win32 glue (addon_scan_win32.cpp); the records and their look-ups are
+// plain data so that the publication logic is the same everywhere.
+#pragma once
+#include <cstdint>
+
+struct addon_record {
+    uint32_t pub_no;
+    char desc[101];   // desc of the add-on's descriptor, cut to 100 characters
+    char path[260];   // full path of the add-on file
+    int16_t system;   // string 2 of the add-on
+    int16_t flag;     // string 3 of the add-on
+    addon_record* next;
+    void* module;     // the add-on's module once one of its tables was used
+};
+
+extern addon_record first_addon;      // static storage for the first record
+extern addon_record* addon_list;      // nullptr while addon_count is 0
+extern uint32_t addon_count;
+
+const addon_record* find_addon_by_pub(uint32_t pub_no);
+const addon_record* find_addon_by_pair(int16_t system, int16_t flag);

@@ -1,0 +1,178 @@
+#include "colorlib/descriptor.h"
+
+#include <cstring>
+
+#include "frame/library_state.h"
+
+char descriptor_line[descriptor_line_size];
+char descriptor_word[descriptor_word_size];
+char descriptor_suffix[descriptor_suffix_size];
+
+namespace {
+
+// Copies data line k (1 to 4) into descriptor_line. Comment lines ("/" first)
+// are skipped wherever they stand; an empty line is a data line. A line longer
+// than the buffer is cut and the rest of it skipped; a text with fewer data
+// lines gives an empty line. Never reads past the descriptor's bytes.
+void load_data_line(byte_span d, int k)
+{
+    size_t pos = 0;
+    descriptor_line[0] = 0;
+    for (int found = 0; found < k;) {
+        if (d.data == nullptr || pos >= d.size || d.data[pos] == 0) {
+            descriptor_line[0] = 0;
+            return;
+        }
+        int len = 0;
+        while (pos < d.size && d.data[pos] != '\r' && d.data[pos] != '\n' && d.data[pos] != 0) {
+            if (len < descriptor_line_size - 1) descriptor_line[len++] = static_cast<char>(d.data[pos]);
+            ++pos;
+        }
+        descriptor_line[len] = 0;
+        // A line ends with CR LF: step over both (a lone CR or LF still ends it).
+        if (pos < d.size && d.data[pos] == '\r') ++pos;
+        if (pos < d.size && d.data[pos] == '\n') ++pos;
+        if (descriptor_line[0] != '/') ++found;
+    }
+}
+
+// Copies the characters from `from` up to the first "]" into out (at most
+// max - 1 characters plus the NUL). Without a closing "]" the field is
+// malformed and reads as empty.
+int copy_bracketed(const char* from, char* out, int max)
+{
+    const char* close = std::strchr(from, ']');
+    if (close == nullptr || max <= 0) {
+        if (max > 0) out[0] = 0;
+        return 0;
+    }
+    int len = static_cast<int>(close - from);
+    if (len > max - 1) len = max - 1;
+    std::memcpy(out, from, static_cast<size_t>(len));
+    out[len] = 0;
+    return len;
+}
+
+// Copies a bracketed field cut to `max` characters into a caller buffer that
+// holds max + 1 bytes; returns the length copied.
+int copy_field(const char* from, char* buffer, int max)
+{
+    if (buffer == nullptr || max < 0) return 0;
+    char field[descriptor_line_size];
+    copy_bracketed(from, field, sizeof field);
+    int len = static_cast<int>(std::strlen(field));
+    if (len > max) len = max;
+    std::memcpy(buffer, field, static_cast<size_t>(len));
+    buffer[len] = 0;
+    return len;
+}
+
+// The n-th word (from 1) after the first "]" of the line, into descriptor_word.
+uint32_t number_after_bracket(int n)
+{
+    descriptor_word[0] = 0;
+    const char* p = std::strchr(descriptor_line, ']');
+    if (p == nullptr) return 0;
+    ++p;
+    for (int i = 1; i <= n; ++i) {
+        while (*p == ' ') ++p;
+        int len = 0;
+        while (*p != 0 && *p != ' ') {
+            if (len < descriptor_word_size - 1) descriptor_word[len++] = *p;
+            ++p;
+        }
+        descriptor_word[len] = 0;
+        if (len == 0) return 0;
+    }
+    return static_cast<uint32_t>(decimal_value(descriptor_word));
+}
+
+}  // namespace
+
+int32_t decimal_value(const char* text)
+{
+    if (text == nullptr) return 0;
+    const char* p = text;
+    while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n' || *p == '\v' || *p == '\f') ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = (*p++ == '-');
+    // Accumulate in 64 bits and wrap like the platform's conversion would for
+    // absurd lengths, without signed overflow.
+    uint32_t value = 0;
+    while (*p >= '0' && *p <= '9') value = value * 10u + static_cast<uint32_t>(*p++ - '0');
+    if (negative) value = 0u - value;
+    return static_cast<int32_t>(value);
+}
+
+int read_desc(byte_span d, char* buffer, int max)
+{
+    load_data_line(d, 1);
+    if (descriptor_line[0] == 0) return copy_field("", buffer, max);
+    return copy_field(descriptor_line + 1, buffer, max);
+}
+
+uint32_t read_pub_no(byte_span d)
+{
+    load_data_line(d, 1);
+    return number_after_bracket(1);
+}
+
+uint32_t read_colors_per_page(byte_span d)
+{
+    load_data_line(d, 1);
+    return number_after_bracket(2);
+}
+
+uint32_t read_number_of_pages(byte_span d)
+{
+    load_data_line(d, 1);
+    return number_after_bracket(3);
+}
+
+const char* read_suffix(byte_span d, int which)
+{
+    load_data_line(d, 2);
+    descriptor_suffix[0] = 0;
+    if (descriptor_line[0] == 0) return descriptor_suffix;
+    if (which == 0) {
+        copy_bracketed(descriptor_line + 1, descriptor_suffix, descriptor_suffix_size);
+        return descriptor_suffix;
+    }
+    const char* close = std::strchr(descriptor_line, ']');
+    if (close == nullptr || close[1] == 0) return descriptor_suffix;
+    copy_bracketed(close + 2, descriptor_suffix, descriptor_suffix_size);
+    return descriptor_suffix;
+}
+
+int read_picker_description(byte_span d, char* buffer, int max)
+{
+    load_data_line(d, 2);
+    const char* first = std::strchr(descriptor_line, ']');
+    const char* second = first ? std::strchr(first + 1, ']') : nullptr;
+    if (second == nullptr || second[1] == 0) return copy_field("", buffer, max);
+    return copy_field(second + 2, buffer, max);
+}
+
+int read_cmyk_description(byte_span d, char* buffer, int max)
+{
+    load_data_line(d, 3);
+    if (descriptor_line[0] == 0) return copy_field("", buffer, max);
+    return copy_field(descriptor_line + 1, buffer, max);
+}
+
+uint32_t read_color_name_size(byte_span d)
+{
+    load_data_line(d, 4);
+    int len = 0;
+    const char* p = descriptor_line;
+    while (*p != 0 && len < descriptor_word_size - 1) descriptor_word[len++] = *p++;
+    descriptor_word[len] = 0;
+    return static_cast<uint32_t>(decimal_value(descriptor_word));
+}
+
+int descriptor_desc(char* buffer, int max) { return read_desc(current_descriptor, buffer, max); }
+uint32_t descriptor_pub_no() { return read_pub_no(current_descriptor); }
+uint32_t descriptor_colors_per_page() { return read_colors_per_page(current_descriptor); }
+uint32_t descriptor_number_of_pages() { return read_number_of_pages(current_descriptor); }
+int descriptor_cmyk_description(char* buffer, int max) { return read_cmyk_description(current_descriptor, buffer, max); }
+int descriptor_picker_description(char* buffer, int max) { return read_picker_description(current_descriptor, buffer, max); }

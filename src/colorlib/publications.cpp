@@ -1,0 +1,99 @@
+#include "colorlib/publications.h"
+
+#include <cstring>
+
+#include "colorlib/addons.h"
+#include "colorlib/descriptor.h"
+#include "colorlib/resource_seam.h"
+
+const char* const pub_resource_names[4] = {"solidc", "solidu", "simprc", "process"};
+const char* const pub_data_kinds[4] = {"spot", "spot", "spot", "process"};
+
+int32_t picker_view_pub = -1;
+
+byte_span locate_descriptor(uint32_t pub_no)
+{
+    if (pub_no <= last_builtin_pub && pub_no < 4) return builtin_resource("PUB", pub_resource_names[pub_no]);
+    return addon_resource(pub_no, "PUB");
+}
+
+void select_publication(uint32_t pub_no)
+{
+    if (pub_no <= 3) current_descriptor = locate_descriptor(pub_no);
+}
+
+// While the picker runs, the host may call in from inside the modal loop; the
+// picker relies on current_descriptor naming the guide it shows, so such calls
+// are answered for the publication asked about without making it current.
+static byte_span descriptor_for_query(uint32_t pub_no)
+{
+    if (picker_open) return locate_descriptor(pub_no);
+    current_descriptor = locate_descriptor(pub_no);
+    return current_descriptor;
+}
+
+uint32_t pub_number_of_pages(uint32_t pub_no) { return read_number_of_pages(descriptor_for_query(pub_no)); }
+
+uint32_t pub_colors_per_page(uint32_t pub_no) { return read_colors_per_page(descriptor_for_query(pub_no)); }
+
+int pub_desc(uint32_t pub_no, char* buffer, int max)
+{
+    if (pub_no <= last_builtin_pub) return read_desc(descriptor_for_query(pub_no), buffer, max);
+    const addon_record* r = find_addon_by_pub(pub_no);
+    if (r == nullptr) return 0;
+    std::strcpy(buffer, r->desc);
+    return static_cast<int>(std::strlen(r->desc));
+}
+
+uint32_t pub_color_name_size(uint32_t pub_no)
+{
+    if (picker_open && picker_view_pub >= 0 && static_cast<uint32_t>(picker_view_pub) == pub_no)
+        return read_color_name_size(current_descriptor);
+    return read_color_name_size(locate_descriptor(pub_no));
+}
+
+const char* pub_suffix(colorid id, int which) { return read_suffix(locate_descriptor((id >> 16) & 0xFF), which); }
+
+int pub_exists(int32_t pub_no)
+{
+    if (pub_no < 0) return 0;
+    if (static_cast<uint32_t>(pub_no) <= last_builtin_pub) return 1;
+    return find_addon_by_pub(static_cast<uint32_t>(pub_no)) != nullptr ? 1 : 0;
+}
+
+int enum_pubs(int16_t* system, int16_t* flag, char* name)
+{
+    static const struct { int16_t system, flag; } builtin_pairs[4] = {{37, 0}, {37, 1}, {37, 2}, {293, 0}};
+    int next_builtin = -1;
+    if (*system == -1) {
+        next_builtin = 0;
+    } else if (*system == 37) {
+        if (*flag < 0 || *flag > 2) return 0;
+        next_builtin = *flag + 1;
+    }
+    if (next_builtin >= 0) {
+        int len = pub_desc(static_cast<uint32_t>(next_builtin), text_scratch, 250);
+        std::memcpy(name, text_scratch, static_cast<size_t>(len) + 1);
+        *system = builtin_pairs[next_builtin].system;
+        *flag = builtin_pairs[next_builtin].flag;
+        return len;
+    }
+
+    if (addon_count == 0) return 0;
+    const addon_record* candidate = nullptr;
+    if (*system == 293) {
+        candidate = addon_list;
+    } else {
+        const addon_record* r = find_addon_by_pair(*system, *flag);
+        candidate = r ? r->next : nullptr;
+    }
+    if (candidate == nullptr) return 0;
+    // An add-on that could not be loaded keeps its place with an empty desc:
+    // the list ends there.
+    int len = static_cast<int>(std::strlen(candidate->desc));
+    if (len == 0) return 0;
+    std::memcpy(name, candidate->desc, static_cast<size_t>(len) + 1);
+    *system = candidate->system;
+    *flag = candidate->flag;
+    return len;
+}

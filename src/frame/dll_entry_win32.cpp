@@ -1,0 +1,63 @@
+// The library's entry point: start-up in a fixed order (later steps rely on
+// the earlier ones), and the settings written back at process end.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "frame/attach_steps.h"
+#include "frame/language_module_win32.h"
+#include "frame/library_state_win32.h"
+#include "frame/texts_win32.h"
+#include "frame/window_classes_win32.h"
+
+HINSTANCE instance_handle;
+HMODULE text_module;
+
+static void find_color_directory()
+{
+    OSVERSIONINFOA version;
+    std::memset(&version, 0, sizeof version);
+    version.dwOSVersionInfoSize = sizeof version;  // 148 bytes
+    is_nt = (GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT) ? 1 : 0;
+
+    UINT n = GetWindowsDirectoryA(windows_directory, sizeof windows_directory);
+    if (n >= sizeof windows_directory) windows_directory[0] = 0;
+    const char* tail = is_nt ? "\\system32\\color\\" : "\\system\\color\\";
+    if (std::strlen(windows_directory) + std::strlen(tail) < sizeof color_directory) {
+        std::strcpy(color_directory, windows_directory);
+        std::strcat(color_directory, tail);
+    }
+}
+
+static BOOL process_attach(HINSTANCE module)
+{
+    InitCommonControls();
+    instance_handle = module;
+    text_module = load_language_module();
+    apply_default_display();
+
+    screen_width = GetSystemMetrics(SM_CXSCREEN);
+    screen_height = GetSystemMetrics(SM_CYSCREEN);
+    if (screen_width == 640 && screen_height == 480) small_screen = 1;
+
+    if (!register_picker_classes()) return FALSE;
+
+    label_text_color = 0x00FFFFFF;
+    find_color_directory();
+    load_text(21, default_printer_profile_name, sizeof default_printer_profile_name);
+    load_text(26, default_display_name, sizeof default_display_name);
+    last_builtin_pub = 3;
+    scan_addons();
+    settings_load();
+    return TRUE;
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
+{
+    switch (reason) {
+    case DLL_PROCESS_ATTACH: return process_attach(module);
+    case DLL_PROCESS_DETACH: settings_save(); return TRUE;
+    default: return TRUE;
+    }
+}

@@ -1,0 +1,10 @@
+#include "frame/texts_win32.h"
+
+#include "frame/library_state_win32.h"
+
+int load_text(unsigned id, char* buffer, int max)
+{
+    if (buffer == nullptr || max <= 0) return 0;
+    buffer[0] = 0;
+    return LoadStringA(text_module, id, buffer, max);
+}

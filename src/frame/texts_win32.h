@@ -1,0 +1,7 @@
+// User-interface texts by id (1 to 36), from the language module when one is
+// loaded, else from the library's own string table.
+#pragma once
+
+// Loads text `id` into buffer (at most max - 1 characters and the NUL);
+// returns its length, 0 when there is no such text.
+int load_text(unsigned id, char* buffer, int max);

@@ -1,0 +1,10 @@
+#pragma once
+#include <windows.h>
+
+// Registers "VerihuePickerClass" and "VerihueCHILDPickerClass"; false when
+// either registration fails (the library then refuses to load).
+bool register_picker_classes();
+
+// The window procedures of the two classes (the picker and its pages).
+LRESULT CALLBACK picker_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+LRESULT CALLBACK picker_child_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,0 +1,104 @@
+#include "wine_test_support.h"
+
+#include <psapi.h>
+
+#include <vector>
+
+std::string bin_dir()
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+static void remove_tree(const std::string& dir)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE h = FindFirstFileA((dir + "*").c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string path = dir + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                remove_tree(path + "\\");
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
+        } while (FindNextFileA(h, &found));
+        FindClose(h);
+    }
+    RemoveDirectoryA(dir.c_str());
+}
+
+std::string fresh_case_dir(const std::string& name)
+{
+    std::string cases = bin_dir() + "cases\\";
+    CreateDirectoryA(cases.c_str(), nullptr);
+    std::string dir = cases + name + "\\";
+    remove_tree(dir);
+    CreateDirectoryA(dir.c_str(), nullptr);
+    return dir;
+}
+
+bool copy_into(const std::string& file, const std::string& dir, const std::string& new_name)
+{
+    bool absolute = file.size() > 2 && file[1] == ':';
+    std::string from = absolute ? file : bin_dir() + file;
+    std::string base = new_name.empty() ? from.substr(from.find_last_of('\\') + 1) : new_name;
+    return CopyFileA(from.c_str(), (dir + base).c_str(), FALSE) != 0;
+}
+
+int run_process(const std::string& command_line, const std::string& cwd, std::string* output)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE read_end = nullptr, write_end = nullptr;
+    if (!CreatePipe(&read_end, &write_end, &sa, 0)) return -1;
+    SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = write_end;
+    si.hStdError = write_end;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi = {};
+    std::vector<char> cmd(command_line.begin(), command_line.end());
+    cmd.push_back(0);
+    BOOL started = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                  cwd.empty() ? nullptr : cwd.c_str(), &si, &pi);
+    CloseHandle(write_end);
+    if (!started) {
+        CloseHandle(read_end);
+        return -1;
+    }
+    char buffer[4096];
+    DWORD n = 0;
+    while (ReadFile(read_end, buffer, sizeof buffer, &n, nullptr) && n > 0)
+        if (output) output->append(buffer, n);
+    CloseHandle(read_end);
+    WaitForSingleObject(pi.hProcess, 120000);
+    DWORD code = static_cast<DWORD>(-1);
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return static_cast<int>(code);
+}
+
+void delete_settings_key()
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX");
+}
+
+process_counts current_process_counts()
+{
+    process_counts c = {};
+    GetProcessHandleCount(GetCurrentProcess(), &c.handles);
+    PROCESS_MEMORY_COUNTERS_EX pmc = {};
+    pmc.cb = sizeof pmc;
+    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc))
+        c.private_bytes = pmc.PrivateUsage;
+    return c;
+}
