@@ -1,0 +1,243 @@
+// The reader exports on a real profile and on synthetic ones through the
+// real DLL: each read sees exactly the file (not the rest of its last page),
+// and the number exports give the documented values.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "../native/icc_profile_builder.h"
+#include "huex.h"
+#include "wine_test_support.h"
+
+using namespace icc_test;
+
+namespace {
+
+bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) {
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+    return ok && written == bytes.size();
+}
+
+struct profile {
+    HANDLE mapping = nullptr, file = nullptr;
+    explicit profile(const std::string& path) {
+        EXPECT_EQ(MMF_open_profile_file(path.c_str(), &mapping, &file), 1) << path;
+    }
+    ~profile() { MMF_close_profile_file(mapping, file); }
+    MMF_tag_entry find(const char* signature, icSignature* type = nullptr) {
+        MMF_tag_entry e = {};
+        icSignature t = 0;
+        DWORD n = MMF_read_profile_tag_count(mapping);
+        for (DWORD i = 0; i < n; ++i)
+            if (MMF_read_tag(mapping, LONG(i), &e, &t) && e.signature == sig(signature)) {
+                if (type) *type = t;
+                return e;
+            }
+        ADD_FAILURE() << "no tag " << signature;
+        return MMF_tag_entry{};
+    }
+};
+
+std::string synthetic(const char* name, const std::vector<uint8_t>& bytes) {
+    std::string path = fresh_case_dir(std::string("mmf_") + name) + name;
+    EXPECT_TRUE(write_file(path, bytes));
+    return path;
+}
+
+}  // namespace
+
+TEST(mmf_read, a_real_display_profile) {
+    profile p("Z:\\usr\\share\\color\\icc\\sRGB.icc");
+    MMF_profile_header h;
+    ASSERT_EQ(MMF_read_profile_header(p.mapping, &h), 1);
+    EXPECT_EQ(h.size, 6922u);
+    EXPECT_STREQ(sz_signature(h.cmm_type), "'lcms'");
+    EXPECT_EQ(h.version, 0x02300000u);
+    EXPECT_EQ(h.device_class, sig("mntr"));
+    EXPECT_EQ(h.color_space, sig("RGB "));
+    EXPECT_EQ(h.date.year, 2004);
+    EXPECT_EQ(h.date.month, 8);
+    EXPECT_EQ(h.date.day, 13);
+    EXPECT_EQ(h.date.seconds, 6);
+    EXPECT_EQ(h.magic, sig("acsp"));
+    EXPECT_EQ(h.platform, sig("MSFT"));
+    EXPECT_EQ(MMF_read_profile_tag_count(p.mapping), 12u);
+
+    char text[260];
+    ASSERT_EQ(MMF_read_ProfileDescriptionType(p.mapping, p.find("desc"), text, sizeof text), 1);
+    EXPECT_STREQ(text, "sRGB");
+    MMF_tag_entry cprt = p.find("cprt");
+    std::vector<char> copyright(cprt.size - 8);
+    ASSERT_EQ(MMF_read_textType(p.mapping, cprt, copyright.data()), 1);
+    EXPECT_STREQ(copyright.data(), "no copyright, use freely");
+
+    icXYZNumber white;
+    ASSERT_EQ(MMF_read_XYZType(p.mapping, p.find("wtpt"), &white), 1);
+    EXPECT_STREQ(sz_xy_from_XYZNumber(white.X, white.Y, white.Z), "x=0.3127 y=0.3291");
+    MMF_tag_entry red = p.find("rTRC");
+    EXPECT_EQ(MMF_get_CurveType_count(p.mapping, red), 1024u);
+    double v = -1;
+    ASSERT_EQ(MMF_read_CurveType_index(p.mapping, red, 1023, &v), 1);
+    EXPECT_EQ(v, 1.0);
+    EXPECT_EQ(MMF_read_CurveType_index(p.mapping, red, 1024, &v), 0);
+
+    // A view of the caller's own, located with the tag entry.
+    icSignature type = 0;
+    MMF_tag_entry w = p.find("wtpt", &type);
+    const void* view = MapViewOfFile(p.mapping, FILE_MAP_READ, 0, 0, 0);
+    ASSERT_NE(view, nullptr);
+    const BYTE* contents = MMF_offset_to_tag(view, w);
+    EXPECT_EQ(contents, static_cast<const BYTE*>(view) + w.offset + 8);
+    EXPECT_EQ(MMF_read_icSignature(contents - 8), type);
+    EXPECT_EQ(MMF_read_icS15Fixed16Number(contents), white.X);
+    icXYZNumber again;
+    MMF_read_icXYZNumber(contents, &again);
+    EXPECT_EQ(again.Z, white.Z);
+    UnmapViewOfFile(view);
+}
+
+TEST(mmf_read, synthetic_tags_of_every_type) {
+    std::vector<uint8_t> words;
+    put32(words, 0x01020304);
+    put32(words, 0xA0B0C0D0);
+    std::vector<uint16_t> ramp(256);
+    for (int i = 0; i < 256; ++i) ramp[i] = uint16_t(i * 257);
+    ramp[128] = 0x8000;
+    builder b;
+    b.add("desc", desc_tag("Hello World"))
+        .add("A2B0", lut16_tag(3, 3, 17, 256, 256))
+        .add("bTRC", curve_tag(ramp))
+        .add("kTRC", curve_tag({}))
+        .add("ui32", tag_data("ui32", words))
+        .add("ui08", tag_data("ui08", {7, 8, 9}))
+        .add("ui16", tag_data("ui16", std::vector<uint8_t>(12, 0)))
+        .add("ui64", tag_data("ui64", std::vector<uint8_t>(16, 0)));
+    profile p(synthetic("every_type.icc", b.build()));
+
+    char text[16];
+    std::memset(text, '#', sizeof text);
+    ASSERT_EQ(MMF_read_ProfileDescriptionType(p.mapping, p.find("desc"), text, 12), 1);
+    EXPECT_STREQ(text, "Hello World");
+    EXPECT_EQ(text[12], '#');
+    std::memset(text, '#', sizeof text);
+    ASSERT_EQ(MMF_read_ProfileDescriptionType(p.mapping, p.find("desc"), text, 8), 1);
+    EXPECT_STREQ(text, "Hello W");
+    EXPECT_EQ(text[8], '#');
+
+    MMF_lut_header lut;
+    std::memset(&lut, 0xA5, sizeof lut);
+    ASSERT_EQ(MMF_read_Lut16Type(p.mapping, p.find("A2B0"), &lut), 1);
+    EXPECT_EQ(lut.input_channels, 3);
+    EXPECT_EQ(lut.output_channels, 3);
+    EXPECT_EQ(lut.grid_points, 17);
+    EXPECT_EQ(lut.input_entries, 256);
+    EXPECT_EQ(lut.output_entries, 256);
+    EXPECT_EQ(lut.e00, 0x00010000);
+    EXPECT_EQ(lut.e01, 0);
+    EXPECT_EQ(lut.e11, 0x00010000);
+    EXPECT_EQ(lut.e22, 0x00010000);
+    EXPECT_EQ(lut.type_signature, 0xA5A5A5A5u);
+    std::memset(&lut, 0xA5, sizeof lut);
+    ASSERT_EQ(MMF_read_Lut8Type(p.mapping, p.find("A2B0"), &lut), 1);
+    EXPECT_EQ(lut.grid_points, 17);
+    EXPECT_EQ(lut.input_entries, 0xA5A5);
+
+    MMF_tag_entry curve = p.find("bTRC");
+    double v = -1;
+    EXPECT_EQ(MMF_get_CurveType_count(p.mapping, curve), 256u);
+    ASSERT_EQ(MMF_read_CurveType_index(p.mapping, curve, 128, &v), 1);
+    EXPECT_DOUBLE_EQ(v, 32768.0 / 65535.0);
+    EXPECT_EQ(MMF_read_CurveType_index(p.mapping, curve, 256, &v), 0);
+    EXPECT_EQ(MMF_get_CurveType_count(p.mapping, p.find("kTRC")), 0u);
+    EXPECT_EQ(MMF_read_CurveType_index(p.mapping, p.find("kTRC"), 0, &v), 0);
+
+    icSignature type;
+    MMF_tag_entry u16 = p.find("ui16", &type);
+    EXPECT_EQ(get_UIntArrayType_count(u16, type), 6u);
+    MMF_tag_entry u64 = p.find("ui64", &type);
+    EXPECT_EQ(get_UIntArrayType_count(u64, type), 2u);
+    DWORD word = 0;
+    ASSERT_EQ(MMF_read_UInt32ArrayType(p.mapping, p.find("ui32"), 1, &word), 1);
+    EXPECT_EQ(word, 0xA0B0C0D0u);
+    EXPECT_EQ(MMF_read_UInt32ArrayType(p.mapping, p.find("ui32"), 2, &word), 0);
+    BYTE byte = 0;
+    ASSERT_EQ(MMF_read_UInt8ArrayType(p.mapping, p.find("ui08"), 2, &byte), 1);
+    EXPECT_EQ(byte, 9);
+    EXPECT_EQ(MMF_read_UInt8ArrayType(p.mapping, p.find("ui08"), 3, &byte), 0);
+}
+
+TEST(mmf_read, bounds_are_the_files_size_not_its_last_page) {
+    builder b;
+    b.add("cprt", text_tag("Page"));
+    std::vector<uint8_t> bytes = b.build();
+    // The tag claims 16 bytes more than the file holds; the page behind the
+    // file's end is mapped and reads as zeros, but it is not the file.
+    set32(bytes, entry_at(0) + 8, uint32_t(bytes.size() - 144 + 16));
+    profile p(synthetic("past_end.icc", bytes));
+    MMF_tag_entry e = {0xdeadbeef, 0xdeadbeef, 0xdeadbeef};
+    icSignature type = 0xdeadbeef;
+    EXPECT_EQ(MMF_read_tag(p.mapping, 0, &e, &type), 0);
+    EXPECT_EQ(e.signature, 0xdeadbeefu);
+    MMF_tag_entry tag = {sig("cprt"), 144, uint32_t(bytes.size() - 144 + 16)};
+    std::vector<char> text(tag.size, '#');
+    EXPECT_EQ(MMF_read_textType(p.mapping, tag, text.data()), 0);
+    EXPECT_EQ(text[0], '#');
+    tag.size -= 16;
+    EXPECT_EQ(MMF_read_textType(p.mapping, tag, text.data()), 1);
+    EXPECT_STREQ(text.data(), "Page");
+
+    // Shorter than a header, and a header without a tag count.
+    std::vector<uint8_t> short_file(bytes.begin(), bytes.begin() + 100);
+    profile tiny(synthetic("tiny.icc", short_file));
+    MMF_profile_header h;
+    h.size = 0xdeadbeef;
+    EXPECT_EQ(MMF_read_profile_header(tiny.mapping, &h), 0);
+    EXPECT_EQ(h.size, 0xdeadbeefu);
+    EXPECT_EQ(MMF_read_profile_tag_count(tiny.mapping), 0u);
+    std::vector<uint8_t> header_only(bytes.begin(), bytes.begin() + 130);
+    profile headless(synthetic("header_only.icm", header_only));
+    EXPECT_EQ(MMF_read_profile_header(headless.mapping, &h), 1);
+    EXPECT_EQ(MMF_read_profile_tag_count(headless.mapping), 0u);
+}
+
+TEST(mmf_numbers, exports_give_the_documented_values) {
+    const BYTE date[12] = {0x07, 0xCC, 0x00, 0x0C, 0x00, 0x1F, 0x00, 0x17, 0x00, 0x3B, 0, 0};
+    icDateTimeNumber d;
+    MMF_read_icDateTimeNumber(date, &d);
+    EXPECT_EQ(d.year, 1996);
+    EXPECT_EQ(d.month, 12);
+    EXPECT_EQ(d.day, 31);
+    EXPECT_EQ(d.hours, 23);
+    EXPECT_EQ(d.minutes, 59);
+    EXPECT_EQ(d.seconds, 0);
+    const BYTE cmm[4] = {0x41, 0x42, 0x43, 0x44};
+    EXPECT_EQ(MMF_read_icSignature(cmm), 0x41424344u);
+    EXPECT_EQ(MMF_read_icUInt16Number(cmm), 0x4142);
+    EXPECT_EQ(MMF_read_icUInt8Number(cmm + 3), 0x44);
+    EXPECT_EQ(MMF_read_icUInt32Number(cmm), 0x41424344u);
+
+    double x = 0, y = 0, z = 0;
+    decode_s15Fixed16Number(LONG(0xFFFF0000), &x);
+    EXPECT_EQ(x, -1.0);
+    decode_XYZNumber(0x8000, 0x10000, LONG(0x80000000), &x, &y, &z);
+    EXPECT_EQ(x, 0.5);
+    EXPECT_EQ(y, 1.0);
+    EXPECT_EQ(z, -32768.0);
+    EXPECT_EQ(convert_icUInt16Number_to_double(0x12345), 0x2345 / 65535.0);
+    EXPECT_EQ(decimal4(-1.25), 2500);
+    EXPECT_EQ(decimal4(0.99996), 10000);
+    EXPECT_STREQ(sz_signature(0x52474220), "'RGB '");
+    char* xyz = sz_XYZNumber(0xF6D6, 0x10000, 0xD32D);
+    EXPECT_STREQ(xyz, "X=0.9642 Y=1.0000 Z=0.8249 ");
+    EXPECT_EQ(sz_xy_from_XYZNumber(0xF6D6, 0x10000, 0xD32D), xyz);
+    EXPECT_STREQ(xyz, "x=0.3457 y=0.3585");
+    EXPECT_STREQ(sz_XYZNumber(LONG(0xFFFFC000), 0, 0), "X=-0.2500 Y=0.0000 Z=0.0000 ");
+}
