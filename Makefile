@@ -47,5 +47,8 @@ bench: bootstrap build/bench/CMakeCache.txt win64
 	build/bench/bin/huex_bench
 	scripts/wine-session build/win64 scripts/run-wine-benches build/win64
 
+guides: native
+	cmake --build build/native --target guides
+
 clean:
 	rm -rf build
