@@ -2,6 +2,7 @@
 #pragma once
 
 int cmd_pubs(int argc, char** argv);
+int cmd_profile(int argc, char** argv);
 
 struct huexinfo_command {
     const char* name;
@@ -12,4 +13,5 @@ struct huexinfo_command {
 // argv[0] of run() is the subcommand's name.
 static const huexinfo_command huexinfo_commands[] = {
     {"pubs", "pubs                 list the publications", cmd_pubs},
+    {"profile", "profile PATH         dump an ICC profile: header, tags, descriptions, XYZ, curves, luts", cmd_profile},
 };
