@@ -3,6 +3,8 @@
 
 int cmd_pubs(int argc, char** argv);
 int cmd_profile(int argc, char** argv);
+int cmd_color(int argc, char** argv);
+int cmd_dump(int argc, char** argv);
 
 struct huexinfo_command {
     const char* name;
@@ -13,5 +15,7 @@ struct huexinfo_command {
 // argv[0] of run() is the subcommand's name.
 static const huexinfo_command huexinfo_commands[] = {
     {"pubs", "pubs                 list the publications", cmd_pubs},
+    {"color", "color NAME           a colour by its short name in every publication", cmd_color},
+    {"dump", "dump PUB             publication PUB (0 = the first of `pubs`) as CSV", cmd_dump},
     {"profile", "profile PATH         dump an ICC profile: header, tags, descriptions, XYZ, curves, luts", cmd_profile},
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "addon_table_fixture.h"
 #include "colorlib/color_tables.h"
@@ -195,6 +196,39 @@ TEST_F(color_tables_test, odd_name_widths_never_overrun)
     z.name_size = 0;
     install(z);
     EXPECT_EQ(get_color_name(make_colorid(4, 0), buf, 99, 0), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Each built-in publication finds its own measurements and the shared names,
+// recipes and labels of its kind, for every colour up to the last.
+TEST(built_in_tables_test, every_colour_of_every_built_in_publication_reads)
+{
+    for (uint32_t n = 0; n < 4; ++n) {
+        select_publication(n);
+        const uint32_t count = pub_number_of_pages(n) * pub_colors_per_page(n);
+        for (uint32_t i = 0; i < count; ++i) {
+            const colorid id = make_colorid(n, i);
+            ASSERT_NE(id, no_color);
+            char name[80], label[20];
+            ASSERT_GT(get_color_name(id, name, 79, -1), 0) << n << ":" << i;
+            double X, Y, Z;
+            ASSERT_EQ(get_color_xyz(id, 1, &X, &Y, &Z), 1) << n << ":" << i;
+            ASSERT_EQ(get_color_xyz(id, 0, &X, &Y, &Z), 1) << n << ":" << i;
+            float C, M, Yc, K;
+            ASSERT_EQ(get_color_cmyk_recipe(id, &C, &M, &Yc, &K), 1) << n << ":" << i;
+            ASSERT_GT(get_page_label(id, label, 19), 0) << n << ":" << i;
+        }
+        EXPECT_EQ(color_page_number(make_colorid(n, count - 1)), pub_number_of_pages(n));
+    }
+    char a[80], b[80];
+    get_color_name(0x00000005u, a, 79, 0);
+    get_color_name(0x00020005u, b, 79, 0);
+    EXPECT_EQ(std::string(a).substr(0, std::strlen(a) - 3), std::string(b).substr(0, std::strlen(b) - 3))
+        << "the solid guides share their names and differ in the suffix";
+    EXPECT_STRNE(a, b);
 }
 
 }  // namespace

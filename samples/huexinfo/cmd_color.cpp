@@ -1,0 +1,40 @@
+// huexinfo color NAME: every colour of every publication whose short name is
+// NAME, letter case ignored.
+#include <cstdio>
+
+#include "color_row.h"
+
+int cmd_color(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: huexinfo color NAME\n");
+        return 2;
+    }
+    int found = 0;
+    pub_pair p;
+    for (int n = 0; nth_pub(n, &p); ++n) {
+        const int count = p.per_page * p.pages;
+        for (int i = 0; i < count; ++i) {
+            color_row row;
+            if (!read_color_row(p, i, &row) || lstrcmpiA(row.name, argv[1]) != 0) continue;
+            if (found++) std::printf("\n");
+            std::printf("name          %s\n", row.full_name);
+            std::printf("short name    %s\n", row.name);
+            std::printf("publication   %s (code %d, flag %d)\n", p.desc, p.system, p.flag);
+            std::printf("index         %d\n", row.index);
+            std::printf("page          %d, label \"%s\"\n", row.page, row.label);
+            std::printf("XYZ D50       %.2f %.2f %.2f\n", row.d50[0], row.d50[1], row.d50[2]);
+            std::printf("XYZ D65       %.2f %.2f %.2f\n", row.d65[0], row.d65[1], row.d65[2]);
+            std::printf("screen RGB    %d %d %d (D50, current display)\n", row.rgb[0], row.rgb[1], row.rgb[2]);
+            if (row.has_cmyk)
+                std::printf("CMYK          %.1f %.1f %.1f %.1f %%\n", row.cmyk[0], row.cmyk[1], row.cmyk[2], row.cmyk[3]);
+            else
+                std::printf("CMYK          not available\n");
+        }
+    }
+    if (found == 0) {
+        std::fprintf(stderr, "no colour named \"%s\"\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,412 @@
+// The colour-record and look-up exports through the real DLL. Built-in
+// colours are checked against the shipped table files themselves; a fresh
+// library with an add-on built here (names that fill their record, values
+// over 100, a measurement table cut short) runs the rest in a child process.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "huex.h"
+#include "wine_test_support.h"
+
+namespace {
+
+const WORD sentinel = 0xDEAD;
+const char* const child_variable = "HUEX_LOOKUPS_CHILD";
+
+std::vector<unsigned char> data_file(const std::string& name)
+{
+    std::string path = std::string("Z:") + HUEX_SOURCE_DIR + "/src/resources/data/" + name;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    std::vector<unsigned char> bytes;
+    if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        unsigned char chunk[4096];
+        size_t n;
+        while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+unsigned word_at(const std::vector<unsigned char>& t, size_t offset) { return t[offset] | (t[offset + 1] << 8); }
+
+struct built_in {
+    short system, flag;
+    const char* cie;
+    const char* kind;
+    unsigned count, name_size;
+    const char* suffix;
+};
+const built_in built_ins[] = {
+    {37, 0, "solidc", "spot", 952, 15, "DSC"},
+    {37, 1, "solidu", "spot", 952, 15, "DSU"},
+    {37, 2, "simprc", "spot", 952, 15, "DSP"},
+    {293, 0, "process", "process", 3006, 6, "DSP"},
+};
+
+extended_color record_for(const built_in& p, unsigned index)
+{
+    extended_color r = {0x1100, 0x2200, 0x3300, 0};
+    EXPECT_EQ(HUEX_EncodeColor(p.system, p.flag, static_cast<short>(index), &r), HUEX_OK);
+    return r;
+}
+
+// The default display's conversion worked out independently: RGB -> XYZ from
+// the primaries scaled to the white, inverted by cofactors.
+struct reference_display {
+    double m[3][3];
+    reference_display()
+    {
+        const double xy[3][2] = {{0.628, 0.346}, {0.268, 0.588}, {0.150, 0.070}};
+        double p[3][3];
+        for (int c = 0; c < 3; ++c) {
+            p[0][c] = xy[c][0] / xy[c][1];
+            p[1][c] = 1.0;
+            p[2][c] = (1 - xy[c][0] - xy[c][1]) / xy[c][1];
+        }
+        const double w[3] = {0.313 / 0.324, 1.0, (1 - 0.313 - 0.324) / 0.324};
+        double pi[3][3];
+        invert(p, pi);
+        double rgb_to_xyz[3][3];
+        for (int c = 0; c < 3; ++c) {
+            const double s = pi[c][0] * w[0] + pi[c][1] * w[1] + pi[c][2] * w[2];
+            for (int r = 0; r < 3; ++r) rgb_to_xyz[r][c] = p[r][c] * s;
+        }
+        invert(rgb_to_xyz, m);
+    }
+    static void invert(const double a[3][3], double out[3][3])
+    {
+        const double det = a[0][0] * (a[1][1] * a[2][2] - a[1][2] * a[2][1]) -
+                           a[0][1] * (a[1][0] * a[2][2] - a[1][2] * a[2][0]) +
+                           a[0][2] * (a[1][0] * a[2][1] - a[1][1] * a[2][0]);
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c) {
+                const int r1 = (c + 1) % 3, r2 = (c + 2) % 3, c1 = (r + 1) % 3, c2 = (r + 2) % 3;
+                out[r][c] = (a[r1][c1] * a[r2][c2] - a[r1][c2] * a[r2][c1]) / det;
+            }
+    }
+    int channel(int row, double X, double Y, double Z) const
+    {
+        const double lin = (m[row][0] * X + m[row][1] * Y + m[row][2] * Z) / 100.0;
+        if (!(lin > 0)) return 0;
+        const double v = 255.0 * std::pow(lin, 1 / 2.2);
+        return v >= 255.0 ? 255 : static_cast<int>(v + 0.5);
+    }
+};
+
+bool in_child() { return GetEnvironmentVariableA(child_variable, nullptr, 0) != 0; }
+
+}  // namespace
+
+TEST(ColourRecords, FieldExportsTouchOnlyTheirBits)
+{
+    extended_color r = {0xAB00, 0xCD00, 0xEF00, 0};
+    EXPECT_EQ(HUEX_ColorIsExtended(&r), 0);
+    ASSERT_EQ(HUEX_EncodeColor(37, 1, 951, &r), HUEX_OK);
+    EXPECT_EQ(HUEX_ColorIsExtended(&r), 1);
+    EXPECT_EQ(r.red, 0xAB00 | 0xC0 | 1);
+    EXPECT_EQ(r.green, 0xCDB7);
+    EXPECT_EQ(r.blue, 0xEF00);
+    EXPECT_EQ(r.color_system, 37);
+    EXPECT_EQ(HUEX_GetIndex(&r, 0), 951);
+    EXPECT_EQ(HUEX_GetColorFlag(&r), 1);
+
+    HUEX_SetColorFlag(&r, 0x1F);
+    EXPECT_EQ(r.red, 0xAB00 | 0xC0 | 0x0F);
+    HUEX_SetIndex(&r, 1, 0x2A5);
+    EXPECT_EQ(HUEX_GetIndex(&r, 1), 0x2A5);
+    EXPECT_EQ(HUEX_GetIndex(&r, 0), 951);
+    const extended_color before = r;
+    HUEX_SetIndex(&r, 2, 5);
+    EXPECT_EQ(std::memcmp(&r, &before, sizeof r), 0);
+    EXPECT_EQ(HUEX_GetIndex(&r, 2), 0);
+}
+
+TEST(ColourRecords, EncodeAndDecodeStatuses)
+{
+    extended_color r = {sentinel, sentinel, sentinel, sentinel};
+    EXPECT_EQ(HUEX_EncodeColor(37, 1, 952, &r), HUEX_NO_COLOR);
+    EXPECT_EQ(HUEX_EncodeColor(37, 0, -1, &r), HUEX_NO_COLOR);
+    EXPECT_EQ(HUEX_EncodeColor(37, 3, 2000, &r), HUEX_NO_COLOR) << "ten bits cannot hold 2000";
+    EXPECT_EQ(HUEX_EncodeColor(37, 4, 0, &r), HUEX_NO_PUBLICATION);
+    EXPECT_EQ(HUEX_EncodeColor(2085, 2, 0, &r), HUEX_NO_PUBLICATION);
+    EXPECT_EQ(HUEX_EncodeColor(1829, 0, 0, &r), HUEX_NO_PUBLICATION);
+    EXPECT_EQ(HUEX_EncodeColor(549, 0, 0, &r), HUEX_NO_PUBLICATION);
+    EXPECT_EQ(r.red, sentinel);
+    EXPECT_EQ(r.color_system, sentinel);
+
+    ASSERT_EQ(HUEX_EncodeColor(293, 0, 3005, &r), HUEX_OK);
+    short system = 0, flag = 0, index = 0;
+    ASSERT_EQ(HUEX_DecodeColor(&system, &flag, &index, &r), HUEX_OK);
+    EXPECT_EQ(system, 293);
+    EXPECT_EQ(flag, 0);
+    EXPECT_EQ(index, 3005);
+    DWORD got = 0;
+    EXPECT_EQ(HUEX_GetColorIndex(&r, &got), HUEX_OK);
+    EXPECT_EQ(got, 3005u);
+
+    r.color_system = 0x0725;
+    flag = index = 77;
+    EXPECT_EQ(HUEX_DecodeColor(&system, &flag, &index, &r), HUEX_NO_COLOR);
+    EXPECT_EQ(system, 0x0725);
+    EXPECT_EQ(flag, 77);
+}
+
+TEST(Lookups, PublicationSizesByPair)
+{
+    EXPECT_EQ(HUEX_PubColors(37, 0), 7);
+    EXPECT_EQ(HUEX_PubPages(37, 0), 136);
+    EXPECT_EQ(HUEX_PubColors(37, 1), 7);
+    EXPECT_EQ(HUEX_PubPages(37, 2), 136);
+    EXPECT_EQ(HUEX_PubColors(37, 3), 9);
+    EXPECT_EQ(HUEX_PubColors(293, 0), 9);
+    EXPECT_EQ(HUEX_PubPages(293, 0), 334);
+    EXPECT_EQ(HUEX_PubPages(293, 15), 334);
+    EXPECT_EQ(HUEX_PubPages(37, 4), -1);
+    EXPECT_EQ(HUEX_PubColors(37, -1), -1);
+    EXPECT_EQ(HUEX_PubColors(549, 0), -1);
+    EXPECT_EQ(HUEX_PubPages(0x0725, 0), -1);
+}
+
+TEST(Lookups, RecordsThatNameNoColourLeaveReceiversAlone)
+{
+    extended_color plain = {0x1100, 0x2200, 0x3300, 0x2500};
+    extended_color unknown = {0x1100, 0x2200, 0x3300, 0x0725};
+    extended_color beyond = {0x1100, 0x2200, 0x3300, 37};
+    HUEX_SetIndex(&beyond, 0, 1000);
+    extended_color bad_flag = {0x1104, 0x2200, 0x3300, 37};
+    for (const extended_color& r : {plain, unknown, beyond, bad_flag}) {
+        WORD out[3] = {sentinel, sentinel, sentinel};
+        char name[80] = "untouched";
+        DWORD index = sentinel;
+        EXPECT_EQ(HUEX_GetColorRGB(&r, out, 1), HUEX_NO_COLOR);
+        EXPECT_EQ(HUEX_GetColorXYZ(&r, out, 1), HUEX_NO_COLOR);
+        EXPECT_EQ(HUEX_GetColorName(&r, name), 0);
+        EXPECT_EQ(HUEX_GetShortColorName(&r, name), 0);
+        EXPECT_EQ(HUEX_GetColorIndex(&r, &index), HUEX_NO_COLOR);
+        EXPECT_EQ(out[0], sentinel);
+        EXPECT_EQ(out[2], sentinel);
+        EXPECT_STREQ(name, "untouched");
+        EXPECT_EQ(index, sentinel);
+    }
+}
+
+// Names and measurements of every built-in colour as the table files hold them.
+TEST(Lookups, EveryBuiltInColourMatchesTheShippedTables)
+{
+    for (const built_in& p : built_ins) {
+        const auto names = data_file(std::string(p.kind) + ".names");
+        const auto d50 = data_file(std::string(p.cie) + ".cie50");
+        const auto d65 = data_file(std::string(p.cie) + ".cie65");
+        ASSERT_EQ(names.size(), p.count * p.name_size) << p.kind;
+        ASSERT_EQ(d50.size(), p.count * 6u) << p.cie;
+        ASSERT_EQ(d65.size(), p.count * 6u) << p.cie;
+        for (unsigned i = 0; i < p.count; ++i) {
+            const extended_color r = record_for(p, i);
+            std::string stored(reinterpret_cast<const char*>(&names[i * p.name_size]), p.name_size);
+            stored = stored.substr(0, stored.find('\0'));
+            char name[80];
+            ASSERT_EQ(HUEX_GetShortColorName(&r, name), static_cast<short>(stored.size())) << p.kind << i;
+            ASSERT_EQ(name, stored);
+            const std::string full = "VERIHUE " + stored + " " + p.suffix;
+            ASSERT_EQ(HUEX_GetColorName(&r, name), static_cast<short>(full.size()));
+            ASSERT_EQ(name, full);
+
+            for (short selector : {1, 0, 2}) {
+                const auto& t = selector == 1 ? d50 : d65;
+                WORD xyz[3];
+                ASSERT_EQ(HUEX_GetColorXYZ(&r, xyz, selector), HUEX_OK);
+                for (int c = 0; c < 3; ++c) {
+                    double v = word_at(t, i * 6 + c * 2) / 100.0;
+                    if (v > 100.0) v = 100.0;
+                    ASSERT_EQ(xyz[c], static_cast<WORD>(v / 100.0 * 65535.0)) << p.cie << " " << i << " " << c;
+                }
+            }
+            DWORD index = 0;
+            ASSERT_EQ(HUEX_GetColorIndex(&r, &index), HUEX_OK);
+            ASSERT_EQ(index, i);
+        }
+    }
+}
+
+TEST(Lookups, ComponentConversionsAndColourSetName)
+{
+    EXPECT_EQ(uint2byte(0x2345), 0x23);
+    EXPECT_EQ(byte2uint(0x23), 0x2300u);
+    EXPECT_EQ(uint2long(0x56782345), 0x2345u);
+    EXPECT_EQ(long2uint(-1), 0xFFFF);
+
+    char name[256];
+    std::memset(name, 0x5A, sizeof name);
+    const int len = HUEX_GetColorSetName(0, name);
+    EXPECT_GT(len, 0);
+    EXPECT_EQ(static_cast<int>(std::strlen(name)), len);
+}
+
+// ---- A fresh library with an add-on built for these cases ----------------
+
+namespace {
+
+bool add_resource(HANDLE update, const char* type, const char* name, const std::string& bytes)
+{
+    return UpdateResourceA(update, type, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                           const_cast<char*>(bytes.data()), static_cast<DWORD>(bytes.size())) != 0;
+}
+
+std::string words(std::initializer_list<unsigned> values)
+{
+    std::string s;
+    for (unsigned v : values) {
+        s += static_cast<char>(v & 0xFF);
+        s += static_cast<char>(v >> 8);
+    }
+    return s;
+}
+
+// String block 1 holds ids 0 to 15 as counted UTF-16 texts: 2 is the code, 3 the flag.
+std::string string_block(const char* code, const char* flag)
+{
+    std::string s;
+    for (int id = 0; id < 16; ++id) {
+        const char* text = id == 2 ? code : id == 3 ? flag : "";
+        s += words({static_cast<unsigned>(std::strlen(text))});
+        for (const char* c = text; *c; ++c) s += words({static_cast<unsigned char>(*c)});
+    }
+    return s;
+}
+
+// Six colours on two pages of three for code 549; the D65 table holds only four.
+bool make_fixture_addon(const std::string& path)
+{
+    if (!CopyFileA((bin_dir() + "lang\\HUEXLANG.DLL").c_str(), path.c_str(), FALSE)) return false;
+    HANDLE u = BeginUpdateResourceA(path.c_str(), TRUE);
+    if (u == nullptr) return false;
+    const std::string pub =
+        "// [desc] pub_no colors_per_page number_of_pages //\r\n[Lookup Fixture] 4 3 2\r\n"
+        "// [display_suffix][printer_suffix]\r\n[DLX][PLX]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
+        "// COLOR_NAME_SIZE //\r\n15\r\n";
+    std::string names = "FifteenCharName";
+    for (const char* n : {"Over", "Zero", "Ivory", "Five", "Six"}) {
+        std::string rec = n;
+        rec.resize(15, '\0');
+        names += rec;
+    }
+    bool ok = add_resource(u, "PUB", "addon", pub) && add_resource(u, "NAMES", "addon", names) &&
+              add_resource(u, "CIE50", "addon",
+                           words({10000, 10000, 10000, 10050, 20000, 65535, 0, 0, 0, 9642, 10000, 8249, 1, 1, 1, 2, 2, 2})) &&
+              add_resource(u, "CIE65", "addon", words({5000, 5000, 5000, 1, 2, 3, 0, 0, 0, 9505, 10000, 10890})) &&
+              add_resource(u, "CMYK", "addon", words({1000, 5, 0, 250})) &&
+              UpdateResourceA(u, RT_STRING, MAKEINTRESOURCEA(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                              const_cast<char*>(string_block("549", "0").data()),
+                              static_cast<DWORD>(string_block("549", "0").size())) != 0;
+    return EndUpdateResourceA(u, !ok) != 0 && ok;
+}
+
+}  // namespace
+
+TEST(FreshLibrary, LookupsOfAnAddOnAndTheDefaultDisplay)
+{
+    if (in_child()) GTEST_SKIP() << "runs the child's cases";
+    const std::string dir = fresh_case_dir("lookups");
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    ASSERT_TRUE(copy_into(self, dir, "test_lookups.exe"));
+    ASSERT_TRUE(copy_into("huex.dll", dir));
+    copy_into("LgICC.dll", dir);
+    ASSERT_TRUE(make_fixture_addon(dir + "huex_fixture.dll"));
+
+    // No stored monitor profile: the child's library starts on the default display.
+    delete_settings_key();
+    SetEnvironmentVariableA(child_variable, "1");
+    std::string out;
+    const int rc = run_process("\"" + dir + "test_lookups.exe\" --gtest_filter=Child.*", dir, &out);
+    SetEnvironmentVariableA(child_variable, nullptr);
+    EXPECT_EQ(rc, 0) << out;
+    EXPECT_NE(out.find("[  PASSED  ] 3 tests"), std::string::npos) << out;
+}
+
+TEST(Child, AddOnNamesOfFullWidthAndClampedMeasurements)
+{
+    if (!in_child()) GTEST_SKIP() << "runs in the fresh library only";
+    ASSERT_EQ(HUEX_PubColors(549, 0), 3);
+    ASSERT_EQ(HUEX_PubPages(549, 0), 2);
+
+    extended_color r = {0x1100, 0x2200, 0x3300, 0};
+    ASSERT_EQ(HUEX_EncodeColor(549, 0, 0, &r), HUEX_OK);
+    char name[80];
+    std::memset(name, 0x5A, sizeof name);
+    EXPECT_EQ(HUEX_GetShortColorName(&r, name), 15);
+    EXPECT_STREQ(name, "FifteenCharName");
+    EXPECT_EQ(name[16], 0x5A);
+    EXPECT_EQ(HUEX_GetColorName(&r, name), 27);
+    EXPECT_STREQ(name, "VERIHUE FifteenCharName DLX");
+    EXPECT_EQ(name[28], 0x5A);
+
+    WORD xyz[3];
+    ASSERT_EQ(HUEX_GetColorXYZ(&r, xyz, 1), HUEX_OK);
+    EXPECT_EQ(xyz[1], 65535) << "100.00";
+    ASSERT_EQ(HUEX_EncodeColor(549, 0, 1, &r), HUEX_OK);
+    ASSERT_EQ(HUEX_GetColorXYZ(&r, xyz, 1), HUEX_OK);
+    EXPECT_EQ(xyz[0], 65535) << "100.5 clamped";
+    EXPECT_EQ(xyz[1], 65535) << "200 clamped";
+    EXPECT_EQ(xyz[2], 65535) << "655.35 clamped";
+    ASSERT_EQ(HUEX_EncodeColor(549, 0, 2, &r), HUEX_OK);
+    ASSERT_EQ(HUEX_GetColorXYZ(&r, xyz, 1), HUEX_OK);
+    EXPECT_EQ(xyz[0], 0);
+    ASSERT_EQ(HUEX_EncodeColor(549, 0, 3, &r), HUEX_OK);
+    ASSERT_EQ(HUEX_GetColorXYZ(&r, xyz, 1), HUEX_OK);
+    EXPECT_EQ(xyz[0], 63188);
+}
+
+TEST(Child, AddOnTablesShorterThanTheirDescriptor)
+{
+    if (!in_child()) GTEST_SKIP() << "runs in the fresh library only";
+    extended_color r = {0x1100, 0x2200, 0x3300, 0};
+    ASSERT_EQ(HUEX_EncodeColor(549, 0, 5, &r), HUEX_OK) << "the descriptor promises six colours";
+    WORD out[3] = {sentinel, sentinel, sentinel};
+    EXPECT_EQ(HUEX_GetColorXYZ(&r, out, 0), HUEX_NO_COLOR) << "the D65 table holds four";
+    EXPECT_EQ(HUEX_GetColorRGB(&r, out, 0), HUEX_NO_COLOR);
+    EXPECT_EQ(out[0], sentinel);
+    EXPECT_EQ(HUEX_GetColorXYZ(&r, out, 1), HUEX_OK);
+    EXPECT_EQ(HUEX_GetColorRGB(&r, out, 1), HUEX_OK);
+
+    ASSERT_EQ(HUEX_EncodeColor(549, 0, 0, &r), HUEX_OK);
+    EXPECT_EQ(HUEX_GetColorRGB(&r, out, 2), HUEX_OK);
+    EXPECT_EQ(out[0], 198 << 8) << "the D65 grey 50 on the default display";
+    EXPECT_EQ(out[1], 182 << 8);
+    EXPECT_EQ(out[2], 175 << 8);
+}
+
+// Screen colours of every built-in colour on the default display.
+TEST(Child, BuiltInColoursOnTheDefaultDisplay)
+{
+    if (!in_child()) GTEST_SKIP() << "runs in the fresh library only";
+    const reference_display ref;
+    for (const built_in& p : built_ins) {
+        for (short selector : {1, 0}) {
+            const auto t = data_file(std::string(p.cie) + (selector ? ".cie50" : ".cie65"));
+            ASSERT_EQ(t.size(), p.count * 6u);
+            for (unsigned i = 0; i < p.count; ++i) {
+                const extended_color r = record_for(p, i);
+                WORD rgb[3];
+                ASSERT_EQ(HUEX_GetColorRGB(&r, rgb, selector), HUEX_OK);
+                const double X = word_at(t, i * 6) / 100.0, Y = word_at(t, i * 6 + 2) / 100.0,
+                             Z = word_at(t, i * 6 + 4) / 100.0;
+                const bool white = X >= 99.99 && Y >= 99.99 && Z >= 99.99;
+                for (int c = 0; c < 3; ++c) {
+                    ASSERT_EQ(rgb[c] & 0xFF, 0);
+                    const int expected = white ? 255 : ref.channel(c, X, Y, Z);
+                    ASSERT_NEAR(rgb[c] >> 8, expected, 1) << p.cie << " " << i << " channel " << c;
+                }
+            }
+        }
+    }
+}
