@@ -255,6 +255,60 @@ char  *WINAPI sz_xy_from_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
                                    icS15Fixed16Number z);   /* "x=0.3457 y=0.3585" */
 
 /* ==== Profiles ==== */
+/*
+ * Profiles are named by the paths of their files (".icc", ".icm", ".pf",
+ * extension compared case-sensitively; at most 259 characters), or by one of
+ * two default names: "Default Display" (the built-in display model) and the
+ * default printer's name (the built-in printer). Both follow the language of
+ * the user interface.
+ *
+ * The Get/Create functions hand out a copy of a text in a block from
+ * LocalAlloc (text length + 1 bytes) that the host gives back with
+ * HUEX_DisposeProfile. They return HUEX_OK, or HUEX_NO_MEMORY with *profile
+ * set to NULL.
+ */
+short WINAPI HUEX_GetMonitorProfile(char **profile);
+short WINAPI HUEX_GetPrinterProfile(char **profile);
+short WINAPI HUEX_GetDefaultPrinterProfile(char **profile);
+short WINAPI HUEX_CreateProfile(const char *path, char **profile);
+short WINAPI HUEX_DisposeProfile(char *profile); /* always HUEX_OK */
+
+/*
+ * Make a profile current. HUEX_OK, or HUEX_DEFAULT_IN_FORCE when the path is
+ * NULL, longer than 259 characters or cannot be opened as a profile: the
+ * default display (printer) is then current, and HUEX_GetMonitorProfile
+ * (HUEX_GetPrinterProfile) returns the default name. A monitor profile
+ * replaces the colorants, white point, tone curves and description it holds;
+ * what it lacks stays as it was.
+ */
+short WINAPI HUEX_SetMonitorProfile(const char *path);
+short WINAPI HUEX_SetPrinterProfile(const char *path);
+
+/* Header queries. A path that cannot be opened or whose header cannot be read
+ * (the default names included) gives -1 from all three. */
+short WINAPI HUEX_GetProfileType(const char *path); /* RGB 1, CMYK 0, XYZ 2, other -1 */
+LONG  WINAPI HUEX_GetProfileIntent(const char *path); /* header word as stored */
+short WINAPI HUEX_GetProfilePcs(const char *path);  /* XYZ 0, Lab 1, other -1 */
+
+/* The profile's description (or the default name itself) in name, which must
+ * hold 260 bytes; "???" for a profile without one. Returns the length; 0 and
+ * name untouched when the path cannot be opened as a profile. */
+short WINAPI HUEX_GetProfileName(const char *path, char *name);
+
+/*
+ * Lists the profiles of one class in the system colour directory, one per
+ * call: classification 0 display, 1 input, 2 output, 3 colour space with XYZ
+ * data. Start with *state = NULL and find_data zeroed; keep both between
+ * calls. Returns the length of the profile's lower-case path (path: 260
+ * bytes) and writes its description (cut to description_length - 1
+ * characters); 0 at the end (the search is closed and *state is NULL again);
+ * -1 for an unknown classification, a colour directory that cannot be
+ * searched, or a profile whose header cannot be read (the search is closed
+ * and *state is NULL then too).
+ */
+LONG WINAPI enum_profiles_by_classification(LONG classification, HANDLE *state,
+                                            WIN32_FIND_DATAA *find_data, char *path,
+                                            char *description, LONG description_length);
 
 /* ==== Matching ==== */
 

@@ -3,5 +3,3 @@
 // when it is empty.
 #include "frame/attach_steps.h"
 
-void settings_load() {}
-void settings_save() {}

@@ -1,0 +1,137 @@
+// Settings in the registry: read once at the end of start-up, written once at
+// process end, nothing in between.
+#include "frame/settings_store_win32.h"
+
+#include <cstring>
+
+#include "frame/attach_steps.h"
+#include "frame/library_state.h"
+#include "frame/texts_win32.h"
+#include "profiles/profile_settings.h"
+
+const char settings_key[] = "Software\\VERIHUE\\HUEX\\";
+
+namespace {
+
+constexpr int path_value_size = 260;
+
+HKEY open_settings(const char* key_class)
+{
+    HKEY key = nullptr;
+    // The class text is what a created key is given; the writer and the
+    // reader each name their own, as stored keys have always had it.
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, settings_key, 0, const_cast<char*>(key_class),
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+int write_value(const char* value_name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = open_settings("HUEX");
+    if (key == nullptr) return 0;
+    LONG rc = RegSetValueExA(key, value_name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
+int read_value(const char* value_name, void* buffer, DWORD* size)
+{
+    HKEY key = open_settings("HUEX ");
+    if (key == nullptr) return 0;
+    LONG rc = RegQueryValueExA(key, value_name, nullptr, nullptr, static_cast<BYTE*>(buffer), size);
+    RegCloseKey(key);
+    return rc == ERROR_SUCCESS;
+}
+
+// A 4-byte value into its variable, only when exactly 4 bytes are stored: a
+// shorter value would leave part of the variable from before, and a longer
+// one is not a value this library wrote.
+void load_dword(const char* value_name, void* variable)
+{
+    unsigned char buffer[4];
+    DWORD size = sizeof buffer;
+    if (settings_read_dword(value_name, buffer, &size) && size == sizeof buffer)
+        std::memcpy(variable, buffer, sizeof buffer);
+}
+
+// A stored path, or the default text when none is stored or the stored one
+// is not terminated within the 260 bytes of the path fields.
+void load_path(const char* value_name, unsigned default_text, char path[path_value_size])
+{
+    DWORD size = path_value_size;
+    if (settings_read_text(value_name, path, &size) && size >= 1 && size <= path_value_size &&
+        std::memchr(path, 0, size) != nullptr)
+        return;
+    load_text(default_text, path, path_value_size);
+}
+
+void save_dword(const char* value_name, const void* variable)
+{
+    settings_write_dword(value_name, variable, 4);
+}
+
+void save_path(const char* value_name, const char* path)
+{
+    settings_write_text(value_name, path, DWORD(strnlen(path, path_value_size - 1) + 1));
+}
+
+}  // namespace
+
+int settings_write_dword(const char* value_name, const void* data, DWORD size)
+{
+    return write_value(value_name, REG_DWORD, data, size);
+}
+
+int settings_write_text(const char* value_name, const char* text, DWORD size)
+{
+    return write_value(value_name, REG_SZ, text, size);
+}
+
+int settings_read_dword(const char* value_name, void* buffer, DWORD* size)
+{
+    return read_value(value_name, buffer, size);
+}
+
+int settings_read_text(const char* value_name, char* buffer, DWORD* size)
+{
+    return read_value(value_name, buffer, size);
+}
+
+void settings_load()
+{
+    load_dword("selected_color", &selected_color);
+    load_dword("first_colorid_displayed", &first_colorid_displayed);
+    load_dword("OPTION_DISPLAY_COLOR_NAMES", &OPTION_DISPLAY_COLOR_NAMES);
+    load_dword("OPTION_SHOW_PROFILE_NAME", &OPTION_SHOW_PROFILE_NAME);
+
+    char path[path_value_size];
+    load_path("DISPLAY_PROFILE_PATH", 26, path);
+    load_monitor_profile(path);
+    load_path("PRINTER_PROFILE_PATH", 21, path);
+    load_printer_profile(path);
+
+    load_dword("color_type", &color_type);
+    load_dword("window_xpos", &window_xpos);
+    load_dword("window_ypos", &window_ypos);
+    load_dword("D50FLAG", &D50FLAG);
+}
+
+void settings_save()
+{
+    // A load of the library in which nothing was selected keeps the
+    // selection an earlier one stored.
+    if (selected_color != no_color) {
+        save_dword("selected_color", &selected_color);
+        save_dword("first_colorid_displayed", &first_colorid_displayed);
+    }
+    save_dword("OPTION_DISPLAY_COLOR_NAMES", &OPTION_DISPLAY_COLOR_NAMES);
+    save_dword("OPTION_SHOW_PROFILE_NAME", &OPTION_SHOW_PROFILE_NAME);
+    save_path("DISPLAY_PROFILE_PATH", monitor_profile_path);
+    save_path("PRINTER_PROFILE_PATH", printer_profile_path);
+    save_dword("color_type", &color_type);
+    save_dword("window_xpos", &window_xpos);
+    save_dword("window_ypos", &window_ypos);
+    save_dword("D50FLAG", &D50FLAG);
+}

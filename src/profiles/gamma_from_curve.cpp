@@ -1,0 +1,36 @@
+#include "profiles/gamma_from_curve.h"
+
+#include <cmath>
+#include <cstdint>
+
+bool gamma_from_curve(byte_span file, icc_tag_entry tag, double* gamma)
+{
+    const uint32_t n = icc_curve_count(file, tag);
+    if (n == 0) {
+        *gamma = 1.0;
+        return true;
+    }
+    if (n == 1) {
+        uint16_t raw;
+        if (!icc_read_curve_raw(file, tag, 0, &raw)) return false;
+        *gamma = raw / 256.0;
+        return true;
+    }
+    if (n == 2) {
+        *gamma = 1.8;
+        return true;
+    }
+    double sum = 0.0;
+    uint32_t samples = 0;
+    for (uint32_t i = 0; i < n; ++i) {
+        double v;
+        if (!icc_read_curve_entry(file, tag, i, &v)) return false;
+        const double x = double(i) / double(n - 1);
+        if (v == 0.0 || v == 1.0 || x == 0.0 || x == 1.0) continue;
+        sum += std::log(v) / std::log(x);
+        ++samples;
+    }
+    if (samples == 0) return false;
+    *gamma = sum / samples;
+    return true;
+}

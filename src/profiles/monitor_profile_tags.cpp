@@ -1,0 +1,57 @@
+#include "profiles/monitor_profile_tags.h"
+
+#include "icc/icc_numbers.h"
+#include "profiles/gamma_from_curve.h"
+#include "profiles/profile_description.h"
+
+bool chromaticity_of(const icc_xyz_raw& xyz, double* x, double* y)
+{
+    double X, Y, Z;
+    icc_decode_xyz(xyz.x, xyz.y, xyz.z, &X, &Y, &Z);
+    const double s = X + Y + Z;
+    if (s == 0.0) return false;
+    *x = X / s;
+    *y = Y / s;
+    return true;
+}
+
+namespace {
+
+void apply_xyz(byte_span file, icc_tag_entry tag, double* x, double* y)
+{
+    icc_xyz_raw raw;
+    if (icc_read_xyz(file, tag, &raw)) chromaticity_of(raw, x, y);
+}
+
+}  // namespace
+
+void apply_monitor_profile_tags(byte_span file, display_model* model, char* name,
+                                int32_t name_size)
+{
+    const uint32_t count = icc_tag_count(file);
+    for (uint32_t i = 0; i < count && i <= 0x7FFFFFFFu; ++i) {
+        icc_tag_entry tag;
+        uint32_t type;
+        // Once an entry lies outside the file every later one does too.
+        if (!icc_read_tag(file, int32_t(i), &tag, &type)) {
+            if (uint64_t(icc_directory_offset) + uint64_t(i + 1) * icc_tag_entry_size > file.size) break;
+            continue;
+        }
+        switch (tag.signature) {
+        case icc_sig('r', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xr, &model->yr); break;
+        case icc_sig('g', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xg, &model->yg); break;
+        case icc_sig('b', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xb, &model->yb); break;
+        case icc_sig('w', 't', 'p', 't'): {
+            icc_xyz_raw raw;
+            if (icc_read_xyz(file, tag, &raw) && chromaticity_of(raw, &model->xw, &model->yw))
+                model->Yw = 1.0;
+            break;
+        }
+        case icc_sig('r', 'T', 'R', 'C'): gamma_from_curve(file, tag, &model->rgamma); break;
+        case icc_sig('g', 'T', 'R', 'C'): gamma_from_curve(file, tag, &model->ggamma); break;
+        case icc_sig('b', 'T', 'R', 'C'): gamma_from_curve(file, tag, &model->bgamma); break;
+        case icc_tag_desc: read_description_tag(file, tag, type, name, name_size); break;
+        default: break;
+        }
+    }
+}

@@ -1,0 +1,22 @@
+// The current monitor and printer profiles. Each is named by the path of its
+// file or by one of the two default names (default_display_name,
+// default_printer_profile_name), which stand for the built-in display model
+// and the built-in printer. Paths, names and the display model live in the
+// process-wide state (frame/library_state.h, display_characterization.h).
+#pragma once
+
+// Longest profile path the 260-byte fields hold with their terminator.
+constexpr unsigned max_profile_path_length = 259;
+
+// Makes path the monitor profile: its colorants, white point, tone curves and
+// description replace those of the current model (what the profile lacks
+// stays). True when the profile was read or the default display was asked
+// for; false when the path is null, longer than max_profile_path_length or
+// cannot be opened as a profile, and the default display took its place.
+// Always invalidates the cached display conversion.
+bool load_monitor_profile(const char* path);
+
+// Makes path the printer profile (its path and description). True when the
+// profile was read or the default printer was asked for; false when the
+// default printer took the place of a path that cannot be used.
+bool load_printer_profile(const char* path);
