@@ -38,13 +38,20 @@ bool icc_read_description(byte_span file, icc_tag_entry entry, char* buffer,
     if (!c.holds(0, 4) || buffer == nullptr || buffer_length < 1) return false;
     uint64_t count = icc_u32(c.data);
     uint64_t held = c.size - 4;
-    if (count > held) count = held;
-    if (count > uint64_t(buffer_length)) count = uint64_t(buffer_length) - 1;
+    bool cut = false;
+    if (count > held) {
+        count = held;
+        cut = true;
+    }
+    if (count > uint64_t(buffer_length)) {
+        count = uint64_t(buffer_length) - 1;
+        cut = true;
+    }
     if (count > 0) std::memcpy(buffer, c.data + 4, size_t(count));
-    // A well-formed count ends with the text's own terminator; a count of 0,
-    // one cut above, or a text stored without its zero gets one here, inside
-    // the buffer.
-    if (count == 0 || buffer[count - 1] != '\0') {
+    // A well-formed count ends with the text's own terminator. A count cut
+    // above, a count of 0 or a text stored without its zero gets one here,
+    // inside the buffer (its last byte when the buffer was too short).
+    if (cut || count == 0 || buffer[count - 1] != '\0') {
         uint64_t end = count < uint64_t(buffer_length) ? count : uint64_t(buffer_length) - 1;
         buffer[end] = '\0';
     }
