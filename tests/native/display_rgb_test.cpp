@@ -4,7 +4,11 @@
 #include <lcms2_plugin.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
 
+#include "colorlib/resource_seam.h"
 #include "profiles/display_characterization.h"
 #include "profiles/display_rgb.h"
 
@@ -133,6 +137,45 @@ TEST_F(display_rgb_test, matrix_agrees_with_little_cms_matrix_shaper)
             for (int c = 0; c < 3; ++c) EXPECT_NEAR(display_matrix.M[r][c] * 100.0, ref[r][c], 1e-9) << r << "," << c;
         EXPECT_DOUBLE_EQ(display_matrix.eG, 1.0 / m.ggamma);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The display presets the library carries for hosts: Windows-1252 text, CR LF
+// lines, a comment and seven models; the first is the built-in model.
+TEST(display_presets_test, first_preset_is_the_built_in_model)
+{
+    const byte_span presets = builtin_resource("DEFAULTS", "displays");
+    ASSERT_EQ(presets.size, 631u);
+    const std::string text(reinterpret_cast<const char*>(presets.data), presets.size);
+    EXPECT_EQ(text.rfind("//[Name] xr yr xg yg xb yb xw yw rgamma ggamma bgamma//\r\n", 0), 0u);
+    EXPECT_NE(text.find("[Sony Trinitron 6500\xB0K] "), std::string::npos);
+
+    size_t rows = 0, pos = text.find("\r\n") + 2;
+    display_model first = {};
+    while (pos < text.size()) {
+        const size_t end = text.find("\r\n", pos);
+        ASSERT_NE(end, std::string::npos) << "every line ends with CR LF";
+        const std::string line = text.substr(pos, end - pos);
+        const size_t close = line.find("] ");
+        ASSERT_EQ(line[0], '[');
+        ASSERT_NE(close, std::string::npos);
+        double v[11];
+        const char* p = line.c_str() + close + 2;
+        for (double& x : v) {
+            char* next = nullptr;
+            x = std::strtod(p, &next);
+            ASSERT_NE(next, p) << line;
+            p = next;
+        }
+        EXPECT_EQ(*p, 0) << "eleven numbers: " << line;
+        if (rows++ == 0) first = {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], 1.0, v[8], v[9], v[10]};
+        pos = end + 2;
+    }
+    EXPECT_EQ(rows, 7u);
+    EXPECT_EQ(std::memcmp(&first, &default_display_model, sizeof first), 0);
 }
 
 }  // namespace
