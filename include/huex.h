@@ -311,6 +311,52 @@ LONG WINAPI enum_profiles_by_classification(LONG classification, HANDLE *state,
                                             char *description, LONG description_length);
 
 /* ==== Matching ==== */
+/*
+ * One matching session at a time, through the colour-matching module
+ * LgICC.dll: begin it for a pair of profile files, match any number of colour
+ * arrays, end it. Beginning again replaces (and releases) the session.
+ *
+ * Colours are arrays of 8-byte elements of four WORDs (an extended_color
+ * array fits): RGB and XYZ use the first three values, CMYK all four; 65535
+ * is the full value of a channel, and 100 for XYZ. After a three-channel
+ * destination the fourth value of an element is 0.
+ *
+ * Supported: RGB or CMYK or XYZ source profiles, RGB or CMYK destinations.
+ * Begin returns HUEX_OK, HUEX_NO_MEMORY (no transformation object), or
+ * HUEX_NOT_SUPPORTED (a profile kind not supported, a path that is no
+ * profile, or the module refused the pair); a begin that fails leaves no
+ * session behind.
+ */
+short WINAPI HUEX_BeginMatchingSession(const char *source, const char *destination);
+/* The current monitor profile as source ("Default Display" is no profile: 5). */
+short WINAPI HUEX_BeginMatching(const char *destination);
+/* HUEX_OK (also for count <= 0), or HUEX_NOT_SUPPORTED when there is no
+ * session or a colour fails: elements before it are matched, it and the
+ * following ones are unchanged. */
+short WINAPI HUEX_Match(LONG count, void *colors);
+short WINAPI HUEX_EndMatching(void); /* always HUEX_OK */
+/* ICC numbering (0 perceptual, 1 relative colorimetric, 2 saturation, 3
+ * absolute colorimetric); 0 after load. Takes effect at the next begin.
+ * Set stores the value unchecked and returns the previous one. */
+LONG WINAPI HUEX_GetRenderingIntent(void);
+LONG WINAPI HUEX_SetRenderingIntent(LONG intent);
+/* Matches colors from the monitor profile to the printer profile; with the
+ * built-in printer, each element is taken as an extended_color and replaced
+ * by its CMYK recipe. HUEX_OK, or the first failing status. Replaces any
+ * open session. */
+short WINAPI HUEX_MatchToPrinterProfile(LONG count, void *colors);
+
+/*
+ * The printing values C, M, Y, K (65535 is 100 % ink) of the colour a record
+ * names, for the current printer: its recipe for the built-in printer, else
+ * its measurement (d50 1: D50, otherwise D65) matched from "xyzprof.pf" in
+ * the system colour directory to the printer profile; paper white (no
+ * component below 99.99) and every case the match is not possible give the
+ * recipe. HUEX_OK, HUEX_NO_COLOR (no guide colour, or a null argument),
+ * HUEX_NO_DATA (no measurement or recipe), HUEX_NO_MEMORY. Replaces any open
+ * session.
+ */
+short WINAPI HUEX_GetColorCMYK(const extended_color *color, WORD cmyk[4], short d50);
 
 /* ==== Picker ==== */
 

@@ -1,0 +1,80 @@
+// HUEX_GetColorCMYK: the printing values of a guide colour for the chosen
+// printer. The built-in printer prints the guide's recipe; an ICC printer
+// gets the colour's measurement matched from the XYZ profile in the colour
+// directory, and the recipe whenever that route is closed.
+#include "huex.h"
+
+#include <cstring>
+
+#include "colorlib/color_tables.h"
+#include "colorlib/extended_color.h"
+#include "frame/library_state.h"
+#include "matching/cmyk_values.h"
+
+namespace {
+
+const char xyz_profile_name[] = "xyzprof.pf";
+
+// The copy of the printer profile path, released exactly once whichever
+// way the look-up leaves.
+struct printer_copy {
+    char* path = nullptr;
+    void release()
+    {
+        if (path != nullptr) HUEX_DisposeProfile(path);
+        path = nullptr;
+    }
+    ~printer_copy() { release(); }
+};
+
+short recipe_route(colorid id, WORD cmyk[4])
+{
+    float ink[4];
+    if (!get_color_cmyk_recipe(id, &ink[0], &ink[1], &ink[2], &ink[3])) return HUEX_NO_DATA;
+    for (int i = 0; i < 4; ++i) cmyk[i] = recipe_value(ink[i]);
+    return HUEX_OK;
+}
+
+// True with cmyk written when the measurement could be matched to printer.
+bool matching_route(const double xyz[3], printer_copy* printer, WORD cmyk[4])
+{
+    char source[sizeof color_directory + sizeof xyz_profile_name];
+    const size_t dir_length = std::strlen(color_directory);
+    if (dir_length + sizeof xyz_profile_name > sizeof source) {
+        printer->release();
+        return false;
+    }
+    std::memcpy(source, color_directory, dir_length);
+    std::memcpy(source + dir_length, xyz_profile_name, sizeof xyz_profile_name);
+
+    const short begun = HUEX_BeginMatchingSession(source, printer->path);
+    printer->release();
+    if (begun != HUEX_OK) return false;
+
+    WORD element[4] = {xyz_element_value(xyz[0]), xyz_element_value(xyz[1]),
+                       xyz_element_value(xyz[2]), 0};
+    const bool matched = HUEX_Match(1, element) == HUEX_OK;
+    HUEX_EndMatching();
+    if (matched) std::memcpy(cmyk, element, sizeof element);
+    return matched;
+}
+
+}  // namespace
+
+extern "C" short WINAPI HUEX_GetColorCMYK(const extended_color* color, WORD* cmyk, short d50)
+{
+    if (color == nullptr || cmyk == nullptr) return HUEX_NO_COLOR;
+    const colorid id = record_to_colorid(color);
+    if (id == no_color) return HUEX_NO_COLOR;
+
+    printer_copy printer;
+    const short got = HUEX_GetPrinterProfile(&printer.path);
+    if (got != HUEX_OK) return got;
+    if (std::strcmp(printer.path, default_printer_profile_name) == 0) return recipe_route(id, cmyk);
+
+    double xyz[3];
+    if (!get_color_xyz(id, d50 == 1 ? 1 : 0, &xyz[0], &xyz[1], &xyz[2])) return HUEX_NO_DATA;
+    if (is_paper_white(xyz[0], xyz[1], xyz[2])) return recipe_route(id, cmyk);
+    if (matching_route(xyz, &printer, cmyk)) return HUEX_OK;
+    return recipe_route(id, cmyk);
+}

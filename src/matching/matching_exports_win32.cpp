@@ -1,0 +1,121 @@
+// The matching exports: the one session through LgICC.dll, the rendering
+// intent it begins with, and matching to the current printer profile.
+#include <windows.h>
+
+#include <cstring>
+
+#include "frame/library_state.h"
+#include "huex.h"
+#include "lgicc/lgicc.h"
+#include "matching/matching_element.h"
+#include "matching/matching_session.h"
+
+namespace {
+
+lgo_transformation* session_transformation()
+{
+    return static_cast<lgo_transformation*>(session.transformation);
+}
+
+void release_transformation()
+{
+    if (session.transformation != nullptr) LgoDeleteMatchTransformation(session_transformation());
+    session.transformation = nullptr;
+}
+
+}  // namespace
+
+extern "C" short WINAPI HUEX_BeginMatchingSession(const char* source, const char* destination)
+{
+    const uint32_t options = SetOptions(SetOptions(0, LGICC_OPTION_INTENT, rendering_intent),
+                                        LGICC_OPTION_XYZ_ENCODING, LGICC_XYZ_ICC);
+    lgo_transformation* made = LgoNewTransformPtr();
+    if (made == nullptr) return HUEX_NO_MEMORY;
+
+    // A session the host left open is replaced; its object would otherwise
+    // stay with the module for the life of the process.
+    release_transformation();
+    session.options = options;
+    session.transformation = made;
+    session.source_kind = HUEX_GetProfileType(source);
+    session.destination_kind = HUEX_GetProfileType(destination);
+    session.source_channels = source_channels_of(session.source_kind);
+    session.destination_channels = destination_channels_of(session.destination_kind);
+
+    if (session.source_channels == 0 || session.destination_channels == 0 ||
+        LgoCreateMatchTransformation(made, source, destination, LGICC_RESERVED, options,
+                                     LGICC_RESERVED, LGICC_RESERVED, LGICC_SAMPLE_BYTES,
+                                     LGICC_RESERVED) != LGICC_OK) {
+        // No caller ends a session whose begin failed: release it now.
+        release_transformation();
+        return HUEX_NOT_SUPPORTED;
+    }
+    return HUEX_OK;
+}
+
+extern "C" short WINAPI HUEX_BeginMatching(const char* destination)
+{
+    return HUEX_BeginMatchingSession(monitor_profile_path, destination);
+}
+
+extern "C" short WINAPI HUEX_Match(LONG count, void* colors)
+{
+    if (count <= 0) return HUEX_OK;
+    WORD* element = static_cast<WORD*>(colors);
+    for (LONG i = 0; i < count; ++i, element += 4) {
+        if (session.transformation == nullptr || element == nullptr) return HUEX_NOT_SUPPORTED;
+        uint16_t input[4];
+        if (session.destination_channels == 0 || !module_input(session.source_kind, element, input)) {
+            release_transformation();
+            return HUEX_NOT_SUPPORTED;
+        }
+        uint16_t output[4] = {0, 0, 0, 0};
+        if (LgoICCMatchColors(session_transformation(), session.options, input, output, 1,
+                              session.source_channels, session.destination_channels, LGICC_RESERVED,
+                              LGICC_RESERVED, LGICC_SAMPLE_BYTES, LGICC_RESERVED) != LGICC_OK)
+            return HUEX_NOT_SUPPORTED;
+        write_back(session.destination_channels, output, element);
+    }
+    return HUEX_OK;
+}
+
+extern "C" short WINAPI HUEX_EndMatching(void)
+{
+    release_transformation();
+    return HUEX_OK;
+}
+
+extern "C" LONG WINAPI HUEX_GetRenderingIntent(void) { return rendering_intent; }
+
+extern "C" LONG WINAPI HUEX_SetRenderingIntent(LONG intent)
+{
+    const LONG previous = rendering_intent;
+    rendering_intent = intent;
+    return previous;
+}
+
+extern "C" short WINAPI HUEX_MatchToPrinterProfile(LONG count, void* colors)
+{
+    char* printer = nullptr;
+    const short got = HUEX_GetPrinterProfile(&printer);
+    if (got != HUEX_OK) return got;
+
+    short status = HUEX_OK;
+    if (std::strcmp(printer, default_printer_profile_name) == 0) {
+        // The built-in printer has no profile: the guide's recipes are its values.
+        WORD* element = static_cast<WORD*>(colors);
+        for (LONG i = 0; i < count && status == HUEX_OK; ++i, element += 4) {
+            WORD cmyk[4];
+            status = HUEX_GetColorCMYK(reinterpret_cast<const extended_color*>(element), cmyk, 0);
+            if (status == HUEX_OK) std::memcpy(element, cmyk, sizeof cmyk);
+        }
+    } else {
+        status = HUEX_BeginMatching(printer);
+        if (status == HUEX_OK) {
+            status = HUEX_Match(count, colors);
+            HUEX_EndMatching();
+        }
+    }
+    HUEX_DisposeProfile(printer);
+    return status;
+}

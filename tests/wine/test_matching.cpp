@@ -1,0 +1,602 @@
+// Matching sessions, matching to the printer and the CMYK look-up through the
+// real huex.dll and LgICC.dll. Conversions are compared with Little CMS doing
+// the same transforms natively on the same files (tables written by
+// tools/lgicc_reference and tools/matching_reference). A fresh library with
+// an add-on built here (white and near-white measurements, the recipe
+// C 100 % Y 50 %, tables cut short) runs the rest in child processes, once
+// beside the real module and once beside the recording build, whose log shows
+// what reached the module.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "huex.h"
+#include "lgicc/lgicc_module.h"
+#include "lgicc/lgicc_reference_table.h"
+#include "matching/cmyk_reference_table.h"
+#include "wine_test_support.h"
+
+namespace {
+
+const WORD sentinel = 0xBEEF;
+// Agreement with Little CMS: 1 % of full scale per channel.
+const int tolerance = 655;
+const char* const child_variable = "HUEX_MATCHING_CHILD";
+const char* const profiles_variable = "HUEX_MATCHING_PROFILES";
+
+std::string child_mode()
+{
+    char mode[32] = "";
+    GetEnvironmentVariableA(child_variable, mode, sizeof mode);
+    return mode;
+}
+
+// The test profiles under lower-case names (the library accepts ".icc",
+// ".icm" and ".pf" only as written), in one folder that the child processes
+// share with the parent.
+std::string profiles_dir()
+{
+    static std::string dir;
+    if (!dir.empty()) return dir;
+    char given[MAX_PATH] = "";
+    if (GetEnvironmentVariableA(profiles_variable, given, sizeof given) != 0) return dir = given;
+    dir = fresh_case_dir("matching_profiles");
+    for (const char* name : {"icc:sRGB.icc", "icc:compatibleWithAdobeRGB1998.icc", "icc:colord/ProPhotoRGB.icc",
+                             "icc:LCMSXYZI.ICM", "data:press_cmyk.icc"}) {
+        std::string lower = std::string(name).substr(std::string(name).find_last_of(":/") + 1);
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_TRUE(copy_into(reference_profile_path(name), dir, lower)) << name;
+    }
+    std::ofstream(dir + "not_a_profile.icc") << "plain text, no ICC header";
+    return dir;
+}
+
+std::string profile(const std::string& reference_name)
+{
+    std::string lower = reference_name.substr(reference_name.find_last_of(":/") + 1);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return profiles_dir() + lower;
+}
+
+std::string color_directory()
+{
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    return std::string(windows) + "\\system32\\color\\";
+}
+
+// "xyzprof.pf" in the colour directory is the Debian XYZ profile while the
+// object lives (the references were made with it); whatever lay there
+// before comes back afterwards.
+struct installed_xyz_profile {
+    std::string path = color_directory() + "xyzprof.pf";
+    std::string saved = bin_dir() + "cases\\xyzprof.pf.saved";
+    bool had_one = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+
+    installed_xyz_profile()
+    {
+        CreateDirectoryA(color_directory().c_str(), nullptr);
+        if (had_one) CopyFileA(path.c_str(), saved.c_str(), FALSE);
+        EXPECT_TRUE(CopyFileA(profile("icc:LCMSXYZI.ICM").c_str(), path.c_str(), FALSE));
+    }
+    void remove() { DeleteFileA(path.c_str()); }
+    ~installed_xyz_profile()
+    {
+        if (had_one) CopyFileA(saved.c_str(), path.c_str(), FALSE);
+        else DeleteFileA(path.c_str());
+    }
+};
+
+std::string default_printer()
+{
+    char* name = nullptr;
+    EXPECT_EQ(HUEX_GetDefaultPrinterProfile(&name), HUEX_OK);
+    std::string s = name ? name : "";
+    HUEX_DisposeProfile(name);
+    return s;
+}
+
+extended_color record(short system, short flag, short index)
+{
+    extended_color r = {0x1100, 0x2200, 0x3300, 0};
+    EXPECT_EQ(HUEX_EncodeColor(system, flag, index, &r), HUEX_OK);
+    return r;
+}
+
+struct element {
+    WORD v[4];
+};
+
+bool is_cmyk(const char* reference_name) { return std::strstr(reference_name, "cmyk") != nullptr; }
+bool is_xyz(const char* reference_name) { return std::strstr(reference_name, "XYZ") != nullptr; }
+
+}  // namespace
+
+// Every pair the library supports, on shipped and generated profiles, one
+// array per pair, against the Little CMS results of the module's own table.
+TEST(MatchingSession, EveryPairAgreesWithLittleCms)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    std::map<std::string, std::vector<const lgicc_reference_row*>> groups;
+    for (const lgicc_reference_row& row : lgicc_reference_rows) {
+        if (is_xyz(row.destination)) continue;
+        groups[std::string(row.source) + ">" + row.destination + ">" + std::to_string(row.intent)].push_back(&row);
+    }
+    ASSERT_EQ(groups.size(), 8u);
+    const LONG intent_before = HUEX_GetRenderingIntent();
+    int worst = 0;
+    for (const auto& group : groups) {
+        const lgicc_reference_row& first = *group.second.front();
+        HUEX_SetRenderingIntent(first.intent);
+        ASSERT_EQ(HUEX_BeginMatchingSession(profile(first.source).c_str(), profile(first.destination).c_str()), HUEX_OK)
+            << group.first;
+        std::vector<element> colors;
+        for (size_t i = 0; i < group.second.size(); ++i) {
+            const lgicc_reference_row& row = *group.second[i];
+            element e = {{row.in[0], row.in[1], row.in[2], row.source_channels == 4 ? row.in[3] : sentinel}};
+            // Hosts send XYZ with 65535 for 100; the module gets half of it,
+            // the odd bit dropped.
+            if (is_xyz(row.source))
+                for (int c = 0; c < 3; ++c) e.v[c] = static_cast<WORD>(std::min(65535, 2 * row.in[c] + int(i & 1)));
+            colors.push_back(e);
+        }
+        ASSERT_EQ(HUEX_Match(static_cast<LONG>(colors.size()), colors.data()), HUEX_OK) << group.first;
+        for (size_t i = 0; i < colors.size(); ++i) {
+            const lgicc_reference_row& row = *group.second[i];
+            for (int c = 0; c < row.destination_channels; ++c) {
+                const int diff = std::abs(int(colors[i].v[c]) - int(row.out[c]));
+                worst = std::max(worst, diff);
+                EXPECT_LE(diff, tolerance) << group.first << " colour " << i << " channel " << c;
+            }
+            if (row.destination_channels == 3) EXPECT_EQ(colors[i].v[3], 0) << group.first;
+        }
+        EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
+    }
+    HUEX_SetRenderingIntent(intent_before);
+    std::printf("largest difference from Little CMS: %d of 65535\n", worst);
+    RecordProperty("largest_difference", worst);
+}
+
+// Refusals leave no session behind: a following match fails without touching
+// the colours, and ending is harmless.
+TEST(MatchingSession, RefusedProfilesLeaveNoSession)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    const std::string srgb = profile("icc:sRGB.icc");
+    const std::string press = profile("data:press_cmyk.icc");
+    const std::string missing = profiles_dir() + "missing.icc";
+    const std::string text = profiles_dir() + "not_a_profile.icc";
+    struct refusal {
+        const char* what;
+        std::string source, destination;
+    } refusals[] = {
+        {"XYZ destination", srgb, profile("icc:LCMSXYZI.ICM")},
+        {"missing source", missing, press},
+        {"missing destination", srgb, missing},
+        {"text file", text, press},
+        {"extension in upper case", reference_profile_path("icc:LCMSXYZI.ICM"), press},
+        {"default display", "Default Display", press},
+    };
+    for (const refusal& r : refusals) {
+        EXPECT_EQ(HUEX_BeginMatchingSession(r.source.c_str(), r.destination.c_str()), HUEX_NOT_SUPPORTED) << r.what;
+        element e = {{1, 2, 3, 4}};
+        EXPECT_EQ(HUEX_Match(1, &e), HUEX_NOT_SUPPORTED) << r.what;
+        EXPECT_EQ(e.v[0] + e.v[1] + e.v[2] + e.v[3], 10) << r.what;
+        EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
+    }
+    EXPECT_EQ(HUEX_BeginMatchingSession(nullptr, press.c_str()), HUEX_NOT_SUPPORTED);
+    EXPECT_EQ(HUEX_BeginMatchingSession(srgb.c_str(), nullptr), HUEX_NOT_SUPPORTED);
+
+    // The built-in display as the monitor profile is no file to match from.
+    EXPECT_EQ(HUEX_SetMonitorProfile(nullptr), HUEX_DEFAULT_IN_FORCE);
+    EXPECT_EQ(HUEX_BeginMatching(press.c_str()), HUEX_NOT_SUPPORTED);
+    ASSERT_EQ(HUEX_SetMonitorProfile(srgb.c_str()), HUEX_OK);
+    EXPECT_EQ(HUEX_BeginMatching(press.c_str()), HUEX_OK);
+    EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
+    EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
+}
+
+TEST(MatchingSession, CountsBelowOneAndColoursWithoutSession)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    element e[2] = {{{100, 200, 300, 400}}, {{500, 600, 700, 800}}};
+    ASSERT_EQ(HUEX_BeginMatchingSession(profile("icc:sRGB.icc").c_str(), profile("data:press_cmyk.icc").c_str()),
+              HUEX_OK);
+    EXPECT_EQ(HUEX_Match(0, e), HUEX_OK);
+    EXPECT_EQ(HUEX_Match(-1, e), HUEX_OK);
+    EXPECT_EQ(HUEX_Match(0, nullptr), HUEX_OK);
+    EXPECT_EQ(HUEX_Match(1, nullptr), HUEX_NOT_SUPPORTED);
+    EXPECT_EQ(e[0].v[0], 100);
+    EXPECT_EQ(e[1].v[3], 800);
+    EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
+    // The first element fails: it and all after it stay as they were.
+    EXPECT_EQ(HUEX_Match(2, e), HUEX_NOT_SUPPORTED);
+    EXPECT_EQ(e[0].v[0] + e[0].v[1] + e[0].v[2] + e[0].v[3], 1000);
+    EXPECT_EQ(e[1].v[0] + e[1].v[1] + e[1].v[2] + e[1].v[3], 2600);
+
+    const LONG before = HUEX_SetRenderingIntent(3);
+    EXPECT_EQ(HUEX_GetRenderingIntent(), 3);
+    EXPECT_EQ(HUEX_SetRenderingIntent(before), 3);
+    // An intent outside the ICC numbering reaches the module, which refuses it.
+    HUEX_SetRenderingIntent(7);
+    EXPECT_EQ(HUEX_BeginMatchingSession(profile("icc:sRGB.icc").c_str(), profile("data:press_cmyk.icc").c_str()),
+              HUEX_NOT_SUPPORTED);
+    HUEX_SetRenderingIntent(before);
+}
+
+// A host that begins session after session without ending them leaks
+// nothing: each begin releases the session it replaces, and so does a begin
+// that fails.
+TEST(MatchingSession, ReplacedAndRefusedSessionsAreReleased)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    const std::string srgb = profile("icc:sRGB.icc");
+    const std::string press = profile("data:press_cmyk.icc");
+    const std::string xyz = profile("icc:LCMSXYZI.ICM");
+    for (int i = 0; i < 20; ++i) HUEX_BeginMatchingSession(srgb.c_str(), press.c_str());
+    const process_counts before = current_process_counts();
+    for (int i = 0; i < 400; ++i) {
+        ASSERT_EQ(HUEX_BeginMatchingSession(srgb.c_str(), press.c_str()), HUEX_OK);
+        ASSERT_EQ(HUEX_BeginMatchingSession(srgb.c_str(), xyz.c_str()), HUEX_NOT_SUPPORTED);
+    }
+    HUEX_EndMatching();
+    const process_counts after = current_process_counts();
+    EXPECT_LE(after.handles, before.handles + 2);
+    EXPECT_LT(after.private_bytes, before.private_bytes + 2 * 1024 * 1024);
+}
+
+// The matching route: the colour's measurement from "xyzprof.pf" to the
+// printer profile, as Little CMS does it from the same measurement; without
+// "xyzprof.pf" the recipe, as with the built-in printer.
+TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCmsAndFallsBackToTheRecipe)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    const std::string builtin = default_printer();
+    std::vector<element> recipes;
+    ASSERT_EQ(HUEX_SetPrinterProfile(builtin.c_str()), HUEX_OK);
+    for (const cmyk_reference_entry& row : cmyk_reference_table) {
+        extended_color r = record(row.system, row.flag, row.index);
+        element e;
+        ASSERT_EQ(HUEX_GetColorCMYK(&r, e.v, row.d50), HUEX_OK);
+        recipes.push_back(e);
+    }
+
+    installed_xyz_profile xyz;
+    ASSERT_EQ(HUEX_SetPrinterProfile(profile("data:press_cmyk.icc").c_str()), HUEX_OK);
+    const LONG intent_before = HUEX_SetRenderingIntent(0);
+    int worst = 0;
+    for (const cmyk_reference_entry& row : cmyk_reference_table) {
+        extended_color r = record(row.system, row.flag, row.index);
+        WORD cmyk[4] = {sentinel, sentinel, sentinel, sentinel};
+        ASSERT_EQ(HUEX_GetColorCMYK(&r, cmyk, row.d50), HUEX_OK);
+        for (int c = 0; c < 4; ++c) {
+            const int diff = std::abs(int(cmyk[c]) - int(row.cmyk[c]));
+            worst = std::max(worst, diff);
+            EXPECT_LE(diff, tolerance) << row.system << "/" << row.flag << "/" << row.index << " channel " << c;
+        }
+        if (row.d50 == 0) {
+            WORD other[4];
+            ASSERT_EQ(HUEX_GetColorCMYK(&r, other, 2), HUEX_OK);
+            EXPECT_EQ(std::memcmp(other, cmyk, sizeof cmyk), 0) << "selector 2 reads D65 like 0";
+        }
+    }
+    std::printf("largest difference from Little CMS: %d of 65535\n", worst);
+
+    // A session the host held is replaced and gone afterwards.
+    ASSERT_EQ(HUEX_BeginMatchingSession(profile("icc:sRGB.icc").c_str(), profile("icc:sRGB.icc").c_str()), HUEX_OK);
+    extended_color r = record(37, 0, 100);
+    WORD cmyk[4];
+    ASSERT_EQ(HUEX_GetColorCMYK(&r, cmyk, 0), HUEX_OK);
+    element e = {{1, 2, 3, 4}};
+    EXPECT_EQ(HUEX_Match(1, &e), HUEX_NOT_SUPPORTED);
+
+    xyz.remove();
+    for (size_t i = 0; i < recipes.size(); ++i) {
+        const cmyk_reference_entry& row = cmyk_reference_table[i];
+        extended_color rec = record(row.system, row.flag, row.index);
+        WORD got[4];
+        ASSERT_EQ(HUEX_GetColorCMYK(&rec, got, row.d50), HUEX_OK);
+        EXPECT_EQ(std::memcmp(got, recipes[i].v, sizeof got), 0) << "no xyzprof.pf: the recipe, row " << i;
+    }
+
+    // A record that names no colour is refused before any profile is read.
+    extended_color none = {0, 0, 0, 0};
+    WORD untouched[4] = {sentinel, sentinel, sentinel, sentinel};
+    EXPECT_EQ(HUEX_GetColorCMYK(&none, untouched, 1), HUEX_NO_COLOR);
+    EXPECT_EQ(untouched[0], sentinel);
+    EXPECT_EQ(HUEX_GetColorCMYK(nullptr, untouched, 1), HUEX_NO_COLOR);
+    EXPECT_EQ(HUEX_GetColorCMYK(&r, nullptr, 1), HUEX_NO_COLOR);
+    HUEX_SetRenderingIntent(intent_before);
+    HUEX_SetPrinterProfile(builtin.c_str());
+}
+
+TEST(MatchToPrinterProfile, IccPrinterMatchesFromTheMonitorProfile)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    ASSERT_EQ(HUEX_SetMonitorProfile(profile("icc:sRGB.icc").c_str()), HUEX_OK);
+    ASSERT_EQ(HUEX_SetPrinterProfile(profile("data:press_cmyk.icc").c_str()), HUEX_OK);
+    const LONG intent_before = HUEX_SetRenderingIntent(3);
+    std::vector<element> colors;
+    std::vector<const lgicc_reference_row*> rows;
+    for (const lgicc_reference_row& row : lgicc_reference_rows)
+        if (std::strcmp(row.source, "icc:sRGB.icc") == 0 && is_cmyk(row.destination) && row.intent == 3) {
+            colors.push_back({{row.in[0], row.in[1], row.in[2], sentinel}});
+            rows.push_back(&row);
+        }
+    ASSERT_EQ(rows.size(), 10u);
+    ASSERT_EQ(HUEX_MatchToPrinterProfile(static_cast<LONG>(colors.size()), colors.data()), HUEX_OK);
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (int c = 0; c < 4; ++c) EXPECT_LE(std::abs(int(colors[i].v[c]) - int(rows[i]->out[c])), tolerance) << i;
+    // It ended its session.
+    element e = {{1, 2, 3, 4}};
+    EXPECT_EQ(HUEX_Match(1, &e), HUEX_NOT_SUPPORTED);
+
+    EXPECT_EQ(HUEX_MatchToPrinterProfile(0, nullptr), HUEX_OK);
+    EXPECT_EQ(HUEX_SetMonitorProfile(nullptr), HUEX_DEFAULT_IN_FORCE);
+    EXPECT_EQ(HUEX_MatchToPrinterProfile(1, &e), HUEX_NOT_SUPPORTED);
+    EXPECT_EQ(e.v[0], 1);
+    HUEX_SetRenderingIntent(intent_before);
+    HUEX_SetPrinterProfile(default_printer().c_str());
+}
+
+TEST(MatchToPrinterProfile, BuiltInPrinterGivesRecipesUpToTheFirstFailure)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    ASSERT_EQ(HUEX_SetPrinterProfile(default_printer().c_str()), HUEX_OK);
+    extended_color colors[4] = {record(37, 0, 10), record(293, 0, 2000), {0, 0, 0, 0}, record(37, 1, 5)};
+    const extended_color original[4] = {colors[0], colors[1], colors[2], colors[3]};
+    WORD expected[2][4];
+    for (int i = 0; i < 2; ++i) ASSERT_EQ(HUEX_GetColorCMYK(&colors[i], expected[i], 0), HUEX_OK);
+
+    EXPECT_EQ(HUEX_MatchToPrinterProfile(4, colors), HUEX_NO_COLOR);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(std::memcmp(&colors[i], expected[i], 8), 0) << i;
+    for (int i = 2; i < 4; ++i) EXPECT_EQ(std::memcmp(&colors[i], &original[i], 8), 0) << i;
+}
+
+// ---- A fresh library with an add-on built for these cases ----------------
+
+namespace {
+
+bool add_resource(HANDLE update, const char* type, const std::string& bytes)
+{
+    return UpdateResourceA(update, type, "addon", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                           const_cast<char*>(bytes.data()), static_cast<DWORD>(bytes.size())) != 0;
+}
+
+std::string words(std::initializer_list<unsigned> values)
+{
+    std::string s;
+    for (unsigned v : values) {
+        s += static_cast<char>(v & 0xFF);
+        s += static_cast<char>(v >> 8);
+    }
+    return s;
+}
+
+// String block 1 holds ids 0 to 15 as counted UTF-16 texts: 2 is the code, 3 the flag.
+std::string string_block()
+{
+    std::string s;
+    for (int id = 0; id < 16; ++id) {
+        const char* text = id == 2 ? "549" : id == 3 ? "0" : "";
+        s += words({static_cast<unsigned>(std::strlen(text))});
+        for (const char* c = text; *c; ++c) s += words({static_cast<unsigned char>(*c)});
+    }
+    return s;
+}
+
+// Code 549, eight colours: 0 white, 1 at the white threshold with the recipe
+// C 100 % Y 50 %, 2 just below it, 3 X = Y = Z = 50 under D50, 4 an ordinary
+// colour with that recipe, 5 without measurements, 6 and 7 without either.
+bool make_fixture_addon(const std::string& path)
+{
+    if (!CopyFileA((bin_dir() + "lang\\HUEXLANG.DLL").c_str(), path.c_str(), FALSE)) return false;
+    HANDLE u = BeginUpdateResourceA(path.c_str(), TRUE);
+    if (u == nullptr) return false;
+    const std::string pub =
+        "// [desc] pub_no colors_per_page number_of_pages //\r\n[Matching Fixture] 4 4 2\r\n"
+        "// [display_suffix][printer_suffix]\r\n[DMF][PMF]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
+        "// COLOR_NAME_SIZE //\r\n8\r\n";
+    const std::string cie50 = words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999,
+                                     5000, 5000, 5000, 3000, 2000, 1000});
+    const std::string cie65 = words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999,
+                                     2000, 2000, 2000, 3000, 2000, 1000});
+    const std::string cmyk = words({0, 0, 0, 0, 1000, 0, 500, 0, 200, 300, 400, 100,
+                                    1000, 0, 500, 0, 1000, 0, 500, 0, 100, 100, 100, 100});
+    bool ok = add_resource(u, "PUB", pub) && add_resource(u, "NAMES", std::string(64, 'n')) &&
+              add_resource(u, "CIE50", cie50) && add_resource(u, "CIE65", cie65) && add_resource(u, "CMYK", cmyk) &&
+              UpdateResourceA(u, RT_STRING, MAKEINTRESOURCEA(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
+                              const_cast<char*>(string_block().data()),
+                              static_cast<DWORD>(string_block().size())) != 0;
+    return EndUpdateResourceA(u, !ok) != 0 && ok;
+}
+
+// Runs this program's Child cases for mode in a folder with the library, the
+// module of module_path and the fixture add-on; returns the child's output.
+std::string run_child(const std::string& mode, const std::string& module_path, const std::string& log = "")
+{
+    profiles_dir();
+    const std::string dir = fresh_case_dir("matching_" + mode);
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    EXPECT_TRUE(copy_into(self, dir, "test_matching.exe"));
+    EXPECT_TRUE(copy_into("huex.dll", dir));
+    EXPECT_TRUE(copy_into(module_path, dir, "LgICC.dll"));
+    EXPECT_TRUE(make_fixture_addon(dir + "huex_matchfix.dll"));
+    delete_settings_key();
+    SetEnvironmentVariableA(child_variable, mode.c_str());
+    SetEnvironmentVariableA(profiles_variable, profiles_dir().c_str());
+    if (!log.empty()) SetEnvironmentVariableA("LGICC_CALL_LOG", log.c_str());
+    std::string out;
+    const int rc = run_process("\"" + dir + "test_matching.exe\" --gtest_filter=Child*", dir, &out);
+    SetEnvironmentVariableA(child_variable, nullptr);
+    SetEnvironmentVariableA(profiles_variable, nullptr);
+    SetEnvironmentVariableA("LGICC_CALL_LOG", nullptr);
+    delete_settings_key();
+    EXPECT_EQ(rc, 0) << out;
+    return out;
+}
+
+std::vector<std::string> read_lines(const std::string& path)
+{
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // Converted values depend on the engine, not on the library.
+        const size_t out = line.find(" out=");
+        if (out != std::string::npos) line.erase(out, line.find(" status=") - out);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(FreshLibrary, RecipesWhitesAndMissingData)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    installed_xyz_profile xyz;
+    const std::string out = run_child("module", "LgICC.dll");
+    EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
+}
+
+TEST(FreshLibrary, WhatReachesTheModule)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    installed_xyz_profile xyz;
+    const std::string log = bin_dir() + "cases\\matching_calls.log";
+    DeleteFileA(log.c_str());
+    const std::string out = run_child("recording", bin_dir() + "..\\recording_lgicc\\LgICC.dll", log);
+    EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
+
+    const std::string xyz_source = profile("icc:LCMSXYZI.ICM");
+    const std::string srgb = profile("icc:sRGB.icc");
+    const std::string press = profile("data:press_cmyk.icc");
+    auto begin = [](int serial, const std::string& source, const std::string& destination) {
+        const std::string t = "T" + std::to_string(serial);
+        return std::vector<std::string>{
+            "SetOptions options=0x00000000 option=0 value=2 result=0x00000002",
+            "SetOptions options=0x00000002 option=2 value=0 result=0x00000002",
+            "LgoNewTransformPtr result=" + t,
+            "LgoCreateMatchTransformation t=" + t + " source=\"" + source + "\" destination=\"" + destination +
+                "\" arg4=0 options=0x00000002 arg6=0 arg7=0 arg8=2 arg9=0 status=0"};
+    };
+    auto match = [](int serial, int source_channels, int destination_channels, const std::string& in) {
+        return "LgoICCMatchColors t=T" + std::to_string(serial) + " options=0x00000002 count=1 source_channels=" +
+               std::to_string(source_channels) + " destination_channels=" + std::to_string(destination_channels) +
+               " arg8=0 arg9=0 arg10=2 arg11=0 in=" + in + " status=0";
+    };
+    auto end = [](int serial) { return "LgoDeleteMatchTransformation t=T" + std::to_string(serial) + " status=0"; };
+
+    std::vector<std::string> expected;
+    auto add = [&expected](const std::vector<std::string>& lines) {
+        expected.insert(expected.end(), lines.begin(), lines.end());
+    };
+    // XYZ to CMYK: each value halved, the odd bit dropped.
+    add(begin(1, xyz_source, press));
+    add({match(1, 3, 4, "32767,16384,0"), match(1, 3, 4, "1,0,32767"), end(1)});
+    // RGB to RGB, and CMYK to RGB: the fourth value goes only from a CMYK source.
+    add(begin(2, srgb, srgb));
+    add({match(2, 3, 3, "65535,32768,1"), end(2)});
+    add(begin(3, press, srgb));
+    add({match(3, 4, 3, "100,200,300,400"), end(3)});
+    // A refused kind: the object is made and released at once, never prepared.
+    add({begin(4, srgb, xyz_source)[0], begin(4, srgb, xyz_source)[1], begin(4, srgb, xyz_source)[2], end(4)});
+    // The look-up: the white colour never reaches the module; X = Y = Z = 50
+    // is 32767 before halving.
+    add(begin(5, color_directory() + "xyzprof.pf", press));
+    add({match(5, 3, 4, "16383,16383,16383"), end(5)});
+    EXPECT_EQ(read_lines(log), expected);
+}
+
+TEST(Child, RecipesWhitesAndMissingData)
+{
+    if (child_mode() != "module") GTEST_SKIP();
+    EXPECT_EQ(HUEX_GetRenderingIntent(), 0) << "after load";
+    extended_color fixture[8];
+    for (short i = 0; i < 8; ++i) fixture[i] = record(549, 0, i);
+    const std::string builtin = default_printer();
+    const element recipe = {{65535, 0, 32767, 0}};  // C 100 %, Y 50 %: the half is truncated
+
+    ASSERT_EQ(HUEX_SetPrinterProfile(builtin.c_str()), HUEX_OK);
+    WORD cmyk[4];
+    ASSERT_EQ(HUEX_GetColorCMYK(&fixture[4], cmyk, 1), HUEX_OK);
+    EXPECT_EQ(std::memcmp(cmyk, recipe.v, 8), 0);
+    ASSERT_EQ(HUEX_GetColorCMYK(&fixture[5], cmyk, 1), HUEX_OK) << "the built-in printer needs no measurement";
+    EXPECT_EQ(cmyk[0], 6553);
+    WORD untouched[4] = {sentinel, sentinel, sentinel, sentinel};
+    EXPECT_EQ(HUEX_GetColorCMYK(&fixture[6], untouched, 1), HUEX_NO_DATA);
+    EXPECT_EQ(untouched[0], sentinel);
+
+    // Matching to the built-in printer stops at the first colour without a
+    // recipe; those before it hold their values, it and the rest are unchanged.
+    extended_color colors[3] = {fixture[4], fixture[6], fixture[1]};
+    EXPECT_EQ(HUEX_MatchToPrinterProfile(3, colors), HUEX_NO_DATA);
+    EXPECT_EQ(std::memcmp(&colors[0], recipe.v, 8), 0);
+    EXPECT_EQ(std::memcmp(&colors[1], &fixture[6], 8), 0);
+    EXPECT_EQ(std::memcmp(&colors[2], &fixture[1], 8), 0);
+
+    ASSERT_EQ(HUEX_SetPrinterProfile(profile("data:press_cmyk.icc").c_str()), HUEX_OK);
+    // Paper white, under either illuminant and at the threshold itself, is its recipe.
+    ASSERT_EQ(HUEX_GetColorCMYK(&fixture[0], cmyk, 1), HUEX_OK);
+    EXPECT_EQ(cmyk[0] + cmyk[1] + cmyk[2] + cmyk[3], 0);
+    for (short d50 : {1, 0}) {
+        ASSERT_EQ(HUEX_GetColorCMYK(&fixture[1], cmyk, d50), HUEX_OK);
+        EXPECT_EQ(std::memcmp(cmyk, recipe.v, 8), 0) << d50;
+    }
+    // Just below it the measurement is matched, not the recipe (13107, 19660, ...).
+    ASSERT_EQ(HUEX_GetColorCMYK(&fixture[2], cmyk, 1), HUEX_OK);
+    const WORD near_white_recipe[4] = {13107, 19660, 26214, 6553};
+    EXPECT_NE(std::memcmp(cmyk, near_white_recipe, 8), 0);
+    ASSERT_EQ(HUEX_GetColorCMYK(&fixture[4], cmyk, 1), HUEX_OK);
+    EXPECT_NE(std::memcmp(cmyk, recipe.v, 8), 0);
+    // No measurement on the matching route: 3, even with a recipe.
+    EXPECT_EQ(HUEX_GetColorCMYK(&fixture[5], untouched, 1), HUEX_NO_DATA);
+    EXPECT_EQ(untouched[0], sentinel);
+}
+
+TEST(Child, WhatReachesTheModule)
+{
+    if (child_mode() != "recording") GTEST_SKIP();
+    const std::string xyz = profile("icc:LCMSXYZI.ICM");
+    const std::string srgb = profile("icc:sRGB.icc");
+    const std::string press = profile("data:press_cmyk.icc");
+    EXPECT_EQ(HUEX_SetRenderingIntent(2), 0);
+
+    ASSERT_EQ(HUEX_BeginMatchingSession(xyz.c_str(), press.c_str()), HUEX_OK);
+    element two[2] = {{{65535, 32768, 0, sentinel}}, {{3, 1, 65535, sentinel}}};
+    ASSERT_EQ(HUEX_Match(2, two), HUEX_OK);
+    HUEX_EndMatching();
+
+    ASSERT_EQ(HUEX_BeginMatchingSession(srgb.c_str(), srgb.c_str()), HUEX_OK);
+    element rgb = {{65535, 32768, 1, sentinel}};
+    ASSERT_EQ(HUEX_Match(1, &rgb), HUEX_OK);
+    EXPECT_EQ(rgb.v[3], 0);
+    HUEX_EndMatching();
+
+    ASSERT_EQ(HUEX_BeginMatchingSession(press.c_str(), srgb.c_str()), HUEX_OK);
+    element cmyk = {{100, 200, 300, 400}};
+    ASSERT_EQ(HUEX_Match(1, &cmyk), HUEX_OK);
+    HUEX_EndMatching();
+
+    EXPECT_EQ(HUEX_BeginMatchingSession(srgb.c_str(), xyz.c_str()), HUEX_NOT_SUPPORTED);
+    HUEX_EndMatching();
+
+    ASSERT_EQ(HUEX_SetPrinterProfile(press.c_str()), HUEX_OK);
+    extended_color white = record(549, 0, 0), fifty = record(549, 0, 3);
+    WORD out[4];
+    ASSERT_EQ(HUEX_GetColorCMYK(&white, out, 1), HUEX_OK);
+    ASSERT_EQ(HUEX_GetColorCMYK(&fifty, out, 1), HUEX_OK);
+}
