@@ -104,12 +104,15 @@ int32_t decimal_value(const char* text)
     return static_cast<int32_t>(value);
 }
 
-int read_desc(byte_span d, char* buffer, int max)
+// The text from the second character of data line k up to its first "]": the
+// desc of line 1 and the CMYK Description of line 3.
+static int opening_field(byte_span d, int k, char* buffer, int max)
 {
-    load_data_line(d, 1);
-    if (descriptor_line[0] == 0) return copy_field("", buffer, max);
-    return copy_field(descriptor_line + 1, buffer, max);
+    load_data_line(d, k);
+    return copy_field(descriptor_line[0] == 0 ? descriptor_line : descriptor_line + 1, buffer, max);
 }
+
+int read_desc(byte_span d, char* buffer, int max) { return opening_field(d, 1, buffer, max); }
 
 uint32_t read_pub_no(byte_span d)
 {
@@ -153,12 +156,7 @@ int read_picker_description(byte_span d, char* buffer, int max)
     return copy_field(second + 2, buffer, max);
 }
 
-int read_cmyk_description(byte_span d, char* buffer, int max)
-{
-    load_data_line(d, 3);
-    if (descriptor_line[0] == 0) return copy_field("", buffer, max);
-    return copy_field(descriptor_line + 1, buffer, max);
-}
+int read_cmyk_description(byte_span d, char* buffer, int max) { return opening_field(d, 3, buffer, max); }
 
 uint32_t read_color_name_size(byte_span d)
 {
