@@ -29,12 +29,15 @@ extern "C" {
  * display colour, and a colour-system code in the fourth word. The low bytes of
  * the first three words carry the colour flag and the colour's index.
  */
+#ifndef HUEX_EXTENDED_COLOR_DEFINED
+#define HUEX_EXTENDED_COLOR_DEFINED
 typedef struct extended_color {
     WORD red;
     WORD green;
     WORD blue;
     WORD color_system;
 } extended_color;
+#endif
 
 #ifdef __cplusplus
 static_assert(sizeof(extended_color) == 8, "extended_color is 8 bytes");
