@@ -1,0 +1,73 @@
+// huexinfo addon-check FILE: reads an add-on publication file as data (its
+// code never runs) and lists every way in which it breaks the add-on
+// contract; exit status 0 only for a sound add-on, 1 for a faulty one, 2 when
+// the file cannot be read as a module at all. The descriptor is judged by the
+// library's own descriptor readers, so "sound" here means "readable there".
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "colorlib/addon_contract.h"
+
+namespace {
+
+byte_span addon_table(HMODULE module, const char* type)
+{
+    HRSRC found = FindResourceA(module, "addon", type);
+    if (found == nullptr) return {};
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    if (data == nullptr) return {};
+    return byte_span{static_cast<const uint8_t*>(data), SizeofResource(module, found)};
+}
+
+// The string, or nullptr when the add-on has none (an empty one counts as none,
+// as it gives the library the same 0).
+const char* addon_string(HMODULE module, UINT id, char* buffer, int size)
+{
+    return LoadStringA(module, id, buffer, size) > 0 ? buffer : nullptr;
+}
+
+}  // namespace
+
+int cmd_addon_check(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: huexinfo addon-check FILE\n");
+        return 2;
+    }
+    const char* file = argv[1];
+    const char* slash = std::strrchr(file, '\\');
+    const char* base = slash ? slash + 1 : file;
+    if (const char* s = std::strrchr(base, '/')) base = s + 1;
+
+    HMODULE module = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) {
+        std::printf("%s: not a loadable module (error %lu); the library would list nothing after it\n", file,
+                    GetLastError());
+        return 2;
+    }
+    // Strings hold at most 19 characters for the library; a longer one is read
+    // whole so that the check can say so.
+    char system[64], flag[64];
+    addon_contents contents = {
+        addon_table(module, "PUB"),   addon_table(module, "NAMES"), addon_table(module, "CIE50"),
+        addon_table(module, "CIE65"), addon_table(module, "CMYK"),
+        addon_string(module, 2, system, sizeof system), addon_string(module, 3, flag, sizeof flag),
+    };
+    addon_breach breaches[32];
+    const int count = check_addon(contents, breaches, 32);
+    int problems = count;
+
+    if (_strnicmp(base, "huex_", 5) != 0 || std::strlen(base) < 10 || _stricmp(base + std::strlen(base) - 4, ".dll") != 0) {
+        std::printf("%s: file name does not match huex_*.dll; the library will not find it\n", file);
+        ++problems;
+    }
+    for (int i = 0; i < count && i < 32; ++i) std::printf("%s: %s\n", file, breaches[i].text);
+    if (count > 32) std::printf("%s: ... and %d more\n", file, count - 32);
+    FreeLibrary(module);
+    if (problems != 0) return 1;
+    std::printf("%s: sound add-on (code %s, flag %s)\n", file, system, flag);
+    return 0;
+}
