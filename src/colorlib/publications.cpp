@@ -87,6 +87,12 @@ int enum_pubs(int16_t* system, int16_t* flag, char* name)
         const addon_record* r = find_addon_by_pair(*system, *flag);
         candidate = r ? r->next : nullptr;
     }
+    // A host walks the list by the pair it was given last, and a pair leads
+    // back to the first record that carries it. A later record repeating an
+    // earlier pair would send the walk back there for ever; no look-up can
+    // reach such a record anyway, so the list passes over it.
+    while (candidate != nullptr && find_addon_by_pair(candidate->system, candidate->flag) != candidate)
+        candidate = candidate->next;
     if (candidate == nullptr) return 0;
     // An add-on that could not be loaded keeps its place with an empty desc:
     // the list ends there.
