@@ -48,25 +48,6 @@ TEST(lgicc_options, fields_are_independent_and_poison_is_sticky)
     EXPECT_FALSE(options_valid(0x000000FFu));
 }
 
-TEST(lgicc_constants, only_the_documented_values)
-{
-    EXPECT_TRUE(create_constants_valid(0, 0, 0, 2, 0));
-    EXPECT_TRUE(match_constants_valid(0, 0, 2, 0));
-    for (int32_t bad : {-1, 1, 2, 0x7FFFFFFF}) {
-        EXPECT_FALSE(create_constants_valid(bad, 0, 0, 2, 0));
-        EXPECT_FALSE(create_constants_valid(0, bad, 0, 2, 0));
-        EXPECT_FALSE(create_constants_valid(0, 0, bad, 2, 0));
-        EXPECT_FALSE(create_constants_valid(0, 0, 0, 2, bad));
-        EXPECT_FALSE(match_constants_valid(bad, 0, 2, 0));
-        EXPECT_FALSE(match_constants_valid(0, bad, 2, 0));
-        EXPECT_FALSE(match_constants_valid(0, 0, 2, bad));
-    }
-    for (int32_t bytes : {0, 1, 4, 8, -2}) {
-        EXPECT_FALSE(create_constants_valid(0, 0, 0, bytes, 0));
-        EXPECT_FALSE(match_constants_valid(0, 0, bytes, 0));
-    }
-}
-
 TEST(lgicc_paths, absolute_and_bounded)
 {
     for (const char* good : {"C:\\color\\a.icc", "z:/usr/share/color/icc/sRGB.icc", "\\\\server\\share\\p.icm",
