@@ -91,7 +91,7 @@ TEST(Frame, LoadAndUnloadInAFreshProcess)
 {
     std::string dir = fresh_case_dir("load_unload");
     ASSERT_TRUE(copy_into("huex_probe.exe", dir));
-    ASSERT_TRUE(copy_into("huex.dll", dir));
+    ASSERT_TRUE(copy_library_into(dir));
     std::string out = probe(dir, dir + "huex.dll", "pubs unload", dir);
     EXPECT_NE(out.find("loaded"), std::string::npos) << out;
     EXPECT_NE(out.find("pub 293 0 Process Guide - Press Edition"), std::string::npos) << out;
@@ -104,14 +104,14 @@ TEST(LanguageModule, BesideTheLibraryOrNotAtAll)
 {
     std::string plain = fresh_case_dir("lang_none");
     ASSERT_TRUE(copy_into("huex_probe.exe", plain));
-    ASSERT_TRUE(copy_into("huex.dll", plain));
+    ASSERT_TRUE(copy_library_into(plain));
     std::string out = probe(plain, plain + "huex.dll", "modules setname", plain);
     EXPECT_EQ(out.find("module") != std::string::npos && out.find("HUEXLANG") != std::string::npos, false) << out;
     EXPECT_NE(out.find("setname 21 VERIHUE\xAE COLOR SYSTEM"), std::string::npos) << out;
 
     std::string german = fresh_case_dir("lang_de");
     ASSERT_TRUE(copy_into("huex_probe.exe", german));
-    ASSERT_TRUE(copy_into("huex.dll", german));
+    ASSERT_TRUE(copy_library_into(german));
     ASSERT_TRUE(copy_into("lang\\HUEXLANG.DLL", german));
     out = probe(german, german + "huex.dll", "modules setname", german);
     EXPECT_NE(out.find("module " + german + "HUEXLANG.DLL"), std::string::npos) << out;
@@ -127,8 +127,9 @@ TEST(SafeLoading, NothingComesFromTheCurrentDirectory)
     std::string b = fresh_case_dir("safe_b");
     std::string c = fresh_case_dir("safe_c");
     ASSERT_TRUE(copy_into("huex_probe.exe", a));
-    ASSERT_TRUE(copy_into("huex.dll", b));
+    ASSERT_TRUE(copy_library_into(b));
     ASSERT_TRUE(copy_into("huex.dll", c));
+    ASSERT_TRUE(copy_into("..\\recording_lgicc\\LgICC.dll", c));
     ASSERT_TRUE(copy_into("lang\\HUEXLANG.DLL", c));
 
     std::string out = probe(a, b + "huex.dll", "modules setname pubs", c);

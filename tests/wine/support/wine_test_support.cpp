@@ -51,6 +51,11 @@ bool copy_into(const std::string& file, const std::string& dir, const std::strin
     return CopyFileA(from.c_str(), (dir + base).c_str(), FALSE) != 0;
 }
 
+bool copy_library_into(const std::string& dir)
+{
+    return copy_into("huex.dll", dir) && copy_into("LgICC.dll", dir);
+}
+
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output)
 {
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};

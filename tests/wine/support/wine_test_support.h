@@ -17,6 +17,10 @@ std::string fresh_case_dir(const std::string& name);
 // Copies bin_dir() + file (or an absolute path) into dir; true on success.
 bool copy_into(const std::string& file, const std::string& dir, const std::string& new_name = "");
 
+// Copies huex.dll and the colour-matching module it imports (LgICC.dll) into
+// dir: the library does not load without it.
+bool copy_library_into(const std::string& dir);
+
 // Runs a command line in working directory cwd, waits, and returns its exit
 // code (or -1); its standard output is appended to *output when given.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
