@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
+
 bool gamma_from_curve(byte_span file, icc_tag_entry tag, double* gamma)
 {
     const uint32_t n = icc_curve_count(file, tag);
@@ -32,5 +33,15 @@ bool gamma_from_curve(byte_span file, icc_tag_entry tag, double* gamma)
     }
     if (samples == 0) return false;
     *gamma = sum / samples;
+    return true;
+}
+
+bool tone_curve_gamma(byte_span file, icc_tag_entry tag, uint32_t type_signature, double* gamma)
+{
+    if (type_signature != icc_type_para) return gamma_from_curve(file, tag, gamma);
+    // Function type (2 bytes), 2 reserved, then g as s15Fixed16.
+    const byte_span contents = icc_tag_contents(file, tag);
+    if (!contents.holds(0, 8) || icc_u16(contents.data) > 4) return false;
+    *gamma = int32_t(icc_u32(contents.data + 4)) / 65536.0;
     return true;
 }

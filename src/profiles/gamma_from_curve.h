@@ -1,6 +1,7 @@
 // One power-law exponent from an ICC tone curve ("curv"), for the display
 // model's per-channel gamma.
 #pragma once
+#include <cstdint>
 
 #include "frame/byte_span.h"
 #include "icc/icc_parse.h"
@@ -11,3 +12,12 @@
 // sample with v or x equal to 0 or 1. False, *gamma untouched, when a table
 // leaves no sample to estimate from (then the caller keeps what it had).
 bool gamma_from_curve(byte_span file, icc_tag_entry tag, double* gamma);
+
+constexpr uint32_t icc_type_para = icc_sig('p', 'a', 'r', 'a');
+
+// A tone curve tag of either kind: a parametricCurveType ("para", what
+// version 4 display profiles hold) gives its exponent g, for every function
+// type (the offsets and linear segments of types 1 to 4 are left aside);
+// any other type is read as a curveType by gamma_from_curve. A "para" tag
+// that does not hold its exponent gives false, *gamma untouched.
+bool tone_curve_gamma(byte_span file, icc_tag_entry tag, uint32_t type_signature, double* gamma);

@@ -47,9 +47,9 @@ void apply_monitor_profile_tags(byte_span file, display_model* model, char* name
                 model->Yw = 1.0;
             break;
         }
-        case icc_sig('r', 'T', 'R', 'C'): gamma_from_curve(file, tag, &model->rgamma); break;
-        case icc_sig('g', 'T', 'R', 'C'): gamma_from_curve(file, tag, &model->ggamma); break;
-        case icc_sig('b', 'T', 'R', 'C'): gamma_from_curve(file, tag, &model->bgamma); break;
+        case icc_sig('r', 'T', 'R', 'C'): tone_curve_gamma(file, tag, type, &model->rgamma); break;
+        case icc_sig('g', 'T', 'R', 'C'): tone_curve_gamma(file, tag, type, &model->ggamma); break;
+        case icc_sig('b', 'T', 'R', 'C'): tone_curve_gamma(file, tag, type, &model->bgamma); break;
         case icc_tag_desc: read_description_tag(file, tag, type, name, name_size); break;
         default: break;
         }

@@ -14,7 +14,7 @@ bool chromaticity_of(const icc_xyz_raw& xyz, double* x, double* y);
 
 // Visits the tag directory in order and applies each colorant ("rXYZ",
 // "gXYZ", "bXYZ"), white point ("wtpt", which also sets Yw to 1), tone curve
-// ("rTRC", "gTRC", "bTRC") and description ("desc", into name) to the model;
+// ("rTRC", "gTRC", "bTRC", table or parametric) and description ("desc", into name) to the model;
 // a later tag of the same signature wins. A field whose tag is missing,
 // unreadable or degenerate (XYZ summing to 0, a table curve with no usable
 // sample) keeps its value. The header is not consulted.
