@@ -89,8 +89,8 @@ int enum_pubs(int16_t* system, int16_t* flag, char* name)
     }
     // A host walks the list by the pair it was given last, and a pair leads
     // back to the first record that carries it. A later record repeating an
-    // earlier pair would send the walk back there for ever; no look-up can
-    // reach such a record anyway, so the list passes over it.
+    // earlier pair would send the walk back there for ever, and a host could
+    // not name it by that pair anyway, so the list passes over it.
     while (candidate != nullptr && find_addon_by_pair(candidate->system, candidate->flag) != candidate)
         candidate = candidate->next;
     if (candidate == nullptr) return 0;

@@ -5,10 +5,62 @@
 #include <psapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 typedef int(WINAPI* enum_pubs_fn)(short*, short*, char*);
 typedef int(WINAPI* set_name_fn)(DWORD, char*);
+typedef int(WINAPI* pub_size_fn)(short, short);
+typedef short(WINAPI* encode_fn)(short, short, short, void*);
+typedef short(WINAPI* decode_fn)(short*, short*, short*, const void*);
+typedef short(WINAPI* record_words_fn)(const void*, WORD*, short);
+typedef short(WINAPI* record_text_fn)(const void*, char*);
+typedef short(WINAPI* record_index_fn)(const void*, DWORD*);
+
+// "pubsize S F": colours per page and pages of the publication of a pair.
+static void print_pub_size(HMODULE huex, short system, short flag)
+{
+    auto colors = reinterpret_cast<pub_size_fn>(GetProcAddress(huex, "HUEX_PubColors"));
+    auto pages = reinterpret_cast<pub_size_fn>(GetProcAddress(huex, "HUEX_PubPages"));
+    if (colors && pages) std::printf("pubsize %d %d %d %d\n", system, flag, colors(system, flag), pages(system, flag));
+}
+
+// "color S F I": one colour encoded by pair and index, then every look-up
+// of the record; a look-up that fails prints its status and no values.
+static void print_color(HMODULE huex, short system, short flag, short index)
+{
+    auto encode = reinterpret_cast<encode_fn>(GetProcAddress(huex, "HUEX_EncodeColor"));
+    auto decode = reinterpret_cast<decode_fn>(GetProcAddress(huex, "HUEX_DecodeColor"));
+    auto get_index = reinterpret_cast<record_index_fn>(GetProcAddress(huex, "HUEX_GetColorIndex"));
+    auto get_name = reinterpret_cast<record_text_fn>(GetProcAddress(huex, "HUEX_GetColorName"));
+    auto get_short = reinterpret_cast<record_text_fn>(GetProcAddress(huex, "HUEX_GetShortColorName"));
+    auto get_xyz = reinterpret_cast<record_words_fn>(GetProcAddress(huex, "HUEX_GetColorXYZ"));
+    if (!encode || !decode || !get_index || !get_name || !get_short || !get_xyz) return;
+    WORD record[4] = {0x1100, 0x2200, 0x3300, 0};
+    std::printf("color %d %d %d encode %d", system, flag, index, encode(system, flag, index, record));
+    short s = 0, f = 0, i = 0;
+    short st = decode(&s, &f, &i, record);
+    std::printf(" decode %d %d %d %d", st, s, f, i);
+    DWORD n = 0;
+    st = get_index(record, &n);
+    std::printf(" index %d %lu", st, st == 0 ? n : 0ul);
+    char name[300] = "";
+    std::printf(" short %d [%s]", get_short(record, name), name);
+    name[0] = 0;
+    std::printf(" full %d [%s]", get_name(record, name), name);
+    for (short d50 = 1; d50 >= 0; --d50) {
+        WORD xyz[3] = {0, 0, 0};
+        st = get_xyz(record, xyz, d50);
+        std::printf(" xyz%s %d %u %u %u", d50 ? "50" : "65", st, xyz[0], xyz[1], xyz[2]);
+    }
+    auto get_cmyk = reinterpret_cast<record_words_fn>(GetProcAddress(huex, "HUEX_GetColorCMYK"));
+    WORD cmyk[4] = {0, 0, 0, 0};
+    if (get_cmyk) {
+        st = get_cmyk(record, cmyk, 1);
+        std::printf(" cmyk %d %u %u %u %u", st, cmyk[0], cmyk[1], cmyk[2], cmyk[3]);
+    }
+    std::printf("\n");
+}
 
 static void print_modules(const char* base_name)
 {
@@ -23,10 +75,29 @@ static void print_modules(const char* base_name)
     }
 }
 
+// "time S F I N": N full-name look-ups of one colour, in nanoseconds each.
+static void print_name_time(HMODULE huex, short system, short flag, short index, int rounds)
+{
+    auto encode = reinterpret_cast<encode_fn>(GetProcAddress(huex, "HUEX_EncodeColor"));
+    auto get_name = reinterpret_cast<record_text_fn>(GetProcAddress(huex, "HUEX_GetColorName"));
+    WORD record[4] = {0, 0, 0, 0};
+    if (!encode || !get_name || rounds <= 0 || encode(system, flag, index, record) != 0) return;
+    char name[300];
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < rounds; ++i) get_name(record, name);
+    QueryPerformanceCounter(&end);
+    double ns = (end.QuadPart - start.QuadPart) * 1e9 / frequency.QuadPart / rounds;
+    std::printf("time %d %d %d %.0f ns\n", system, flag, index, ns);
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3) return 2;
-    HMODULE huex = LoadLibraryA(argv[1]);
+    // The library's folder first for what it imports (LgICC.dll), as a host
+    // that loads it from another folder must.
+    HMODULE huex = LoadLibraryExA(argv[1], nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (huex == nullptr) {
         std::printf("load failed %lu\n", GetLastError());
         return 3;
@@ -38,7 +109,9 @@ int main(int argc, char** argv)
             short system = -1, flag = 0;
             char name[256];
             int n;
-            while (enum_pubs && (n = enum_pubs(&system, &flag, name)) > 0)
+            // Bounded, so that a list that never ends shows as a failure
+            // instead of a hang.
+            for (int listed = 0; enum_pubs && listed < 64 && (n = enum_pubs(&system, &flag, name)) > 0; ++listed)
                 std::printf("pub %d %d %s\n", system, flag, name);
         } else if (std::strcmp(argv[i], "modules") == 0) {
             print_modules("HUEXLANG.DLL");
@@ -47,6 +120,17 @@ int main(int argc, char** argv)
             auto set_name = reinterpret_cast<set_name_fn>(GetProcAddress(huex, "HUEX_GetColorSetName"));
             char name[300] = "";
             if (set_name) std::printf("setname %d %s\n", set_name(0, name), name);
+        } else if (std::strcmp(argv[i], "pubsize") == 0 && i + 2 < argc) {
+            print_pub_size(huex, static_cast<short>(std::atoi(argv[i + 1])), static_cast<short>(std::atoi(argv[i + 2])));
+            i += 2;
+        } else if (std::strcmp(argv[i], "color") == 0 && i + 3 < argc) {
+            print_color(huex, static_cast<short>(std::atoi(argv[i + 1])), static_cast<short>(std::atoi(argv[i + 2])),
+                        static_cast<short>(std::atoi(argv[i + 3])));
+            i += 3;
+        } else if (std::strcmp(argv[i], "time") == 0 && i + 4 < argc) {
+            print_name_time(huex, static_cast<short>(std::atoi(argv[i + 1])), static_cast<short>(std::atoi(argv[i + 2])),
+                            static_cast<short>(std::atoi(argv[i + 3])), std::atoi(argv[i + 4]));
+            i += 4;
         } else if (std::strcmp(argv[i], "unload") == 0) {
             std::printf("unload %d\n", FreeLibrary(huex) ? 1 : 0);
             huex = nullptr;
