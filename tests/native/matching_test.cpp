@@ -1,0 +1,107 @@
+// The window-free half of matching: which kinds pair up with how many
+// channels, what an element sends to the module and takes back, the white
+// threshold and the 16-bit scaling of measurements and recipes. Also keeps
+// the Little CMS table of the Windows look-up tests current.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+#include "../../tools/matching_reference/cmyk_reference_rows.h"
+#include "../wine/matching/cmyk_reference_table.h"
+#include "matching/cmyk_values.h"
+#include "matching/matching_element.h"
+#include "matching/matching_session.h"
+
+TEST(MatchingPairs, ChannelsPerKindAndRole)
+{
+    EXPECT_EQ(source_channels_of(profile_kind_rgb), 3);
+    EXPECT_EQ(source_channels_of(profile_kind_xyz), 3);
+    EXPECT_EQ(source_channels_of(profile_kind_cmyk), 4);
+    EXPECT_EQ(destination_channels_of(profile_kind_rgb), 3);
+    EXPECT_EQ(destination_channels_of(profile_kind_cmyk), 4);
+    // XYZ only as a source; unknown kinds in neither role.
+    EXPECT_EQ(destination_channels_of(profile_kind_xyz), 0);
+    for (int16_t kind : {int16_t(-1), int16_t(3), int16_t(-2), int16_t(0x7FFF)}) {
+        EXPECT_EQ(source_channels_of(kind), 0) << kind;
+        EXPECT_EQ(destination_channels_of(kind), 0) << kind;
+    }
+}
+
+TEST(MatchingElement, WhatTheModuleGetsPerSourceKind)
+{
+    const uint16_t element[4] = {65535, 32768, 1, 0xBEEF};
+    uint16_t in[4];
+    ASSERT_TRUE(module_input(profile_kind_xyz, element, in));
+    EXPECT_EQ(in[0], 32767);
+    EXPECT_EQ(in[1], 16384);
+    EXPECT_EQ(in[2], 0) << "the odd bit is dropped";
+    ASSERT_TRUE(module_input(profile_kind_rgb, element, in));
+    EXPECT_EQ(std::memcmp(in, element, 6), 0);
+    EXPECT_EQ(in[3], 0) << "a three-channel source sends no fourth value";
+    ASSERT_TRUE(module_input(profile_kind_cmyk, element, in));
+    EXPECT_EQ(std::memcmp(in, element, 8), 0);
+    EXPECT_FALSE(module_input(profile_kind_other, element, in));
+}
+
+TEST(MatchingElement, WriteBackAfterThreeAndFourChannels)
+{
+    const uint16_t out[4] = {10, 20, 30, 40};
+    uint16_t element[4] = {1, 2, 3, 4};
+    ASSERT_TRUE(write_back(3, out, element));
+    EXPECT_EQ(element[2], 30);
+    EXPECT_EQ(element[3], 0);
+    ASSERT_TRUE(write_back(4, out, element));
+    EXPECT_EQ(std::memcmp(element, out, 8), 0);
+    uint16_t kept[4] = {1, 2, 3, 4};
+    EXPECT_FALSE(write_back(0, out, kept));
+    EXPECT_FALSE(write_back(5, out, kept));
+    EXPECT_EQ(kept[0] + kept[3], 5);
+}
+
+TEST(CmykValues, WhiteThresholdIsInclusiveForEveryComponent)
+{
+    EXPECT_TRUE(is_paper_white(99.99, 99.99, 99.99));
+    EXPECT_TRUE(is_paper_white(100.0, 100.0, 100.0));
+    EXPECT_TRUE(is_paper_white(120.0, 99.99, 655.35));
+    EXPECT_FALSE(is_paper_white(99.98, 99.99, 99.99));
+    EXPECT_FALSE(is_paper_white(100.0, 99.98, 100.0));
+    EXPECT_FALSE(is_paper_white(100.0, 100.0, 99.98));
+    EXPECT_FALSE(is_paper_white(96.42, 100.0, 82.49)) << "the D50 white point is not paper white";
+}
+
+// Every value the tables can hold (hundredths, tenths of a percent) becomes
+// the exact truncated 16-bit value: floating-point steps never cost a unit.
+TEST(CmykValues, StoredValuesScaleExactlyAndTruncate)
+{
+    for (uint32_t h = 0; h <= 65535; ++h) {
+        const uint32_t exact = h * 65535u / 10000u;
+        ASSERT_EQ(xyz_element_value(h / 100.0), exact > 65535 ? 65535 : exact) << h;
+    }
+    for (uint32_t t = 0; t <= 1000; ++t)
+        ASSERT_EQ(recipe_value(static_cast<float>(t / 1000.0)), t * 65535u / 1000u) << t;
+    EXPECT_EQ(xyz_element_value(50.0), 32767);
+    EXPECT_EQ(recipe_value(0.5f), 32767);
+    // Beyond the scale: held at its ends, not wrapped round.
+    EXPECT_EQ(xyz_element_value(100.5), 65535);
+    EXPECT_EQ(xyz_element_value(-0.5), 0);
+    EXPECT_EQ(xyz_element_value(std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(recipe_value(65.535f), 65535);
+}
+
+TEST(CmykValues, LittleCmsTableOfTheWindowsTestsIsCurrent)
+{
+    std::vector<cmyk_reference_row> rows;
+    ASSERT_TRUE(cmyk_reference("/usr/share/color/icc/LCMSXYZI.ICM",
+                               std::string(HUEX_SOURCE_DIR) + "/tests/wine/lgicc/press_cmyk.icc", &rows));
+    ASSERT_EQ(rows.size(), sizeof cmyk_reference_table / sizeof cmyk_reference_table[0]);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const cmyk_reference_entry& stored = cmyk_reference_table[i];
+        EXPECT_EQ(rows[i].index, stored.index);
+        EXPECT_EQ(std::memcmp(rows[i].element, stored.element, sizeof stored.element), 0) << i;
+        EXPECT_EQ(std::memcmp(rows[i].cmyk, stored.cmyk, sizeof stored.cmyk), 0)
+            << "row " << i << ": run tools/matching_reference again";
+    }
+}
