@@ -6,6 +6,7 @@ int cmd_profile(int argc, char** argv);
 int cmd_addon_check(int argc, char** argv);
 int cmd_color(int argc, char** argv);
 int cmd_dump(int argc, char** argv);
+int cmd_profiles(int argc, char** argv);
 
 struct huexinfo_command {
     const char* name;
@@ -19,5 +20,6 @@ static const huexinfo_command huexinfo_commands[] = {
     {"color", "color NAME           a colour by its short name in every publication", cmd_color},
     {"dump", "dump PUB             publication PUB (0 = the first of `pubs`) as CSV", cmd_dump},
     {"profile", "profile PATH         dump an ICC profile: header, tags, descriptions, XYZ, curves, luts", cmd_profile},
+    {"profiles", "profiles [CLASS]     installed profiles by class, and the current ones", cmd_profiles},
     {"addon-check", "addon-check FILE     check an add-on publication file against the add-on contract", cmd_addon_check},
 };

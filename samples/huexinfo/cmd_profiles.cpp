@@ -1,0 +1,53 @@
+// huexinfo profiles [CLASS]: the profiles of the system colour directory by
+// class (0 display, 1 input, 2 output, 3 colour space; all four when none is
+// given), each with its description, and the current monitor and printer
+// profiles.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "huex.h"
+
+static void list_class(LONG classification)
+{
+    static const char* const titles[] = {"display", "input", "output", "colour space (XYZ data)"};
+    std::printf("%s profiles:\n", titles[classification]);
+    HANDLE state = nullptr;
+    WIN32_FIND_DATAA find_data = {};
+    char path[260], description[256];
+    LONG n;
+    while ((n = enum_profiles_by_classification(classification, &state, &find_data, path, description,
+                                                sizeof description)) > 0)
+        std::printf("  %-40s %s\n", description, path);
+    if (n < 0) std::printf("  (the colour directory cannot be searched)\n");
+}
+
+static void print_current(const char* label, short(WINAPI* getter)(char**))
+{
+    char* text = nullptr;
+    if (getter(&text) == HUEX_OK) {
+        char name[260] = "";
+        HUEX_GetProfileName(text, name);
+        std::printf("%s: %s (%s)\n", label, text, name);
+        HUEX_DisposeProfile(text);
+    }
+}
+
+int cmd_profiles(int argc, char** argv)
+{
+    if (argc > 2) return 2;
+    if (argc == 2) {
+        const long classification = std::strtol(argv[1], nullptr, 10);
+        if (classification < 0 || classification > 3) {
+            std::fprintf(stderr, "profiles: CLASS is 0, 1, 2 or 3\n");
+            return 2;
+        }
+        list_class(classification);
+    } else {
+        for (LONG c = 0; c <= 3; ++c) list_class(c);
+    }
+    print_current("monitor profile", HUEX_GetMonitorProfile);
+    print_current("printer profile", HUEX_GetPrinterProfile);
+    return 0;
+}
