@@ -222,6 +222,18 @@ TEST(AddOns, PastelColoursReadBackThroughTheExports)
     EXPECT_NE(line_for(out, color_prefix(549, 0, -1)).find(" encode 1 decode 1 0 "), std::string::npos);
 }
 
+// The scan reads each add-on and lets it go; the first look-up that needs one
+// of its tables maps it and keeps it, however many look-ups follow.
+TEST(AddOns, ModuleIsMappedByTheFirstLookUpAndKept)
+{
+    std::string dir = addon_case("addons_module", {pastel});
+    std::string out = probe(dir, "addon_modules pubsize 549 0 addon_modules time 549 0 3 2000 addon_modules");
+    const std::string mapped = "addon_module " + dir + "huex_pastel.dll";
+    std::vector<std::string> lines = lines_starting(out, "addon_module");
+    const std::vector<std::string> expected = {"addon_modules end", mapped, "addon_modules end", mapped, "addon_modules end"};
+    EXPECT_EQ(lines, expected) << out;
+}
+
 TEST(AddOns, DescriptorNumberOtherThanItsCodeSelectsIsListedButNamesNothing)
 {
     std::string dir = addon_case("addons_pub5", {fixture("huex_pub5.dll")});

@@ -92,6 +92,23 @@ static void print_name_time(HMODULE huex, short system, short flag, short index,
     std::printf("time %d %d %d %.0f ns\n", system, flag, index, ns);
 }
 
+// "addon_modules": every loaded module named huex_*.dll, as "addon_module PATH".
+static void print_addon_modules()
+{
+    HMODULE modules[512];
+    DWORD needed = 0;
+    if (!EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &needed)) return;
+    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
+        char path[MAX_PATH];
+        if (!GetModuleFileNameA(modules[i], path, sizeof path)) continue;
+        const char* base = std::strrchr(path, '\\') ? std::strrchr(path, '\\') + 1 : path;
+        const size_t length = std::strlen(base);
+        if (_strnicmp(base, "huex_", 5) == 0 && length > 4 && _stricmp(base + length - 4, ".dll") == 0)
+            std::printf("addon_module %s\n", path);
+    }
+    std::printf("addon_modules end\n");
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3) return 2;
@@ -131,6 +148,8 @@ int main(int argc, char** argv)
             print_name_time(huex, static_cast<short>(std::atoi(argv[i + 1])), static_cast<short>(std::atoi(argv[i + 2])),
                             static_cast<short>(std::atoi(argv[i + 3])), std::atoi(argv[i + 4]));
             i += 4;
+        } else if (std::strcmp(argv[i], "addon_modules") == 0) {
+            print_addon_modules();
         } else if (std::strcmp(argv[i], "unload") == 0) {
             std::printf("unload %d\n", FreeLibrary(huex) ? 1 : 0);
             huex = nullptr;
