@@ -1,0 +1,163 @@
+// Timed loops under Wine: HUEX_GetColorCMYK over the 952 colours of the
+// coated solid guide, through an ICC printer profile (matching route: every
+// call begins and ends its own session) and through the built-in printer
+// (recipe route), and the parts of one matching-route call: the library's
+// header reads of both profiles, the module opening both profiles through
+// MSCMS, the module preparing a transformation, and one colour matched in an
+// open session. Prints microseconds per colour and the share spent opening
+// profiles. Run by hand (make bench); not a test.
+//
+//   bench_cmyk [ROUNDS [PRINTER_PROFILE]]
+// The printer profile defaults to the test press profile of the source tree;
+// "xyzprof.pf" in the colour directory is used as installed, or the Debian
+// XYZ profile is put there for the run.
+#include <windows.h>
+
+#include <icm.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "huex.h"
+#include "wine_test_support.h"
+
+namespace {
+
+double now_us()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
+template <typename F>
+double us_per_call(int calls, F f)
+{
+    unsigned sink = 0;
+    const double start = now_us();
+    for (int i = 0; i < calls; ++i) sink += f(i);
+    const double elapsed = now_us() - start;
+    if (sink == 0xFFFFFFFFu) std::printf(" ");
+    return elapsed / calls;
+}
+
+template <typename T>
+T entry(HMODULE m, const char* name)
+{
+    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(m, name)));
+}
+
+std::string color_directory()
+{
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    return std::string(windows) + "\\system32\\color\\";
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 2;
+    const std::string printer =
+        argc > 2 ? argv[2] : bin_dir() + "..\\..\\..\\tests\\wine\\lgicc\\press_cmyk.icc";
+    const std::string xyz = color_directory() + "xyzprof.pf";
+    const bool installed = GetFileAttributesA(xyz.c_str()) == INVALID_FILE_ATTRIBUTES;
+    if (installed) {
+        CreateDirectoryA(color_directory().c_str(), nullptr);
+        CopyFileA("Z:\\usr\\share\\color\\icc\\LCMSXYZI.ICM", xyz.c_str(), FALSE);
+    }
+
+    std::vector<extended_color> colours;
+    for (short i = 0; i < 952; ++i) {
+        extended_color r = {0, 0, 0, 0};
+        if (HUEX_EncodeColor(37, 0, i, &r) == HUEX_OK) colours.push_back(r);
+    }
+    const int calls = rounds * static_cast<int>(colours.size());
+    std::printf("colours: %u, rounds: %d\nprinter profile: %s\nXYZ profile: %s%s\n",
+                static_cast<unsigned>(colours.size()), rounds, printer.c_str(), xyz.c_str(),
+                installed ? " (Debian XYZ profile, put there for this run)" : "");
+    if (HUEX_GetProfileType(xyz.c_str()) != 2 || HUEX_GetProfileType(printer.c_str()) != 0) {
+        std::printf("profiles not usable\n");
+        return 1;
+    }
+
+    char* builtin = nullptr;
+    HUEX_GetDefaultPrinterProfile(&builtin);
+    HUEX_SetPrinterProfile(builtin);
+    const double recipe = us_per_call(calls, [&](int i) {
+        WORD cmyk[4];
+        return static_cast<unsigned>(HUEX_GetColorCMYK(&colours[i % colours.size()], cmyk, 1) + cmyk[0]);
+    });
+
+    HUEX_SetPrinterProfile(printer.c_str());
+    const double matched = us_per_call(calls, [&](int i) {
+        WORD cmyk[4];
+        return static_cast<unsigned>(HUEX_GetColorCMYK(&colours[i % colours.size()], cmyk, 1) + cmyk[0]);
+    });
+
+    // The parts of one matching-route call.
+    const double headers = us_per_call(calls, [&](int) {
+        return static_cast<unsigned>(HUEX_GetProfileType(xyz.c_str()) + HUEX_GetProfileType(printer.c_str()));
+    });
+
+    HMODULE mscms = LoadLibraryA("mscms.dll");
+    auto open = entry<decltype(&OpenColorProfileA)>(mscms, "OpenColorProfileA");
+    auto close = entry<decltype(&CloseColorProfile)>(mscms, "CloseColorProfile");
+    const double opens = us_per_call(calls, [&](int) {
+        unsigned ok = 0;
+        for (const std::string* path : {&xyz, &printer}) {
+            PROFILE p = {PROFILE_FILENAME, const_cast<char*>(path->c_str()), static_cast<DWORD>(path->size() + 1)};
+            HPROFILE h = open(&p, PROFILE_READ, FILE_SHARE_READ, OPEN_EXISTING);
+            ok += h != nullptr;
+            if (h) close(h);
+        }
+        return ok;
+    });
+
+    const double begin_end = us_per_call(calls, [&](int) {
+        const short s = HUEX_BeginMatchingSession(xyz.c_str(), printer.c_str());
+        HUEX_EndMatching();
+        return static_cast<unsigned>(s);
+    });
+
+    HUEX_BeginMatchingSession(xyz.c_str(), printer.c_str());
+    const double one_match = us_per_call(calls, [&](int i) {
+        WORD xyz_values[3];
+        HUEX_GetColorXYZ(&colours[i % colours.size()], xyz_values, 1);
+        WORD element[4] = {xyz_values[0], xyz_values[1], xyz_values[2], 0};
+        return static_cast<unsigned>(HUEX_Match(1, element) + element[0]);
+    });
+    HUEX_EndMatching();
+
+    // Once more after the parts: the engine's cost may drift over many sessions.
+    const double matched_again = us_per_call(calls, [&](int i) {
+        WORD cmyk[4];
+        return static_cast<unsigned>(HUEX_GetColorCMYK(&colours[i % colours.size()], cmyk, 1) + cmyk[0]);
+    });
+
+    std::printf("HUEX_GetColorCMYK, recipe route (built-in printer) %10.2f us/colour\n", recipe);
+    std::printf("HUEX_GetColorCMYK, matching route (ICC printer)     %10.2f us/colour\n", matched);
+    std::printf("HUEX_GetColorCMYK, matching route, measured again   %10.2f us/colour\n", matched_again);
+    std::printf("  header reads of both profiles (HUEX_GetProfileType x2) %8.2f us\n", headers);
+    std::printf("  MSCMS opening and closing both profiles               %8.2f us\n", opens);
+    std::printf("  begin + end of a session (headers, opens, transform)  %8.2f us\n", begin_end);
+    std::printf("  one colour matched in an open session                 %8.2f us\n", one_match);
+    std::printf("share of a matching-route call spent opening profiles: %.0f %% (headers %.0f %%, MSCMS %.0f %%);"
+                " whole session set-up: %.0f %%\n",
+                100.0 * (headers + opens) / matched, 100.0 * headers / matched, 100.0 * opens / matched,
+                100.0 * begin_end / matched);
+
+    HUEX_SetPrinterProfile(builtin);
+    HUEX_DisposeProfile(builtin);
+    if (installed) DeleteFileA(xyz.c_str());
+    return 0;
+}
