@@ -8,7 +8,6 @@
 
 #include "icc_profile_builder.h"
 #include "profiles/profile_description.h"
-#include "profiles/profile_header_codes.h"
 
 using namespace icc_test;
 
@@ -115,27 +114,4 @@ TEST(ProfileDescription, EveryTruncationOfAMultiLocalisedTagStaysInside)
         profile_description_of(span_of(cut), buffer, sizeof buffer);
         EXPECT_TRUE(std::strcmp(buffer, "???") == 0 || std::strcmp(buffer, "Display") == 0) << n;
     }
-}
-
-TEST(ProfileHeaderCodes, ClassificationsAndCodes)
-{
-    icc_profile_header h{};
-    h.device_class = icc_class_color_space;
-    h.color_space = icc_space_xyz;
-    EXPECT_TRUE(header_in_classification(h, 3));
-    h.color_space = icc_space_lab;
-    EXPECT_FALSE(header_in_classification(h, 3));
-    h.device_class = icc_class_display;
-    EXPECT_TRUE(header_in_classification(h, 0));
-    EXPECT_FALSE(header_in_classification(h, 2));
-    EXPECT_FALSE(header_in_classification(h, 4));
-    EXPECT_FALSE(header_in_classification(h, -1));
-
-    EXPECT_EQ(profile_type_code(icc_space_rgb), 1);
-    EXPECT_EQ(profile_type_code(icc_space_cmyk), 0);
-    EXPECT_EQ(profile_type_code(icc_space_xyz), 2);
-    EXPECT_EQ(profile_type_code(icc_space_lab), -1);
-    EXPECT_EQ(profile_pcs_code(icc_space_xyz), 0);
-    EXPECT_EQ(profile_pcs_code(icc_space_lab), 1);
-    EXPECT_EQ(profile_pcs_code(icc_space_rgb), -1);
 }
