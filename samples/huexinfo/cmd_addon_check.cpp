@@ -29,6 +29,29 @@ const char* addon_string(HMODULE module, UINT id, char* buffer, int size)
     return LoadStringA(module, id, buffer, size) > 0 ? buffer : nullptr;
 }
 
+// The processor the file is built for, from its PE header; 0 when the file
+// has none. The library loads add-ons as programs, so one built for another
+// processor than the library's own never loads, although it reads as data.
+WORD file_machine(const char* file)
+{
+    HANDLE h = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return 0;
+    unsigned char head[4096];
+    DWORD got = 0;
+    BOOL read = ReadFile(h, head, sizeof head, &got, nullptr);
+    CloseHandle(h);
+    if (!read || got < 0x40 || head[0] != 'M' || head[1] != 'Z') return 0;
+    DWORD pe = head[0x3C] | head[0x3D] << 8 | head[0x3E] << 16 | static_cast<DWORD>(head[0x3F]) << 24;
+    if (pe > got || 6 > got - pe || std::memcmp(head + pe, "PE\0\0", 4) != 0) return 0;
+    return static_cast<WORD>(head[pe + 4] | head[pe + 5] << 8);
+}
+
+#ifdef _WIN64
+const WORD library_machine = IMAGE_FILE_MACHINE_AMD64;
+#else
+const WORD library_machine = IMAGE_FILE_MACHINE_I386;
+#endif
+
 }  // namespace
 
 int cmd_addon_check(int argc, char** argv)
@@ -60,6 +83,12 @@ int cmd_addon_check(int argc, char** argv)
     const int count = check_addon(contents, breaches, 32);
     int problems = count;
 
+    const WORD machine = file_machine(file);
+    if (machine != library_machine) {
+        std::printf("%s: built for processor 0x%04X, the library beside this program is built for 0x%04X and cannot load it\n",
+                    file, machine, library_machine);
+        ++problems;
+    }
     if (_strnicmp(base, "huex_", 5) != 0 || std::strlen(base) < 10 || _stricmp(base + std::strlen(base) - 4, ".dll") != 0) {
         std::printf("%s: file name does not match huex_*.dll; the library will not find it\n", file);
         ++problems;

@@ -384,6 +384,23 @@ TEST(AddonCheck, AcceptsSoundAddOnsAndNamesEachFault)
                           bin_dir(), &out), 1);
     EXPECT_NE(out.find("string 2 is missing"), std::string::npos) << out;
 
+    // The sample relabelled as built for 32-bit x86: it reads as data, but
+    // this 64-bit library could never load it.
+    std::string other = fresh_case_dir("addons_other_machine");
+    ASSERT_TRUE(copy_into(pastel, other, "huex_i386.dll"));
+    HANDLE h = CreateFileA((other + "huex_i386.dll").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD pe = 0, done = 0;
+    SetFilePointer(h, 0x3C, nullptr, FILE_BEGIN);
+    ASSERT_TRUE(ReadFile(h, &pe, 4, &done, nullptr));
+    const WORD i386 = IMAGE_FILE_MACHINE_I386;
+    SetFilePointer(h, static_cast<LONG>(pe + 4), nullptr, FILE_BEGIN);
+    ASSERT_TRUE(WriteFile(h, &i386, 2, &done, nullptr));
+    CloseHandle(h);
+    out.clear();
+    EXPECT_EQ(run_process("\"" + bin_dir() + "huexinfo.exe\" addon-check \"" + other + "huex_i386.dll\"", bin_dir(), &out), 1);
+    EXPECT_NE(out.find("built for processor 0x014C"), std::string::npos) << out;
+
     std::string dir = addon_case("addons_huexinfo", {pastel});
     ASSERT_TRUE(copy_into("huexinfo.exe", dir));
     out.clear();
