@@ -600,3 +600,34 @@ TEST(Child, WhatReachesTheModule)
     ASSERT_EQ(HUEX_GetColorCMYK(&white, out, 1), HUEX_OK);
     ASSERT_EQ(HUEX_GetColorCMYK(&fifty, out, 1), HUEX_OK);
 }
+
+// huexinfo color NAME shows the CMYK for the printer profile stored in the
+// settings: the recipe for the built-in printer, a match for an ICC printer.
+TEST(Huexinfo, ColorShowsTheCmykForTheCurrentPrinter)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    auto cmyk_line = []() {
+        std::string out;
+        EXPECT_EQ(run_process("\"" + bin_dir() + "huexinfo.exe\" color \"Rosehip 1\"", bin_dir(), &out), 0) << out;
+        const size_t at = out.find("CMYK ");
+        return at == std::string::npos ? out : out.substr(at, out.find_first_of("\r\n", at) - at);
+    };
+    delete_settings_key();
+    EXPECT_EQ(cmyk_line(), "CMYK          0.0 13.0 2.2 0.0 % (D50, printer: 150-line Imagesetter)");
+
+    installed_xyz_profile xyz;
+    const std::string press = profile("data:press_cmyk.icc");
+    char description[260] = "";
+    ASSERT_GT(HUEX_GetProfileName(press.c_str(), description), 0);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX", 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, "PRINTER_PROFILE_PATH", 0, REG_SZ, reinterpret_cast<const BYTE*>(press.c_str()),
+                   static_cast<DWORD>(press.size() + 1));
+    RegCloseKey(key);
+    const std::string matched = cmyk_line();
+    delete_settings_key();
+    EXPECT_NE(matched.find(std::string("(D50, printer: ") + description + ")"), std::string::npos) << matched;
+    EXPECT_EQ(matched.find("0.0 13.0 2.2 0.0"), std::string::npos) << matched;
+}
