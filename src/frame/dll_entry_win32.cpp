@@ -57,7 +57,12 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
 {
     switch (reason) {
     case DLL_PROCESS_ATTACH: return process_attach(module);
-    case DLL_PROCESS_DETACH: settings_save(); return TRUE;
+    case DLL_PROCESS_DETACH:
+        settings_save();
+        // Only when the host unloads the library: at process end the classes
+        // go with the process.
+        if (reserved == nullptr) unregister_picker_classes();
+        return TRUE;
     default: return TRUE;
     }
 }

@@ -21,3 +21,9 @@ bool register_picker_classes()
     if (!register_class("VerihuePickerClass", 0, picker_window_proc, icon)) return false;
     return register_class("VerihueCHILDPickerClass", CS_DBLCLKS, picker_child_proc, nullptr);
 }
+
+void unregister_picker_classes()
+{
+    UnregisterClassA("VerihueCHILDPickerClass", instance_handle);
+    UnregisterClassA("VerihuePickerClass", instance_handle);
+}

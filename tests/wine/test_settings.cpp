@@ -189,10 +189,9 @@ TEST(Settings, ProfilesSurviveInANewProcess)
     EXPECT_TRUE(has_line(second, rgb[1])) << second;
 }
 
-// Disabled: a second LoadLibrary of the library in the same process fails,
-// because the picker's window classes stay registered after FreeLibrary and
-// start-up refuses to load when it cannot register them.
-TEST(Settings, DISABLED_ProfilesSurviveFreeLibraryAndLoadLibrary)
+// A second load in the same process must register the window classes again
+// and read back what the first one stored at unload.
+TEST(Settings, ProfilesSurviveFreeLibraryAndLoadLibrary)
 {
     const std::string root = case_root("reload");
     const std::string display = test_profile("huex_display_gamma.icc");
