@@ -23,6 +23,7 @@
 #include "huex.h"
 #include "lgicc/lgicc_module.h"
 #include "lgicc/lgicc_reference_table.h"
+#include "matching/cmyk_reference_generated.h"
 #include "matching/cmyk_reference_table.h"
 #include "wine_test_support.h"
 
@@ -75,19 +76,22 @@ std::string color_directory()
     return std::string(windows) + "\\system32\\color\\";
 }
 
-// "xyzprof.pf" in the colour directory is the Debian XYZ profile while the
-// object lives (the references were made with it); whatever lay there
-// before comes back afterwards.
+// A file of the generated test profile set (tests/profiles).
+std::string generated_profile(const std::string& name) { return source_tree_path("tests/profiles/" + name); }
+
+// "xyzprof.pf" in the colour directory is the given XYZ profile (by default
+// the Debian one) while the object lives, as the references were made with
+// it; whatever lay there before comes back afterwards.
 struct installed_xyz_profile {
     std::string path = color_directory() + "xyzprof.pf";
     std::string saved = bin_dir() + "cases\\xyzprof.pf.saved";
     bool had_one = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 
-    installed_xyz_profile()
+    explicit installed_xyz_profile(const std::string& source = profile("icc:LCMSXYZI.ICM"))
     {
         CreateDirectoryA(color_directory().c_str(), nullptr);
         if (had_one) CopyFileA(path.c_str(), saved.c_str(), FALSE);
-        EXPECT_TRUE(CopyFileA(profile("icc:LCMSXYZI.ICM").c_str(), path.c_str(), FALSE));
+        EXPECT_TRUE(CopyFileA(source.c_str(), path.c_str(), FALSE)) << source;
     }
     void remove() { DeleteFileA(path.c_str()); }
     ~installed_xyz_profile()
@@ -318,6 +322,29 @@ TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCmsAndFallsBackToTheRecipe)
     EXPECT_EQ(HUEX_GetColorCMYK(&r, nullptr, 1), HUEX_NO_COLOR);
     HUEX_SetRenderingIntent(intent_before);
     HUEX_SetPrinterProfile(builtin.c_str());
+}
+
+// The same with the generated XYZ and press profiles of the test set.
+TEST(GetColorCMYK, GeneratedProfilesAgreeWithLittleCms)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    installed_xyz_profile xyz(generated_profile("xyzprof.pf"));
+    ASSERT_EQ(HUEX_SetPrinterProfile(generated_profile("huex_press_cmyk.icc").c_str()), HUEX_OK);
+    const LONG intent_before = HUEX_SetRenderingIntent(0);
+    int worst = 0;
+    for (const cmyk_reference_entry& row : cmyk_reference_generated) {
+        extended_color r = record(row.system, row.flag, row.index);
+        WORD cmyk[4];
+        ASSERT_EQ(HUEX_GetColorCMYK(&r, cmyk, row.d50), HUEX_OK);
+        for (int c = 0; c < 4; ++c) {
+            const int diff = std::abs(int(cmyk[c]) - int(row.cmyk[c]));
+            worst = std::max(worst, diff);
+            EXPECT_LE(diff, tolerance) << row.system << "/" << row.flag << "/" << row.index << " channel " << c;
+        }
+    }
+    std::printf("largest difference from Little CMS (generated profiles): %d of 65535\n", worst);
+    HUEX_SetRenderingIntent(intent_before);
+    HUEX_SetPrinterProfile(default_printer().c_str());
 }
 
 TEST(MatchToPrinterProfile, IccPrinterMatchesFromTheMonitorProfile)

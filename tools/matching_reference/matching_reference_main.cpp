@@ -1,8 +1,11 @@
-// matching_reference XYZ_PROFILE PRINTER_PROFILE OUT.h
+// matching_reference XYZ_PROFILE PRINTER_PROFILE ARRAY OUT.h
 // Writes the Little CMS results that the Windows tests of the CMYK look-up
-// compare against (tests/wine/matching/cmyk_reference_table.h, made from
-// /usr/share/color/icc/LCMSXYZI.ICM and tests/wine/lgicc/press_cmyk.icc). A
-// native test recomputes every row, so a stale table is noticed.
+// compare against, as the array ARRAY:
+//   cmyk_reference_table: /usr/share/color/icc/LCMSXYZI.ICM to
+//     tests/wine/lgicc/press_cmyk.icc (cmyk_reference_table.h)
+//   cmyk_reference_generated: tests/profiles/xyzprof.pf to
+//     tests/profiles/huex_press_cmyk.icc (cmyk_reference_generated.h)
+// A native test recomputes every row, so a stale table is noticed.
 #include <cstdio>
 #include <vector>
 
@@ -10,8 +13,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: matching_reference XYZ_PROFILE PRINTER_PROFILE OUT.h\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: matching_reference XYZ_PROFILE PRINTER_PROFILE ARRAY OUT.h\n");
         return 2;
     }
     std::vector<cmyk_reference_row> rows;
@@ -19,17 +22,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "matching_reference: no transform or a colour without measurements\n");
         return 1;
     }
-    FILE* out = std::fopen(argv[3], "w");
+    FILE* out = std::fopen(argv[4], "w");
     if (!out) return 1;
     std::fprintf(out,
                  "// Written by tools/matching_reference from Little CMS %d; do not edit.\n"
-                 "// Each row: colour (code, flag, index), illuminant selector, the element\n"
-                 "// the look-up builds from the measurement, and the CMYK Little CMS gives.\n"
-                 "#pragma once\n#include <cstdint>\n\n"
-                 "struct cmyk_reference_entry {\n    short system, flag, index, d50;\n"
-                 "    uint16_t element[3];\n    uint16_t cmyk[4];\n};\n\n"
-                 "static const cmyk_reference_entry cmyk_reference_table[] = {\n",
-                 LCMS_VERSION);
+                 "// %s to %s\n"
+                 "#pragma once\n#include \"cmyk_reference_entry.h\"\n\n"
+                 "static const cmyk_reference_entry %s[] = {\n",
+                 LCMS_VERSION, argv[1], argv[2], argv[3]);
     for (const cmyk_reference_row& r : rows)
         std::fprintf(out, "    {%d, %d, %d, %d, {%u, %u, %u}, {%u, %u, %u, %u}},\n", r.system, r.flag,
                      r.index, r.d50, r.element[0], r.element[1], r.element[2], r.cmyk[0], r.cmyk[1],

@@ -1,14 +1,7 @@
 // Written by tools/matching_reference from Little CMS 2140; do not edit.
-// Each row: colour (code, flag, index), illuminant selector, the element
-// the look-up builds from the measurement, and the CMYK Little CMS gives.
+// /usr/share/color/icc/LCMSXYZI.ICM to tests/wine/lgicc/press_cmyk.icc
 #pragma once
-#include <cstdint>
-
-struct cmyk_reference_entry {
-    short system, flag, index, d50;
-    uint16_t element[3];
-    uint16_t cmyk[4];
-};
+#include "cmyk_reference_entry.h"
 
 static const cmyk_reference_entry cmyk_reference_table[] = {
     {37, 0, 0, 1, {52860, 51431, 42427}, {1525, 6988, 5164, 1446}},
