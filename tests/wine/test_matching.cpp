@@ -121,6 +121,19 @@ struct element {
     WORD v[4];
 };
 
+// Blocks in use on the process heap, where LocalAlloc takes the printer
+// profile copies from.
+size_t busy_heap_blocks()
+{
+    size_t busy = 0;
+    PROCESS_HEAP_ENTRY entry = {};
+    HeapLock(GetProcessHeap());
+    while (HeapWalk(GetProcessHeap(), &entry))
+        if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++busy;
+    HeapUnlock(GetProcessHeap());
+    return busy;
+}
+
 bool is_cmyk(const char* reference_name) { return std::strstr(reference_name, "cmyk") != nullptr; }
 bool is_xyz(const char* reference_name) { return std::strstr(reference_name, "XYZ") != nullptr; }
 
@@ -581,6 +594,15 @@ TEST(Child, RecipesWhitesAndMissingData)
     // No measurement on the matching route: 3, even with a recipe.
     EXPECT_EQ(HUEX_GetColorCMYK(&fixture[5], untouched, 1), HUEX_NO_DATA);
     EXPECT_EQ(untouched[0], sentinel);
+
+    // Every way out gives the printer profile copy back: 20000 look-ups on
+    // the paths that need no module (white, no measurement, recipe, no recipe).
+    const size_t before = busy_heap_blocks();
+    for (int printer = 0; printer < 2; ++printer) {
+        ASSERT_EQ(HUEX_SetPrinterProfile(printer ? builtin.c_str() : profile("data:press_cmyk.icc").c_str()), HUEX_OK);
+        for (int i = 0; i < 10000; ++i) HUEX_GetColorCMYK(&fixture[printer ? 4 + (i & 2) : 5 * (i & 1)], cmyk, 1);
+    }
+    EXPECT_LT(busy_heap_blocks(), before + 100);
 }
 
 TEST(Child, WhatReachesTheModule)
