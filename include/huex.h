@@ -327,8 +327,8 @@ LONG WINAPI enum_profiles_by_classification(LONG classification, HANDLE *state,
  * Supported: RGB or CMYK or XYZ source profiles, RGB or CMYK destinations.
  * Begin returns HUEX_OK, HUEX_NO_MEMORY (no transformation object), or
  * HUEX_NOT_SUPPORTED (a profile kind not supported, a path that is no
- * profile, or the module refused the pair); a begin that fails leaves no
- * session behind.
+ * profile, or the module refused the pair). After HUEX_NOT_SUPPORTED there
+ * is no session; HUEX_NO_MEMORY changes nothing.
  */
 short WINAPI HUEX_BeginMatchingSession(const char *source, const char *destination);
 /* The current monitor profile as source ("Default Display" is no profile: 5). */
