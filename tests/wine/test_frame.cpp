@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -142,4 +143,25 @@ TEST(SafeLoading, NothingComesFromTheCurrentDirectory)
     out = probe(a, b + "huex.dll", "modules setname", c);
     EXPECT_NE(out.find("module " + b + "HUEXLANG.DLL"), std::string::npos) << out;
     EXPECT_NE(out.find("FARBSYSTEM"), std::string::npos) << out;
+}
+
+// A host may load and unload the library as often as it likes: every load
+// starts afresh (the window classes go with each unload) and nothing of a
+// load stays behind.
+TEST(Frame, RepeatedLoadsLeaveNothingBehind)
+{
+    std::string dir = fresh_case_dir("reload");
+    ASSERT_TRUE(copy_into("huex_probe.exe", dir));
+    ASSERT_TRUE(copy_library_into(dir));
+    std::string out = probe(dir, dir + "huex.dll", "reload 5 reload 200 pubs", dir);
+    size_t at = out.rfind("reload ");
+    ASSERT_NE(at, std::string::npos) << out;
+    int loaded = 0;
+    size_t heap_before = 0, heap_after = 0, handle_before = 0, handle_after = 0;
+    ASSERT_EQ(std::sscanf(out.c_str() + at, "reload %d heap %zu %zu handle %zu %zu", &loaded, &heap_before,
+                          &heap_after, &handle_before, &handle_after), 5) << out;
+    EXPECT_EQ(loaded, 200) << out;
+    EXPECT_LT(heap_after, heap_before + 64 * 1024) << out;
+    EXPECT_EQ(handle_after, handle_before) << out;
+    EXPECT_NE(out.find("pub 293 0 Process Guide - Press Edition"), std::string::npos) << out;
 }

@@ -268,8 +268,7 @@ TEST(MatchingSession, ReplacedAndRefusedSessionsAreReleased)
     }
     HUEX_EndMatching();
     const process_counts after = current_process_counts();
-    EXPECT_LE(after.handles, before.handles + 2);
-    EXPECT_LT(after.private_bytes, before.private_bytes + 2 * 1024 * 1024);
+    expect_no_growth(before, after, 256 * 1024, 2 * 1024 * 1024);
 }
 
 // The CMYK of every row of a Little CMS table through the current printer

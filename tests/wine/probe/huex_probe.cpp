@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "wine_test_support.h"
+
 typedef int(WINAPI* enum_pubs_fn)(short*, short*, char*);
 typedef int(WINAPI* set_name_fn)(DWORD, char*);
 typedef int(WINAPI* pub_size_fn)(short, short);
@@ -150,6 +152,23 @@ int main(int argc, char** argv)
             i += 4;
         } else if (std::strcmp(argv[i], "addon_modules") == 0) {
             print_addon_modules();
+        } else if (std::strcmp(argv[i], "reload") == 0 && i + 1 < argc) {
+            // "reload N": unload, then load and unload N times, and report
+            // what the process holds before and after.
+            const int cycles = std::atoi(argv[++i]);
+            FreeLibrary(huex);
+            const process_counts before = current_process_counts();
+            int loaded = 0;
+            for (int k = 0; k < cycles; ++k) {
+                HMODULE again = LoadLibraryExA(argv[1], nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+                if (again == nullptr) break;
+                ++loaded;
+                FreeLibrary(again);
+            }
+            const process_counts after = current_process_counts();
+            std::printf("reload %d heap %zu %zu handle %zu %zu\n", loaded, before.heap_bytes, after.heap_bytes,
+                        static_cast<size_t>(before.next_handle), static_cast<size_t>(after.next_handle));
+            huex = LoadLibraryExA(argv[1], nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         } else if (std::strcmp(argv[i], "unload") == 0) {
             std::printf("unload %d\n", FreeLibrary(huex) ? 1 : 0);
             huex = nullptr;

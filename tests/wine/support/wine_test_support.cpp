@@ -1,5 +1,9 @@
 #include "wine_test_support.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
 #include <psapi.h>
 
 #include <vector>
@@ -100,10 +104,34 @@ void delete_settings_key()
 process_counts current_process_counts()
 {
     process_counts c = {};
-    GetProcessHandleCount(GetCurrentProcess(), &c.handles);
-    PROCESS_MEMORY_COUNTERS_EX pmc = {};
-    pmc.cb = sizeof pmc;
-    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc), sizeof pmc))
-        c.private_bytes = pmc.PrivateUsage;
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(64, heaps);
+    for (DWORD i = 0; i < count && i < 64; ++i) {
+        if (!HeapLock(heaps[i])) continue;
+        PROCESS_HEAP_ENTRY entry = {};
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) c.heap_bytes += entry.cbData;
+        HeapUnlock(heaps[i]);
+    }
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    if (GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        c.committed_bytes = counters.PagefileUsage;
+    HANDLE probe = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    c.next_handle = reinterpret_cast<uintptr_t>(probe);
+    CloseHandle(probe);
     return c;
+}
+
+void expect_no_growth(const process_counts& before, const process_counts& after, size_t heap_slack,
+                      size_t committed_slack)
+{
+    std::printf("heap bytes in use %zu -> %zu, committed %zu -> %zu, next handle %#zx -> %#zx\n",
+                before.heap_bytes, after.heap_bytes, before.committed_bytes, after.committed_bytes,
+                static_cast<size_t>(before.next_handle), static_cast<size_t>(after.next_handle));
+    EXPECT_GT(before.heap_bytes, 0u) << "the heap walk saw nothing";
+    EXPECT_LT(after.heap_bytes, before.heap_bytes + heap_slack);
+    EXPECT_LT(after.committed_bytes, before.committed_bytes + committed_slack);
+    // Handles released meanwhile (a session ended) may lower it; a leak raises it.
+    EXPECT_LE(after.next_handle, before.next_handle);
 }

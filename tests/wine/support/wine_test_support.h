@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 // The folder of the running test program (the build's bin folder), with a
@@ -28,8 +29,18 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
 // Deletes the library's settings key so that a case starts from nothing.
 void delete_settings_key();
 
+// What the process holds, measured in ways that work under Wine as on Windows
+// (Wine reports neither a handle count nor private bytes): the bytes in use in
+// every heap, the committed memory, and the value the next new handle gets;
+// handle tables hand out the lowest free slot, so a leaked handle raises it.
 struct process_counts {
-    DWORD handles;
-    SIZE_T private_bytes;
+    size_t heap_bytes;
+    size_t committed_bytes;
+    uintptr_t next_handle;
 };
 process_counts current_process_counts();
+
+// Fails the running test when the process grew from before to after: any
+// handle left open, or memory beyond the heaps' ordinary fluctuation.
+void expect_no_growth(const process_counts& before, const process_counts& after,
+                      size_t heap_slack = 64 * 1024, size_t committed_slack = 1024 * 1024);
