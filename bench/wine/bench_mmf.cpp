@@ -49,12 +49,12 @@ unsigned long long walk_exports(const char* path) {
 }
 
 // The colour system's profile API, looked up at run time.
-struct profile_spec {
+struct profile_location {
     DWORD type;
     void* data;
     DWORD size;
 };
-typedef HANDLE(WINAPI* open_fn)(const profile_spec*, DWORD, DWORD, DWORD);
+typedef HANDLE(WINAPI* open_fn)(const profile_location*, DWORD, DWORD, DWORD);
 typedef BOOL(WINAPI* close_fn)(HANDLE);
 typedef BOOL(WINAPI* count_fn)(HANDLE, DWORD*);
 typedef BOOL(WINAPI* tag_fn)(HANDLE, DWORD, DWORD*);
@@ -73,8 +73,8 @@ fn lookup(HMODULE m, const char* name) {
 }
 
 unsigned long long walk_color_system(const color_system& cs, const char* path) {
-    profile_spec spec = {1 /* PROFILE_FILENAME */, const_cast<char*>(path), DWORD(lstrlenA(path) + 1)};
-    HANDLE p = cs.open(&spec, 1 /* PROFILE_READ */, FILE_SHARE_READ, OPEN_EXISTING);
+    profile_location location = {1 /* PROFILE_FILENAME */, const_cast<char*>(path), DWORD(lstrlenA(path) + 1)};
+    HANDLE p = cs.open(&location, 1 /* PROFILE_READ */, FILE_SHARE_READ, OPEN_EXISTING);
     if (p == nullptr) return 0;
     static std::vector<char> buffer(1 << 20);
     unsigned long long sum = 0;
