@@ -26,25 +26,13 @@
 
 namespace {
 
-double now_us()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
 template <typename F>
 double us_per_call(int calls, F f)
 {
     unsigned sink = 0;
-    const double start = now_us();
+    const double start = microseconds_now();
     for (int i = 0; i < calls; ++i) sink += f(i);
-    const double elapsed = now_us() - start;
+    const double elapsed = microseconds_now() - start;
     if (sink == 0xFFFFFFFFu) std::printf(" ");
     return elapsed / calls;
 }

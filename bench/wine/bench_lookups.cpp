@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "huex.h"
+#include "wine_test_support.h"
 
 namespace {
 
@@ -28,26 +29,14 @@ std::vector<extended_color> all_colours()
     return v;
 }
 
-double now_ns()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1e9 / static_cast<double>(frequency.QuadPart);
-}
-
 template <typename F>
 double ns_per_colour(const std::vector<extended_color>& colours, int rounds, F f)
 {
     unsigned sink = 0;
-    const double start = now_ns();
+    const double start = (microseconds_now() * 1e3);
     for (int r = 0; r < rounds; ++r)
         for (const extended_color& c : colours) sink += f(c);
-    const double elapsed = now_ns() - start;
+    const double elapsed = (microseconds_now() * 1e3) - start;
     if (sink == 0xFFFFFFFFu) std::printf(" ");
     return elapsed / (static_cast<double>(rounds) * static_cast<double>(colours.size()));
 }
@@ -133,14 +122,14 @@ int main(int argc, char** argv)
         return 1;
     }
     unsigned sink = 0;
-    const double start = now_ns();
+    const double start = (microseconds_now() * 1e3);
     for (int r = 0; r < rounds; ++r)
         for (const COLOR& c : input) {
             COLOR out;
             mscms.translate(t, const_cast<COLOR*>(&c), 1, COLOR_XYZ, &out, COLOR_RGB);
             sink += out.rgb.red;
         }
-    const double mscms_ns = (now_ns() - start) / (static_cast<double>(rounds) * static_cast<double>(input.size()));
+    const double mscms_ns = ((microseconds_now() * 1e3) - start) / (static_cast<double>(rounds) * static_cast<double>(input.size()));
     mscms.delete_transform(t);
     mscms.close(profiles[0]);
     mscms.close(profiles[1]);

@@ -75,20 +75,15 @@ bool icc_read_tag(byte_span file, int32_t index, icc_tag_entry* entry,
 
 bool icc_find_tag(byte_span file, uint32_t tag_signature, icc_tag_entry* entry,
                   uint32_t* type_signature) {
-    uint32_t count = icc_tag_count(file);
-    // A count beyond what the file can hold ends the walk at the file's end.
-    for (uint32_t i = 0; i < count && i <= 0x7FFFFFFFu; ++i) {
-        uint64_t at = icc_directory_offset + uint64_t(icc_tag_entry_size) * i;
-        if (!file.holds(at, icc_tag_entry_size)) return false;
-        icc_tag_entry e;
-        uint32_t type;
-        if (icc_read_tag(file, int32_t(i), &e, &type) && e.signature == tag_signature) {
-            if (entry != nullptr) *entry = e;
-            if (type_signature != nullptr) *type_signature = type;
-            return true;
-        }
-    }
-    return false;
+    bool found = false;
+    icc_for_each_tag(file, [&](const icc_tag_entry& e, uint32_t type) {
+        if (e.signature != tag_signature) return true;
+        if (entry != nullptr) *entry = e;
+        if (type_signature != nullptr) *type_signature = type;
+        found = true;
+        return false;
+    });
+    return found;
 }
 
 byte_span icc_tag_contents(byte_span file, icc_tag_entry entry) {

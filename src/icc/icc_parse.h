@@ -108,6 +108,20 @@ bool icc_read_tag(byte_span file, int32_t index, icc_tag_entry* entry,
 bool icc_find_tag(byte_span file, uint32_t tag_signature, icc_tag_entry* entry,
                   uint32_t* type_signature);
 
+// Calls visit(entry, type_signature) for every directory entry that
+// icc_read_tag accepts, in directory order, until visit returns false. The
+// walk ends where the directory leaves the file, whatever the count says.
+template <class Visit>
+void icc_for_each_tag(byte_span file, Visit visit) {
+    const uint32_t count = icc_tag_count(file);
+    for (uint32_t i = 0; i < count && i <= 0x7FFFFFFFu; ++i) {
+        if (!file.holds(icc_directory_offset + uint64_t(icc_tag_entry_size) * i, icc_tag_entry_size)) return;
+        icc_tag_entry entry;
+        uint32_t type;
+        if (icc_read_tag(file, int32_t(i), &entry, &type) && !visit(entry, type)) return;
+    }
+}
+
 // The tag's contents proper, [offset + 8, offset + size), or an empty span
 // (data null) when the tag is not wholly inside the file or size < 8. Every
 // tag reader below bounds its reads by this span.

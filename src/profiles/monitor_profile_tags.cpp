@@ -28,15 +28,7 @@ void apply_xyz(byte_span file, icc_tag_entry tag, double* x, double* y)
 void apply_monitor_profile_tags(byte_span file, display_model* model, char* name,
                                 int32_t name_size)
 {
-    const uint32_t count = icc_tag_count(file);
-    for (uint32_t i = 0; i < count && i <= 0x7FFFFFFFu; ++i) {
-        icc_tag_entry tag;
-        uint32_t type;
-        // Once an entry lies outside the file every later one does too.
-        if (!icc_read_tag(file, int32_t(i), &tag, &type)) {
-            if (uint64_t(icc_directory_offset) + uint64_t(i + 1) * icc_tag_entry_size > file.size) break;
-            continue;
-        }
+    icc_for_each_tag(file, [&](const icc_tag_entry& tag, uint32_t type) {
         switch (tag.signature) {
         case icc_sig('r', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xr, &model->yr); break;
         case icc_sig('g', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xg, &model->yg); break;
@@ -53,5 +45,6 @@ void apply_monitor_profile_tags(byte_span file, display_model* model, char* name
         case icc_tag_desc: read_description_tag(file, tag, type, name, name_size); break;
         default: break;
         }
-    }
+        return true;
+    });
 }

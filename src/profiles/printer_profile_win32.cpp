@@ -38,17 +38,11 @@ bool load_printer_profile(const char* path)
     }
     // Every description tag in directory order: the last readable one wins.
     const byte_span file = profile.view.file;
-    const uint32_t count = icc_tag_count(file);
-    for (uint32_t i = 0; i < count && i <= 0x7FFFFFFFu; ++i) {
-        icc_tag_entry tag;
-        uint32_t type;
-        if (!icc_read_tag(file, int32_t(i), &tag, &type)) {
-            if (uint64_t(icc_directory_offset) + uint64_t(i + 1) * icc_tag_entry_size > file.size) break;
-            continue;
-        }
+    icc_for_each_tag(file, [&](const icc_tag_entry& tag, uint32_t type) {
         if (tag.signature == icc_tag_desc)
             read_description_tag(file, tag, type, printer_profile_name, sizeof printer_profile_name);
-    }
+        return true;
+    });
     close_profile(&profile);
     return true;
 }

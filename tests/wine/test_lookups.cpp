@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "huex.h"
+#include "addon_builder.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -204,59 +205,25 @@ TEST(Lookups, ComponentConversionsAndColourSetName)
 
 namespace {
 
-bool add_resource(HANDLE update, const char* type, const char* name, const std::string& bytes)
-{
-    return UpdateResourceA(update, type, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
-                           const_cast<char*>(bytes.data()), static_cast<DWORD>(bytes.size())) != 0;
-}
-
-std::string words(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values) {
-        s += static_cast<char>(v & 0xFF);
-        s += static_cast<char>(v >> 8);
-    }
-    return s;
-}
-
-// String block 1 holds ids 0 to 15 as counted UTF-16 texts: 2 is the code, 3 the flag.
-std::string string_block(const char* code, const char* flag)
-{
-    std::string s;
-    for (int id = 0; id < 16; ++id) {
-        const char* text = id == 2 ? code : id == 3 ? flag : "";
-        s += words({static_cast<unsigned>(std::strlen(text))});
-        for (const char* c = text; *c; ++c) s += words({static_cast<unsigned char>(*c)});
-    }
-    return s;
-}
-
 // Six colours on two pages of three for code 549; the D65 table holds only four.
 bool make_fixture_addon(const std::string& path)
 {
-    if (!CopyFileA((bin_dir() + "lang\\HUEXLANG.DLL").c_str(), path.c_str(), FALSE)) return false;
-    HANDLE u = BeginUpdateResourceA(path.c_str(), TRUE);
-    if (u == nullptr) return false;
-    const std::string pub =
-        "// [desc] pub_no colors_per_page number_of_pages //\r\n[Lookup Fixture] 4 3 2\r\n"
-        "// [display_suffix][printer_suffix]\r\n[DLX][PLX]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
-        "// COLOR_NAME_SIZE //\r\n15\r\n";
-    std::string names = "FifteenCharName";
+    addon_tables t;
+    t.pub = "// [desc] pub_no colors_per_page number_of_pages //\r\n[Lookup Fixture] 4 3 2\r\n"
+            "// [display_suffix][printer_suffix]\r\n[DLX][PLX]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
+            "// COLOR_NAME_SIZE //\r\n15\r\n";
+    t.names = "FifteenCharName";
     for (const char* n : {"Over", "Zero", "Ivory", "Five", "Six"}) {
         std::string rec = n;
         rec.resize(15, '\0');
-        names += rec;
+        t.names += rec;
     }
-    bool ok = add_resource(u, "PUB", "addon", pub) && add_resource(u, "NAMES", "addon", names) &&
-              add_resource(u, "CIE50", "addon",
-                           words({10000, 10000, 10000, 10050, 20000, 65535, 0, 0, 0, 9642, 10000, 8249, 1, 1, 1, 2, 2, 2})) &&
-              add_resource(u, "CIE65", "addon", words({5000, 5000, 5000, 1, 2, 3, 0, 0, 0, 9505, 10000, 10890})) &&
-              add_resource(u, "CMYK", "addon", words({1000, 5, 0, 250})) &&
-              UpdateResourceA(u, RT_STRING, MAKEINTRESOURCEA(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
-                              const_cast<char*>(string_block("549", "0").data()),
-                              static_cast<DWORD>(string_block("549", "0").size())) != 0;
-    return EndUpdateResourceA(u, !ok) != 0 && ok;
+    t.cie50 = table_words({10000, 10000, 10000, 10050, 20000, 65535, 0, 0, 0, 9642, 10000, 8249, 1, 1, 1, 2, 2, 2});
+    t.cie65 = table_words({5000, 5000, 5000, 1, 2, 3, 0, 0, 0, 9505, 10000, 10890});
+    t.cmyk = table_words({1000, 5, 0, 250});
+    t.code = "549";
+    t.flag = "0";
+    return build_addon(path, t);
 }
 
 }  // namespace

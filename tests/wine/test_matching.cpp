@@ -25,6 +25,7 @@
 #include "lgicc/lgicc_reference_table.h"
 #include "matching/cmyk_reference_generated.h"
 #include "matching/cmyk_reference_table.h"
+#include "addon_builder.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -395,58 +396,23 @@ TEST(MatchToPrinterProfile, BuiltInPrinterGivesRecipesUpToTheFirstFailure)
 
 namespace {
 
-bool add_resource(HANDLE update, const char* type, const std::string& bytes)
-{
-    return UpdateResourceA(update, type, "addon", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
-                           const_cast<char*>(bytes.data()), static_cast<DWORD>(bytes.size())) != 0;
-}
-
-std::string words(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values) {
-        s += static_cast<char>(v & 0xFF);
-        s += static_cast<char>(v >> 8);
-    }
-    return s;
-}
-
-// String block 1 holds ids 0 to 15 as counted UTF-16 texts: 2 is the code, 3 the flag.
-std::string string_block()
-{
-    std::string s;
-    for (int id = 0; id < 16; ++id) {
-        const char* text = id == 2 ? "549" : id == 3 ? "0" : "";
-        s += words({static_cast<unsigned>(std::strlen(text))});
-        for (const char* c = text; *c; ++c) s += words({static_cast<unsigned char>(*c)});
-    }
-    return s;
-}
-
 // Code 549, eight colours: 0 white, 1 at the white threshold with the recipe
 // C 100 % Y 50 %, 2 just below it, 3 X = Y = Z = 50 under D50, 4 an ordinary
 // colour with that recipe, 5 without measurements, 6 and 7 without either.
 bool make_fixture_addon(const std::string& path)
 {
-    if (!CopyFileA((bin_dir() + "lang\\HUEXLANG.DLL").c_str(), path.c_str(), FALSE)) return false;
-    HANDLE u = BeginUpdateResourceA(path.c_str(), TRUE);
-    if (u == nullptr) return false;
-    const std::string pub =
-        "// [desc] pub_no colors_per_page number_of_pages //\r\n[Matching Fixture] 4 4 2\r\n"
-        "// [display_suffix][printer_suffix]\r\n[DMF][PMF]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
-        "// COLOR_NAME_SIZE //\r\n8\r\n";
-    const std::string cie50 = words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999,
-                                     5000, 5000, 5000, 3000, 2000, 1000});
-    const std::string cie65 = words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999,
-                                     2000, 2000, 2000, 3000, 2000, 1000});
-    const std::string cmyk = words({0, 0, 0, 0, 1000, 0, 500, 0, 200, 300, 400, 100,
-                                    1000, 0, 500, 0, 1000, 0, 500, 0, 100, 100, 100, 100});
-    bool ok = add_resource(u, "PUB", pub) && add_resource(u, "NAMES", std::string(64, 'n')) &&
-              add_resource(u, "CIE50", cie50) && add_resource(u, "CIE65", cie65) && add_resource(u, "CMYK", cmyk) &&
-              UpdateResourceA(u, RT_STRING, MAKEINTRESOURCEA(1), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL),
-                              const_cast<char*>(string_block().data()),
-                              static_cast<DWORD>(string_block().size())) != 0;
-    return EndUpdateResourceA(u, !ok) != 0 && ok;
+    addon_tables t;
+    t.pub = "// [desc] pub_no colors_per_page number_of_pages //\r\n[Matching Fixture] 4 4 2\r\n"
+            "// [display_suffix][printer_suffix]\r\n[DMF][PMF]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
+            "// COLOR_NAME_SIZE //\r\n8\r\n";
+    t.names = std::string(64, 'n');
+    t.cie50 = table_words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999, 5000, 5000, 5000, 3000, 2000, 1000});
+    t.cie65 = table_words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999, 2000, 2000, 2000, 3000, 2000, 1000});
+    t.cmyk = table_words({0, 0, 0, 0, 1000, 0, 500, 0, 200, 300, 400, 100,
+                          1000, 0, 500, 0, 1000, 0, 500, 0, 100, 100, 100, 100});
+    t.code = "549";
+    t.flag = "0";
+    return build_addon(path, t);
 }
 
 // Runs this program's Child cases for mode in a folder with the library, the

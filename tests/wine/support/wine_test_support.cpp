@@ -96,6 +96,18 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
     return static_cast<int>(code);
 }
 
+double microseconds_now()
+{
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
+}
+
 void delete_settings_key()
 {
     RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX");

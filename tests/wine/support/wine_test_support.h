@@ -26,6 +26,9 @@ bool copy_library_into(const std::string& dir);
 // code (or -1); its standard output is appended to *output when given.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
 
+// A monotonic clock in microseconds, for the timed loops.
+double microseconds_now();
+
 // Deletes the library's settings key so that a case starts from nothing.
 void delete_settings_key();
 
