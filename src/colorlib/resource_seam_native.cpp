@@ -10,6 +10,7 @@
 
 #include "colorlib/addons.h"
 #include "colorlib/resource_seam.h"
+#include "frame/file_bytes_native.h"
 
 #ifndef HUEX_RESOURCE_DIR
 #error "HUEX_RESOURCE_DIR must name the folder of the resource data files"
@@ -29,15 +30,7 @@ byte_span read_cached(const std::string& path)
     auto it = cache.find(path);
     if (it == cache.end()) {
         std::vector<uint8_t> bytes;
-        bool found = false;
-        if (FILE* f = std::fopen(path.c_str(), "rb")) {
-            found = true;
-            uint8_t chunk[4096];
-            size_t n;
-            while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-            std::fclose(f);
-        }
-        if (!found) return {};
+        if (!read_file_bytes(path, &bytes)) return {};
         it = cache.emplace(path, std::move(bytes)).first;
     }
     if (it->second.empty()) return {};

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/file_bytes_native.h"
 #include "addon_guide_files.h"
 #include "colorlib/addon_contract.h"
 #include "colorlib/addons.h"
@@ -24,18 +25,6 @@
 namespace {
 
 const std::string pastel_dir = std::string(HUEX_SOURCE_DIR) + "/addons/pastel";
-
-bool read_file(const std::string& path, std::vector<uint8_t>* bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return false;
-    bytes->clear();
-    uint8_t chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes->insert(bytes->end(), chunk, chunk + n);
-    std::fclose(f);
-    return true;
-}
 
 // Records as the scan leaves them; `path` is an add-on folder (or nothing,
 // for a file that could not be loaded).
@@ -94,7 +83,7 @@ TEST(pastel_addon, generator_reproduces_the_committed_files_byte_for_byte)
     ASSERT_EQ(files.size(), 6u);
     for (const guide_file& f : files) {
         std::vector<uint8_t> committed;
-        ASSERT_TRUE(read_file(pastel_dir + "/" + f.name, &committed)) << f.name;
+        ASSERT_TRUE(read_file_bytes(pastel_dir + "/" + f.name, &committed)) << f.name;
         EXPECT_TRUE(committed == f.bytes) << f.name << " differs from the generator: run guidegen --addon pastel";
     }
 }
@@ -103,7 +92,7 @@ TEST(pastel_addon, committed_files_keep_the_add_on_contract)
 {
     std::vector<uint8_t> bytes[5];
     const char* types[5] = {"pub", "names", "cie50", "cie65", "cmyk"};
-    for (int i = 0; i < 5; ++i) ASSERT_TRUE(read_file(pastel_dir + "/addon." + types[i], &bytes[i])) << types[i];
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(read_file_bytes(pastel_dir + "/addon." + types[i], &bytes[i])) << types[i];
     auto span = [](const std::vector<uint8_t>& v) { return byte_span{v.data(), v.size()}; };
     // The strings the add-on's resource script gives it.
     addon_contents c = {span(bytes[0]), span(bytes[1]), span(bytes[2]), span(bytes[3]), span(bytes[4]), "549", "0"};

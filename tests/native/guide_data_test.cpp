@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/file_bytes_native.h"
 #include "colorlib/publications.h"
 #include "colorlib/resource_seam.h"
 #include "guide_tables.h"
@@ -72,17 +73,6 @@ std::string text_field(const byte_span& table, size_t index, size_t width)
         s += ch;
     }
     return s;
-}
-
-bool read_file(const std::string& path, std::vector<uint8_t>* bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return false;
-    bytes->clear();
-    int ch;
-    while ((ch = std::fgetc(f)) != EOF) bytes->push_back(static_cast<uint8_t>(ch));
-    std::fclose(f);
-    return true;
 }
 
 }  // namespace
@@ -312,8 +302,8 @@ TEST(guide_data, generator_reproduces_the_committed_files_byte_for_byte)
     for (const guide_file& f : files) {
         std::vector<uint8_t> fresh, committed;
         std::string fresh_path = std::string(folder) + "/" + f.name;
-        ASSERT_TRUE(read_file(fresh_path, &fresh)) << f.name;
-        ASSERT_TRUE(read_file(std::string(HUEX_RESOURCE_DIR) + "/" + f.name, &committed)) << f.name;
+        ASSERT_TRUE(read_file_bytes(fresh_path, &fresh)) << f.name;
+        ASSERT_TRUE(read_file_bytes(std::string(HUEX_RESOURCE_DIR) + "/" + f.name, &committed)) << f.name;
         EXPECT_TRUE(fresh == committed) << f.name << " differs from the generator's output; run guidegen";
         std::remove(fresh_path.c_str());
     }

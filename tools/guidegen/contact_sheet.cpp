@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "frame/file_bytes_native.h"
 #include "profiles/display_characterization.h"
 #include "profiles/display_rgb.h"
 
@@ -29,18 +30,6 @@ const int swatch_height = 14;
 const int gap = 2;
 const int band_gap = 10;
 const uint8_t background = 96;
-
-bool read_file(const std::string& path, std::vector<uint8_t>* bytes)
-{
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return false;
-    bytes->clear();
-    uint8_t chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes->insert(bytes->end(), chunk, chunk + n);
-    std::fclose(f);
-    return true;
-}
 
 bool write_png(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb)
 {
@@ -71,7 +60,7 @@ bool draw_guide(const sheet_guide& g, const std::string& data_dir, const std::st
     std::vector<uint8_t> cie;
     std::string path = data_dir + "/" + g.pub + ".cie50";
     const size_t colours = static_cast<size_t>(g.colours_per_page) * g.pages;
-    if (!read_file(path, &cie) || cie.size() < colours * 6) {
+    if (!read_file_bytes(path, &cie) || cie.size() < colours * 6) {
         *error = "cannot read " + path;
         return false;
     }
