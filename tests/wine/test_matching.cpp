@@ -43,9 +43,16 @@ std::string child_mode()
     return mode;
 }
 
-// The test profiles under lower-case names (the library accepts ".icc",
-// ".icm" and ".pf" only as written), in one folder that the child processes
-// share with the parent.
+// The test profiles go under lower-case names: the library accepts ".icc",
+// ".icm" and ".pf" only as written.
+std::string lower_file_name(const std::string& reference_name)
+{
+    std::string lower = reference_name.substr(reference_name.find_last_of(":/") + 1);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+// One folder of test profiles that the child processes share with the parent.
 std::string profiles_dir()
 {
     static std::string dir;
@@ -54,21 +61,13 @@ std::string profiles_dir()
     if (GetEnvironmentVariableA(profiles_variable, given, sizeof given) != 0) return dir = given;
     dir = fresh_case_dir("matching_profiles");
     for (const char* name : {"icc:sRGB.icc", "icc:compatibleWithAdobeRGB1998.icc", "icc:colord/ProPhotoRGB.icc",
-                             "icc:LCMSXYZI.ICM", "data:press_cmyk.icc"}) {
-        std::string lower = std::string(name).substr(std::string(name).find_last_of(":/") + 1);
-        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        EXPECT_TRUE(copy_into(reference_profile_path(name), dir, lower)) << name;
-    }
+                             "icc:LCMSXYZI.ICM", "data:press_cmyk.icc"})
+        EXPECT_TRUE(copy_into(reference_profile_path(name), dir, lower_file_name(name))) << name;
     std::ofstream(dir + "not_a_profile.icc") << "plain text, no ICC header";
     return dir;
 }
 
-std::string profile(const std::string& reference_name)
-{
-    std::string lower = reference_name.substr(reference_name.find_last_of(":/") + 1);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return profiles_dir() + lower;
-}
+std::string profile(const std::string& reference_name) { return profiles_dir() + lower_file_name(reference_name); }
 
 std::string color_directory()
 {
@@ -121,6 +120,15 @@ extended_color record(short system, short flag, short index)
 struct element {
     WORD v[4];
 };
+
+// The CMYK of a reference row's colour through the current printer profile.
+element cmyk_of(const cmyk_reference_entry& row, short selector)
+{
+    extended_color r = record(row.system, row.flag, row.index);
+    element e = {{sentinel, sentinel, sentinel, sentinel}};
+    EXPECT_EQ(HUEX_GetColorCMYK(&r, e.v, selector), HUEX_OK) << row.system << "/" << row.flag << "/" << row.index;
+    return e;
+}
 
 // Blocks in use on the process heap, where LocalAlloc takes the printer
 // profile copies from.
@@ -279,17 +287,15 @@ int expect_agreement(const cmyk_reference_entry (&table)[n], const char* what)
 {
     int worst = 0;
     for (const cmyk_reference_entry& row : table) {
-        extended_color r = record(row.system, row.flag, row.index);
-        WORD cmyk[4] = {sentinel, sentinel, sentinel, sentinel};
-        EXPECT_EQ(HUEX_GetColorCMYK(&r, cmyk, row.d50), HUEX_OK);
+        const element cmyk = cmyk_of(row, row.d50);
         for (int c = 0; c < 4; ++c) {
-            const int diff = std::abs(int(cmyk[c]) - int(row.cmyk[c]));
+            const int diff = std::abs(int(cmyk.v[c]) - int(row.cmyk[c]));
             worst = std::max(worst, diff);
             EXPECT_LE(diff, tolerance) << what << " " << row.system << "/" << row.flag << "/" << row.index;
         }
-        WORD other[4];
-        if (row.d50 == 0 && HUEX_GetColorCMYK(&r, other, 2) == HUEX_OK)
-            EXPECT_EQ(std::memcmp(other, cmyk, sizeof cmyk), 0) << "selector 2 reads D65 like 0";
+        if (row.d50 == 0) {
+            EXPECT_EQ(std::memcmp(cmyk_of(row, 2).v, cmyk.v, sizeof cmyk), 0) << "selector 2 reads D65 like 0";
+        }
     }
     std::printf("largest difference from Little CMS, %s: %d of 65535\n", what, worst);
     return worst;
@@ -305,12 +311,7 @@ TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCmsAndFallsBackToTheRecipe)
     const std::string builtin = default_printer();
     std::vector<element> recipes;
     ASSERT_EQ(HUEX_SetPrinterProfile(builtin.c_str()), HUEX_OK);
-    for (const cmyk_reference_entry& row : cmyk_reference_table) {
-        extended_color r = record(row.system, row.flag, row.index);
-        element e;
-        ASSERT_EQ(HUEX_GetColorCMYK(&r, e.v, row.d50), HUEX_OK);
-        recipes.push_back(e);
-    }
+    for (const cmyk_reference_entry& row : cmyk_reference_table) recipes.push_back(cmyk_of(row, row.d50));
     const LONG intent_before = HUEX_SetRenderingIntent(0);
     {
         installed_xyz_profile generated(generated_profile("xyzprof.pf"));
@@ -332,10 +333,7 @@ TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCmsAndFallsBackToTheRecipe)
     xyz.remove();
     for (size_t i = 0; i < recipes.size(); ++i) {
         const cmyk_reference_entry& row = cmyk_reference_table[i];
-        extended_color rec = record(row.system, row.flag, row.index);
-        WORD got[4];
-        ASSERT_EQ(HUEX_GetColorCMYK(&rec, got, row.d50), HUEX_OK);
-        EXPECT_EQ(std::memcmp(got, recipes[i].v, sizeof got), 0) << "no xyzprof.pf: the recipe, row " << i;
+        EXPECT_EQ(std::memcmp(cmyk_of(row, row.d50).v, recipes[i].v, 8), 0) << "no xyzprof.pf: the recipe, row " << i;
     }
 
     // A record that names no colour is refused before any profile is read.
@@ -416,8 +414,8 @@ bool make_fixture_addon(const std::string& path)
 }
 
 // Runs this program's Child cases for mode in a folder with the library, the
-// module of module_path and the fixture add-on; returns the child's output.
-std::string run_child(const std::string& mode, const std::string& module_path, const std::string& log = "")
+// module of module_path and the fixture add-on; the child must pass.
+void run_child(const std::string& mode, const std::string& module_path, const std::string& log = "")
 {
     profiles_dir();
     const std::string dir = fresh_case_dir("matching_" + mode);
@@ -438,7 +436,7 @@ std::string run_child(const std::string& mode, const std::string& module_path, c
     SetEnvironmentVariableA("LGICC_CALL_LOG", nullptr);
     delete_settings_key();
     EXPECT_EQ(rc, 0) << out;
-    return out;
+    EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
 }
 
 std::vector<std::string> read_lines(const std::string& path)
@@ -462,8 +460,7 @@ TEST(FreshLibrary, RecipesWhitesAndMissingData)
 {
     if (!child_mode().empty()) GTEST_SKIP();
     installed_xyz_profile xyz;
-    const std::string out = run_child("module", "LgICC.dll");
-    EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
+    run_child("module", "LgICC.dll");
 }
 
 TEST(FreshLibrary, WhatReachesTheModule)
@@ -472,8 +469,7 @@ TEST(FreshLibrary, WhatReachesTheModule)
     installed_xyz_profile xyz;
     const std::string log = bin_dir() + "cases\\matching_calls.log";
     DeleteFileA(log.c_str());
-    const std::string out = run_child("recording", bin_dir() + "..\\recording_lgicc\\LgICC.dll", log);
-    EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
+    run_child("recording", bin_dir() + "..\\recording_lgicc\\LgICC.dll", log);
 
     const std::string xyz_source = profile("icc:LCMSXYZI.ICM");
     const std::string srgb = profile("icc:sRGB.icc");
@@ -507,7 +503,8 @@ TEST(FreshLibrary, WhatReachesTheModule)
     add(begin(3, press, srgb));
     add({match(3, 4, 3, "100,200,300,400"), end(3)});
     // A refused kind: the object is made and released at once, never prepared.
-    add({begin(4, srgb, xyz_source)[0], begin(4, srgb, xyz_source)[1], begin(4, srgb, xyz_source)[2], end(4)});
+    const std::vector<std::string> refused = begin(4, srgb, xyz_source);
+    add({refused[0], refused[1], refused[2], end(4)});
     // The look-up: the white colour never reaches the module; X = Y = Z = 50
     // is 32767 before halving.
     add(begin(5, color_directory() + "xyzprof.pf", press));
@@ -578,21 +575,21 @@ TEST(Child, WhatReachesTheModule)
     const std::string press = profile("data:press_cmyk.icc");
     EXPECT_EQ(HUEX_SetRenderingIntent(2), 0);
 
-    ASSERT_EQ(HUEX_BeginMatchingSession(xyz.c_str(), press.c_str()), HUEX_OK);
-    element two[2] = {{{65535, 32768, 0, sentinel}}, {{3, 1, 65535, sentinel}}};
-    ASSERT_EQ(HUEX_Match(2, two), HUEX_OK);
-    HUEX_EndMatching();
-
-    ASSERT_EQ(HUEX_BeginMatchingSession(srgb.c_str(), srgb.c_str()), HUEX_OK);
-    element rgb = {{65535, 32768, 1, sentinel}};
-    ASSERT_EQ(HUEX_Match(1, &rgb), HUEX_OK);
-    EXPECT_EQ(rgb.v[3], 0);
-    HUEX_EndMatching();
-
-    ASSERT_EQ(HUEX_BeginMatchingSession(press.c_str(), srgb.c_str()), HUEX_OK);
-    element cmyk = {{100, 200, 300, 400}};
-    ASSERT_EQ(HUEX_Match(1, &cmyk), HUEX_OK);
-    HUEX_EndMatching();
+    struct session {
+        const std::string& source;
+        const std::string& destination;
+        LONG count;
+        element colors[2];
+    } sessions[] = {
+        {xyz, press, 2, {{{65535, 32768, 0, sentinel}}, {{3, 1, 65535, sentinel}}}},
+        {srgb, srgb, 1, {{{65535, 32768, 1, sentinel}}}},
+        {press, srgb, 1, {{{100, 200, 300, 400}}}},
+    };
+    for (session& s : sessions) {
+        ASSERT_EQ(HUEX_BeginMatchingSession(s.source.c_str(), s.destination.c_str()), HUEX_OK);
+        ASSERT_EQ(HUEX_Match(s.count, s.colors), HUEX_OK);
+        HUEX_EndMatching();
+    }
 
     EXPECT_EQ(HUEX_BeginMatchingSession(srgb.c_str(), xyz.c_str()), HUEX_NOT_SUPPORTED);
     HUEX_EndMatching();
