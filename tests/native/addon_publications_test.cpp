@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -246,65 +247,49 @@ TEST_F(addon_contract_test, sound_contents_pass)
 TEST_F(addon_contract_test, each_fault_is_named)
 {
     const std::string pub0 = pub, names0 = names, cie0 = cie, cmyk0 = cmyk;
-    auto reset = [&] { pub = pub0; names = names0; cie = cie0; cmyk = cmyk0; system = "549"; flag = "0"; };
-
-    cie.clear();
-    EXPECT_EQ(check(), (kinds{breach_missing_resource, breach_missing_resource}));
-    reset();
-    system = nullptr;
-    EXPECT_EQ(check(), kinds{breach_missing_string});
-    reset();
-    flag = "zero";
-    EXPECT_EQ(check(), kinds{breach_bad_number_text});
-    reset();
-    system = "70000";
-    EXPECT_EQ(check(), (kinds{breach_bad_number_text, breach_pair_selects_none}));
-    reset();
-    system = "1573";  // publication 5
-    EXPECT_EQ(check(), kinds{breach_pair_selects_other});
-    reset();
-    system = "2085";
-    flag = "2";
-    EXPECT_EQ(check(), kinds{breach_pair_selects_none});
-    reset();
-    pub = "[Check Guide] 4 2 2\r\n[DCG][PCG]\r\n[Recipes]\r\n";
-    EXPECT_EQ(check(), (kinds{breach_descriptor_format, breach_name_width}));
-    reset();
-    pub = "[Check Guide] 4 2 2\r\nDCG PCG\r\n[Recipes]\r\n4\r\n";
-    EXPECT_EQ(check(), kinds{breach_descriptor_format});
-    reset();
-    pub = "[Check Guide] 3 2 2\r\n[DCG][PCG]\r\n[Recipes]\r\n4\r\n";
-    EXPECT_EQ(check(), (kinds{breach_publication_number, breach_pair_selects_other}));
-    reset();
-    pub = "[Check Guide] 4 0 2\r\n[DCG][PCG]\r\n[Recipes]\r\n4\r\n";
-    EXPECT_EQ(check(), kinds{breach_no_colours});
-    reset();
-    pub = "[Check Guide] 4 2 2\r\n[DCG][PCG]\r\n[Recipes]\r\n36\r\n";
-    EXPECT_EQ(check(), (kinds{breach_name_width, breach_table_size}));
-    reset();
-    cmyk.resize(31);  // one byte short: a read of the last recipe would pass the end
-    EXPECT_EQ(check(), kinds{breach_table_size});
-    reset();
-    cie += std::string(6, '\0');
-    EXPECT_EQ(check(), (kinds{breach_table_size, breach_table_size}));
-    reset();
-    names = std::string("AAA\0BBB\0aaa\0DDD\0", 16);
-    EXPECT_EQ(check(), kinds{breach_duplicate_name});
-    reset();
-    names = std::string("AAA\0\0\0\0\0CCCCDDD\0", 16);
-    EXPECT_EQ(check(), kinds{breach_empty_name});
-    reset();
-    system = "2085";  // one index field: 1024 colours at most
-    pub = "[Check Guide] 8 100 11\r\n[DCG][PCG]\r\n[Recipes]\r\n4\r\n";
-    names.clear();
+    auto descriptor = [](const char* counts, const char* lines, const char* width) {
+        return std::string("[Check Guide] ") + counts + "\r\n" + lines + "\r\n[Recipes]\r\n" + width;
+    };
+    std::string many_names;  // 1100 colours: more than one index field holds
     for (int i = 0; i < 1100; ++i) {
         char n[5];
         std::snprintf(n, sizeof n, "%04d", i);
-        names += std::string(n, 4);
+        many_names += std::string(n, 4);
     }
-    cie = std::string(1100 * 6, '\0');
-    cmyk = std::string(1100 * 8, '\0');
-    EXPECT_EQ(check(), kinds{breach_too_many_colours});
+    const struct {
+        std::function<void()> change;
+        kinds expected;
+    } cases[] = {
+        {[&] { cie.clear(); }, {breach_missing_resource, breach_missing_resource}},
+        {[&] { system = nullptr; }, {breach_missing_string}},
+        {[&] { flag = "zero"; }, {breach_bad_number_text}},
+        {[&] { system = "70000"; }, {breach_bad_number_text, breach_pair_selects_none}},
+        {[&] { system = "1573"; }, {breach_pair_selects_other}},  // publication 5
+        {[&] { system = "2085", flag = "2"; }, {breach_pair_selects_none}},
+        {[&] { pub = descriptor("4 2 2", "[DCG][PCG]", ""); }, {breach_descriptor_format, breach_name_width}},
+        {[&] { pub = descriptor("4 2 2", "DCG PCG", "4\r\n"); }, {breach_descriptor_format}},
+        {[&] { pub = descriptor("3 2 2", "[DCG][PCG]", "4\r\n"); }, {breach_publication_number, breach_pair_selects_other}},
+        {[&] { pub = descriptor("4 0 2", "[DCG][PCG]", "4\r\n"); }, {breach_no_colours}},
+        {[&] { pub = descriptor("4 2 2", "[DCG][PCG]", "36\r\n"); }, {breach_name_width, breach_table_size}},
+        // One byte short: a read of the last recipe would pass the end.
+        {[&] { cmyk.resize(31); }, {breach_table_size}},
+        {[&] { cie += std::string(6, '\0'); }, {breach_table_size, breach_table_size}},
+        {[&] { names = std::string("AAA\0BBB\0aaa\0DDD\0", 16); }, {breach_duplicate_name}},
+        {[&] { names = std::string("AAA\0\0\0\0\0CCCCDDD\0", 16); }, {breach_empty_name}},
+        {[&] {
+             system = "2085";  // one index field: 1024 colours at most
+             pub = descriptor("8 100 11", "[DCG][PCG]", "4\r\n");
+             names = many_names;
+             cie = std::string(1100 * 6, '\0');
+             cmyk = std::string(1100 * 8, '\0');
+         },
+         {breach_too_many_colours}},
+    };
+    for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+        pub = pub0, names = names0, cie = cie0, cmyk = cmyk0, system = "549", flag = "0";
+        cases[i].change();
+        EXPECT_EQ(check(), cases[i].expected) << "case " << i;
+    }
 }
 
 TEST_F(addon_contract_test, unbounded_input_stays_inside_its_buffers)
@@ -318,10 +303,6 @@ TEST_F(addon_contract_test, unbounded_input_stays_inside_its_buffers)
     EXPECT_GE(check_addon(c, one, 1), 5);
     EXPECT_EQ(one[0].kind, breach_missing_resource);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(addon_contract_codes, agree_with_the_library_for_every_code_and_flag)
 {
