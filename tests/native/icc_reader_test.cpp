@@ -5,6 +5,8 @@
 
 #include <climits>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "icc/icc_numbers.h"
 #include "icc/icc_parse.h"
@@ -14,12 +16,7 @@ using namespace icc_test;
 
 namespace {
 
-byte_span span_of(const std::vector<uint8_t>& v) {
-    byte_span s;
-    s.data = v.data();
-    s.size = v.size();
-    return s;
-}
+byte_span span_of(const std::vector<uint8_t>& v) { return byte_span{v.data(), v.size()}; }
 
 icc_tag_entry tag_of(const std::vector<uint8_t>& file, int index) {
     icc_tag_entry e{};
@@ -64,12 +61,9 @@ TEST(icc_header, fields_in_order_and_the_date_example) {
     EXPECT_EQ(h.device_class, icc_sig('m', 'n', 't', 'r'));
     EXPECT_EQ(h.color_space, 0x52474220u);
     EXPECT_EQ(h.connection_space, icc_sig('X', 'Y', 'Z', ' '));
-    EXPECT_EQ(h.date.year, 1996);
-    EXPECT_EQ(h.date.month, 12);
-    EXPECT_EQ(h.date.day, 31);
-    EXPECT_EQ(h.date.hours, 23);
-    EXPECT_EQ(h.date.minutes, 59);
-    EXPECT_EQ(h.date.seconds, 0);
+    const icc_date_time d = h.date;
+    EXPECT_EQ((std::vector<int>{d.year, d.month, d.day, d.hours, d.minutes, d.seconds}),
+              (std::vector<int>{1996, 12, 31, 23, 59, 0}));
     EXPECT_EQ(h.magic, icc_sig('a', 'c', 's', 'p'));
     EXPECT_EQ(h.attributes_high, 0x01020304u);
     EXPECT_EQ(h.attributes_low, 0x05060708u);
@@ -205,20 +199,13 @@ TEST(icc_description, twelve_byte_description_into_12_and_8_byte_buffers) {
     icc_tag_entry e = tag_of(file, 0);
 
     char buffer[16];
-    std::memset(buffer, '#', sizeof buffer);
-    ASSERT_TRUE(icc_read_description(span_of(file), e, buffer, 12));
-    EXPECT_STREQ(buffer, "Hello World");
-    EXPECT_EQ(buffer[12], '#');
-
-    std::memset(buffer, '#', sizeof buffer);
-    ASSERT_TRUE(icc_read_description(span_of(file), e, buffer, 8));
-    EXPECT_STREQ(buffer, "Hello W");
-    EXPECT_EQ(buffer[8], '#');
-
-    std::memset(buffer, '#', sizeof buffer);
-    ASSERT_TRUE(icc_read_description(span_of(file), e, buffer, 1));
-    EXPECT_EQ(buffer[0], '\0');
-    EXPECT_EQ(buffer[1], '#');
+    // Nothing is written past the length given.
+    for (const auto& c : {std::make_pair(12, "Hello World"), std::make_pair(8, "Hello W"), std::make_pair(1, "")}) {
+        std::memset(buffer, '#', sizeof buffer);
+        ASSERT_TRUE(icc_read_description(span_of(file), e, buffer, c.first)) << c.first;
+        EXPECT_STREQ(buffer, c.second);
+        EXPECT_EQ(buffer[c.first], '#') << c.first;
+    }
     for (int32_t length : {0, -1, INT_MIN}) {
         EXPECT_FALSE(icc_read_description(span_of(file), e, buffer, length)) << length;
         EXPECT_EQ(buffer[1], '#');
@@ -237,12 +224,12 @@ TEST(icc_description, counts_the_tag_cannot_hold_are_cut_and_terminated) {
     icc_tag_entry e = tag_of(file, 0);
 
     char buffer[260];
-    std::memset(buffer, '#', sizeof buffer);
-    ASSERT_TRUE(icc_read_description(span_of(file), e, buffer, 260));
-    EXPECT_STREQ(buffer, "Short");  // not the following tag's bytes
-    std::memset(buffer, '#', sizeof buffer);
-    ASSERT_TRUE(icc_read_description(span_of(file), e, buffer, 5));
-    EXPECT_STREQ(buffer, "Shor");
+    // Not the following tag's bytes, and cut to the buffer.
+    for (const auto& c : {std::make_pair(260, "Short"), std::make_pair(5, "Shor")}) {
+        std::memset(buffer, '#', sizeof buffer);
+        ASSERT_TRUE(icc_read_description(span_of(file), e, buffer, c.first));
+        EXPECT_STREQ(buffer, c.second);
+    }
 
     set32(file, e.offset + 8, 0);  // no text at all still gives a text
     std::memset(buffer, '#', sizeof buffer);
@@ -260,9 +247,7 @@ TEST(icc_xyz, first_number_raw_and_short_tags_refused) {
     icc_tag_entry e = tag_of(file, 0);
     icc_xyz_raw xyz{};
     ASSERT_TRUE(icc_read_xyz(span_of(file), e, &xyz));
-    EXPECT_EQ(xyz.x, 0xFFFF0000u);
-    EXPECT_EQ(xyz.y, 0x80000000u);
-    EXPECT_EQ(xyz.z, 0x7FFFFFFFu);
+    EXPECT_EQ((std::vector<uint32_t>{xyz.x, xyz.y, xyz.z}), (std::vector<uint32_t>{0xFFFF0000, 0x80000000, 0x7FFFFFFF}));
     e.size = 19;
     xyz = {1, 2, 3};
     EXPECT_FALSE(icc_read_xyz(span_of(file), e, &xyz));
@@ -370,11 +355,9 @@ TEST(icc_lut, lut16_identity_example_and_lut8_fields) {
     icc_lut_header lut;
     std::memset(&lut, 0xA5, sizeof lut);
     ASSERT_TRUE(icc_read_lut16(span_of(file), e, &lut));
-    EXPECT_EQ(lut.input_channels, 3);
-    EXPECT_EQ(lut.output_channels, 3);
-    EXPECT_EQ(lut.grid_points, 17);
-    EXPECT_EQ(lut.input_entries, 256);
-    EXPECT_EQ(lut.output_entries, 256);
+    EXPECT_EQ((std::vector<int>{lut.input_channels, lut.output_channels, lut.grid_points, lut.input_entries,
+                                lut.output_entries}),
+              (std::vector<int>{3, 3, 17, 256, 256}));
     const uint32_t identity[9] = {0x10000, 0, 0, 0, 0x10000, 0, 0, 0, 0x10000};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(lut.matrix[i], identity[i]) << i;
     EXPECT_EQ(lut.type_signature, 0xA5A5A5A5u);
