@@ -112,15 +112,8 @@ std::vector<std::string> expected_list(const std::string& dir)
 
 std::vector<uint8_t> source_bytes(const std::string& relative)
 {
-    std::vector<uint8_t> bytes;
-    std::string path = std::string("Z:") + HUEX_SOURCE_DIR + "/" + relative;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    EXPECT_NE(f, nullptr) << path;
-    if (f == nullptr) return bytes;
-    uint8_t chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-    std::fclose(f);
+    std::vector<uint8_t> bytes = file_bytes(std::string("Z:") + HUEX_SOURCE_DIR + "/" + relative);
+    EXPECT_FALSE(bytes.empty()) << relative;
     return bytes;
 }
 
@@ -199,9 +192,8 @@ TEST(AddOns, NoneBesideTheTestedLibrary)
 TEST(AddOns, ListedAfterTheBuiltInOnesInDirectoryOrder)
 {
     std::string dir = addon_case("addons_two", {pastel, fixture("huex_2085a.dll")});
-    std::vector<std::string> expected = expected_list(dir);
-    ASSERT_EQ(expected.size(), 6u);
-    EXPECT_EQ(lines_starting(probe(dir, "pubs"), "pub "), expected);
+    ASSERT_EQ(expected_list(dir).size(), 6u);
+    EXPECT_EQ(lines_starting(probe(dir, "pubs"), "pub "), expected_list(dir));
 }
 
 TEST(AddOns, PastelColoursReadBackThroughTheExports)
@@ -229,9 +221,8 @@ TEST(AddOns, ModuleIsMappedByTheFirstLookUpAndKept)
     std::string dir = addon_case("addons_module", {pastel});
     std::string out = probe(dir, "addon_modules pubsize 549 0 addon_modules time 549 0 3 2000 addon_modules");
     const std::string mapped = "addon_module " + dir + "huex_pastel.dll";
-    std::vector<std::string> lines = lines_starting(out, "addon_module");
     const std::vector<std::string> expected = {"addon_modules end", mapped, "addon_modules end", mapped, "addon_modules end"};
-    EXPECT_EQ(lines, expected) << out;
+    EXPECT_EQ(lines_starting(out, "addon_module"), expected) << out;
 }
 
 TEST(AddOns, DescriptorNumberOtherThanItsCodeSelectsIsListedButNamesNothing)
@@ -250,13 +241,11 @@ TEST(AddOns, FileThatIsNoDllEndsTheListAtItsPlaceAndHarmsNothing)
 {
     std::string dir = addon_case("addons_not_a_dll",
                                  {pastel, fixture("huex_2085a.dll"), fixture("huex_2341.dll"), "addon_fixtures\\huex_x.dll"});
-    std::vector<std::string> expected = expected_list(dir);
     std::string out = probe(dir, "pubs pubsize 549 0 pubsize 2085 0 pubsize 2341 0 color 2341 0 3");
-    EXPECT_EQ(lines_starting(out, "pub "), expected);
+    EXPECT_EQ(lines_starting(out, "pub "), expected_list(dir));
     // Publications scanned after the broken file are not listed, yet found.
-    EXPECT_EQ(line_for(out, "pubsize 549 0 "), "pubsize 549 0 8 36");
-    EXPECT_EQ(line_for(out, "pubsize 2085 0 "), "pubsize 2085 0 8 36");
-    EXPECT_EQ(line_for(out, "pubsize 2341 0 "), "pubsize 2341 0 8 36");
+    for (std::string code : {"549", "2085", "2341"})
+        EXPECT_EQ(line_for(out, "pubsize " + code + " 0 "), "pubsize " + code + " 0 8 36");
     EXPECT_EQ(line_for(out, color_prefix(2341, 0, 3)), found_line(2341, 0, 0, 3, pastel_tables(), "DVC"));
 }
 
@@ -277,8 +266,8 @@ TEST(AddOns, IncompleteAddOnsFailLookUpsWithoutReadingPastTheirTables)
     EXPECT_EQ(pubs.size(), 7u) << out;
     EXPECT_EQ(std::count(pubs.begin(), pubs.end(), "pub 0 0 Pastel Without Strings"), 1) << out;
     EXPECT_EQ(line_for(out, "pubsize 0 0 "), "pubsize 0 0 -1 -1");
-    EXPECT_EQ(line_for(out, "pubsize 1061 0 "), "pubsize 1061 0 8 36");
-    EXPECT_EQ(line_for(out, "pubsize 1317 0 "), "pubsize 1317 0 8 36");
+    for (std::string code : {"1061", "1317"})
+        EXPECT_EQ(line_for(out, "pubsize " + code + " 0 "), "pubsize " + code + " 0 8 36");
 
     // Tables shorter than the descriptor: three names, one whole measurement
     // and a cut one, a cut recipe. What lies beyond reads as not available.
@@ -355,6 +344,20 @@ TEST(SafeLoading, AddOnsComeOnlyFromTheLibrarysFolder)
 // huexinfo pubs once it lies beside the library.
 TEST(AddonCheck, AcceptsSoundAddOnsAndNamesEachFault)
 {
+    // The sample relabelled as built for 32-bit x86: it reads as data, but
+    // this 64-bit library could never load it.
+    const std::string other = fresh_case_dir("addons_other_machine");
+    ASSERT_TRUE(copy_into(pastel, other, "huex_i386.dll"));
+    HANDLE h = CreateFileA((other + "huex_i386.dll").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD pe = 0, done = 0;
+    SetFilePointer(h, 0x3C, nullptr, FILE_BEGIN);
+    ASSERT_TRUE(ReadFile(h, &pe, 4, &done, nullptr));
+    const WORD i386 = IMAGE_FILE_MACHINE_I386;
+    SetFilePointer(h, static_cast<LONG>(pe + 4), nullptr, FILE_BEGIN);
+    ASSERT_TRUE(WriteFile(h, &i386, 2, &done, nullptr));
+    CloseHandle(h);
+
     struct verdict {
         std::string file;
         int status;
@@ -366,12 +369,14 @@ TEST(AddonCheck, AcceptsSoundAddOnsAndNamesEachFault)
         {fixture("huex_2085b.dll"), 0, "sound add-on (code 2085, flag 1)"},
         {fixture("huex_pub5.dll"), 1, "code 549 with flag 0 selects publication 4, the descriptor says 5"},
         {fixture("huex_nostrings.dll"), 1, "string 3 is missing"},
+        {fixture("huex_nostrings.dll"), 1, "string 2 is missing"},
         {fixture("huex_nocie.dll"), 1, "resource CIE65 \"addon\" is missing"},
         {fixture("huex_short.dll"), 1, "CMYK holds 6 bytes, the descriptor promises 288 records of 8"},
         {fixture("huex_badcode.dll"), 1, "code 999 with flag 0 selects no publication"},
         {fixture("huex_baddesc.dll"), 1, "descriptor has 3 data lines, needs 4"},
         {fixture("huex_dupnames.dll"), 1, "colour 1 repeats the name \"twin\""},
         {"addon_fixtures\\huex_x.dll", 2, "not a loadable module"},
+        {other.substr(bin_dir().size()) + "huex_i386.dll", 1, "built for processor 0x014C"},
     };
     for (const verdict& v : verdicts) {
         std::string out;
@@ -379,31 +384,10 @@ TEST(AddonCheck, AcceptsSoundAddOnsAndNamesEachFault)
         EXPECT_EQ(rc, v.status) << v.file << "\n" << out;
         EXPECT_NE(out.find(v.says), std::string::npos) << v.file << "\n" << out;
     }
-    std::string out;
-    EXPECT_EQ(run_process("\"" + bin_dir() + "huexinfo.exe\" addon-check \"" + bin_dir() + fixture("huex_nostrings.dll") + "\"",
-                          bin_dir(), &out), 1);
-    EXPECT_NE(out.find("string 2 is missing"), std::string::npos) << out;
-
-    // The sample relabelled as built for 32-bit x86: it reads as data, but
-    // this 64-bit library could never load it.
-    std::string other = fresh_case_dir("addons_other_machine");
-    ASSERT_TRUE(copy_into(pastel, other, "huex_i386.dll"));
-    HANDLE h = CreateFileA((other + "huex_i386.dll").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD pe = 0, done = 0;
-    SetFilePointer(h, 0x3C, nullptr, FILE_BEGIN);
-    ASSERT_TRUE(ReadFile(h, &pe, 4, &done, nullptr));
-    const WORD i386 = IMAGE_FILE_MACHINE_I386;
-    SetFilePointer(h, static_cast<LONG>(pe + 4), nullptr, FILE_BEGIN);
-    ASSERT_TRUE(WriteFile(h, &i386, 2, &done, nullptr));
-    CloseHandle(h);
-    out.clear();
-    EXPECT_EQ(run_process("\"" + bin_dir() + "huexinfo.exe\" addon-check \"" + other + "huex_i386.dll\"", bin_dir(), &out), 1);
-    EXPECT_NE(out.find("built for processor 0x014C"), std::string::npos) << out;
 
     std::string dir = addon_case("addons_huexinfo", {pastel});
     ASSERT_TRUE(copy_into("huexinfo.exe", dir));
-    out.clear();
+    std::string out;
     EXPECT_EQ(run_process("\"" + dir + "huexinfo.exe\" pubs", dir, &out), 0) << out;
     EXPECT_NE(out.find("Pastel Guide/Coated"), std::string::npos) << out;
 }

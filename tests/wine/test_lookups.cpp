@@ -26,14 +26,7 @@ std::vector<unsigned char> data_file(const std::string& name)
     std::string path = std::string("Z:") + HUEX_SOURCE_DIR + "/src/resources/data/" + name;
     for (char& c : path)
         if (c == '/') c = '\\';
-    std::vector<unsigned char> bytes;
-    if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        unsigned char chunk[4096];
-        size_t n;
-        while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-        std::fclose(f);
-    }
-    return bytes;
+    return file_bytes(path);
 }
 
 unsigned word_at(const std::vector<unsigned char>& t, size_t offset) { return t[offset] | (t[offset + 1] << 8); }

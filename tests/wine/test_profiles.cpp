@@ -52,12 +52,6 @@ std::string source_profile(const std::string& name)
 
 std::string profile(const std::string& name) { return profiles_dir + name; }
 
-std::vector<uint8_t> file_bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 bool write_file(const std::string& path, const std::vector<uint8_t>& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include <psapi.h>
 
@@ -146,4 +148,10 @@ void expect_no_growth(const process_counts& before, const process_counts& after,
     EXPECT_LT(after.committed_bytes, before.committed_bytes + committed_slack);
     // Handles released meanwhile (a session ended) may lower it; a leak raises it.
     EXPECT_LE(after.next_handle, before.next_handle);
+}
+
+std::vector<uint8_t> file_bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }

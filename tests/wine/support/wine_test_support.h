@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The folder of the running test program (the build's bin folder), with a
 // trailing backslash.
@@ -25,6 +26,9 @@ bool copy_library_into(const std::string& dir);
 // Runs a command line in working directory cwd, waits, and returns its exit
 // code (or -1); its standard output is appended to *output when given.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
+
+// The whole of a file; empty when it cannot be read.
+std::vector<uint8_t> file_bytes(const std::string& path);
 
 // A monotonic clock in microseconds, for the timed loops.
 double microseconds_now();
