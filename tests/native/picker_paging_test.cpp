@@ -3,7 +3,9 @@
 // key, a scroll command or a click, then place_selection with scrolling.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <random>
+#include <utility>
 
 #include "picker/picker_keys.h"
 #include "picker/swatch_hit_test.h"
@@ -76,13 +78,12 @@ TEST(PickerPagingExamples, SolidGuideScrollsMinimallyAndCentres)
     place_selection(color_of(0, 3), v, true);
     EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
 
-    // Guide page 10 (indexes 63..69) becomes the middle of pages 8 to 12.
-    center_on_color(color_of(0, 65), v);
-    EXPECT_EQ(first_colorid_displayed, color_of(0, 49));
-    center_on_color(color_of(0, 951), v);
-    EXPECT_EQ(first_colorid_displayed, color_of(0, 917));
-    center_on_color(color_of(0, 2), v);
-    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    // Guide page 10 (indexes 63..69) becomes the middle of pages 8 to 12;
+    // near either end the screen stops at the guide's first or last page.
+    for (const auto& c : std::initializer_list<std::pair<uint32_t, uint32_t>>{{65, 49}, {951, 917}, {2, 0}}) {
+        center_on_color(color_of(0, c.first), v);
+        EXPECT_EQ(first_colorid_displayed, color_of(0, c.second)) << c.first;
+    }
 
     // A centring request is answered once, then scrolling is minimal again.
     first_colorid_displayed = color_of(0, 0);
@@ -105,77 +106,70 @@ TEST(PickerPagingExamples, ThumbStandsAtTheLastVisibleGuidePage)
 {
     reset_picker_for_test();
     swatch_view& v = open_view_for_test(0, solid_page);
+    // The first screen's thumb is at 1; then the last of five pages shown.
     first_colorid_displayed = color_of(0, 0);
     EXPECT_EQ(scroll_thumb(v), 1);
-    first_colorid_displayed = color_of(0, 7);
-    EXPECT_EQ(scroll_thumb(v), 6);
     for (int k = 2; k <= 132; ++k) {
         first_colorid_displayed = color_of(0, 7 * (k - 1));
-        EXPECT_EQ(scroll_thumb(v), k + 4);
+        EXPECT_EQ(scroll_thumb(v), k + 4) << k;
     }
-    first_colorid_displayed = color_of(0, 917);
-    EXPECT_EQ(scroll_thumb(v), 136);
 }
+
+// Each step starts from `from` (or where the previous step left off, if
+// negative), moves, and lands on `expected`, with the screen at `first` when
+// that is given.
+struct paging_step {
+    int32_t from;
+    int32_t command, position;
+    int32_t expected, first;
+};
 
 TEST_P(PickerPaging, ArrowKeysWrapInsideTheGuidePageAndStopAtItsEnds)
 {
-    const int32_t R = g.rows, last = g.rows - 1;
-    start(3 * R, 0);
-    press(key_up);
-    EXPECT_EQ(selected_color, at(3 * R + last));
-    press(key_down);
-    EXPECT_EQ(selected_color, at(3 * R));
-    press(key_down);
-    EXPECT_EQ(selected_color, at(3 * R + 1));
-
-    start(2, 0);
-    press(key_left);   // the first guide page: nowhere further left
-    EXPECT_EQ(selected_color, at(2));
-    press(key_right);
-    EXPECT_EQ(selected_color, at(2 + R));
-
-    press(key_home);
-    EXPECT_EQ(selected_color, at(0));
-    press(key_end);
-    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1));
-    EXPECT_EQ(index_of(first_colorid_displayed), (g.pages - 5) * R);
-    press(key_right);   // the last guide page: stays on the same row
-    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1));
-    press(key_next);
-    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1));
-    press(key_prior);
-    EXPECT_EQ(selected_color, at(g.rows * g.pages - 1 - 5 * R));
-
+    const int32_t R = g.rows, last = g.rows * g.pages - 1;
+    const paging_step steps[] = {
+        {3 * R, key_up, 0, 3 * R + R - 1, -1},
+        {-1, key_down, 0, 3 * R, -1},
+        {-1, key_down, 0, 3 * R + 1, -1},
+        {2, key_left, 0, 2, -1},  // the first guide page: nowhere further left
+        {-1, key_right, 0, 2 + R, -1},
+        {-1, key_home, 0, 0, -1},
+        {-1, key_end, 0, last, (g.pages - 5) * R},
+        {-1, key_right, 0, last, -1},  // the last guide page: stays on the same row
+        {-1, key_next, 0, last, -1},
+        {-1, key_prior, 0, last - 5 * R, -1},
+    };
+    for (const paging_step& s : steps) {
+        if (s.from >= 0) start(s.from, 0);
+        press(static_cast<uint32_t>(s.command));
+        EXPECT_EQ(selected_color, at(s.expected)) << "key " << s.command << " to " << s.expected;
+        if (s.first >= 0) EXPECT_EQ(index_of(first_colorid_displayed), s.first);
+    }
     EXPECT_EQ(navigation_target(key_tab, *v), no_color);
 }
 
 TEST_P(PickerPaging, ScrollBarCommands)
 {
     const int32_t R = g.rows, total = g.rows * g.pages;
-    start(4 * R + 2, 0);
-    scroll(scroll_top);   // the selection's row on the first guide page
-    EXPECT_EQ(selected_color, at(2));
-    scroll(scroll_bottom);
-    EXPECT_EQ(selected_color, at(total - 1));
-
-    start(R + 1, 0);
-    scroll(scroll_page_right);   // a whole screen further, and the screen follows by a screen
-    EXPECT_EQ(selected_color, at(R + 1 + 5 * R));
-    EXPECT_EQ(first_colorid_displayed, at(5 * R));
-    scroll(scroll_page_left);
-    EXPECT_EQ(selected_color, at(R + 1));
-    EXPECT_EQ(first_colorid_displayed, at(0));
-    scroll(scroll_line_left);
-    EXPECT_EQ(selected_color, at(1));   // below 1: the same row of the first page
-    scroll(scroll_line_right);
-    EXPECT_EQ(selected_color, at(R + 1));
-
-    scroll(scroll_thumb_track, 50);
-    EXPECT_EQ(selected_color, at(49 * R + 1));
-    scroll(scroll_thumb_position, g.pages + 7);   // past the end: the same row of the last page
-    EXPECT_EQ(selected_color, at(total - R + 1));
-    const colorid before = selected_color;
-    EXPECT_EQ(scroll_command_target(scroll_end, 0, *v), before);
+    const paging_step steps[] = {
+        {4 * R + 2, scroll_top, 0, 2, -1},  // the selection's row on the first guide page
+        {-1, scroll_bottom, 0, total - 1, -1},
+        // A whole screen further, and the screen follows by a screen.
+        {R + 1, scroll_page_right, 0, R + 1 + 5 * R, 5 * R},
+        {-1, scroll_page_left, 0, R + 1, 0},
+        {-1, scroll_line_left, 0, 1, -1},  // below 1: the same row of the first page
+        {-1, scroll_line_right, 0, R + 1, -1},
+        {-1, scroll_thumb_track, 50, 49 * R + 1, -1},
+        // Past the end: the same row of the last page.
+        {-1, scroll_thumb_position, g.pages + 7, total - R + 1, -1},
+    };
+    for (const paging_step& s : steps) {
+        if (s.from >= 0) start(s.from, 0);
+        scroll(s.command, s.position);
+        EXPECT_EQ(selected_color, at(s.expected)) << "command " << s.command << " to " << s.expected;
+        if (s.first >= 0) EXPECT_EQ(first_colorid_displayed, at(s.first));
+    }
+    EXPECT_EQ(scroll_command_target(scroll_end, 0, *v), selected_color);
 }
 
 TEST_P(PickerPaging, AnySequenceOfKeysScrollsAndClicksStaysInsideTheGuide)
