@@ -74,10 +74,7 @@ TEST(BuiltinDescriptors, EveryFieldOfTheFourPublications)
 TEST(BuiltinDescriptors, PublicationExistence)
 {
     reset_library_state();
-    EXPECT_EQ(pub_exists(-1), 0);
-    for (int n = 0; n <= 3; ++n) EXPECT_EQ(pub_exists(n), 1);
-    EXPECT_EQ(pub_exists(4), 0);
-    EXPECT_EQ(pub_exists(13), 0);
+    for (int n : {-1, 0, 1, 2, 3, 4, 13}) EXPECT_EQ(pub_exists(n), n >= 0 && n <= 3 ? 1 : 0) << n;
     char buffer[8] = "keep";
     EXPECT_EQ(pub_desc(4, buffer, 7), 0);
     EXPECT_STREQ(buffer, "keep");
@@ -135,11 +132,8 @@ TEST(EditedDescriptors, CommentsAnywhereAndEmptyDataLines)
 
 TEST(EditedDescriptors, NumbersAndWordsAsTheDecimalConversionReadsThem)
 {
-    EXPECT_EQ(decimal_value("  42x"), 42);
-    EXPECT_EQ(decimal_value("-7"), -7);
-    EXPECT_EQ(decimal_value("+8"), 8);
-    EXPECT_EQ(decimal_value("abc"), 0);
-    EXPECT_EQ(decimal_value(""), 0);
+    const struct { const char* text; int value; } numbers[] = {{"  42x", 42}, {"-7", -7}, {"+8", 8}, {"abc", 0}, {"", 0}};
+    for (const auto& n : numbers) EXPECT_EQ(decimal_value(n.text), n.value) << n.text;
     std::string text = "[X]   3\t 9  x12\r\n";  // a tab is no blank: "3\t" is one word
     as_descriptor(text);
     EXPECT_EQ(descriptor_pub_no(), 3u);
@@ -166,10 +160,9 @@ TEST(MalformedDescriptors, StayInsideEveryBuffer)
     };
     for (const auto& text : cases) {
         // Copy into an exact-size heap block so that ASan sees any read past it.
-        std::string copy = text;
-        auto* exact = new uint8_t[copy.size() + 1];
-        std::memcpy(exact, copy.data(), copy.size());
-        current_descriptor = byte_span{exact, copy.size()};
+        auto* exact = new uint8_t[text.size() + 1];
+        std::memcpy(exact, text.data(), text.size());
+        current_descriptor = byte_span{exact, text.size()};
         descriptor_desc(buffer, 250);
         EXPECT_LT(std::strlen(buffer), static_cast<size_t>(descriptor_line_size));
         descriptor_pub_no();
@@ -177,8 +170,8 @@ TEST(MalformedDescriptors, StayInsideEveryBuffer)
         descriptor_number_of_pages();
         descriptor_cmyk_description(buffer, 250);
         descriptor_picker_description(buffer, 250);
-        EXPECT_LT(std::strlen(read_suffix(current_descriptor, 0)), static_cast<size_t>(descriptor_suffix_size));
-        EXPECT_LT(std::strlen(read_suffix(current_descriptor, 1)), static_cast<size_t>(descriptor_suffix_size));
+        for (int kind : {0, 1})
+            EXPECT_LT(std::strlen(read_suffix(current_descriptor, kind)), static_cast<size_t>(descriptor_suffix_size));
         read_color_name_size(current_descriptor);
         EXPECT_LT(std::strlen(descriptor_word), static_cast<size_t>(descriptor_word_size));
         delete[] exact;
@@ -206,11 +199,9 @@ TEST(Enumeration, BuiltinWalkAndItsEnds)
         {293, 0, "Process Guide - Press Edition"},
     };
     for (const auto& step : walk) {
-        int n = enum_pubs(&system, &flag, name);
-        EXPECT_EQ(n, static_cast<int>(std::strlen(step.desc)));
+        EXPECT_EQ(enum_pubs(&system, &flag, name), static_cast<int>(std::strlen(step.desc)));
         EXPECT_STREQ(name, step.desc);
-        EXPECT_EQ(system, step.system);
-        EXPECT_EQ(flag, step.flag);
+        EXPECT_EQ(system * 100 + flag, step.system * 100 + step.flag) << step.desc;
     }
     std::strcpy(name, "untouched");
     EXPECT_EQ(enum_pubs(&system, &flag, name), 0);
