@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 
 #include "colorlib/resource_seam.h"
@@ -40,14 +41,20 @@ protected:
 
 TEST_F(display_rgb_test, default_display_converts_the_reference_colours)
 {
-    EXPECT_EQ(convert(20, 20, 20), (rgb{130, 120, 116}));
-    EXPECT_EQ(convert(50, 50, 50), (rgb{198, 182, 175}));
-    EXPECT_EQ(convert(96.605, 100, 112.037), (rgb{255, 255, 255}));
-    EXPECT_EQ(convert(99.98, 99.99, 99.99), (rgb{255, 250, 240}));
-    EXPECT_EQ(convert(41.24, 21.26, 1.93), (rgb{238, 0, 27})) << "negative linear green clips to 0";
-    EXPECT_EQ(convert(0, 0, 0), (rgb{0, 0, 0}));
-    EXPECT_EQ(convert(655.35, 655.35, 655.35), (rgb{255, 255, 255}));
-    EXPECT_EQ(convert(NAN, 1, 1), (rgb{0, 0, 0}));
+    const struct {
+        double x, y, z;
+        rgb expected;
+    } cases[] = {
+        {20, 20, 20, {130, 120, 116}},
+        {50, 50, 50, {198, 182, 175}},
+        {96.605, 100, 112.037, {255, 255, 255}},
+        {99.98, 99.99, 99.99, {255, 250, 240}},
+        {41.24, 21.26, 1.93, {238, 0, 27}},  // negative linear green clips to 0
+        {0, 0, 0, {0, 0, 0}},
+        {655.35, 655.35, 655.35, {255, 255, 255}},
+        {NAN, 1, 1, {0, 0, 0}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(convert(c.x, c.y, c.z), c.expected) << c.x << " " << c.y << " " << c.z;
     EXPECT_EQ(convert(1e300, 1e300, 1e300).r, 255) << "clamped before conversion to an integer";
 }
 
@@ -66,20 +73,18 @@ TEST_F(display_rgb_test, a_changed_model_takes_effect_only_after_invalidation)
 
 TEST_F(display_rgb_test, degenerate_models_give_black_without_undefined_arithmetic)
 {
-    display_model collinear = default_display_model;
-    collinear.xg = 0.389;  // on the line through red and blue
-    collinear.yg = (0.346 - 0.070) / (0.628 - 0.150) * (0.389 - 0.150) + 0.070;
-    display_model zero_white_y = default_display_model;
-    zero_white_y.yw = 0;
-    display_model zero_gamma = default_display_model;
-    zero_gamma.ggamma = 0;
-    display_model negative_gamma = default_display_model;
-    negative_gamma.bgamma = -2.2;
-    display_model nan_primary = default_display_model;
-    nan_primary.xr = NAN;
-    display_model zero_luminance = default_display_model;
-    zero_luminance.Yw = 0;
-    for (const display_model& m : {collinear, zero_white_y, zero_gamma, negative_gamma, nan_primary, zero_luminance}) {
+    const std::function<void(display_model&)> faults[] = {
+        // Green on the line through red and blue.
+        [](display_model& m) { m.xg = 0.389, m.yg = (0.346 - 0.070) / (0.628 - 0.150) * (0.389 - 0.150) + 0.070; },
+        [](display_model& m) { m.yw = 0; },
+        [](display_model& m) { m.ggamma = 0; },
+        [](display_model& m) { m.bgamma = -2.2; },
+        [](display_model& m) { m.xr = NAN; },
+        [](display_model& m) { m.Yw = 0; },
+    };
+    for (const auto& fault : faults) {
+        display_model m = default_display_model;
+        fault(m);
         use(m);
         EXPECT_EQ(convert(20, 20, 20), (rgb{0, 0, 0}));
         EXPECT_EQ(convert(96.605, 100, 112.037), (rgb{0, 0, 0}));
@@ -138,10 +143,6 @@ TEST_F(display_rgb_test, matrix_agrees_with_little_cms_matrix_shaper)
         EXPECT_DOUBLE_EQ(display_matrix.eG, 1.0 / m.ggamma);
     }
 }
-
-}  // namespace
-
-namespace {
 
 // The display presets the library carries for hosts: Windows-1252 text, CR LF
 // lines, a comment and seven models; the first is the built-in model.
