@@ -69,13 +69,6 @@ std::string profiles_dir()
 
 std::string profile(const std::string& reference_name) { return profiles_dir() + lower_file_name(reference_name); }
 
-std::string color_directory()
-{
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    return std::string(windows) + "\\system32\\color\\";
-}
-
 // A file of the generated test profile set (tests/profiles).
 std::string generated_profile(const std::string& name) { return source_tree_path("tests/profiles/" + name); }
 
@@ -83,13 +76,13 @@ std::string generated_profile(const std::string& name) { return source_tree_path
 // the Debian one) while the object lives, as the references were made with
 // it; whatever lay there before comes back afterwards.
 struct installed_xyz_profile {
-    std::string path = color_directory() + "xyzprof.pf";
+    std::string path = colour_directory() + "xyzprof.pf";
     std::string saved = bin_dir() + "cases\\xyzprof.pf.saved";
     bool had_one = GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 
     explicit installed_xyz_profile(const std::string& source = profile("icc:LCMSXYZI.ICM"))
     {
-        CreateDirectoryA(color_directory().c_str(), nullptr);
+        CreateDirectoryA(colour_directory().c_str(), nullptr);
         if (had_one) CopyFileA(path.c_str(), saved.c_str(), FALSE);
         EXPECT_TRUE(CopyFileA(source.c_str(), path.c_str(), FALSE)) << source;
     }
@@ -507,7 +500,7 @@ TEST(FreshLibrary, WhatReachesTheModule)
     add({refused[0], refused[1], refused[2], end(4)});
     // The look-up: the white colour never reaches the module; X = Y = Z = 50
     // is 32767 before halving.
-    add(begin(5, color_directory() + "xyzprof.pf", press));
+    add(begin(5, colour_directory() + "xyzprof.pf", press));
     add({match(5, 3, 4, "16383,16383,16383"), end(5)});
     EXPECT_EQ(read_lines(log), expected);
 }

@@ -155,3 +155,10 @@ std::vector<uint8_t> file_bytes(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
+
+std::string colour_directory()
+{
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    return std::string(windows) + "\\system32\\color\\";
+}

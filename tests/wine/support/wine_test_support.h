@@ -30,6 +30,9 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
 // The whole of a file; empty when it cannot be read.
 std::vector<uint8_t> file_bytes(const std::string& path);
 
+// The Windows colour directory, with a trailing backslash.
+std::string colour_directory();
+
 // A monotonic clock in microseconds, for the timed loops.
 double microseconds_now();
 
