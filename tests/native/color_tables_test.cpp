@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "addon_table_fixture.h"
 #include "colorlib/color_lookups.h"
@@ -56,16 +57,14 @@ TEST_F(color_tables_test, names_in_every_mode_and_cut)
     install(six_colours());
     const colorid lagoon = make_colorid(4, 0);
     char buf[100];
-    EXPECT_EQ(get_color_name(lagoon, buf, 99, 0), 20);
-    EXPECT_STREQ(buf, "VERIHUE Lagoon 1 DSX");
-    EXPECT_EQ(get_color_name(lagoon, buf, 99, 1), 20);
-    EXPECT_STREQ(buf, "VERIHUE Lagoon 1 PSX");
-    EXPECT_EQ(get_color_name(lagoon, buf, 99, 2), 17);
-    EXPECT_STREQ(buf, "VERIHUE Lagoon 1 ");
-    EXPECT_EQ(get_color_name(lagoon, buf, 5, 0), 5);
-    EXPECT_STREQ(buf, "VERIH");
-    EXPECT_EQ(get_color_name(lagoon, buf, 5, -1), 5);
-    EXPECT_STREQ(buf, "Lagoo");
+    const struct { int max, mode; const char* name; } modes[] = {
+        {99, 0, "VERIHUE Lagoon 1 DSX"}, {99, 1, "VERIHUE Lagoon 1 PSX"}, {99, 2, "VERIHUE Lagoon 1 "},
+        {5, 0, "VERIH"}, {5, -1, "Lagoo"},
+    };
+    for (const auto& m : modes) {
+        EXPECT_EQ(get_color_name(lagoon, buf, m.max, m.mode), int(std::strlen(m.name))) << m.name;
+        EXPECT_STREQ(buf, m.name);
+    }
 
     // A name ends at its NUL whatever follows; one that fills its record has none.
     EXPECT_EQ(get_color_name(make_colorid(4, 1), buf, 99, -1), 3);
@@ -105,9 +104,7 @@ TEST_F(color_tables_test, measurements_recipes_and_page_labels_in_stored_units)
     ASSERT_EQ(encode_color(549, 0, 0, &r), encode_done);
     uint16_t xyz[3];
     ASSERT_EQ(lookup_color_xyz(&r, xyz, 1), lookup_done);
-    EXPECT_EQ(xyz[0], 65535);
-    EXPECT_EQ(xyz[1], 65535);
-    EXPECT_EQ(xyz[2], 0);
+    EXPECT_EQ((std::vector<uint16_t>(xyz, xyz + 3)), (std::vector<uint16_t>{65535, 65535, 0}));
 
     char label[20];
     make_colorid(4, 0);  // the add-on's 3 per page become current
