@@ -41,18 +41,11 @@ protected:
 
 TEST_F(display_rgb_test, default_display_converts_the_reference_colours)
 {
-    const struct {
-        double x, y, z;
-        rgb expected;
-    } cases[] = {
-        {20, 20, 20, {130, 120, 116}},
-        {50, 50, 50, {198, 182, 175}},
-        {96.605, 100, 112.037, {255, 255, 255}},
-        {99.98, 99.99, 99.99, {255, 250, 240}},
-        {41.24, 21.26, 1.93, {238, 0, 27}},  // negative linear green clips to 0
-        {0, 0, 0, {0, 0, 0}},
-        {655.35, 655.35, 655.35, {255, 255, 255}},
-        {NAN, 1, 1, {0, 0, 0}},
+    // Negative linear green clips to 0 in the fifth.
+    const struct { double x, y, z; rgb expected; } cases[] = {
+        {20, 20, 20, {130, 120, 116}}, {50, 50, 50, {198, 182, 175}}, {96.605, 100, 112.037, {255, 255, 255}},
+        {99.98, 99.99, 99.99, {255, 250, 240}}, {41.24, 21.26, 1.93, {238, 0, 27}}, {0, 0, 0, {0, 0, 0}},
+        {655.35, 655.35, 655.35, {255, 255, 255}}, {NAN, 1, 1, {0, 0, 0}},
     };
     for (const auto& c : cases) EXPECT_EQ(convert(c.x, c.y, c.z), c.expected) << c.x << " " << c.y << " " << c.z;
     EXPECT_EQ(convert(1e300, 1e300, 1e300).r, 255) << "clamped before conversion to an integer";
