@@ -33,34 +33,28 @@ uint32_t s15(double v) { return uint32_t(int32_t(std::lround(v * 65536.0))); }
 
 }  // namespace
 
-TEST(GammaFromCurve, EntryCountsSelectTheRule)
+TEST(GammaFromCurve, EntryCountsSelectTheRuleAndUnusableSamplesAreLeftOut)
 {
-    EXPECT_EQ(curve_gamma({}), 1.0);
-    EXPECT_EQ(curve_gamma({0x01CD}), 1.80078125);
-    EXPECT_EQ(curve_gamma({0x0233}), 2.19921875);
-    EXPECT_EQ(curve_gamma({0, 0}), 1.8);
-    EXPECT_EQ(curve_gamma({65535, 12345}), 1.8);
-    EXPECT_DOUBLE_EQ(curve_gamma({0, 16384, 65535}), std::log(16384.0 / 65535.0) / std::log(0.5));
+    // Only usable samples count: zeros and full-scale entries are skipped;
+    // with none left there is no estimate (NAN) and the caller keeps its value.
+    const double half = std::log(32768.0 / 65535.0) / std::log(0.5);
+    const struct { std::vector<uint16_t> entries; double gamma; } cases[] = {
+        {{}, 1.0}, {{0x01CD}, 1.80078125}, {{0x0233}, 2.19921875}, {{0, 0}, 1.8}, {{65535, 12345}, 1.8},
+        {{0, 16384, 65535}, std::log(16384.0 / 65535.0) / std::log(0.5)}, {{0, 0, 32768, 65535, 65535}, half},
+        {{0, 0, 65535, 65535}, NAN}, {{100, 0, 200}, NAN},
+    };
+    for (const auto& c : cases) {
+        const double gamma = curve_gamma(c.entries);
+        EXPECT_TRUE(std::isnan(c.gamma) ? std::isnan(gamma) : std::fabs(gamma - c.gamma) < 1e-12)
+            << c.entries.size() << " entries: " << gamma;
+    }
     EXPECT_NEAR(curve_gamma({0, 16384, 65535}), 1.99998, 1e-5);
-}
 
-TEST(GammaFromCurve, TableOfAPowerLawGivesItsExponent)
-{
     std::vector<uint16_t> table(256);
     for (size_t i = 0; i < table.size(); ++i)
         table[i] = uint16_t(std::lround(65535.0 * std::pow(i / 255.0, 2.2)));
     // Rounding to 16 bits disturbs the darkest samples most.
     EXPECT_NEAR(curve_gamma(table), 2.2, 0.01);
-}
-
-TEST(GammaFromCurve, SamplesAtZeroOrFullAreLeftOut)
-{
-    // Only the 0.5 sample counts: the zeros and the full-scale entry are skipped.
-    EXPECT_DOUBLE_EQ(curve_gamma({0, 0, 32768, 65535, 65535}),
-                     std::log(32768.0 / 65535.0) / std::log(0.5));
-    // No usable sample at all: no estimate, the caller keeps its value.
-    EXPECT_TRUE(std::isnan(curve_gamma({0, 0, 65535, 65535})));
-    EXPECT_TRUE(std::isnan(curve_gamma({100, 0, 200})));
 }
 
 TEST(GammaFromCurve, TruncatedTableReadsAsIdentity)
