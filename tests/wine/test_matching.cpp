@@ -177,7 +177,9 @@ TEST(MatchingSession, EveryPairAgreesWithLittleCms)
                 worst = std::max(worst, diff);
                 EXPECT_LE(diff, tolerance) << group.first << " colour " << i << " channel " << c;
             }
-            if (row.destination_channels == 3) EXPECT_EQ(colors[i].v[3], 0) << group.first;
+            if (row.destination_channels == 3) {
+                EXPECT_EQ(colors[i].v[3], 0) << group.first;
+            }
         }
         EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
     }
