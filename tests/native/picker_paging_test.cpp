@@ -143,7 +143,9 @@ TEST_P(PickerPaging, ArrowKeysWrapInsideTheGuidePageAndStopAtItsEnds)
         if (s.from >= 0) start(s.from, 0);
         press(static_cast<uint32_t>(s.command));
         EXPECT_EQ(selected_color, at(s.expected)) << "key " << s.command << " to " << s.expected;
-        if (s.first >= 0) EXPECT_EQ(index_of(first_colorid_displayed), s.first);
+        if (s.first >= 0) {
+            EXPECT_EQ(index_of(first_colorid_displayed), s.first);
+        }
     }
     EXPECT_EQ(navigation_target(key_tab, *v), no_color);
 }
@@ -167,7 +169,9 @@ TEST_P(PickerPaging, ScrollBarCommands)
         if (s.from >= 0) start(s.from, 0);
         scroll(s.command, s.position);
         EXPECT_EQ(selected_color, at(s.expected)) << "command " << s.command << " to " << s.expected;
-        if (s.first >= 0) EXPECT_EQ(first_colorid_displayed, at(s.first));
+        if (s.first >= 0) {
+            EXPECT_EQ(first_colorid_displayed, at(s.first));
+        }
     }
     EXPECT_EQ(scroll_command_target(scroll_end, 0, *v), selected_color);
 }
