@@ -86,22 +86,19 @@ TEST(ProfileDescription, MultiLocalisedPrefersEnglish)
 
 TEST(ProfileDescription, MultiLocalisedOutsideTheTagIsRefused)
 {
-    std::vector<uint8_t> tag = mluc_tag({{"en", "US", u"abc"}});
-    std::vector<uint8_t> bad = tag;
-    set32(bad, 16 + 4, 0x7FFFFFF0u);  // text length
-    EXPECT_EQ(description(builder().add("desc", bad).build()), "???");
-    bad = tag;
-    set32(bad, 16 + 8, 0xFFFFFFFEu);  // text offset
-    EXPECT_EQ(description(builder().add("desc", bad).build()), "???");
-    bad = tag;
-    set32(bad, 8, 0);  // no records
-    EXPECT_EQ(description(builder().add("desc", bad).build()), "???");
-    bad = tag;
-    set32(bad, 8 + 4, 4);  // records smaller than a record
-    EXPECT_EQ(description(builder().add("desc", bad).build()), "???");
-    bad = tag;
-    set32(bad, 8, 1000);  // more records than the tag holds: the first one serves
-    EXPECT_EQ(description(builder().add("desc", bad).build()), "abc");
+    const std::vector<uint8_t> tag = mluc_tag({{"en", "US", u"abc"}});
+    const struct { size_t at; uint32_t value; const char* expected; } cases[] = {
+        {16 + 4, 0x7FFFFFF0u, "???"},  // text length
+        {16 + 8, 0xFFFFFFFEu, "???"},  // text offset
+        {8, 0, "???"},                 // no records
+        {8 + 4, 4, "???"},             // records smaller than a record
+        {8, 1000, "abc"},              // more records than the tag holds: the first one serves
+    };
+    for (const auto& c : cases) {
+        std::vector<uint8_t> bad = tag;
+        set32(bad, c.at, c.value);
+        EXPECT_EQ(description(builder().add("desc", bad).build()), c.expected) << c.at << " = " << c.value;
+    }
 }
 
 TEST(ProfileDescription, EveryTruncationOfAMultiLocalisedTagStaysInside)
