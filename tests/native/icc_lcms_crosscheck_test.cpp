@@ -37,12 +37,7 @@ std::vector<uint8_t> read_file(const std::string& path) {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-byte_span span_of(const std::vector<uint8_t>& v) {
-    byte_span s;
-    s.data = v.data();
-    s.size = v.size();
-    return s;
-}
+byte_span span_of(const std::vector<uint8_t>& v) { return byte_span{v.data(), v.size()}; }
 
 void check_profile(const std::string& path) {
     SCOPED_TRACE(path);
@@ -71,12 +66,10 @@ void check_profile(const std::string& path) {
     EXPECT_EQ((uint64_t(h.attributes_high) << 32) | h.attributes_low, attributes);
     struct tm when;
     ASSERT_TRUE(cmsGetHeaderCreationDateTime(p, &when));
-    EXPECT_EQ(h.date.year, when.tm_year + 1900);
-    EXPECT_EQ(h.date.month, when.tm_mon + 1);
-    EXPECT_EQ(h.date.day, when.tm_mday);
-    EXPECT_EQ(h.date.hours, when.tm_hour);
-    EXPECT_EQ(h.date.minutes, when.tm_min);
-    EXPECT_EQ(h.date.seconds, when.tm_sec);
+    const icc_date_time& d = h.date;
+    EXPECT_EQ((std::vector<int>{d.year, d.month, d.day, d.hours, d.minutes, d.seconds}),
+              (std::vector<int>{when.tm_year + 1900, when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min,
+                                when.tm_sec}));
 
     uint32_t count = icc_tag_count(file);
     ASSERT_EQ(count, uint32_t(cmsGetTagCount(p)));
@@ -102,9 +95,9 @@ void check_profile(const std::string& path) {
             ASSERT_NE(ref, nullptr);
             icc_xyz_raw xyz;
             ASSERT_TRUE(icc_read_xyz(file, e, &xyz));
-            EXPECT_EQ(icc_s15fixed16_value(xyz.x), ref->X);
-            EXPECT_EQ(icc_s15fixed16_value(xyz.y), ref->Y);
-            EXPECT_EQ(icc_s15fixed16_value(xyz.z), ref->Z);
+            EXPECT_EQ((std::vector<double>{icc_s15fixed16_value(xyz.x), icc_s15fixed16_value(xyz.y),
+                                           icc_s15fixed16_value(xyz.z)}),
+                      (std::vector<double>{ref->X, ref->Y, ref->Z}));
         } else if (type == icc_sig('c', 'u', 'r', 'v')) {
             const cmsToneCurve* ref = static_cast<const cmsToneCurve*>(cmsReadTag(p, sig));
             ASSERT_NE(ref, nullptr);
