@@ -1,6 +1,9 @@
 // Layout arithmetic of the picker window and its colour pages.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "colorlib/publications.h"
 #include "picker/picker_layout.h"
 #include "picker_test_views.h"
@@ -9,14 +12,9 @@ TEST(PickerLayout, FrameOfA512By499WindowMatchesTheWorkedExample)
 {
     const frame_layout f = layout_frame(512, 499, 18);
     EXPECT_EQ(f.tab, (pixel_rect{13, 9, 13 + 486, 9 + 409}));
-    EXPECT_EQ(f.mx, 12);
-    EXPECT_EQ(f.my, 16);
-    EXPECT_EQ(f.button_width, 97);
-    EXPECT_EQ(f.button_height, 31);
-    EXPECT_EQ(f.button_y, 434);
-    EXPECT_EQ(f.about_x, 402);
-    EXPECT_EQ(f.cancel_x, 296);
-    EXPECT_EQ(f.ok_x, 190);
+    EXPECT_EQ((std::vector<int>{f.mx, f.my, f.button_width, f.button_height, f.button_y, f.about_x, f.cancel_x,
+                                f.ok_x}),
+              (std::vector<int>{12, 16, 97, 31, 434, 402, 296, 190}));
     // The page child covers the tab control's display area.
     EXPECT_EQ(page_child_rect(f, pixel_rect{2, 22, 482, 405}), (pixel_rect{15, 31, 495, 414}));
 }
@@ -31,10 +29,8 @@ TEST(PickerLayout, WindowIsSizedFromTheScreenAndCentredUnlessPlaced)
 
 TEST(PickerLayout, LineHeightAddsHalfALine)
 {
-    EXPECT_EQ(line_height(0, 13), 0);
-    EXPECT_EQ(line_height(-3, 13), 0);
-    EXPECT_EQ(line_height(1, 13), 32);
-    EXPECT_EQ(line_height(2, 13), 45);
+    for (const auto& c : {std::make_pair(0, 0), std::make_pair(-3, 0), std::make_pair(1, 32), std::make_pair(2, 45)})
+        EXPECT_EQ(line_height(c.first, 13), c.second) << c.first << " lines";
 }
 
 TEST(PickerLayout, SwatchGeometryOfTheWorkedExampleAndOfTheProcessGuide)
@@ -44,11 +40,8 @@ TEST(PickerLayout, SwatchGeometryOfTheWorkedExampleAndOfTheProcessGuide)
     v.label_height = 10;
     v.rows = 7;
     compute_swatch_geometry(v);
-    EXPECT_EQ(v.swatch_width, 79);
-    EXPECT_EQ(v.gap_x, 7);
-    EXPECT_EQ(v.swatch_height, 26);
-    EXPECT_EQ(v.gap_y, 7);
-    EXPECT_EQ(v.label_y, 270 - 12);
+    EXPECT_EQ((std::vector<int>{v.swatch_width, v.gap_x, v.swatch_height, v.gap_y, v.label_y}),
+              (std::vector<int>{79, 7, 26, 7, 270 - 12}));
 
     v.rows = 9;
     compute_swatch_geometry(v);
