@@ -16,15 +16,6 @@ namespace {
 
 HANDLE const sentinel = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(0xdeadbeef));
 
-bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) {
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = bytes.empty() || WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-    return ok && written == bytes.size();
-}
-
 std::vector<uint8_t> profile_named(const char* description) {
     icc_test::builder b;
     b.add("desc", icc_test::desc_tag(description))

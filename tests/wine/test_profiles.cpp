@@ -53,13 +53,6 @@ std::string source_profile(const std::string& name)
 
 std::string profile(const std::string& name) { return profiles_dir + name; }
 
-bool write_file(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bool(out);
-}
-
 std::string taken(short (WINAPI* getter)(char**))
 {
     char* text = nullptr;

@@ -162,3 +162,13 @@ std::string colour_directory()
     GetWindowsDirectoryA(windows, sizeof windows);
     return std::string(windows) + "\\system32\\color\\";
 }
+
+bool write_file(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = bytes.empty() || WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(f);
+    return ok && written == bytes.size();
+}

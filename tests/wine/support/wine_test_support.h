@@ -33,6 +33,9 @@ std::vector<uint8_t> file_bytes(const std::string& path);
 // The Windows colour directory, with a trailing backslash.
 std::string colour_directory();
 
+// Writes bytes as the whole of the file at path; true on success.
+bool write_file(const std::string& path, const std::vector<uint8_t>& bytes);
+
 // A monotonic clock in microseconds, for the timed loops.
 double microseconds_now();
 
