@@ -58,6 +58,18 @@ protected:
         return s;
     }
 
+    // Records of a fixed width: each cut or padded with NULs.
+    static std::string records(const std::vector<std::string>& texts, size_t width)
+    {
+        std::string s;
+        for (const std::string& t : texts) {
+            std::string rec = t.substr(0, width);
+            rec.resize(width, '\0');
+            s += rec;
+        }
+        return s;
+    }
+
     // Writes the tables into a folder of their own (the native resource seam
     // keeps what it read, so every publication gets a fresh path) and makes
     // it the one add-on.
@@ -71,24 +83,11 @@ protected:
                           "\r\n// suffixes\r\n" + t.suffixes + "\r\n// [CMYK Description] //\r\n[Test]\r\n// COLOR_NAME_SIZE //\r\n" +
                           std::to_string(t.name_size) + "\r\n";
         write_file(dir + "/addon.pub", pub);
-        std::string names = t.raw_names;
-        if (names.empty())
-            for (const std::string& n : t.names) {
-                std::string rec = n.substr(0, t.name_size);
-                rec.resize(t.name_size, '\0');
-                names += rec;
-            }
-        write_file(dir + "/addon.names", names);
+        write_file(dir + "/addon.names", t.raw_names.empty() ? records(t.names, t.name_size) : t.raw_names);
         write_file(dir + "/addon.cie50", words(t.cie50));
         if (t.with_cie65) write_file(dir + "/addon.cie65", words(t.cie65));
         write_file(dir + "/addon.cmyk", words(t.cmyk));
-        std::string pages;
-        for (const std::string& p : t.pages) {
-            std::string rec = p.substr(0, 8);
-            rec.resize(8, '\0');
-            pages += rec;
-        }
-        write_file(dir + "/addon.page", pages);
+        write_file(dir + "/addon.page", records(t.pages, 8));
 
         first_addon = addon_record{};
         first_addon.pub_no = t.pub_no;
