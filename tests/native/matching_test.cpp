@@ -18,16 +18,14 @@
 
 TEST(MatchingPairs, ChannelsPerKindAndRole)
 {
-    EXPECT_EQ(source_channels_of(profile_kind_rgb), 3);
-    EXPECT_EQ(source_channels_of(profile_kind_xyz), 3);
-    EXPECT_EQ(source_channels_of(profile_kind_cmyk), 4);
-    EXPECT_EQ(destination_channels_of(profile_kind_rgb), 3);
-    EXPECT_EQ(destination_channels_of(profile_kind_cmyk), 4);
     // XYZ only as a source; unknown kinds in neither role.
-    EXPECT_EQ(destination_channels_of(profile_kind_xyz), 0);
-    for (int16_t kind : {int16_t(-1), int16_t(3), int16_t(-2), int16_t(0x7FFF)}) {
-        EXPECT_EQ(source_channels_of(kind), 0) << kind;
-        EXPECT_EQ(destination_channels_of(kind), 0) << kind;
+    const struct { int16_t kind; int source, destination; } kinds[] = {
+        {profile_kind_rgb, 3, 3}, {profile_kind_xyz, 3, 0}, {profile_kind_cmyk, 4, 4},
+        {-1, 0, 0}, {3, 0, 0}, {-2, 0, 0}, {0x7FFF, 0, 0},
+    };
+    for (const auto& k : kinds) {
+        EXPECT_EQ(source_channels_of(k.kind), k.source) << k.kind;
+        EXPECT_EQ(destination_channels_of(k.kind), k.destination) << k.kind;
     }
 }
 
@@ -64,13 +62,13 @@ TEST(MatchingElement, WriteBackAfterThreeAndFourChannels)
 
 TEST(CmykValues, WhiteThresholdIsInclusiveForEveryComponent)
 {
-    EXPECT_TRUE(is_paper_white(99.99, 99.99, 99.99));
-    EXPECT_TRUE(is_paper_white(100.0, 100.0, 100.0));
-    EXPECT_TRUE(is_paper_white(120.0, 99.99, 655.35));
-    EXPECT_FALSE(is_paper_white(99.98, 99.99, 99.99));
-    EXPECT_FALSE(is_paper_white(100.0, 99.98, 100.0));
-    EXPECT_FALSE(is_paper_white(100.0, 100.0, 99.98));
-    EXPECT_FALSE(is_paper_white(96.42, 100.0, 82.49)) << "the D50 white point is not paper white";
+    // The last is the D50 white point: not paper white.
+    const struct { double x, y, z; bool white; } cases[] = {
+        {99.99, 99.99, 99.99, true},  {100.0, 100.0, 100.0, true},  {120.0, 99.99, 655.35, true},
+        {99.98, 99.99, 99.99, false}, {100.0, 99.98, 100.0, false}, {100.0, 100.0, 99.98, false},
+        {96.42, 100.0, 82.49, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(is_paper_white(c.x, c.y, c.z), c.white) << c.x << " " << c.y << " " << c.z;
 }
 
 // Every value the tables can hold (hundredths, tenths of a percent) becomes
