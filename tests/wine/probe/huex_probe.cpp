@@ -64,7 +64,9 @@ static void print_color(HMODULE huex, short system, short flag, short index)
     std::printf("\n");
 }
 
-static void print_modules(const char* base_name)
+// Calls visit(path, base name) for every module loaded in this process.
+template <class Visit>
+static void for_each_module(Visit visit)
 {
     HMODULE modules[512];
     DWORD needed = 0;
@@ -73,8 +75,15 @@ static void print_modules(const char* base_name)
         char path[MAX_PATH];
         if (!GetModuleFileNameA(modules[i], path, sizeof path)) continue;
         const char* slash = std::strrchr(path, '\\');
-        if (lstrcmpiA(slash ? slash + 1 : path, base_name) == 0) std::printf("module %s\n", path);
+        visit(path, slash ? slash + 1 : path);
     }
+}
+
+static void print_modules(const char* base_name)
+{
+    for_each_module([&](const char* path, const char* base) {
+        if (lstrcmpiA(base, base_name) == 0) std::printf("module %s\n", path);
+    });
 }
 
 // "time S F I N": N full-name look-ups of one colour, in nanoseconds each.
@@ -97,17 +106,11 @@ static void print_name_time(HMODULE huex, short system, short flag, short index,
 // "addon_modules": every loaded module named huex_*.dll, as "addon_module PATH".
 static void print_addon_modules()
 {
-    HMODULE modules[512];
-    DWORD needed = 0;
-    if (!EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &needed)) return;
-    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
-        char path[MAX_PATH];
-        if (!GetModuleFileNameA(modules[i], path, sizeof path)) continue;
-        const char* base = std::strrchr(path, '\\') ? std::strrchr(path, '\\') + 1 : path;
+    for_each_module([](const char* path, const char* base) {
         const size_t length = std::strlen(base);
         if (_strnicmp(base, "huex_", 5) == 0 && length > 4 && _stricmp(base + length - 4, ".dll") == 0)
             std::printf("addon_module %s\n", path);
-    }
+    });
     std::printf("addon_modules end\n");
 }
 
