@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "colorlib/addons.h"
@@ -38,6 +38,10 @@ protected:
         addon_list = nullptr;
         first_addon = addon_record{};
         reset_library_state();
+        // The tables were read while the test ran (the seam keeps their bytes),
+        // so the folders can go now.
+        for (const std::string& dir : dirs_) std::filesystem::remove_all(dir);
+        dirs_.clear();
     }
 
     static void write_file(const std::string& path, const std::string& bytes)
@@ -77,7 +81,12 @@ protected:
     {
         static int serial = 0;
         std::string dir = ::testing::TempDir() + "huex_addon_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
-        ASSERT_EQ(::mkdir(dir.c_str(), 0700), 0) << dir;
+        // An aborted earlier run whose process had the same id may have left
+        // this folder behind: start from an empty one.
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+        ASSERT_TRUE(std::filesystem::create_directory(dir)) << dir;
+        dirs_.push_back(dir);
         std::string pub = "// [desc] pub_no colors_per_page number_of_pages //\r\n[Test Guide] " + std::to_string(t.pub_no) +
                           " " + std::to_string(t.colors_per_page) + " " + std::to_string(t.number_of_pages) +
                           "\r\n// suffixes\r\n" + t.suffixes + "\r\n// [CMYK Description] //\r\n[Test]\r\n// COLOR_NAME_SIZE //\r\n" +
@@ -98,4 +107,7 @@ protected:
         addon_list = &first_addon;
         addon_count = 1;
     }
+
+private:
+    std::vector<std::string> dirs_;
 };
