@@ -47,6 +47,12 @@ bench: bootstrap build/bench/CMakeCache.txt win64
 	build/bench/bin/huex_bench
 	scripts/wine-session build/win64 scripts/run-wine-benches build/win64
 
+# The host developers' packages: dist/huex-<version>-win32.zip and -win64.zip.
+.PHONY: dist
+dist: bootstrap build/win32/CMakeCache.txt build/win64/CMakeCache.txt
+	cmake --build build/win32 -j$(JOBS) --target huex_package
+	cmake --build build/win64 -j$(JOBS) --target huex_package
+
 guides: native
 	cmake --build build/native --target guides
 
