@@ -36,18 +36,18 @@ std::string stored_printer()
 // fifth publication), and an XYZ profile in the colour directory, so that a
 // CMYK look-up matches once an ICC printer is stored in the settings.
 struct export_case {
-    std::string dir = fresh_case_dir("export");
+    std::string dir;
     std::string printer = source("tests/profiles/huex_press_cmyk.icc");
     std::string xyz = colour_directory() + "xyzprof.pf";
     std::string saved_xyz = bin_dir() + "cases\\xyzprof.pf.export.saved";
     bool had_xyz = GetFileAttributesA(xyz.c_str()) != INVALID_FILE_ATTRIBUTES;
 
-    export_case()
+    explicit export_case(const char* addon = "addons\\huex_pastel.dll") : dir(fresh_case_dir("export"))
     {
         delete_settings_key();
         EXPECT_TRUE(copy_library_into(dir));
         EXPECT_TRUE(copy_into("huexinfo.exe", dir));
-        EXPECT_TRUE(copy_into("addons\\huex_pastel.dll", dir));
+        EXPECT_TRUE(copy_into(addon, dir));
         if (had_xyz) CopyFileA(xyz.c_str(), saved_xyz.c_str(), FALSE);
         EXPECT_TRUE(CopyFileA(source("tests/profiles/xyzprof.pf").c_str(), xyz.c_str(), FALSE));
     }
@@ -176,4 +176,34 @@ TEST(Export, BadInputIsRefusedWithoutLeavingAFile)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{".", "..", "LgICC.dll", "huex.dll", "huex_pastel.dll", "huexinfo.exe",
                                                "taken.icc"}));
+}
+
+// An add-on whose tables end early: the one colour with a name and a whole
+// measurement is written (without device values: it has no whole recipe, and
+// the stored ICC printer must not lend it a match); the others are counted.
+TEST(Export, IncompleteAddOnWritesWhatItHasAndCountsTheRest)
+{
+    export_case c("addon_fixtures\\huex_short.dll");
+    c.store_icc_printer();
+    std::string out;
+    EXPECT_EQ(c.huexinfo("export 4 --format icc -o short.icc", &out), 0);
+    EXPECT_EQ(out,
+              "huexinfo export: 285 colours without a name left out\r\n"
+              "huexinfo export: 2 colours without measurements left out\r\n"
+              "Short Tables: 1 colours to short.icc\r\n");
+    char set_name[256] = "";
+    ASSERT_GT(HUEX_GetColorSetName(0, set_name), 0);
+    color_book book;
+    book.desc = "Short Tables";
+    book.copyright = book.desc + " - " + set_name;
+    book.prefix = "VERIHUE ";
+    book.suffix = " DST";
+    book.colors_per_page = 8;
+    book.colors.resize(1);
+    book.colors[0].name = "Short One";
+    book.colors[0].xyz_d50[0] = 5000, book.colors[0].xyz_d50[1] = 6000, book.colors[0].xyz_d50[2] = 7000;
+    std::vector<uint8_t> got = file_bytes(c.dir + "short.icc");
+    ASSERT_GT(got.size(), 36u);
+    std::fill(got.begin() + 24, got.begin() + 36, 0);
+    EXPECT_TRUE(got == write_icc_named_colors(book, icc_date_time{}).bytes);
 }
