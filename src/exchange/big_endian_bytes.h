@@ -29,7 +29,7 @@ inline void put_f32(std::vector<uint8_t>& out, float f)
 // Four characters of a signature or colour model, as they are written.
 inline void put_tag(std::vector<uint8_t>& out, const char (&four)[5])
 {
-    out.insert(out.end(), four, four + 4);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(four[i]));
 }
 
 // The text in a zero-padded field of `width` bytes; the caller has made sure
