@@ -161,6 +161,11 @@ int cmd_export(int argc, char** argv)
     if (left_out.no_measurement)
         std::fprintf(stderr, "huexinfo export: %d colours without measurements left out\n", left_out.no_measurement);
 
+    if (book.colors.empty()) {
+        std::fprintf(stderr, "huexinfo export: %s: no colour to write\n", p.desc);
+        return 1;
+    }
+
     std::vector<uint8_t> bytes;
     if (std::strcmp(format, "icc") == 0) {
         SYSTEMTIME now;
