@@ -7,6 +7,7 @@ int cmd_addon_check(int argc, char** argv);
 int cmd_color(int argc, char** argv);
 int cmd_dump(int argc, char** argv);
 int cmd_profiles(int argc, char** argv);
+int cmd_export(int argc, char** argv);
 
 struct huexinfo_command {
     const char* name;
@@ -21,5 +22,6 @@ static const huexinfo_command huexinfo_commands[] = {
     {"dump", "dump PUB             publication PUB (0 = the first of `pubs`) as CSV", cmd_dump},
     {"profile", "profile PATH         dump an ICC profile: header, tags, descriptions, XYZ, curves, luts", cmd_profile},
     {"profiles", "profiles [CLASS]     installed profiles by class, and the current ones", cmd_profiles},
+    {"export", "export PUB --format icc|ase|gpl [-o FILE]  publication PUB as a colour book for other programs", cmd_export},
     {"addon-check", "addon-check FILE     check an add-on publication file against the add-on contract", cmd_addon_check},
 };

@@ -1,0 +1,198 @@
+// huexinfo export PUB --format icc|ase|gpl [-o FILE]: one publication as a
+// colour book for other programs, gathered through the library's exports
+// like any host would, so add-on publications export as the built-in ones.
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "color_row.h"
+#include "exchange/ase_writer.h"
+#include "exchange/gpl_writer.h"
+#include "exchange/icc_named_color_writer.h"
+
+namespace {
+
+const char usage_text[] = "usage: huexinfo export PUB --format icc|ase|gpl [-o FILE]";
+
+// The look-ups hand out 16-bit scalings of the stored units, truncated; each
+// scaling spreads the stored steps wider apart than one code, so rounding the
+// code up undoes it exactly. XYZ: hundredths up to 100.00 (the look-up clamps
+// above); recipes: tenths of a percent.
+uint16_t stored_units(WORD code, uint32_t full_scale)
+{
+    return static_cast<uint16_t>((code * full_scale + 65534u) / 65535u);
+}
+
+struct left_out_counts {
+    int no_name = 0, no_measurement = 0;
+};
+
+// Recipes come from the built-in printer: with an ICC printer profile the
+// library answers with a match instead. The host's choice is put back after.
+struct builtin_printer_scope {
+    char* saved = nullptr;
+    bool switched = false;
+    builtin_printer_scope()
+    {
+        char* builtin = nullptr;
+        if (HUEX_GetPrinterProfile(&saved) == HUEX_OK && HUEX_GetDefaultPrinterProfile(&builtin) == HUEX_OK &&
+            std::strcmp(saved, builtin) != 0) {
+            HUEX_SetPrinterProfile(builtin);
+            switched = true;
+        }
+        HUEX_DisposeProfile(builtin);
+    }
+    ~builtin_printer_scope()
+    {
+        if (switched) HUEX_SetPrinterProfile(saved);
+        HUEX_DisposeProfile(saved);
+    }
+};
+
+void gather_book(const pub_pair& p, color_book* book, left_out_counts* left_out)
+{
+    builtin_printer_scope printer;
+    book->desc = p.desc;
+    char set_name[256] = "";
+    HUEX_GetColorSetName(0, set_name);
+    book->copyright = std::string(p.desc) + " - " + set_name;
+    book->colors_per_page = static_cast<uint32_t>(p.per_page);
+    book->process = p.system == HUEX_SYSTEM_PROCESS;
+    bool affixes_known = false;
+    const int count = p.per_page * p.pages;
+    for (int i = 0; i < count; ++i) {
+        extended_color r = {0, 0, 0, 0};
+        char name[80], full[80];
+        WORD v[4];
+        if (HUEX_EncodeColor(p.system, p.flag, static_cast<short>(i), &r) != HUEX_OK) continue;
+        if (HUEX_GetShortColorName(&r, name) <= 0 || HUEX_GetColorName(&r, full) <= 0) {
+            ++left_out->no_name;
+            continue;
+        }
+        if (HUEX_GetColorXYZ(&r, v, 1) != HUEX_OK) {
+            ++left_out->no_measurement;
+            continue;
+        }
+        book_color c;
+        c.name = name;
+        for (int k = 0; k < 3; ++k) c.xyz_d50[k] = stored_units(v[k], 10000);
+        if (HUEX_GetColorCMYK(&r, v, 1) == HUEX_OK) {
+            c.has_recipe = true;
+            for (int k = 0; k < 4; ++k) c.cmyk[k] = stored_units(v[k], 1000);
+        }
+        if (HUEX_GetColorRGB(&r, v, 1) == HUEX_OK)
+            for (int k = 0; k < 3; ++k) c.rgb[k] = static_cast<uint8_t>(v[k] >> 8);
+        // The library composes every full name of a publication as one word
+        // and a blank, the name, then a blank and the display suffix.
+        if (!affixes_known) {
+            const std::string f = full;
+            book->prefix = f.substr(0, f.find(' ') + 1);
+            book->suffix = f.substr(std::min(f.size(), book->prefix.size() + c.name.size()));
+            affixes_known = true;
+        }
+        book->colors.push_back(c);
+    }
+}
+
+std::string default_file_name(const char* desc, const char* extension)
+{
+    std::string s;
+    for (const char* p = desc; *p; ++p) s += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return (s.empty() ? std::string("publication") : s) + "." + extension;
+}
+
+// Written under a temporary name in the target's folder and renamed at the
+// end, so that a failure leaves no partial file and no broken old one.
+bool write_whole_file(const std::string& path, const void* bytes, size_t size)
+{
+    std::string dir = path;
+    const size_t slash = dir.find_last_of("\\/:");
+    dir = slash == std::string::npos ? "." : dir.substr(0, slash + 1);
+    char temp[MAX_PATH];
+    if (GetTempFileNameA(dir.c_str(), "hx", 0, temp) == 0) return false;
+    HANDLE f = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, bytes, static_cast<DWORD>(size), &written, nullptr) &&
+              written == size;
+    if (f != INVALID_HANDLE_VALUE) ok = CloseHandle(f) && ok;
+    ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileA(temp);
+    return ok;
+}
+
+}  // namespace
+
+int cmd_export(int argc, char** argv)
+{
+    const char* format = nullptr;
+    const char* output = nullptr;
+    bool unknown_option = argc % 2 != 0;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--format") == 0)
+            format = argv[i + 1];
+        else if (std::strcmp(argv[i], "-o") == 0)
+            output = argv[i + 1];
+        else
+            unknown_option = true;
+    }
+    char* end = nullptr;
+    const long n = argc >= 2 ? std::strtol(argv[1], &end, 10) : -1;
+    const bool known_format =
+        format && (!std::strcmp(format, "icc") || !std::strcmp(format, "ase") || !std::strcmp(format, "gpl"));
+    if (unknown_option || argc < 4 || end == argv[1] || *end != 0 || !known_format) {
+        std::fprintf(stderr, "%s\n", usage_text);
+        return 2;
+    }
+    pub_pair p;
+    if (n < 0 || !nth_pub(static_cast<int>(n), &p)) {
+        std::fprintf(stderr, "huexinfo export: no publication %s (see huexinfo pubs)\n", argv[1]);
+        return 1;
+    }
+
+    color_book book;
+    left_out_counts left_out;
+    gather_book(p, &book, &left_out);
+    if (left_out.no_name)
+        std::fprintf(stderr, "huexinfo export: %d colours without a name left out\n", left_out.no_name);
+    if (left_out.no_measurement)
+        std::fprintf(stderr, "huexinfo export: %d colours without measurements left out\n", left_out.no_measurement);
+
+    if (book.colors.empty()) {
+        std::fprintf(stderr, "huexinfo export: %s: no colour to write\n", p.desc);
+        return 1;
+    }
+
+    std::vector<uint8_t> bytes;
+    if (std::strcmp(format, "icc") == 0) {
+        SYSTEMTIME now;
+        GetSystemTime(&now);
+        icc_write_result icc = write_icc_named_colors(
+            book, icc_date_time{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
+        if (icc.names_left_out)
+            std::fprintf(stderr, "huexinfo export: %zu colours left out: an ICC colour name is at most %zu ASCII characters\n",
+                         icc.names_left_out, icc_longest_name);
+        if (icc.status != icc_write_status::ok) {
+            std::fprintf(stderr, "huexinfo export: %s: %s\n", p.desc,
+                         icc.status == icc_write_status::no_colors ? "no colour to write"
+                                                                   : "the name prefix or suffix does not fit an ICC profile");
+            return 1;
+        }
+        bytes = std::move(icc.bytes);
+    } else if (std::strcmp(format, "ase") == 0) {
+        bytes = write_ase(book);
+    } else {
+        const std::string text = write_gpl(book);
+        bytes.assign(text.begin(), text.end());
+    }
+    const std::string path = output ? output : default_file_name(p.desc, format);
+    if (!write_whole_file(path, bytes.data(), bytes.size())) {
+        std::fprintf(stderr, "huexinfo export: cannot write %s\n", path.c_str());
+        return 1;
+    }
+    std::printf("%s: %zu colours to %s\n", p.desc, book.colors.size(), path.c_str());
+    return 0;
+}
