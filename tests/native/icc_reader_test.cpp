@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -95,7 +96,7 @@ TEST(icc_directory, indices_inside_and_outside_a_three_tag_directory) {
         icc_tag_entry e{};
         uint32_t type = 0;
         ASSERT_TRUE(icc_read_tag(span_of(file), i, &e, &type)) << i;
-        EXPECT_EQ(type, icc_u32(file.data() + e.offset));
+        EXPECT_EQ(type, get32(file.data() + e.offset));
     }
     EXPECT_EQ(tag_of(file, 1).signature, icc_sig('w', 't', 'p', 't'));
     for (int i : {3, -1, INT_MIN, INT_MAX}) {
@@ -345,6 +346,27 @@ TEST(icc_uint_arrays, counts_from_the_tag_size_and_elements_inside_the_tag) {
         EXPECT_FALSE(icc_read_uint8_element(span_of(file), u, bad, &byte)) << bad;
     EXPECT_EQ(word, 0xdeadbeefu);
     EXPECT_EQ(byte, 0xEE);
+}
+
+// The last element of a ui32 tag cut short, the tag ending exactly where the
+// file ends: the file sits in a heap block of its own size, so reading even
+// one byte past the tag is caught (under ASan) as well as refused.
+TEST(icc_uint_arrays, a_cut_last_element_at_the_end_of_the_file_is_refused) {
+    std::vector<uint8_t> words;
+    put32(words, 0x01020304);
+    put32(words, 0xA0B0C0D0);
+    words.insert(words.end(), {0xE1, 0xE2, 0xE3});
+    const std::vector<uint8_t> built = builder().add("ui32", tag_data("ui32", words)).build();
+    const icc_tag_entry w = tag_of(built, 0);
+    ASSERT_EQ(uint64_t(w.offset) + w.size, built.size());
+    std::unique_ptr<uint8_t[]> exact(new uint8_t[built.size()]);
+    std::memcpy(exact.get(), built.data(), built.size());
+    const byte_span file{exact.get(), built.size()};
+
+    uint32_t word = 0;
+    EXPECT_TRUE(icc_read_uint32_element(file, w, 1, &word));
+    EXPECT_FALSE(icc_read_uint32_element(file, w, 2, &word));
+    EXPECT_EQ(word, 0xA0B0C0D0u);
 }
 
 TEST(icc_lut, lut16_identity_example_and_lut8_fields) {
