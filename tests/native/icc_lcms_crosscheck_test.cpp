@@ -150,7 +150,7 @@ void check_profile(const std::string& path) {
 
 }  // namespace
 
-TEST(icc_against_lcms, every_system_profile) {
+TEST(IccAgainstLcms, every_system_profile) {
     std::vector<std::string> paths = system_profiles();
     // icc-profiles-free and colord-data together ship 39 profiles.
     ASSERT_GE(paths.size(), 30u);
