@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "colorlib/color_lookups.h"
 #include "colorlib/color_tables.h"
 #include "colorlib/colorid.h"
 #include "profiles/display_characterization.h"

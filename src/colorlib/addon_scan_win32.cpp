@@ -2,6 +2,8 @@
 // start-up and serves their resources afterwards. The folder is that of the
 // library's module file, never a search-path result: a host's current
 // directory may be a document folder that someone else filled.
+#include "colorlib/addon_scan_win32.h"
+
 #include <windows.h>
 
 #include <cstring>

@@ -7,6 +7,18 @@
 #include "colorlib/publications.h"
 #include "profiles/display_rgb.h"
 
+int get_color_display_rgb(colorid id, int32_t* R, int32_t* G, int32_t* B, int32_t d50)
+{
+    double X, Y, Z;
+    if (!get_color_xyz(id, d50 != 0 ? 1 : 0, &X, &Y, &Z)) return -1;
+    // Paper white stays pure white on every display model.
+    if (Y >= 99.99 && Z >= 99.99 && X >= 99.99) {
+        *R = *G = *B = 255;
+        return 1;
+    }
+    return xyz_to_display_rgb(X, Y, Z, R, G, B);
+}
+
 int16_t lookup_color_rgb(const extended_color* record, uint16_t rgb[3], int16_t d50)
 {
     const colorid id = record_to_colorid(record);

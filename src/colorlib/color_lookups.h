@@ -6,9 +6,14 @@
 #include <cstdint>
 
 #include "colorlib/extended_color.h"
+#include "frame/library_state.h"
 
 constexpr int16_t lookup_done = 0;
 constexpr int16_t lookup_no_color = 1;
+
+// The colour's measurement (D50 when d50 != 0, else D65) on screen: 1, or -1
+// with R, G, B untouched when the measurement is not available.
+int get_color_display_rgb(colorid id, int32_t* R, int32_t* G, int32_t* B, int32_t d50);
 
 // Screen RGB through the display model, each 8-bit value in the high byte.
 int16_t lookup_color_rgb(const extended_color* record, uint16_t rgb[3], int16_t d50);

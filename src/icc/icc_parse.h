@@ -14,23 +14,13 @@
 #include <cstdint>
 
 #include "frame/byte_span.h"
-
-// "desc" -> 0x64657363: first character in the most significant byte.
-constexpr uint32_t icc_sig(char a, char b, char c, char d) {
-    return (uint32_t(uint8_t(a)) << 24) | (uint32_t(uint8_t(b)) << 16) |
-           (uint32_t(uint8_t(c)) << 8) | uint32_t(uint8_t(d));
-}
+#include "icc/icc_signatures.h"
 
 constexpr uint32_t icc_header_size = 128;     // header bytes 0-127
 constexpr uint32_t icc_tag_count_offset = 128;
 constexpr uint32_t icc_directory_offset = 132;
 constexpr uint32_t icc_tag_entry_size = 12;
 constexpr uint32_t icc_tag_preamble_size = 8; // type signature + 4 reserved
-
-constexpr uint32_t icc_type_ui08 = icc_sig('u', 'i', '0', '8');
-constexpr uint32_t icc_type_ui16 = icc_sig('u', 'i', '1', '6');
-constexpr uint32_t icc_type_ui32 = icc_sig('u', 'i', '3', '2');
-constexpr uint32_t icc_type_ui64 = icc_sig('u', 'i', '6', '4');
 
 struct icc_date_time {
     uint16_t year, month, day, hours, minutes, seconds;
@@ -81,12 +71,10 @@ struct icc_lut_header {
     uint16_t output_entries; // lut16 only
 };
 
-// Big-endian numbers at p; no checking (callers check the span first).
-uint8_t icc_u8(const uint8_t* p);
-uint16_t icc_u16(const uint8_t* p);
-uint32_t icc_u32(const uint8_t* p);
-void icc_date_time_at(const uint8_t* p, icc_date_time* out); // 12 bytes
-void icc_xyz_at(const uint8_t* p, icc_xyz_raw* out);         // 12 bytes
+// dateTimeNumber and XYZNumber (12 bytes each) at `at`; false (nothing
+// written) when they do not lie inside the span.
+bool icc_read_date_time(byte_span bytes, uint64_t at, icc_date_time* out);
+bool icc_read_xyz_number(byte_span bytes, uint64_t at, icc_xyz_raw* out);
 
 // Header: false (nothing written) when the file is shorter than 128 bytes.
 bool icc_read_header(byte_span file, icc_profile_header* out);
@@ -139,6 +127,15 @@ bool icc_read_text(byte_span file, icc_tag_entry entry, char* buffer);
 // tag has no count word, or buffer is null.
 bool icc_read_description(byte_span file, icc_tag_entry entry, char* buffer,
                           int32_t buffer_length);
+
+// multiLocalizedUnicodeType ("mluc"): the first English record (else the
+// first record) as ANSI text: characters up to U+00FF as themselves, every
+// other character (a surrogate pair counting as one) as '?', up to the first
+// NUL. Cut to buffer_length - 1 characters and terminated. False, buffer
+// untouched, when buffer_length < 1, the tag holds no record or the chosen
+// record's text does not lie inside the tag.
+bool icc_read_mluc_description(byte_span file, icc_tag_entry tag, char* buffer,
+                               int32_t buffer_length);
 
 // XYZType: the first XYZ number of the tag, raw.
 bool icc_read_xyz(byte_span file, icc_tag_entry entry, icc_xyz_raw* out);

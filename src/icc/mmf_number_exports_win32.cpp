@@ -6,33 +6,42 @@
 #include "icc/icc_parse.h"
 
 namespace {
-const uint8_t* bytes(const void* p) { return static_cast<const uint8_t*>(p); }
+
+// The host hands a bare pointer to as many bytes as the number is wide, so
+// the span is exactly that wide.
+byte_span bytes(const void* p, size_t width) { return byte_span{static_cast<const uint8_t*>(p), width}; }
+
+uint32_t word_at(const void* p) {
+    uint32_t v = 0;
+    bytes(p, 4).u32_be(0, &v);
+    return v;
+}
+
 }  // namespace
 
 extern "C" icUInt8Number WINAPI MMF_read_icUInt8Number(const void* p) {
-    return p != nullptr ? icc_u8(bytes(p)) : 0;
+    uint8_t v = 0;
+    bytes(p, 1).u8(0, &v);
+    return v;
 }
 
 extern "C" icUInt16Number WINAPI MMF_read_icUInt16Number(const void* p) {
-    return p != nullptr ? icc_u16(bytes(p)) : 0;
+    uint16_t v = 0;
+    bytes(p, 2).u16_be(0, &v);
+    return v;
 }
 
-extern "C" icUInt32Number WINAPI MMF_read_icUInt32Number(const void* p) {
-    return p != nullptr ? icc_u32(bytes(p)) : 0;
-}
+extern "C" icUInt32Number WINAPI MMF_read_icUInt32Number(const void* p) { return word_at(p); }
 
 extern "C" icS15Fixed16Number WINAPI MMF_read_icS15Fixed16Number(const void* p) {
-    return p != nullptr ? LONG(icc_u32(bytes(p))) : 0;
+    return LONG(word_at(p));
 }
 
-extern "C" icSignature WINAPI MMF_read_icSignature(const void* p) {
-    return p != nullptr ? icc_u32(bytes(p)) : 0;
-}
+extern "C" icSignature WINAPI MMF_read_icSignature(const void* p) { return word_at(p); }
 
 extern "C" void WINAPI MMF_read_icDateTimeNumber(const void* p, icDateTimeNumber* date) {
-    if (p == nullptr || date == nullptr) return;
     icc_date_time d;
-    icc_date_time_at(bytes(p), &d);
+    if (date == nullptr || !icc_read_date_time(bytes(p, 12), 0, &d)) return;
     date->year = d.year;
     date->month = d.month;
     date->day = d.day;
@@ -42,9 +51,8 @@ extern "C" void WINAPI MMF_read_icDateTimeNumber(const void* p, icDateTimeNumber
 }
 
 extern "C" void WINAPI MMF_read_icXYZNumber(const void* p, icXYZNumber* xyz) {
-    if (p == nullptr || xyz == nullptr) return;
     icc_xyz_raw raw;
-    icc_xyz_at(bytes(p), &raw);
+    if (xyz == nullptr || !icc_read_xyz_number(bytes(p, 12), 0, &raw)) return;
     xyz->X = LONG(raw.x);
     xyz->Y = LONG(raw.y);
     xyz->Z = LONG(raw.z);

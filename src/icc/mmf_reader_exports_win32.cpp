@@ -36,42 +36,46 @@ icc_tag_entry portable(MMF_tag_entry tag) {
     return e;
 }
 
-}  // namespace
-
-extern "C" BOOL WINAPI MMF_read_profile_header(HANDLE mapping, MMF_profile_header* header) {
+// One read: maps the profile, hands read() the file's bytes and releases
+// the view whatever read() answers. False when the view cannot be made.
+template <class Read>
+bool read_profile(HANDLE mapping, Read read) {
     mmf_view v;
-    if (header == nullptr || !map_profile_view(mapping, &v)) return 0;
-    icc_profile_header h;
-    bool ok = icc_read_header(v.file, &h);
+    if (!map_profile_view(mapping, &v)) return false;
+    const bool ok = read(v.file);
     release_profile_view(&v);
-    if (ok) CopyMemory(header, &h, sizeof h);
     return ok;
 }
 
+}  // namespace
+
+extern "C" BOOL WINAPI MMF_read_profile_header(HANDLE mapping, MMF_profile_header* header) {
+    icc_profile_header h;
+    if (header == nullptr ||
+        !read_profile(mapping, [&](byte_span file) { return icc_read_header(file, &h); }))
+        return 0;
+    CopyMemory(header, &h, sizeof h);
+    return 1;
+}
+
 extern "C" DWORD WINAPI MMF_read_profile_tag_count(HANDLE mapping) {
-    mmf_view v;
-    if (!map_profile_view(mapping, &v)) return 0;
-    DWORD count = icc_tag_count(v.file);
-    release_profile_view(&v);
+    DWORD count = 0;
+    read_profile(mapping, [&](byte_span file) { return (count = icc_tag_count(file)) != 0; });
     return count;
 }
 
 extern "C" BOOL WINAPI MMF_read_tag(HANDLE mapping, LONG index, MMF_tag_entry* entry,
                                     icSignature* type_signature) {
-    mmf_view v;
-    if (entry == nullptr || type_signature == nullptr || !map_profile_view(mapping, &v))
-        return 0;
     icc_tag_entry e;
     uint32_t type;
-    bool ok = icc_read_tag(v.file, index, &e, &type);
-    release_profile_view(&v);
-    if (ok) {
-        entry->signature = e.signature;
-        entry->offset = e.offset;
-        entry->size = e.size;
-        *type_signature = type;
-    }
-    return ok;
+    if (entry == nullptr || type_signature == nullptr ||
+        !read_profile(mapping, [&](byte_span file) { return icc_read_tag(file, index, &e, &type); }))
+        return 0;
+    entry->signature = e.signature;
+    entry->offset = e.offset;
+    entry->size = e.size;
+    *type_signature = type;
+    return 1;
 }
 
 extern "C" const BYTE* WINAPI MMF_offset_to_tag(const void* view, MMF_tag_entry tag) {
@@ -80,51 +84,39 @@ extern "C" const BYTE* WINAPI MMF_offset_to_tag(const void* view, MMF_tag_entry 
 }
 
 extern "C" BOOL WINAPI MMF_read_textType(HANDLE mapping, MMF_tag_entry tag, char* buffer) {
-    mmf_view v;
-    if (buffer == nullptr || !map_profile_view(mapping, &v)) return 0;
-    bool ok = icc_read_text(v.file, portable(tag), buffer);
-    release_profile_view(&v);
-    return ok;
+    return buffer != nullptr &&
+           read_profile(mapping, [&](byte_span file) { return icc_read_text(file, portable(tag), buffer); });
 }
 
 extern "C" BOOL WINAPI MMF_read_ProfileDescriptionType(HANDLE mapping, MMF_tag_entry tag,
                                                        char* buffer, LONG length) {
-    mmf_view v;
-    if (buffer == nullptr || !map_profile_view(mapping, &v)) return 0;
-    bool ok = icc_read_description(v.file, portable(tag), buffer, length);
-    release_profile_view(&v);
-    return ok;
+    return buffer != nullptr && read_profile(mapping, [&](byte_span file) {
+               return icc_read_description(file, portable(tag), buffer, length);
+           });
 }
 
 extern "C" BOOL WINAPI MMF_read_XYZType(HANDLE mapping, MMF_tag_entry tag, icXYZNumber* xyz) {
-    mmf_view v;
-    if (xyz == nullptr || !map_profile_view(mapping, &v)) return 0;
     icc_xyz_raw raw;
-    bool ok = icc_read_xyz(v.file, portable(tag), &raw);
-    release_profile_view(&v);
-    if (ok) {
-        xyz->X = LONG(raw.x);
-        xyz->Y = LONG(raw.y);
-        xyz->Z = LONG(raw.z);
-    }
-    return ok;
+    if (xyz == nullptr ||
+        !read_profile(mapping, [&](byte_span file) { return icc_read_xyz(file, portable(tag), &raw); }))
+        return 0;
+    xyz->X = LONG(raw.x);
+    xyz->Y = LONG(raw.y);
+    xyz->Z = LONG(raw.z);
+    return 1;
 }
 
 extern "C" DWORD WINAPI MMF_get_CurveType_count(HANDLE mapping, MMF_tag_entry tag) {
-    mmf_view v;
-    if (!map_profile_view(mapping, &v)) return 0;
-    DWORD count = icc_curve_count(v.file, portable(tag));
-    release_profile_view(&v);
+    DWORD count = 0;
+    read_profile(mapping, [&](byte_span file) { return (count = icc_curve_count(file, portable(tag))) != 0; });
     return count;
 }
 
 extern "C" BOOL WINAPI MMF_read_CurveType_index(HANDLE mapping, MMF_tag_entry tag, DWORD index,
                                                 double* value) {
-    mmf_view v;
-    if (value == nullptr || !map_profile_view(mapping, &v)) return 0;
-    bool ok = icc_read_curve_entry(v.file, portable(tag), index, value);
-    release_profile_view(&v);
-    return ok;
+    return value != nullptr && read_profile(mapping, [&](byte_span file) {
+               return icc_read_curve_entry(file, portable(tag), index, value);
+           });
 }
 
 extern "C" DWORD WINAPI get_UIntArrayType_count(MMF_tag_entry tag, icSignature type_signature) {
@@ -133,22 +125,20 @@ extern "C" DWORD WINAPI get_UIntArrayType_count(MMF_tag_entry tag, icSignature t
 
 extern "C" BOOL WINAPI MMF_read_UInt8ArrayType(HANDLE mapping, MMF_tag_entry tag, DWORD index,
                                                BYTE* value) {
-    mmf_view v;
-    if (value == nullptr || !map_profile_view(mapping, &v)) return 0;
-    bool ok = icc_read_uint8_element(v.file, portable(tag), index, value);
-    release_profile_view(&v);
-    return ok;
+    return value != nullptr && read_profile(mapping, [&](byte_span file) {
+               return icc_read_uint8_element(file, portable(tag), index, value);
+           });
 }
 
 extern "C" BOOL WINAPI MMF_read_UInt32ArrayType(HANDLE mapping, MMF_tag_entry tag, DWORD index,
                                                 DWORD* value) {
-    mmf_view v;
-    if (value == nullptr || !map_profile_view(mapping, &v)) return 0;
     uint32_t word;
-    bool ok = icc_read_uint32_element(v.file, portable(tag), index, &word);
-    release_profile_view(&v);
-    if (ok) *value = word;
-    return ok;
+    if (value == nullptr || !read_profile(mapping, [&](byte_span file) {
+            return icc_read_uint32_element(file, portable(tag), index, &word);
+        }))
+        return 0;
+    *value = word;
+    return 1;
 }
 
 namespace {
@@ -157,14 +147,13 @@ namespace {
 // read into the portable one first and handed back whole.
 BOOL read_lut(HANDLE mapping, MMF_tag_entry tag, MMF_lut_header* lut,
               bool (*reader)(byte_span, icc_tag_entry, icc_lut_header*)) {
-    mmf_view v;
-    if (lut == nullptr || !map_profile_view(mapping, &v)) return 0;
+    if (lut == nullptr) return 0;
     icc_lut_header h;
     CopyMemory(&h, lut, sizeof h);
-    bool ok = reader(v.file, portable(tag), &h);
-    release_profile_view(&v);
-    if (ok) CopyMemory(lut, &h, sizeof h);
-    return ok;
+    if (!read_profile(mapping, [&](byte_span file) { return reader(file, portable(tag), &h); }))
+        return 0;
+    CopyMemory(lut, &h, sizeof h);
+    return 1;
 }
 
 }  // namespace

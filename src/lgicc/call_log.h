@@ -1,6 +1,6 @@
 // What the module records about each call. The shipped module links the
 // silent implementation (call_log_off.cpp); the recording test build links
-// call_log_file.cpp, which appends one text line per call to a log file so
+// call_log_file_win32.cpp, which appends one text line per call to a log file so
 // that tests of the library can see exactly what reached the module.
 #pragma once
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "colorlib/color_tables.h"
 #include "profiles/display_characterization.h"
 
 display_matrix_cache display_matrix;
@@ -82,15 +81,4 @@ int xyz_to_display_rgb(double X, double Y, double Z, int32_t* R, int32_t* G, int
     *G = channel(display_matrix.M[1], display_matrix.eG, X, Y, Z);
     *B = channel(display_matrix.M[2], display_matrix.eB, X, Y, Z);
     return 1;
-}
-
-int get_color_display_rgb(colorid id, int32_t* R, int32_t* G, int32_t* B, int32_t d50)
-{
-    double X, Y, Z;
-    if (!get_color_xyz(id, d50 != 0 ? 1 : 0, &X, &Y, &Z)) return -1;
-    if (Y >= 99.99 && Z >= 99.99 && X >= 99.99) {
-        *R = *G = *B = 255;
-        return 1;
-    }
-    return xyz_to_display_rgb(X, Y, Z, R, G, B);
 }

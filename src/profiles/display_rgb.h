@@ -4,8 +4,6 @@
 #pragma once
 #include <cstdint>
 
-#include "frame/library_state.h"
-
 struct display_matrix_cache {
     int32_t valid;        // 0: stale, rebuild before use
     int32_t degenerate;   // the model has no inverse or no usable gamma
@@ -21,7 +19,3 @@ void invalidate_display_matrix();
 // colours clip per channel. A degenerate model (collinear primaries, white
 // with y 0, a gamma that is 0, negative or not a number) gives black.
 int xyz_to_display_rgb(double X, double Y, double Z, int32_t* R, int32_t* G, int32_t* B);
-
-// The colour's measurement (D50 when d50 != 0, else D65) on screen: 1, or -1
-// with R, G, B untouched when the measurement is not available.
-int get_color_display_rgb(colorid id, int32_t* R, int32_t* G, int32_t* B, int32_t d50);

@@ -41,7 +41,10 @@ bool tone_curve_gamma(byte_span file, icc_tag_entry tag, uint32_t type_signature
     if (type_signature != icc_type_para) return gamma_from_curve(file, tag, gamma);
     // Function type (2 bytes), 2 reserved, then g as s15Fixed16.
     const byte_span contents = icc_tag_contents(file, tag);
-    if (!contents.holds(0, 8) || icc_u16(contents.data) > 4) return false;
-    *gamma = int32_t(icc_u32(contents.data + 4)) / 65536.0;
+    uint16_t function_type;
+    uint32_t g;
+    if (!contents.u16_be(0, &function_type) || !contents.u32_be(4, &g) || function_type > 4)
+        return false;
+    *gamma = int32_t(g) / 65536.0;
     return true;
 }

@@ -13,8 +13,6 @@
 // leaves no sample to estimate from (then the caller keeps what it had).
 bool gamma_from_curve(byte_span file, icc_tag_entry tag, double* gamma);
 
-constexpr uint32_t icc_type_para = icc_sig('p', 'a', 'r', 'a');
-
 // A tone curve tag of either kind: a parametricCurveType ("para", what
 // version 4 display profiles hold) gives its exponent g, for every function
 // type (the offsets and linear segments of types 1 to 4 are left aside);

@@ -30,18 +30,18 @@ void apply_monitor_profile_tags(byte_span file, display_model* model, char* name
 {
     icc_for_each_tag(file, [&](const icc_tag_entry& tag, uint32_t type) {
         switch (tag.signature) {
-        case icc_sig('r', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xr, &model->yr); break;
-        case icc_sig('g', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xg, &model->yg); break;
-        case icc_sig('b', 'X', 'Y', 'Z'): apply_xyz(file, tag, &model->xb, &model->yb); break;
-        case icc_sig('w', 't', 'p', 't'): {
+        case icc_tag_red_colorant: apply_xyz(file, tag, &model->xr, &model->yr); break;
+        case icc_tag_green_colorant: apply_xyz(file, tag, &model->xg, &model->yg); break;
+        case icc_tag_blue_colorant: apply_xyz(file, tag, &model->xb, &model->yb); break;
+        case icc_tag_white_point: {
             icc_xyz_raw raw;
             if (icc_read_xyz(file, tag, &raw) && chromaticity_of(raw, &model->xw, &model->yw))
                 model->Yw = 1.0;
             break;
         }
-        case icc_sig('r', 'T', 'R', 'C'): tone_curve_gamma(file, tag, type, &model->rgamma); break;
-        case icc_sig('g', 'T', 'R', 'C'): tone_curve_gamma(file, tag, type, &model->ggamma); break;
-        case icc_sig('b', 'T', 'R', 'C'): tone_curve_gamma(file, tag, type, &model->bgamma); break;
+        case icc_tag_red_trc: tone_curve_gamma(file, tag, type, &model->rgamma); break;
+        case icc_tag_green_trc: tone_curve_gamma(file, tag, type, &model->ggamma); break;
+        case icc_tag_blue_trc: tone_curve_gamma(file, tag, type, &model->bgamma); break;
         case icc_tag_desc: read_description_tag(file, tag, type, name, name_size); break;
         default: break;
         }

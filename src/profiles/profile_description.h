@@ -8,20 +8,8 @@
 #include "frame/byte_span.h"
 #include "icc/icc_parse.h"
 
-constexpr uint32_t icc_tag_desc = icc_sig('d', 'e', 's', 'c');
-constexpr uint32_t icc_type_mluc = icc_sig('m', 'l', 'u', 'c');
-
-// The first English record of an "mluc" tag (else its first record) as ANSI
-// text: characters up to U+00FF as themselves, every other character (a
-// surrogate pair counting as one) as '?', up to the first NUL. Cut to
-// buffer_length - 1 characters and terminated. False, buffer untouched, when
-// buffer_length < 1, the tag holds no record or the chosen record's text
-// does not lie inside the tag.
-bool icc_read_mluc_description(byte_span file, icc_tag_entry tag, char* buffer,
-                               int32_t buffer_length);
-
-// The description tag at `tag`, whose type is type_signature: decoded as
-// above for "mluc", else read as a textDescriptionType.
+// The description tag at `tag`, whose type is type_signature: an "mluc" tag
+// through icc_read_mluc_description, any other as a textDescriptionType.
 bool read_description_tag(byte_span file, icc_tag_entry tag, uint32_t type_signature,
                           char* buffer, int32_t buffer_length);
 

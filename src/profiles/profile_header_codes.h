@@ -5,15 +5,6 @@
 
 #include "icc/icc_parse.h"
 
-constexpr uint32_t icc_class_display = icc_sig('m', 'n', 't', 'r');
-constexpr uint32_t icc_class_input = icc_sig('s', 'c', 'n', 'r');
-constexpr uint32_t icc_class_output = icc_sig('p', 'r', 't', 'r');
-constexpr uint32_t icc_class_color_space = icc_sig('s', 'p', 'a', 'c');
-constexpr uint32_t icc_space_rgb = icc_sig('R', 'G', 'B', ' ');
-constexpr uint32_t icc_space_cmyk = icc_sig('C', 'M', 'Y', 'K');
-constexpr uint32_t icc_space_xyz = icc_sig('X', 'Y', 'Z', ' ');
-constexpr uint32_t icc_space_lab = icc_sig('L', 'a', 'b', ' ');
-
 // Classifications 0 display, 1 input, 2 output, 3 colour space (XYZ data only).
 constexpr int32_t classification_display = 0;
 constexpr int32_t classification_input = 1;

@@ -71,12 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } else if (file.holds(132 + 12 * uint64_t(i), 12)) {
             // The raw entry the directory read refused: the tag readers must
             // refuse it as well, or read only inside the file.
-            e.signature = icc_u32(data + 132 + 12 * i);
-            e.offset = icc_u32(data + 136 + 12 * i);
-            e.size = icc_u32(data + 140 + 12 * i);
+            const uint64_t at = 132 + 12 * uint64_t(i);
+            file.u32_be(at, &e.signature);
+            file.u32_be(at + 4, &e.offset);
+            file.u32_be(at + 8, &e.size);
             read_every_way(file, e, 0);
         }
     }
-    icc_find_tag(file, icc_sig('d', 'e', 's', 'c'), nullptr, nullptr);
+    icc_find_tag(file, icc_tag_desc, nullptr, nullptr);
     return 0;
 }

@@ -7,8 +7,9 @@
 #include "icc/icc_parse.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 12) return 0;
-    uint32_t x = icc_u32(data), y = icc_u32(data + 4), z = icc_u32(data + 8);
+    const byte_span words{data, size};
+    uint32_t x, y, z;
+    if (!words.u32_be(0, &x) || !words.u32_be(4, &y) || !words.u32_be(8, &z)) return 0;
     if (std::strlen(icc_format_xyz(x, y, z)) >= size_t(icc_number_text_size)) __builtin_trap();
     if (std::strlen(icc_format_xy(x, y, z)) >= size_t(icc_number_text_size)) __builtin_trap();
     if (std::strlen(icc_format_signature(x)) >= size_t(icc_signature_text_size)) __builtin_trap();

@@ -29,7 +29,7 @@ const std::string pastel_dir = std::string(HUEX_SOURCE_DIR) + "/addons/pastel";
 
 // Records as the scan leaves them; `path` is an add-on folder (or nothing,
 // for a file that could not be loaded).
-class addon_list_test : public ::testing::Test {
+class AddonList : public ::testing::Test {
 protected:
     addon_record more[4] = {};
 
@@ -76,7 +76,7 @@ protected:
     }
 };
 
-TEST(pastel_addon, generator_reproduces_the_committed_files_byte_for_byte)
+TEST(PastelAddon, generator_reproduces_the_committed_files_byte_for_byte)
 {
     std::vector<guide_file> files;
     std::string error;
@@ -89,7 +89,7 @@ TEST(pastel_addon, generator_reproduces_the_committed_files_byte_for_byte)
     }
 }
 
-TEST(pastel_addon, committed_files_keep_the_add_on_contract)
+TEST(PastelAddon, committed_files_keep_the_add_on_contract)
 {
     std::vector<uint8_t> bytes[5];
     const char* types[5] = {"pub", "names", "cie50", "cie65", "cmyk"};
@@ -103,7 +103,7 @@ TEST(pastel_addon, committed_files_keep_the_add_on_contract)
     EXPECT_EQ(n, 0);
 }
 
-TEST_F(addon_list_test, pastel_colours_read_back_through_every_look_up)
+TEST_F(AddonList, pastel_colours_read_back_through_every_look_up)
 {
     fill(first_addon, 4, "Pastel Guide/Coated", 549, 0, pastel_dir);
     link(0);
@@ -136,7 +136,7 @@ TEST_F(addon_list_test, pastel_colours_read_back_through_every_look_up)
     EXPECT_EQ(encode_color(549, 0, 288, &r), encode_bad_index);
 }
 
-TEST_F(addon_list_test, list_follows_the_scan_order_and_ends_at_an_unloadable_file)
+TEST_F(AddonList, list_follows_the_scan_order_and_ends_at_an_unloadable_file)
 {
     fill(first_addon, 4, "Pastel Guide/Coated", 549, 0, pastel_dir);
     fill(more[0], 8, "Second", 2085, 0, pastel_dir);
@@ -164,7 +164,7 @@ TEST_F(addon_list_test, list_follows_the_scan_order_and_ends_at_an_unloadable_fi
     EXPECT_STREQ(desc, "keep");
 }
 
-TEST_F(addon_list_test, repeated_pairs_cannot_trap_a_host_in_the_list)
+TEST_F(AddonList, repeated_pairs_cannot_trap_a_host_in_the_list)
 {
     // Two add-ons without strings 2 and 3 both carry (0, 0); a walk by pair
     // would otherwise bounce between them for ever.
@@ -181,7 +181,7 @@ TEST_F(addon_list_test, repeated_pairs_cannot_trap_a_host_in_the_list)
     EXPECT_EQ(seen[6], "E 2085/0");
 }
 
-TEST_F(addon_list_test, an_open_picker_keeps_its_descriptor_when_add_ons_are_asked)
+TEST_F(AddonList, an_open_picker_keeps_its_descriptor_when_add_ons_are_asked)
 {
     fill(first_addon, 4, "Pastel Guide/Coated", 549, 0, pastel_dir);
     link(0);
@@ -212,7 +212,7 @@ TEST_F(addon_list_test, an_open_picker_keeps_its_descriptor_when_add_ons_are_ask
 
 // The contract check on hand-made contents: each fault is named once, with
 // its kind, and nothing else is reported.
-class addon_contract_test : public ::testing::Test {
+class AddonContract : public ::testing::Test {
 protected:
     std::string pub = "[Check Guide] 4 2 2\r\n[DCG][PCG]\r\n[Recipes]\r\n4\r\n";
     std::string names = std::string("AAA\0BBB\0CCCCDDD\0", 16);
@@ -236,7 +236,7 @@ protected:
 
 using kinds = std::vector<addon_breach_kind>;
 
-TEST_F(addon_contract_test, sound_contents_pass)
+TEST_F(AddonContract, sound_contents_pass)
 {
     EXPECT_EQ(check(), kinds{});
     system = "805";  // flag 0 selects publication 12
@@ -244,7 +244,7 @@ TEST_F(addon_contract_test, sound_contents_pass)
     EXPECT_EQ(check(), kinds{});
 }
 
-TEST_F(addon_contract_test, each_fault_is_named)
+TEST_F(AddonContract, each_fault_is_named)
 {
     const std::string pub0 = pub, names0 = names, cie0 = cie, cmyk0 = cmyk;
     auto descriptor = [](const char* counts, const char* lines, const char* width) {
@@ -292,7 +292,7 @@ TEST_F(addon_contract_test, each_fault_is_named)
     }
 }
 
-TEST_F(addon_contract_test, unbounded_input_stays_inside_its_buffers)
+TEST_F(AddonContract, unbounded_input_stays_inside_its_buffers)
 {
     // A descriptor without any line end, names without NULs, a report list
     // too small for every breach: counted, not written past.
@@ -304,7 +304,7 @@ TEST_F(addon_contract_test, unbounded_input_stays_inside_its_buffers)
     EXPECT_EQ(one[0].kind, breach_missing_resource);
 }
 
-TEST(addon_contract_codes, agree_with_the_library_for_every_code_and_flag)
+TEST(AddonContractCodes, agree_with_the_library_for_every_code_and_flag)
 {
     for (int32_t system = -32768; system <= 32767; ++system)
         for (int16_t flag = -1; flag <= 16; ++flag) {

@@ -24,9 +24,9 @@ addon_tables six_colours()
     return t;
 }
 
-using color_tables_test = addon_table_fixture;
+using ColorTables = addon_table_fixture;
 
-TEST_F(color_tables_test, colour_ids_exist_exactly_within_their_publication)
+TEST_F(ColorTables, colour_ids_exist_exactly_within_their_publication)
 {
     const uint32_t counts[4] = {952, 952, 952, 3006};
     for (uint32_t n = 0; n < 4; ++n) {
@@ -52,7 +52,7 @@ TEST_F(color_tables_test, colour_ids_exist_exactly_within_their_publication)
     EXPECT_EQ(descriptor_colors_per_page(), 9u);
 }
 
-TEST_F(color_tables_test, names_in_every_mode_and_cut)
+TEST_F(ColorTables, names_in_every_mode_and_cut)
 {
     install(six_colours());
     const colorid lagoon = make_colorid(4, 0);
@@ -84,7 +84,7 @@ TEST_F(color_tables_test, names_in_every_mode_and_cut)
     EXPECT_EQ(get_color_name(make_colorid(4, 0), buf, 99, 0), 0);
 }
 
-TEST_F(color_tables_test, measurements_recipes_and_page_labels_in_stored_units)
+TEST_F(ColorTables, measurements_recipes_and_page_labels_in_stored_units)
 {
     install(six_colours());
     double X, Y, Z;
@@ -121,7 +121,7 @@ TEST_F(color_tables_test, measurements_recipes_and_page_labels_in_stored_units)
     EXPECT_EQ(get_page_label(0x00040003u, label, 19), 0);
 }
 
-TEST_F(color_tables_test, tables_shorter_than_their_descriptor_read_as_not_available)
+TEST_F(ColorTables, tables_shorter_than_their_descriptor_read_as_not_available)
 {
     addon_tables t = six_colours();
     t.names.resize(4);
@@ -155,7 +155,7 @@ TEST_F(color_tables_test, tables_shorter_than_their_descriptor_read_as_not_avail
     EXPECT_EQ(lookup_color_rgb(&r, out, 1), lookup_done) << "D50 is there";
 }
 
-TEST_F(color_tables_test, publication_sizes_by_code_and_flag)
+TEST_F(ColorTables, publication_sizes_by_code_and_flag)
 {
     EXPECT_EQ(pair_colors_per_page(37, 3), 9);
     EXPECT_EQ(pair_number_of_pages(293, 7), 334);

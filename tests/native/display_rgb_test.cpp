@@ -28,7 +28,7 @@ rgb convert(double X, double Y, double Z)
     return c;
 }
 
-class display_rgb_test : public ::testing::Test {
+class DisplayRgb : public ::testing::Test {
 protected:
     void SetUp() override { use(default_display_model); }
     void TearDown() override { use(default_display_model); }
@@ -39,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(display_rgb_test, default_display_converts_the_reference_colours)
+TEST_F(DisplayRgb, default_display_converts_the_reference_colours)
 {
     // Negative linear green clips to 0 in the fifth.
     const struct { double x, y, z; rgb expected; } cases[] = {
@@ -51,7 +51,7 @@ TEST_F(display_rgb_test, default_display_converts_the_reference_colours)
     EXPECT_EQ(convert(1e300, 1e300, 1e300).r, 255) << "clamped before conversion to an integer";
 }
 
-TEST_F(display_rgb_test, a_changed_model_takes_effect_only_after_invalidation)
+TEST_F(DisplayRgb, a_changed_model_takes_effect_only_after_invalidation)
 {
     const rgb before = convert(20, 20, 20);
     display_model linear = default_display_model;
@@ -64,7 +64,7 @@ TEST_F(display_rgb_test, a_changed_model_takes_effect_only_after_invalidation)
     EXPECT_NEAR(after.g, 255 * 0.2, 3);
 }
 
-TEST_F(display_rgb_test, degenerate_models_give_black_without_undefined_arithmetic)
+TEST_F(DisplayRgb, degenerate_models_give_black_without_undefined_arithmetic)
 {
     const std::function<void(display_model&)> faults[] = {
         // Green on the line through red and blue.
@@ -119,7 +119,7 @@ void lcms_xyz_to_linear_rgb(const display_model& m, double out[3][3])
     for (cmsToneCurve* t : curves) cmsFreeToneCurve(t);
 }
 
-TEST_F(display_rgb_test, matrix_agrees_with_little_cms_matrix_shaper)
+TEST_F(DisplayRgb, matrix_agrees_with_little_cms_matrix_shaper)
 {
     const display_model models[] = {
         default_display_model,
@@ -139,7 +139,7 @@ TEST_F(display_rgb_test, matrix_agrees_with_little_cms_matrix_shaper)
 
 // The display presets the library carries for hosts: Windows-1252 text, CR LF
 // lines, a comment and seven models; the first is the built-in model.
-TEST(display_presets_test, first_preset_is_the_built_in_model)
+TEST(DisplayPresets, first_preset_is_the_built_in_model)
 {
     const byte_span presets = builtin_resource("DEFAULTS", "displays");
     ASSERT_EQ(presets.size, 631u);

@@ -30,9 +30,9 @@ bool same(const extended_color& a, const extended_color& b) { return std::memcmp
 
 const extended_color sentinel = {0xDEAD, 0xBEEF, 0xCAFE, 0xF00D};
 
-class extended_color_test : public addon_table_fixture {};
+class ExtendedColor : public addon_table_fixture {};
 
-TEST_F(extended_color_test, every_code_and_flag_selects_the_publication_of_the_table)
+TEST_F(ExtendedColor, every_code_and_flag_selects_the_publication_of_the_table)
 {
     for (int32_t code = 0; code <= 0xFFFF; ++code) {
         for (int32_t flag = 0; flag <= 15; ++flag) {
@@ -68,7 +68,7 @@ TEST_F(extended_color_test, every_code_and_flag_selects_the_publication_of_the_t
     }
 }
 
-TEST_F(extended_color_test, built_in_colours_survive_encode_decode_and_resolve)
+TEST_F(ExtendedColor, built_in_colours_survive_encode_decode_and_resolve)
 {
     struct pair { int16_t system, flag; uint32_t pub, count, storable; };
     const pair pairs[] = {{37, 0, 0, 952, 952}, {37, 1, 1, 952, 952}, {37, 2, 2, 952, 952},
@@ -100,7 +100,7 @@ TEST_F(extended_color_test, built_in_colours_survive_encode_decode_and_resolve)
     }
 }
 
-TEST_F(extended_color_test, add_on_layouts_round_trip_up_to_what_they_store)
+TEST_F(ExtendedColor, add_on_layouts_round_trip_up_to_what_they_store)
 {
     // Code 549 (publication 4) spreads 12 bits of index over field 0 and the flag.
     addon_tables wide;

@@ -77,7 +77,7 @@ std::string text_field(const byte_span& table, size_t index, size_t width)
 
 }  // namespace
 
-TEST(guide_data, tables_hold_exactly_the_records_the_descriptors_promise)
+TEST(GuideData, tables_hold_exactly_the_records_the_descriptors_promise)
 {
     for (const shipped_pub& p : shipped) {
         SCOPED_TRACE(p.cie_name);
@@ -92,7 +92,7 @@ TEST(guide_data, tables_hold_exactly_the_records_the_descriptors_promise)
     EXPECT_EQ(builtin_resource("PAGE", "process").size, 334u * 8);
 }
 
-TEST(guide_data, names_and_page_labels_are_printable_fit_and_unique_regardless_of_case)
+TEST(GuideData, names_and_page_labels_are_printable_fit_and_unique_regardless_of_case)
 {
     for (const char* kind : {"spot", "process"}) {
         SCOPED_TRACE(kind);
@@ -129,7 +129,7 @@ TEST(guide_data, names_and_page_labels_are_printable_fit_and_unique_regardless_o
     EXPECT_EQ(longest, 15u);
 }
 
-TEST(guide_data, d65_measurements_are_the_d50_ones_under_bradford_adaptation)
+TEST(GuideData, d65_measurements_are_the_d50_ones_under_bradford_adaptation)
 {
     const cmsCIEXYZ d65 = d65_white();
     for (const shipped_pub& p : shipped) {
@@ -151,7 +151,7 @@ TEST(guide_data, d65_measurements_are_the_d50_ones_under_bradford_adaptation)
     }
 }
 
-TEST(guide_data, recipes_stay_within_coverage_and_the_total_ink_limit)
+TEST(GuideData, recipes_stay_within_coverage_and_the_total_ink_limit)
 {
     const unsigned limit = static_cast<unsigned>(std::lround(total_ink_limit * 1000.0));
     ASSERT_LE(limit, 3200u);
@@ -179,7 +179,7 @@ TEST(guide_data, recipes_stay_within_coverage_and_the_total_ink_limit)
     }
 }
 
-TEST(guide_data, process_measurements_are_the_press_model_of_their_recipes)
+TEST(GuideData, process_measurements_are_the_press_model_of_their_recipes)
 {
     const struct {
         const char* cie_name;
@@ -201,7 +201,7 @@ TEST(guide_data, process_measurements_are_the_press_model_of_their_recipes)
 
 // The coated solid guide spans the hue circle and reaches beyond the press;
 // its uncoated twin is duller and no darker, colour by colour.
-TEST(guide_data, solid_guides_against_each_other_and_the_press)
+TEST(GuideData, solid_guides_against_each_other_and_the_press)
 {
     const byte_span coated = builtin_resource("CIE50", "solidc"), uncoated = builtin_resource("CIE50", "solidu"),
                     simulated = builtin_resource("CIE50", "simprc");
@@ -231,7 +231,7 @@ TEST(guide_data, solid_guides_against_each_other_and_the_press)
 
 // The model's solids are the published figures it was built from; a change
 // to the model's constants shows here before it shows in the tables.
-TEST(press_model, solids_and_two_colour_overprints_match_their_published_figures)
+TEST(PressModel, solids_and_two_colour_overprints_match_their_published_figures)
 {
     const struct {
         cmyk_value ink;
@@ -258,7 +258,7 @@ TEST(press_model, solids_and_two_colour_overprints_match_their_published_figures
     }
 }
 
-TEST(press_model, inversion_finds_reproducible_colours_within_the_ink_limit)
+TEST(PressModel, inversion_finds_reproducible_colours_within_the_ink_limit)
 {
     // Colours the press can print come back within a fraction of a unit.
     int worst_index = -1;
@@ -279,7 +279,7 @@ TEST(press_model, inversion_finds_reproducible_colours_within_the_ink_limit)
     EXPECT_GT(press_inverse(lab_value{25, 0, 0}).k, 0.6);
 }
 
-TEST(guide_data, generator_reproduces_the_committed_files_byte_for_byte)
+TEST(GuideData, generator_reproduces_the_committed_files_byte_for_byte)
 {
     std::vector<guide_file> files;
     std::string error;

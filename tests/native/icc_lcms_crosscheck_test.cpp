@@ -14,6 +14,7 @@
 
 #include "icc/icc_numbers.h"
 #include "icc/icc_parse.h"
+#include "icc_profile_builder.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void check_profile(const std::string& path) {
     // Little CMS clears the reserved low half of the version word; this
     // reader hands the word back as stored.
     EXPECT_EQ(h.version & 0xFFFF0000u, cmsGetEncodedICCversion(p));
-    EXPECT_EQ(h.version, icc_u32(bytes.data() + 8));
+    EXPECT_EQ(h.version, icc_test::get32(bytes.data() + 8));
     EXPECT_EQ(h.flags, cmsGetHeaderFlags(p));
     EXPECT_EQ(h.manufacturer, cmsGetHeaderManufacturer(p));
     EXPECT_EQ(h.model, cmsGetHeaderModel(p));
@@ -88,7 +89,7 @@ void check_profile(const std::string& path) {
         std::vector<uint8_t> raw(raw_size);
         ASSERT_EQ(cmsReadRawTag(p, sig, raw.data(), raw_size), raw_size);
         EXPECT_EQ(0, std::memcmp(raw.data(), bytes.data() + e.offset, raw_size));
-        EXPECT_EQ(type, icc_u32(raw.data()));
+        EXPECT_EQ(type, icc_test::get32(raw.data()));
 
         if (type == icc_sig('X', 'Y', 'Z', ' ')) {
             const cmsCIEXYZ* ref = static_cast<const cmsCIEXYZ*>(cmsReadTag(p, sig));
@@ -149,7 +150,7 @@ void check_profile(const std::string& path) {
 
 }  // namespace
 
-TEST(icc_against_lcms, every_system_profile) {
+TEST(IccAgainstLcms, every_system_profile) {
     std::vector<std::string> paths = system_profiles();
     // icc-profiles-free and colord-data together ship 39 profiles.
     ASSERT_GE(paths.size(), 30u);

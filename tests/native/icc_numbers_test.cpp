@@ -7,7 +7,7 @@
 
 #include "icc/icc_numbers.h"
 
-TEST(icc_numbers, s15fixed16_is_the_signed_word_over_65536) {
+TEST(IccNumbers, s15fixed16_is_the_signed_word_over_65536) {
     EXPECT_EQ(icc_s15fixed16_value(0x00010000), 1.0);
     EXPECT_EQ(icc_s15fixed16_value(0x00008000), 0.5);
     EXPECT_EQ(icc_s15fixed16_value(0xFFFF0000), -1.0);
@@ -22,13 +22,13 @@ TEST(icc_numbers, s15fixed16_is_the_signed_word_over_65536) {
     EXPECT_EQ(z, -0.5);
 }
 
-TEST(icc_numbers, curve_entries_use_the_low_16_bits_over_65535) {
+TEST(IccNumbers, curve_entries_use_the_low_16_bits_over_65535) {
     EXPECT_EQ(icc_u16_value(0xFFFF), 1.0);
     EXPECT_EQ(icc_u16_value(0x12345), 0x2345 / 65535.0);
     EXPECT_EQ(icc_u16_value(0), 0.0);
 }
 
-TEST(icc_numbers, decimal4_rounds_the_magnitude_fraction) {
+TEST(IccNumbers, decimal4_rounds_the_magnitude_fraction) {
     EXPECT_EQ(icc_decimal4(0.96420), 9642);
     EXPECT_EQ(icc_decimal4(-1.25), 2500);
     EXPECT_EQ(icc_decimal4(2.0), 0);
@@ -38,7 +38,7 @@ TEST(icc_numbers, decimal4_rounds_the_magnitude_fraction) {
     EXPECT_EQ(icc_decimal4(INFINITY), 0);
 }
 
-TEST(icc_texts, signature_in_quotes_ending_at_a_zero_byte) {
+TEST(IccTexts, signature_in_quotes_ending_at_a_zero_byte) {
     EXPECT_STREQ(icc_format_signature(0x64657363), "'desc'");
     EXPECT_STREQ(icc_format_signature(0x52474220), "'RGB '");
     EXPECT_STREQ(icc_format_signature(0x64650000), "'de");
@@ -46,7 +46,7 @@ TEST(icc_texts, signature_in_quotes_ending_at_a_zero_byte) {
     EXPECT_STREQ(icc_format_signature(0xFFFFFFFF), "'\xFF\xFF\xFF\xFF'");
 }
 
-TEST(icc_texts, xyz_text_rounding_carry_and_sign) {
+TEST(IccTexts, xyz_text_rounding_carry_and_sign) {
     EXPECT_STREQ(icc_format_xyz(0x0000F6D6, 0x00010000, 0x0000D32D),
                  "X=0.9642 Y=1.0000 Z=0.8249 ");
     // 65533 / 65536 = 0.99995..., which rounds up into the integer part.
@@ -57,7 +57,7 @@ TEST(icc_texts, xyz_text_rounding_carry_and_sign) {
                  "X=-32768.0000 Y=-32768.0000 Z=32768.0000 ");
 }
 
-TEST(icc_texts, chromaticity_text_and_the_shared_buffer) {
+TEST(IccTexts, chromaticity_text_and_the_shared_buffer) {
     EXPECT_STREQ(icc_format_xy(0x0000F351, 0x00010000, 0x000116CC), "x=0.3127 y=0.3290");
     char* xyz = icc_format_xyz(0x0000F6D6, 0x00010000, 0x0000D32D);
     char* xy = icc_format_xy(0x0000F6D6, 0x00010000, 0x0000D32D);

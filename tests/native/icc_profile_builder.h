@@ -24,6 +24,10 @@ inline void set32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
     v[at + 2] = uint8_t(x >> 8);
     v[at + 3] = uint8_t(x);
 }
+// A stored word read back independently of the readers under test.
+inline uint32_t get32(const uint8_t* p) {
+    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
+}
 inline uint32_t sig(const char* s) {
     return (uint32_t(uint8_t(s[0])) << 24) | (uint32_t(uint8_t(s[1])) << 16) |
            (uint32_t(uint8_t(s[2])) << 8) | uint32_t(uint8_t(s[3]));

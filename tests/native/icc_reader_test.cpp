@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -43,7 +44,7 @@ std::vector<uint8_t> three_tag_profile() {
 
 }  // namespace
 
-TEST(icc_header, fields_in_order_and_the_date_example) {
+TEST(IccHeader, fields_in_order_and_the_date_example) {
     builder b;
     std::vector<uint8_t> date = {0x07, 0xCC, 0x00, 0x0C, 0x00, 0x1F, 0x00, 0x17, 0x00, 0x3B, 0, 0};
     std::copy(date.begin(), date.end(), b.header.begin() + 24);
@@ -72,7 +73,7 @@ TEST(icc_header, fields_in_order_and_the_date_example) {
     EXPECT_EQ(h.illuminant.z, 0x0000D32Du);
 }
 
-TEST(icc_header, short_files_give_no_header_and_no_tags) {
+TEST(IccHeader, short_files_give_no_header_and_no_tags) {
     std::vector<uint8_t> file = three_tag_profile();
     icc_profile_header h;
     std::memset(&h, 0xA5, sizeof h);
@@ -89,13 +90,13 @@ TEST(icc_header, short_files_give_no_header_and_no_tags) {
     EXPECT_EQ(icc_tag_count(byte_span()), 0u);
 }
 
-TEST(icc_directory, indices_inside_and_outside_a_three_tag_directory) {
+TEST(IccDirectory, indices_inside_and_outside_a_three_tag_directory) {
     std::vector<uint8_t> file = three_tag_profile();
     for (int i = 0; i < 3; ++i) {
         icc_tag_entry e{};
         uint32_t type = 0;
         ASSERT_TRUE(icc_read_tag(span_of(file), i, &e, &type)) << i;
-        EXPECT_EQ(type, icc_u32(file.data() + e.offset));
+        EXPECT_EQ(type, get32(file.data() + e.offset));
     }
     EXPECT_EQ(tag_of(file, 1).signature, icc_sig('w', 't', 'p', 't'));
     for (int i : {3, -1, INT_MIN, INT_MAX}) {
@@ -112,7 +113,7 @@ TEST(icc_directory, indices_inside_and_outside_a_three_tag_directory) {
     EXPECT_FALSE(icc_find_tag(span_of(file), icc_sig('g', 'T', 'R', 'C'), &found, &type));
 }
 
-TEST(icc_directory, entries_and_tags_outside_the_file_are_refused) {
+TEST(IccDirectory, entries_and_tags_outside_the_file_are_refused) {
     std::vector<uint8_t> good = three_tag_profile();
     struct {
         const char* what;
@@ -155,7 +156,7 @@ TEST(icc_directory, entries_and_tags_outside_the_file_are_refused) {
     EXPECT_FALSE(icc_read_tag(span_of(file), 0, nullptr, nullptr));
 }
 
-TEST(icc_tag_contents, preamble_and_bounds) {
+TEST(IccTagContents, preamble_and_bounds) {
     std::vector<uint8_t> file = three_tag_profile();
     icc_tag_entry e = tag_of(file, 1);
     byte_span c = icc_tag_contents(span_of(file), e);
@@ -173,7 +174,7 @@ TEST(icc_tag_contents, preamble_and_bounds) {
     EXPECT_EQ(icc_tag_contents(span_of(file), e).data, nullptr);
 }
 
-TEST(icc_text, copies_exactly_size_minus_8_and_refuses_a_tag_past_the_end) {
+TEST(IccText, copies_exactly_size_minus_8_and_refuses_a_tag_past_the_end) {
     builder b;
     b.add("cprt", text_tag("No rights"));
     std::vector<uint8_t> file = b.build();
@@ -192,7 +193,7 @@ TEST(icc_text, copies_exactly_size_minus_8_and_refuses_a_tag_past_the_end) {
     EXPECT_FALSE(icc_read_text(span_of(file), e, buffer));
 }
 
-TEST(icc_description, twelve_byte_description_into_12_and_8_byte_buffers) {
+TEST(IccDescription, twelve_byte_description_into_12_and_8_byte_buffers) {
     builder b;
     b.add("desc", desc_tag("Hello World"));  // 11 characters, count 12
     std::vector<uint8_t> file = b.build();
@@ -212,7 +213,7 @@ TEST(icc_description, twelve_byte_description_into_12_and_8_byte_buffers) {
     }
 }
 
-TEST(icc_description, counts_the_tag_cannot_hold_are_cut_and_terminated) {
+TEST(IccDescription, counts_the_tag_cannot_hold_are_cut_and_terminated) {
     // Only the count word and 5 characters without their terminator: the tag
     // ends right after them.
     std::vector<uint8_t> contents;
@@ -240,7 +241,7 @@ TEST(icc_description, counts_the_tag_cannot_hold_are_cut_and_terminated) {
     EXPECT_FALSE(icc_read_description(span_of(file), e, buffer, 260));
 }
 
-TEST(icc_xyz, first_number_raw_and_short_tags_refused) {
+TEST(IccXyz, first_number_raw_and_short_tags_refused) {
     builder b;
     b.add("rXYZ", xyz_tag(0xFFFF0000, 0x80000000, 0x7FFFFFFF));
     std::vector<uint8_t> file = b.build();
@@ -254,7 +255,7 @@ TEST(icc_xyz, first_number_raw_and_short_tags_refused) {
     EXPECT_EQ(xyz.x, 1u);
 }
 
-TEST(icc_curve, entry_counts_0_1_2_and_256) {
+TEST(IccCurve, entry_counts_0_1_2_and_256) {
     std::vector<uint16_t> ramp(256);
     for (int i = 0; i < 256; ++i) ramp[i] = uint16_t(i * 257);
     ramp[128] = 0x8000;
@@ -298,7 +299,7 @@ TEST(icc_curve, entry_counts_0_1_2_and_256) {
     EXPECT_EQ(v, -1);
 }
 
-TEST(icc_curve, a_count_the_tag_cannot_hold_reads_as_no_curve) {
+TEST(IccCurve, a_count_the_tag_cannot_hold_reads_as_no_curve) {
     builder b;
     b.add("rTRC", curve_tag({1, 2, 3})).add("cprt", text_tag("padding for the file"));
     std::vector<uint8_t> file = b.build();
@@ -313,7 +314,7 @@ TEST(icc_curve, a_count_the_tag_cannot_hold_reads_as_no_curve) {
     }
 }
 
-TEST(icc_uint_arrays, counts_from_the_tag_size_and_elements_inside_the_tag) {
+TEST(IccUintArrays, counts_from_the_tag_size_and_elements_inside_the_tag) {
     EXPECT_EQ(icc_uint_array_count({0, 0, 20}, icc_type_ui16), 6u);
     EXPECT_EQ(icc_uint_array_count({0, 0, 24}, icc_type_ui64), 2u);
     EXPECT_EQ(icc_uint_array_count({0, 0, 21}, icc_type_ui32), 3u);
@@ -347,7 +348,28 @@ TEST(icc_uint_arrays, counts_from_the_tag_size_and_elements_inside_the_tag) {
     EXPECT_EQ(byte, 0xEE);
 }
 
-TEST(icc_lut, lut16_identity_example_and_lut8_fields) {
+// The last element of a ui32 tag cut short, the tag ending exactly where the
+// file ends: the file sits in a heap block of its own size, so reading even
+// one byte past the tag is caught (under ASan) as well as refused.
+TEST(IccUintArrays, a_cut_last_element_at_the_end_of_the_file_is_refused) {
+    std::vector<uint8_t> words;
+    put32(words, 0x01020304);
+    put32(words, 0xA0B0C0D0);
+    words.insert(words.end(), {0xE1, 0xE2, 0xE3});
+    const std::vector<uint8_t> built = builder().add("ui32", tag_data("ui32", words)).build();
+    const icc_tag_entry w = tag_of(built, 0);
+    ASSERT_EQ(uint64_t(w.offset) + w.size, built.size());
+    std::unique_ptr<uint8_t[]> exact(new uint8_t[built.size()]);
+    std::memcpy(exact.get(), built.data(), built.size());
+    const byte_span file{exact.get(), built.size()};
+
+    uint32_t word = 0;
+    EXPECT_TRUE(icc_read_uint32_element(file, w, 1, &word));
+    EXPECT_FALSE(icc_read_uint32_element(file, w, 2, &word));
+    EXPECT_EQ(word, 0xA0B0C0D0u);
+}
+
+TEST(IccLut, lut16_identity_example_and_lut8_fields) {
     builder b;
     b.add("A2B0", lut16_tag(3, 3, 17, 256, 256));
     std::vector<uint8_t> file = b.build();

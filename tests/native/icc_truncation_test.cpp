@@ -135,8 +135,8 @@ void sweep(const std::string& path) {
 
 // A v2 display profile with text, description, XYZ and curve tags, and the
 // largest profile with lut16 tags of the icc-profiles-free package.
-TEST(icc_truncation, every_prefix_of_a_display_profile) { sweep("/usr/share/color/icc/sRGB.icc"); }
+TEST(IccTruncation, every_prefix_of_a_display_profile) { sweep("/usr/share/color/icc/sRGB.icc"); }
 
-TEST(icc_truncation, every_prefix_of_a_lut_profile) {
+TEST(IccTruncation, every_prefix_of_a_lut_profile) {
     sweep("/usr/share/color/icc/LCMSXYZI.ICM");
 }

@@ -10,7 +10,7 @@ namespace {
 
 using namespace lgicc;
 
-TEST(lgicc_options, every_option_number_and_value)
+TEST(LgiccOptions, every_option_number_and_value)
 {
     for (int32_t option = -3; option <= 5; ++option) {
         for (int32_t value = -2; value <= 5; ++value) {
@@ -29,7 +29,7 @@ TEST(lgicc_options, every_option_number_and_value)
     }
 }
 
-TEST(lgicc_options, fields_are_independent_and_poison_is_sticky)
+TEST(LgiccOptions, fields_are_independent_and_poison_is_sticky)
 {
     uint32_t word = set_option(set_option(0, 0, 3), 2, 1);
     EXPECT_EQ(intent_of(word), 3u);
@@ -48,7 +48,7 @@ TEST(lgicc_options, fields_are_independent_and_poison_is_sticky)
     EXPECT_FALSE(options_valid(0x000000FFu));
 }
 
-TEST(lgicc_paths, absolute_and_bounded)
+TEST(LgiccPaths, absolute_and_bounded)
 {
     for (const char* good : {"C:\\color\\a.icc", "z:/usr/share/color/icc/sRGB.icc", "\\\\server\\share\\p.icm",
                              "//server/share/p.icm", "\\\\?\\C:\\long.icc"})
@@ -65,7 +65,7 @@ TEST(lgicc_paths, absolute_and_bounded)
 
 // The scan stops after the longest acceptable length: a buffer without a
 // terminator is refused without being read past that (ASan watches).
-TEST(lgicc_paths, unterminated_buffer_is_not_overread)
+TEST(LgiccPaths, unterminated_buffer_is_not_overread)
 {
     char* buffer = new char[max_path_length + 1];
     for (size_t i = 0; i <= max_path_length; ++i) buffer[i] = 'a';
@@ -74,7 +74,7 @@ TEST(lgicc_paths, unterminated_buffer_is_not_overread)
     delete[] buffer;
 }
 
-TEST(lgicc_spaces, signatures_and_channels)
+TEST(LgiccSpaces, signatures_and_channels)
 {
     EXPECT_EQ(space_from_signature(0x52474220u), color_space::rgb);
     EXPECT_EQ(space_from_signature(0x434D594Bu), color_space::cmyk);
@@ -87,7 +87,7 @@ TEST(lgicc_spaces, signatures_and_channels)
     EXPECT_EQ(channels_of(color_space::unsupported), 0);
 }
 
-TEST(lgicc_xyz, encodings_convert_both_ways)
+TEST(LgiccXyz, encodings_convert_both_ways)
 {
     EXPECT_EQ(xyz_full_scale_to_icc(0), 0);
     EXPECT_EQ(xyz_full_scale_to_icc(65535), 0x8000);

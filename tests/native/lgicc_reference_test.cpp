@@ -22,7 +22,7 @@ cmsUInt32Number format_for(int channels, cmsHPROFILE profile)
     return cmsGetColorSpace(profile) == cmsSigXYZData ? TYPE_XYZ_16 : TYPE_RGB_16;
 }
 
-TEST(lgicc_reference, every_row_is_what_little_cms_gives)
+TEST(LgiccReference, every_row_is_what_little_cms_gives)
 {
     for (const lgicc_reference_row& row : lgicc_reference_rows) {
         SCOPED_TRACE(std::string(row.source) + " -> " + row.destination);

@@ -13,7 +13,7 @@ namespace {
 
 const uint16_t sentinel = 0xBEEF;
 
-class lgicc_contract : public ::testing::Test {
+class LgiccContract : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -73,7 +73,7 @@ std::vector<char> read_file(const std::string& path)
     return bytes;
 }
 
-TEST_F(lgicc_contract, options_word_as_the_library_builds_it)
+TEST_F(LgiccContract, options_word_as_the_library_builds_it)
 {
     EXPECT_EQ(module.session_options(0), 0u);
     EXPECT_EQ(module.session_options(2), 2u);
@@ -93,7 +93,7 @@ TEST_F(lgicc_contract, options_word_as_the_library_builds_it)
     expect_output_untouched();
 }
 
-TEST_F(lgicc_contract, null_foreign_and_deleted_objects_are_refused)
+TEST_F(LgiccContract, null_foreign_and_deleted_objects_are_refused)
 {
     lgo_transformation* foreign = reinterpret_cast<lgo_transformation*>(in);
     for (lgo_transformation* bad : {static_cast<lgo_transformation*>(nullptr), foreign}) {
@@ -114,7 +114,7 @@ TEST_F(lgicc_contract, null_foreign_and_deleted_objects_are_refused)
     EXPECT_EQ(module.destroy(other), LGICC_OK);
 }
 
-TEST_F(lgicc_contract, constant_arguments_must_be_the_documented_ones)
+TEST_F(LgiccContract, constant_arguments_must_be_the_documented_ones)
 {
     const char* s = srgb.c_str();
     const char* d = press.c_str();
@@ -134,7 +134,7 @@ TEST_F(lgicc_contract, constant_arguments_must_be_the_documented_ones)
     EXPECT_EQ(module.match(t, options, in, out, 1, 3, 4, 0, 0, 2, 0), LGICC_OK);
 }
 
-TEST_F(lgicc_contract, paths_must_be_absolute_and_within_the_limit)
+TEST_F(LgiccContract, paths_must_be_absolute_and_within_the_limit)
 {
     std::string long_path = "C:\\" + std::string(257, 'a');  // 260 characters
     for (const char* bad : {static_cast<const char*>(nullptr), "", "sRGB.icc", "color\\sRGB.icc",
@@ -149,7 +149,7 @@ TEST_F(lgicc_contract, paths_must_be_absolute_and_within_the_limit)
     EXPECT_EQ(module.prepare(t, forward, press, options), LGICC_OK);
 }
 
-TEST_F(lgicc_contract, profiles_that_cannot_be_used)
+TEST_F(LgiccContract, profiles_that_cannot_be_used)
 {
     std::string missing = reference_profile_path("icc:no_such_profile.icc");
     EXPECT_EQ(module.prepare(t, missing, press, options), LGICC_ERR_SOURCE_PROFILE);
@@ -183,7 +183,7 @@ TEST_F(lgicc_contract, profiles_that_cannot_be_used)
     expect_output_untouched();
 }
 
-TEST_F(lgicc_contract, matching_refusals)
+TEST_F(LgiccContract, matching_refusals)
 {
     EXPECT_EQ(match_one(options), LGICC_ERR_NOT_PREPARED);
     ASSERT_EQ(prepare_rgb_to_cmyk(), LGICC_OK);
@@ -206,7 +206,7 @@ TEST_F(lgicc_contract, matching_refusals)
 }
 
 // Preparing a prepared object again replaces its pair.
-TEST_F(lgicc_contract, prepare_again_replaces_the_pair)
+TEST_F(LgiccContract, prepare_again_replaces_the_pair)
 {
     ASSERT_EQ(prepare_rgb_to_cmyk(), LGICC_OK);
     ASSERT_EQ(module.prepare(t, press, srgb, options), LGICC_OK);

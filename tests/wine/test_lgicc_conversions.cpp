@@ -18,13 +18,13 @@ namespace {
 // 1 % of full scale.
 constexpr int tolerance = 655;
 
-class lgicc_conversions : public ::testing::Test {
+class LgiccConversions : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(module.load(bin_dir() + "LgICC.dll")); }
     lgicc_module module;
 };
 
-TEST_F(lgicc_conversions, every_pair_agrees_with_little_cms_within_one_percent)
+TEST_F(LgiccConversions, every_pair_agrees_with_little_cms_within_one_percent)
 {
     int worst = 0;
     std::string worst_row;
@@ -62,7 +62,7 @@ TEST_F(lgicc_conversions, every_pair_agrees_with_little_cms_within_one_percent)
 // The intent in the options word reaches the engine. The press profile has
 // one pair of tables, so perceptual and relative agree; its paper is darker
 // and yellower than the illuminant, so absolute colorimetric differs.
-TEST_F(lgicc_conversions, intent_changes_the_result)
+TEST_F(LgiccConversions, intent_changes_the_result)
 {
     const std::string srgb = reference_profile_path("icc:sRGB.icc");
     const std::string press = reference_profile_path("data:press_cmyk.icc");
@@ -86,7 +86,7 @@ TEST_F(lgicc_conversions, intent_changes_the_result)
 // Many colours in one call give what one call per colour gives (the module
 // switches to a buffer of its own past a few colours), and the output may
 // be the input buffer itself even when it grows from three to four values.
-TEST_F(lgicc_conversions, batches_and_in_place_buffers_match_single_calls)
+TEST_F(LgiccConversions, batches_and_in_place_buffers_match_single_calls)
 {
     lgo_transformation* t = module.new_transform();
     uint32_t options = module.session_options(0);
@@ -110,7 +110,7 @@ TEST_F(lgicc_conversions, batches_and_in_place_buffers_match_single_calls)
 // XYZ as the library sends it: 0x8000 stands for 1.0. Option 2 set to 1
 // takes 0xFFFF as 1.0 instead, so 0xFFFF-scaled input converts like the
 // halved input does with option 2 left at 0.
-TEST_F(lgicc_conversions, xyz_encodings)
+TEST_F(LgiccConversions, xyz_encodings)
 {
     const std::string xyz = reference_profile_path("icc:LCMSXYZI.ICM");
     const std::string srgb = reference_profile_path("icc:sRGB.icc");

@@ -39,7 +39,7 @@ double microseconds_per_cycle(const lgicc_module& module, const std::string& sou
     return 1e6 * double(stop.QuadPart - start.QuadPart) / double(frequency.QuadPart) / cycles;
 }
 
-class lgicc_cycles : public ::testing::Test {
+class LgiccCycles : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -55,7 +55,7 @@ protected:
 
 // Small matrix profiles keep 10 000 cycles quick; the lookup-table pair
 // runs fewer cycles (each costs milliseconds) but exercises the same paths.
-TEST_F(lgicc_cycles, ten_thousand_cycles_leave_no_handles_or_memory_behind)
+TEST_F(LgiccCycles, ten_thousand_cycles_leave_no_handles_or_memory_behind)
 {
     ASSERT_GT(microseconds_per_cycle(module, srgb, adobe, options, 3, 200), 0) << "warm-up";
     process_counts before = current_process_counts();
@@ -66,7 +66,7 @@ TEST_F(lgicc_cycles, ten_thousand_cycles_leave_no_handles_or_memory_behind)
     expect_no_growth(before, after);
 }
 
-TEST_F(lgicc_cycles, lookup_table_profiles_leave_nothing_behind)
+TEST_F(LgiccCycles, lookup_table_profiles_leave_nothing_behind)
 {
     ASSERT_GT(microseconds_per_cycle(module, srgb, press, options, 4, 20), 0) << "warm-up";
     process_counts before = current_process_counts();
@@ -92,7 +92,7 @@ TEST_F(lgicc_cycles, lookup_table_profiles_leave_nothing_behind)
 }
 
 // Objects a host forgets are given back when it unloads the module.
-TEST(lgicc_unload, unloading_releases_forgotten_objects)
+TEST(LgiccUnload, unloading_releases_forgotten_objects)
 {
     const std::string srgb = reference_profile_path("icc:sRGB.icc");
     const std::string adobe = reference_profile_path("icc:compatibleWithAdobeRGB1998.icc");

@@ -25,7 +25,7 @@ std::vector<std::string> read_lines(const std::string& path)
     return lines;
 }
 
-TEST(lgicc_recording, every_call_is_logged_with_its_arguments)
+TEST(LgiccRecording, every_call_is_logged_with_its_arguments)
 {
     std::string dir = fresh_case_dir("lgicc_recording");
     std::string log = dir + "calls.log";

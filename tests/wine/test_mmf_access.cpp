@@ -56,7 +56,7 @@ size_t mapped_regions() {
 
 }  // namespace
 
-TEST(mmf_open, extensions_are_compared_exactly) {
+TEST(MmfOpen, extensions_are_compared_exactly) {
     std::string dir = fresh_case_dir("mmf_extensions");
     std::vector<uint8_t> bytes = profile_named("Extension");
     ASSERT_TRUE(CreateDirectoryA((dir + "folder.icm").c_str(), nullptr));
@@ -92,7 +92,7 @@ TEST(mmf_open, extensions_are_compared_exactly) {
     EXPECT_EQ(f, nullptr);
 }
 
-TEST(mmf_open, an_open_profile_is_not_shared) {
+TEST(MmfOpen, an_open_profile_is_not_shared) {
     std::string dir = fresh_case_dir("mmf_sharing");
     std::string path = dir + "shared.icc";
     ASSERT_TRUE(write_file(path, profile_named("Shared")));
@@ -113,7 +113,7 @@ TEST(mmf_open, an_open_profile_is_not_shared) {
     EXPECT_EQ(again.ok, 1);
 }
 
-TEST(mmf_open, files_that_cannot_be_mapped_are_closed_again) {
+TEST(MmfOpen, files_that_cannot_be_mapped_are_closed_again) {
     std::string dir = fresh_case_dir("mmf_empty");
     std::string path = dir + "empty.icm";
     ASSERT_TRUE(write_file(path, {}));
@@ -127,7 +127,7 @@ TEST(mmf_open, files_that_cannot_be_mapped_are_closed_again) {
     CloseHandle(f);
 }
 
-TEST(mmf_open, same_file_name_in_two_folders_reads_each_file) {
+TEST(MmfOpen, same_file_name_in_two_folders_reads_each_file) {
     std::string a = fresh_case_dir("mmf_name_a"), b = fresh_case_dir("mmf_name_b");
     ASSERT_TRUE(write_file(a + "display.icm", profile_named("First")));
     ASSERT_TRUE(write_file(b + "display.icm", profile_named("Second")));
@@ -139,7 +139,7 @@ TEST(mmf_open, same_file_name_in_two_folders_reads_each_file) {
     EXPECT_EQ(description_of(second.mapping), "Second");
 }
 
-TEST(mmf_open, zero_handles_read_nothing) {
+TEST(MmfOpen, zero_handles_read_nothing) {
     MMF_profile_header h;
     h.size = 0xdeadbeef;
     EXPECT_EQ(MMF_read_profile_header(nullptr, &h), 0);
@@ -162,7 +162,7 @@ TEST(mmf_open, zero_handles_read_nothing) {
     MMF_close_profile_file(nullptr, nullptr);
 }
 
-TEST(mmf_open, ten_thousand_cycles_leave_no_handles_or_views) {
+TEST(MmfOpen, ten_thousand_cycles_leave_no_handles_or_views) {
     std::string dir = fresh_case_dir("mmf_cycles");
     std::string path = dir + "cycle.icc";
     ASSERT_TRUE(write_file(path, profile_named("Cycle")));

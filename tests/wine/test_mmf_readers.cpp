@@ -45,7 +45,7 @@ std::string synthetic(const char* name, const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-TEST(mmf_read, a_real_display_profile) {
+TEST(MmfRead, a_real_display_profile) {
     profile p("Z:\\usr\\share\\color\\icc\\sRGB.icc");
     MMF_profile_header h;
     ASSERT_EQ(MMF_read_profile_header(p.mapping, &h), 1);
@@ -92,7 +92,7 @@ TEST(mmf_read, a_real_display_profile) {
     UnmapViewOfFile(view);
 }
 
-TEST(mmf_read, synthetic_tags_of_every_type) {
+TEST(MmfRead, synthetic_tags_of_every_type) {
     std::vector<uint8_t> words;
     put32(words, 0x01020304);
     put32(words, 0xA0B0C0D0);
@@ -156,7 +156,7 @@ TEST(mmf_read, synthetic_tags_of_every_type) {
     EXPECT_EQ(MMF_read_UInt8ArrayType(p.mapping, p.find("ui08"), 3, &byte), 0);
 }
 
-TEST(mmf_read, bounds_are_the_files_size_not_its_last_page) {
+TEST(MmfRead, bounds_are_the_files_size_not_its_last_page) {
     builder b;
     b.add("cprt", text_tag("Page"));
     std::vector<uint8_t> bytes = b.build();
@@ -190,7 +190,7 @@ TEST(mmf_read, bounds_are_the_files_size_not_its_last_page) {
     EXPECT_EQ(MMF_read_profile_tag_count(headless.mapping), 0u);
 }
 
-TEST(mmf_numbers, exports_give_the_documented_values) {
+TEST(MmfNumbers, exports_give_the_documented_values) {
     const BYTE date[12] = {0x07, 0xCC, 0x00, 0x0C, 0x00, 0x1F, 0x00, 0x17, 0x00, 0x3B, 0, 0};
     icDateTimeNumber d;
     MMF_read_icDateTimeNumber(date, &d);

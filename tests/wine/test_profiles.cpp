@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "colorlib/color_lookups.h"
 #include "colorlib/resource_seam.h"
 #include "huex.h"
 #include "profiles/display_characterization.h"

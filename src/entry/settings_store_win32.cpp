@@ -1,10 +1,9 @@
 // Settings in the registry: read once at the end of start-up, written once at
 // process end, nothing in between.
-#include "frame/settings_store_win32.h"
+#include "entry/settings_store_win32.h"
 
 #include <cstring>
 
-#include "frame/attach_steps.h"
 #include "frame/library_state.h"
 #include "frame/texts_win32.h"
 #include "profiles/profile_settings.h"

@@ -1,4 +1,4 @@
-#include "lgicc/color_system.h"
+#include "lgicc/color_system_win32.h"
 
 #include <cstring>
 

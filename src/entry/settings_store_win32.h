@@ -1,11 +1,16 @@
 // The settings that survive from one load of the library to the next: picker
 // state, options, window position and both profile paths, in one registry key
-// under HKEY_CURRENT_USER. settings_load() and settings_save() themselves are
-// declared with the other start-up steps (attach_steps.h).
+// under HKEY_CURRENT_USER.
 #pragma once
 #include <windows.h>
 
 extern const char settings_key[];  // "Software\VERIHUE\HUEX\"
+
+// The entry point's last step of start-up: reads the stored settings and
+// makes the stored profiles current.
+void settings_load();
+// At process end: writes the settings back.
+void settings_save();
 
 // Single values; each opens the key (creating it when missing) and closes it
 // again. 1 on success, 0 on any failure.

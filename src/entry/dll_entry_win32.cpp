@@ -5,11 +5,13 @@
 
 #include <cstring>
 
-#include "frame/attach_steps.h"
+#include "colorlib/addon_scan_win32.h"
+#include "entry/settings_store_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
 #include "frame/texts_win32.h"
 #include "frame/window_classes_win32.h"
+#include "profiles/display_characterization.h"
 
 HINSTANCE instance_handle;
 HMODULE text_module;

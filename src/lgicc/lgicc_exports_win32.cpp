@@ -7,10 +7,10 @@
 #include <cstdint>
 
 #include "lgicc/call_log.h"
-#include "lgicc/color_system.h"
+#include "lgicc/color_system_win32.h"
 #include "lgicc/lgicc.h"
 #include "lgicc/lgicc_contract.h"
-#include "lgicc/transformation_registry.h"
+#include "lgicc/transformation_registry_win32.h"
 
 using namespace lgicc;
 

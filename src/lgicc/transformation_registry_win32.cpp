@@ -1,4 +1,4 @@
-#include "lgicc/transformation_registry.h"
+#include "lgicc/transformation_registry_win32.h"
 
 namespace lgicc {
 
