@@ -132,7 +132,7 @@ std::string hex(const std::vector<uint8_t>& bytes)
 
 }  // namespace
 
-TEST(exchange_icc, every_builtin_guide_reads_back_through_little_cms_and_iccdump)
+TEST(ExchangeIcc, every_builtin_guide_reads_back_through_little_cms_and_iccdump)
 {
     for (int n = 0; n < 4; ++n) {
         SCOPED_TRACE("publication " + std::to_string(n));
@@ -199,7 +199,7 @@ TEST(exchange_icc, every_builtin_guide_reads_back_through_little_cms_and_iccdump
 
 // Names meet the 32-byte fields: 31 characters fit, 32 do not, nor a letter
 // outside 7-bit ASCII; such colours are left out and counted.
-TEST(exchange_icc, names_at_the_field_end_and_outside_ascii)
+TEST(ExchangeIcc, names_at_the_field_end_and_outside_ascii)
 {
     color_book book = two_colour_book();
     book.colors.resize(1);
@@ -243,7 +243,7 @@ TEST(exchange_icc, names_at_the_field_end_and_outside_ascii)
     EXPECT_EQ(write_icc_named_colors(book, created).status, icc_write_status::no_colors);
 }
 
-TEST(exchange_ase, solid_and_process_guides_read_back_as_spot_lab_and_process_cmyk)
+TEST(ExchangeAse, solid_and_process_guides_read_back_as_spot_lab_and_process_cmyk)
 {
     for (int n : {0, 3}) {
         SCOPED_TRACE("publication " + std::to_string(n));
@@ -273,7 +273,7 @@ TEST(exchange_ase, solid_and_process_guides_read_back_as_spot_lab_and_process_cm
     }
 }
 
-TEST(exchange_gpl, a_guide_reads_back_line_by_line)
+TEST(ExchangeGpl, a_guide_reads_back_line_by_line)
 {
     color_book book = builtin_book(3);
     for (size_t i = 0; i < book.colors.size(); ++i)
@@ -300,7 +300,7 @@ TEST(exchange_gpl, a_guide_reads_back_line_by_line)
     EXPECT_EQ(mismatches, 0);
 }
 
-TEST(exchange_golden, two_colour_publication)
+TEST(ExchangeGolden, two_colour_publication)
 {
     const color_book book = two_colour_book();
     EXPECT_EQ(write_gpl(book),
