@@ -33,6 +33,7 @@ test-artefacts: win32
 	ctest --test-dir build/win32 --output-on-failure
 
 test: test-native test-wine test-artefacts
+	@scripts/test-ratio
 	@echo "make test: all test suites passed"
 
 demo: bootstrap win64
