@@ -60,8 +60,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
     case DLL_PROCESS_DETACH:
         settings_save();
         // Only when the host unloads the library: at process end the classes
-        // go with the process.
-        if (reserved == nullptr) unregister_picker_classes();
+        // and the colour-matching module go with the process.
+        if (reserved == nullptr) {
+            unregister_picker_classes();
+            drop_printer_transform();
+        }
         return TRUE;
     default: return TRUE;
     }
