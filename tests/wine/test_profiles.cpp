@@ -220,24 +220,6 @@ TEST(MonitorProfile, ScreenColoursFollowTheModelOfTheProfile)
     }
 }
 
-// Every load starts from the built-in model: a profile without model tags,
-// like one that cannot be loaded, shows the default display's colours
-// whatever profile was current before.
-TEST(MonitorProfile, ProfileWithoutModelTagsGivesTheBuiltInModel)
-{
-    extended_color record;
-    ASSERT_EQ(HUEX_EncodeColor(37, 0, 300, &record), HUEX_OK);
-    WORD defaults[3], after[3];
-    ASSERT_EQ(HUEX_SetMonitorProfile(default_display), HUEX_OK);
-    ASSERT_EQ(HUEX_GetColorRGB(&record, defaults, 1), HUEX_OK);
-    for (const char* name : {"huex_display_desc_only.icc", "bare.icc", "missing.icc"}) {
-        ASSERT_EQ(HUEX_SetMonitorProfile(profile("huex_display_table.icm").c_str()), HUEX_OK);
-        HUEX_SetMonitorProfile(profile(name).c_str());
-        ASSERT_EQ(HUEX_GetColorRGB(&record, after, 1), HUEX_OK);
-        EXPECT_EQ(std::memcmp(defaults, after, sizeof after), 0) << name;
-    }
-}
-
 TEST(ProfileQueries, HeaderCodesAndNames)
 {
     struct { const char* name; short type, pcs; const char* description; } cases[] = {

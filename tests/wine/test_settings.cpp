@@ -239,21 +239,23 @@ TEST(Settings, ProfilesOfAnOpenSessionCanBeChosenAndAreStored)
     EXPECT_TRUE(stored_text_is(root, "PRINTER_PROFILE_PATH", press));
 }
 
-// The display model depends on the current profile alone: the same profile
-// gives the same screen colour after different profiles and after a restart.
+// The display model depends on the current profile alone: a profile without
+// model tags gives the same screen colour after different profiles, after a
+// restart, and as a profile that cannot be loaded.
 TEST(Settings, ScreenColoursOfAProfileDoNotDependOnWhatCameBefore)
 {
     const std::string root = case_root("history");
     const std::string partial = test_profile("huex_display_desc_only.icc");
     const std::string out = host(root, "load setmonitor " + test_profile("huex_display_gamma.icc") + " setmonitor " +
                                            partial + " rgb 500 setmonitor " + test_profile("huex_display_table.icm") +
-                                           " setmonitor " + partial + " rgb 500 free load rgb 500");
+                                           " setmonitor " + partial + " rgb 500 free load rgb 500 setmonitor " +
+                                           partial + ".gone.icc rgb 500");
     const size_t first = out.find("rgb ");
     ASSERT_NE(first, std::string::npos) << out;
     const std::string line = out.substr(first, out.find('\n', first) - first);
     size_t count = 0;
     for (size_t at = out.find(line + "\n"); at != std::string::npos; at = out.find(line + "\n", at + 1)) ++count;
-    EXPECT_EQ(count, 3u) << out;
+    EXPECT_EQ(count, 4u) << out;
 }
 
 TEST(Settings, MalformedStoredValuesCountAsMissing)
