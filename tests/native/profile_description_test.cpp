@@ -112,11 +112,3 @@ TEST(ProfileDescription, EveryTruncationOfAMultiLocalisedTagStaysInside)
         EXPECT_TRUE(std::strcmp(buffer, "???") == 0 || std::strcmp(buffer, "Display") == 0) << n;
     }
 }
-
-TEST(ProfileDescription, FileNameOfAPath)
-{
-    const char* cases[][2] = {{"C:\\color\\press.icc", "press.icc"}, {"Z:/a/b/x.icm", "x.icm"},
-                              {"D:local.pf", "local.pf"},         {"plain.icc", "plain.icc"},
-                              {"C:\\dir\\", ""}};
-    for (const auto& c : cases) EXPECT_STREQ(profile_file_name(c[0]), c[1]) << c[0];
-}

@@ -222,6 +222,10 @@ TEST(Settings, StoredPathsThatCannotBeUsedAreKeptUnlessAnotherIsChosen)
     host(root, "load setmonitor " + std::string(default_display) + " setprinter " + dir + "gone.icm free");
     EXPECT_TRUE(stored_text_is(root, "DISPLAY_PROFILE_PATH", default_display));
     EXPECT_TRUE(stored_text_is(root, "PRINTER_PROFILE_PATH", default_printer));
+
+    // The default name stored as a path selects the default.
+    out = host(root, "load monitor");
+    EXPECT_TRUE(has_line(out, std::string("monitor ") + default_display)) << out;
 }
 
 // An open matching session holds neither of its files: the chosen profiles
