@@ -11,6 +11,7 @@
 #include "frame/library_state_win32.h"
 #include "frame/texts_win32.h"
 #include "frame/window_classes_win32.h"
+#include "matching/printer_transform.h"
 #include "profiles/display_characterization.h"
 
 HINSTANCE instance_handle;
@@ -62,8 +63,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
     case DLL_PROCESS_DETACH:
         settings_save();
         // Only when the host unloads the library: at process end the classes
-        // go with the process.
-        if (reserved == nullptr) unregister_picker_classes();
+        // and the colour-matching module go with the process.
+        if (reserved == nullptr) {
+            unregister_picker_classes();
+            drop_printer_transform();
+        }
         return TRUE;
     default: return TRUE;
     }

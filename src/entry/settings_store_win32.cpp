@@ -7,6 +7,7 @@
 #include "frame/library_state.h"
 #include "frame/texts_win32.h"
 #include "profiles/profile_settings.h"
+#include "profiles/stored_profile_choice.h"
 
 const char settings_key[] = "Software\\VERIHUE\\HUEX\\";
 
@@ -107,9 +108,9 @@ void settings_load()
 
     char path[path_value_size];
     load_path("DISPLAY_PROFILE_PATH", 26, path);
-    load_monitor_profile(path);
+    load_stored_profile(path, load_monitor_profile, &monitor_choice);
     load_path("PRINTER_PROFILE_PATH", 21, path);
-    load_printer_profile(path);
+    load_stored_profile(path, load_printer_profile, &printer_choice);
 
     load_dword("color_type", &color_type);
     load_dword("window_xpos", &window_xpos);
@@ -127,8 +128,8 @@ void settings_save()
     }
     save_dword("OPTION_DISPLAY_COLOR_NAMES", &OPTION_DISPLAY_COLOR_NAMES);
     save_dword("OPTION_SHOW_PROFILE_NAME", &OPTION_SHOW_PROFILE_NAME);
-    save_path("DISPLAY_PROFILE_PATH", monitor_profile_path);
-    save_path("PRINTER_PROFILE_PATH", printer_profile_path);
+    save_path("DISPLAY_PROFILE_PATH", profile_to_store(monitor_choice, monitor_profile_path));
+    save_path("PRINTER_PROFILE_PATH", profile_to_store(printer_choice, printer_profile_path));
     save_dword("color_type", &color_type);
     save_dword("window_xpos", &window_xpos);
     save_dword("window_ypos", &window_ypos);

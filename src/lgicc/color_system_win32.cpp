@@ -15,33 +15,65 @@ COLORTYPE color_type_of(color_space space)
     }
 }
 
+// The whole file in a heap block; null when it cannot be read whole.
+void* file_copy(const char* path, DWORD* size)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    void* bytes = nullptr;
+    LARGE_INTEGER length;
+    if (GetFileSizeEx(file, &length) && length.QuadPart > 0 && length.QuadPart <= max_profile_bytes) {
+        *size = static_cast<DWORD>(length.QuadPart);
+        bytes = HeapAlloc(GetProcessHeap(), 0, *size);
+        DWORD read = 0;
+        if (bytes && (!ReadFile(file, bytes, *size, &read, nullptr) || read != *size)) {
+            HeapFree(GetProcessHeap(), 0, bytes);
+            bytes = nullptr;
+        }
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
 }  // namespace
 
-open_result open_profile_file(const char* path, HPROFILE* profile, color_space* space)
+open_result open_profile_file(const char* path, held_profile* profile, color_space* space)
 {
-    *profile = nullptr;
+    *profile = held_profile{nullptr, nullptr};
     *space = color_space::unsupported;
-    PROFILE location = {};
-    location.dwType = PROFILE_FILENAME;
-    location.pProfileData = const_cast<char*>(path);
-    location.cbDataSize = static_cast<DWORD>(std::strlen(path) + 1);
-    HPROFILE opened = OpenColorProfileA(&location, PROFILE_READ, FILE_SHARE_READ, OPEN_EXISTING);
-    if (!opened) return open_result::unreadable;
+    DWORD size = 0;
+    void* bytes = file_copy(path, &size);
+    if (!bytes) return open_result::unreadable;
 
+    PROFILE location = {};
+    location.dwType = PROFILE_MEMBUFFER;
+    location.pProfileData = bytes;
+    location.cbDataSize = size;
+    held_profile opened = {OpenColorProfileA(&location, PROFILE_READ, FILE_SHARE_READ, OPEN_EXISTING), bytes};
     PROFILEHEADER header = {};
-    if (!GetColorProfileHeader(opened, &header)) {
-        CloseColorProfile(opened);
+    if (!opened.handle || !GetColorProfileHeader(opened.handle, &header)) {
+        close_held_profile(&opened);
         return open_result::unreadable;
     }
     // The system hands the header back in host byte order.
     color_space found = space_from_signature(header.phDataColorSpace);
     if (found == color_space::unsupported) {
-        CloseColorProfile(opened);
+        close_held_profile(&opened);
         return open_result::unsupported_space;
     }
     *profile = opened;
     *space = found;
     return open_result::ok;
+}
+
+void close_held_profile(held_profile* profile)
+{
+    if (profile->handle) CloseColorProfile(profile->handle);
+    // The system may keep reading the caller's buffer for the life of a
+    // memory profile, so it goes only after the profile.
+    if (profile->bytes) HeapFree(GetProcessHeap(), 0, profile->bytes);
+    *profile = held_profile{nullptr, nullptr};
 }
 
 HTRANSFORM build_transform(HPROFILE source, HPROFILE destination, uint32_t intent)

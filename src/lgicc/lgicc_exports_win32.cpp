@@ -24,8 +24,8 @@ logged_object logged(const lgo_transformation* t)
 int16_t prepare(lgo_transformation* t, const char* source_path, const char* destination_path,
                 uint32_t options)
 {
-    HPROFILE source = nullptr;
-    HPROFILE destination = nullptr;
+    held_profile source = {nullptr, nullptr};
+    held_profile destination = {nullptr, nullptr};
     color_space source_space = color_space::unsupported;
     color_space destination_space = color_space::unsupported;
 
@@ -35,15 +35,15 @@ int16_t prepare(lgo_transformation* t, const char* source_path, const char* dest
 
     opened = open_profile_file(destination_path, &destination, &destination_space);
     if (opened != open_result::ok) {
-        CloseColorProfile(source);
+        close_held_profile(&source);
         return opened == open_result::unreadable ? LGICC_ERR_DESTINATION_PROFILE
                                                  : LGICC_ERR_COLOR_SPACE;
     }
 
-    HTRANSFORM transform = build_transform(source, destination, intent_of(options));
+    HTRANSFORM transform = build_transform(source.handle, destination.handle, intent_of(options));
     if (!transform) {
-        CloseColorProfile(source);
-        CloseColorProfile(destination);
+        close_held_profile(&source);
+        close_held_profile(&destination);
         return LGICC_ERR_TRANSFORM_REFUSED;
     }
     t->source = source;

@@ -35,11 +35,9 @@ bool is_live(const lgo_transformation* t)
 void release_prepared(lgo_transformation* t)
 {
     if (t->transform) DeleteColorTransform(t->transform);
-    if (t->source) CloseColorProfile(t->source);
-    if (t->destination) CloseColorProfile(t->destination);
+    close_held_profile(&t->source);
+    close_held_profile(&t->destination);
     t->transform = nullptr;
-    t->source = nullptr;
-    t->destination = nullptr;
     t->options = 0;
     t->source_space = color_space::unsupported;
     t->destination_space = color_space::unsupported;

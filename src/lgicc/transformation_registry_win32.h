@@ -8,11 +8,12 @@
 
 #include <cstdint>
 
+#include "lgicc/color_system.h"
 #include "lgicc/lgicc_contract.h"
 
 struct lgo_transformation {
-    HPROFILE source;
-    HPROFILE destination;
+    lgicc::held_profile source;
+    lgicc::held_profile destination;
     HTRANSFORM transform;          // null while the object is not prepared
     uint32_t options;              // the word the transform was built with
     lgicc::color_space source_space;

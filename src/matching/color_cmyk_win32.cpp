@@ -10,6 +10,7 @@
 #include "colorlib/extended_color.h"
 #include "frame/library_state.h"
 #include "matching/cmyk_values.h"
+#include "matching/printer_transform.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ short recipe_route(colorid id, WORD cmyk[4])
 // True with cmyk written when the measurement could be matched to printer.
 bool matching_route(const double xyz[3], printer_copy* printer, WORD cmyk[4])
 {
+    // A session the host left open ends here, as it always has with this call.
+    HUEX_EndMatching();
     char source[sizeof color_directory + sizeof xyz_profile_name];
     const size_t dir_length = std::strlen(color_directory);
     if (dir_length + sizeof xyz_profile_name > sizeof source) {
@@ -47,14 +50,10 @@ bool matching_route(const double xyz[3], printer_copy* printer, WORD cmyk[4])
     std::memcpy(source, color_directory, dir_length);
     std::memcpy(source + dir_length, xyz_profile_name, sizeof xyz_profile_name);
 
-    const short begun = HUEX_BeginMatchingSession(source, printer->path);
-    printer->release();
-    if (begun != HUEX_OK) return false;
-
     WORD element[4] = {xyz_element_value(xyz[0]), xyz_element_value(xyz[1]),
                        xyz_element_value(xyz[2]), 0};
-    const bool matched = HUEX_Match(1, element) == HUEX_OK;
-    HUEX_EndMatching();
+    const bool matched = match_to_printer(source, printer->path, element);
+    printer->release();
     if (matched) std::memcpy(cmyk, element, sizeof element);
     return matched;
 }

@@ -7,8 +7,10 @@
 #include "frame/library_state.h"
 #include "huex.h"
 #include "lgicc/lgicc.h"
+#include "matching/full_profile_path_win32.h"
 #include "matching/matching_element.h"
 #include "matching/matching_session.h"
+#include "matching/printer_transform.h"
 
 namespace {
 
@@ -27,6 +29,9 @@ void release_transformation()
 
 extern "C" short WINAPI HUEX_BeginMatchingSession(const char* source, const char* destination)
 {
+    char source_buffer[MAX_PATH], destination_buffer[MAX_PATH];
+    source = full_profile_path(source, source_buffer);
+    destination = full_profile_path(destination, destination_buffer);
     const uint32_t options = SetOptions(SetOptions(0, LGICC_OPTION_INTENT, rendering_intent),
                                         LGICC_OPTION_XYZ_ENCODING, LGICC_XYZ_ICC);
     lgo_transformation* made = LgoNewTransformPtr();
@@ -90,6 +95,7 @@ extern "C" LONG WINAPI HUEX_GetRenderingIntent(void) { return rendering_intent; 
 extern "C" LONG WINAPI HUEX_SetRenderingIntent(LONG intent)
 {
     const LONG previous = rendering_intent;
+    if (intent != previous) drop_printer_transform();
     rendering_intent = intent;
     return previous;
 }

@@ -2,47 +2,34 @@
 // matching reads the file itself.
 #include <windows.h>
 
-#include <cstring>
-
 #include "frame/library_state.h"
 #include "icc/icc_parse.h"
+#include "matching/printer_transform.h"
 #include "profiles/profile_description.h"
-#include "profiles/profile_file_win32.h"
+#include "profiles/profile_load_win32.h"
 #include "profiles/profile_settings.h"
+#include "profiles/stored_profile_choice.h"
 
 namespace {
 
-void use_default_printer()
+// Every description tag in directory order: the last readable one wins.
+void read_printer_description(byte_span file)
 {
-    lstrcpyA(printer_profile_path, default_printer_profile_name);
-    lstrcpyA(printer_profile_name, default_printer_profile_name);
+    icc_for_each_tag(file, [&](const icc_tag_entry& tag, uint32_t type) {
+        if (tag.signature == icc_tag_desc)
+            read_description_tag(file, tag, type, printer_profile_name, sizeof printer_profile_name);
+        return true;
+    });
 }
 
 }  // namespace
 
 bool load_printer_profile(const char* path)
 {
-    if (path == nullptr || std::strlen(path) > max_profile_path_length) {
-        use_default_printer();
-        return false;
-    }
-    lstrcpyA(printer_profile_path, path);
-    if (lstrcmpA(path, default_printer_profile_name) == 0) {
-        use_default_printer();
-        return true;
-    }
-    opened_profile profile;
-    if (!open_profile(path, &profile)) {
-        use_default_printer();
-        return false;
-    }
-    // Every description tag in directory order: the last readable one wins.
-    const byte_span file = profile.view.file;
-    icc_for_each_tag(file, [&](const icc_tag_entry& tag, uint32_t type) {
-        if (tag.signature == icc_tag_desc)
-            read_description_tag(file, tag, type, printer_profile_name, sizeof printer_profile_name);
-        return true;
-    });
-    close_profile(&profile);
-    return true;
+    ++printer_choice.loads;
+    drop_printer_transform();
+    lstrcpyA(printer_profile_path, default_printer_profile_name);
+    lstrcpyA(printer_profile_name, default_printer_profile_name);
+    return load_chosen_profile(path, default_printer_profile_name, printer_profile_path,
+                               printer_profile_name, read_printer_description);
 }

@@ -25,3 +25,11 @@ void profile_description_of(byte_span file, char* buffer, int32_t buffer_length)
     std::memcpy(buffer, unknown, size_t(n));
     buffer[n] = '\0';
 }
+
+const char* profile_file_name(const char* path)
+{
+    const char* name = path;
+    for (const char* p = path; *p != '\0'; ++p)
+        if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
+    return name;
+}

@@ -16,3 +16,8 @@ bool read_description_tag(byte_span file, icc_tag_entry tag, uint32_t type_signa
 // The first "desc" tag's text, or "???" (cut to the buffer) when the profile
 // has none or it cannot be read. Nothing is written when buffer_length < 1.
 void profile_description_of(byte_span file, char* buffer, int32_t buffer_length);
+
+// The final component of a path (after the last backslash, '/' or ':'): the name
+// a profile without a description goes by, rather than the name of whatever
+// profile was current before it.
+const char* profile_file_name(const char* path);

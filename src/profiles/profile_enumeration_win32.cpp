@@ -33,15 +33,23 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
     if (!classification_device_class(classification, &wanted)) return -1;
     if (state == nullptr || find_data == nullptr || path == nullptr) return -1;
 
+    // The call after a failed start ends that enumeration, so that a host
+    // calling until 0 stops.
+    if (*state == INVALID_HANDLE_VALUE) {
+        *state = nullptr;
+        return 0;
+    }
     bool have_entry = false;
-    if (*state == nullptr || *state == INVALID_HANDLE_VALUE) {
+    if (*state == nullptr) {
         char pattern[MAX_PATH];
-        if (std::strlen(color_directory) + 3 >= sizeof pattern) return -1;
-        lstrcpyA(pattern, color_directory);
-        lstrcatA(pattern, "*.*");
-        HANDLE search = FindFirstFileA(pattern, find_data);
+        HANDLE search = INVALID_HANDLE_VALUE;
+        if (std::strlen(color_directory) + 3 < sizeof pattern) {
+            lstrcpyA(pattern, color_directory);
+            lstrcatA(pattern, "*.*");
+            search = FindFirstFileA(pattern, find_data);
+        }
         if (search == INVALID_HANDLE_VALUE) {
-            *state = nullptr;
+            *state = INVALID_HANDLE_VALUE;
             return -1;
         }
         *state = search;

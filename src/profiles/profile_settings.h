@@ -8,15 +8,17 @@
 // Longest profile path the 260-byte fields hold with their terminator.
 constexpr unsigned max_profile_path_length = 259;
 
-// Makes path the monitor profile: its colorants, white point, tone curves and
-// description replace those of the current model (what the profile lacks
-// stays). True when the profile was read or the default display was asked
-// for; false when the path is null, longer than max_profile_path_length or
-// cannot be opened as a profile, and the default display took its place.
-// Always invalidates the cached display conversion.
+// Makes path the monitor profile: the display model starts from the built-in
+// one and takes the profile's colorants, white point and tone curves; the
+// name is the profile's description, else its file name. True when the
+// profile was read or the default display was asked for; false when the path
+// is null, longer than max_profile_path_length or cannot be opened as a
+// profile, and the default display took its place. Always invalidates the
+// cached display conversion.
 bool load_monitor_profile(const char* path);
 
-// Makes path the printer profile (its path and description). True when the
-// profile was read or the default printer was asked for; false when the
-// default printer took the place of a path that cannot be used.
+// Makes path the printer profile (its path and description, else its file
+// name). True when the profile was read or the default printer was asked
+// for; false when the default printer took the place of a path that cannot be
+// used.
 bool load_printer_profile(const char* path);

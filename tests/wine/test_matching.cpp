@@ -342,6 +342,58 @@ TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCmsAndFallsBackToTheRecipe)
     HUEX_SetPrinterProfile(builtin.c_str());
 }
 
+// The printer profile named relative to the current directory or to the root
+// of the current drive gives what its absolute path gives.
+TEST(GetColorCMYK, RelativePrinterPathsMatchLikeTheAbsolutePath)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    installed_xyz_profile xyz;
+    const std::string press = profile("data:press_cmyk.icc");
+    char saved[MAX_PATH];
+    GetCurrentDirectoryA(sizeof saved, saved);
+    ASSERT_TRUE(SetCurrentDirectoryA(profiles_dir().c_str()));
+    extended_color r = record(37, 0, 100);
+    WORD absolute[4], cmyk[4];
+    ASSERT_EQ(HUEX_SetPrinterProfile(press.c_str()), HUEX_OK);
+    ASSERT_EQ(HUEX_GetColorCMYK(&r, absolute, 1), HUEX_OK);
+    for (const std::string& path : {std::string("press_cmyk.icc"), press.substr(2)}) {
+        EXPECT_EQ(HUEX_SetPrinterProfile(path.c_str()), HUEX_OK) << path;
+        EXPECT_EQ(HUEX_GetColorCMYK(&r, cmyk, 1), HUEX_OK) << path;
+        EXPECT_EQ(std::memcmp(cmyk, absolute, 8), 0) << path;
+        EXPECT_EQ(HUEX_BeginMatchingSession(profile("icc:sRGB.icc").substr(2).c_str(), path.c_str()), HUEX_OK) << path;
+    }
+    HUEX_EndMatching();
+    SetCurrentDirectoryA(saved);
+    HUEX_SetPrinterProfile(default_printer().c_str());
+}
+
+// No file is held between look-ups: the printer profile rewritten in place
+// gives the new answer at the next call, and deleted, the recipe.
+TEST(GetColorCMYK, PrinterProfileRewrittenOrDeletedBetweenCalls)
+{
+    if (!child_mode().empty()) GTEST_SKIP();
+    installed_xyz_profile xyz;
+    const std::string printer = fresh_case_dir("matching_rewritten") + "printer.icc";
+    const std::string sources[] = {profile("data:press_cmyk.icc"), generated_profile("huex_press_cmyk.icc"),
+                                   default_printer()};
+    extended_color r = record(37, 0, 100);
+    WORD expected[3][4], got[4];
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(HUEX_SetPrinterProfile(sources[i].c_str()), HUEX_OK);
+        ASSERT_EQ(HUEX_GetColorCMYK(&r, expected[i], 1), HUEX_OK);
+    }
+    ASSERT_TRUE(std::memcmp(expected[0], expected[1], 8) && std::memcmp(expected[1], expected[2], 8));
+    ASSERT_TRUE(write_file(printer, file_bytes(sources[0])));
+    ASSERT_EQ(HUEX_SetPrinterProfile(printer.c_str()), HUEX_OK);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(HUEX_GetColorCMYK(&r, got, 1), HUEX_OK);
+        EXPECT_EQ(std::memcmp(got, expected[i], 8), 0) << i;
+        if (i == 0) ASSERT_TRUE(write_file(printer, file_bytes(sources[1])));
+        if (i == 1) ASSERT_TRUE(DeleteFileA(printer.c_str()));
+    }
+    HUEX_SetPrinterProfile(default_printer().c_str());
+}
+
 TEST(MatchToPrinterProfile, IccPrinterMatchesFromTheMonitorProfile)
 {
     if (!child_mode().empty()) GTEST_SKIP();
@@ -502,8 +554,9 @@ TEST(FreshLibrary, WhatReachesTheModule)
     add({refused[0], refused[1], refused[2], end(4)});
     // The look-up: the white colour never reaches the module; X = Y = Z = 50
     // is 32767 before halving.
+    // The look-up keeps its transformation for the next call.
     add(begin(5, colour_directory() + "xyzprof.pf", press));
-    add({match(5, 3, 4, "16383,16383,16383"), end(5)});
+    add({match(5, 3, 4, "16383,16383,16383")});
     EXPECT_EQ(read_lines(log), expected);
 }
 

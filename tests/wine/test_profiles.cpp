@@ -221,29 +221,6 @@ TEST(MonitorProfile, ScreenColoursFollowTheModelOfTheProfile)
     }
 }
 
-TEST(MonitorProfile, ProfileWithoutModelTagsKeepsTheModel)
-{
-    extended_color record;
-    ASSERT_EQ(HUEX_EncodeColor(37, 0, 300, &record), HUEX_OK);
-    WORD before[3], after[3];
-    ASSERT_EQ(HUEX_SetMonitorProfile(profile("huex_display_table.icm").c_str()), HUEX_OK);
-    ASSERT_EQ(HUEX_GetColorRGB(&record, before, 1), HUEX_OK);
-    for (const char* name : {"huex_display_desc_only.icc", "bare.icc"}) {
-        EXPECT_EQ(HUEX_SetMonitorProfile(profile(name).c_str()), HUEX_OK);
-        EXPECT_EQ(taken(HUEX_GetMonitorProfile), profile(name));
-        ASSERT_EQ(HUEX_GetColorRGB(&record, after, 1), HUEX_OK);
-        EXPECT_EQ(std::memcmp(before, after, sizeof before), 0) << name;
-    }
-    // A failed load brings the default model back, not the last profile's.
-    ASSERT_EQ(HUEX_SetMonitorProfile(default_display), HUEX_OK);
-    WORD defaults[3];
-    ASSERT_EQ(HUEX_GetColorRGB(&record, defaults, 1), HUEX_OK);
-    ASSERT_EQ(HUEX_SetMonitorProfile(profile("huex_display_table.icm").c_str()), HUEX_OK);
-    EXPECT_EQ(HUEX_SetMonitorProfile(profile("missing.icc").c_str()), HUEX_DEFAULT_IN_FORCE);
-    ASSERT_EQ(HUEX_GetColorRGB(&record, after, 1), HUEX_OK);
-    EXPECT_EQ(std::memcmp(defaults, after, sizeof after), 0);
-}
-
 TEST(ProfileQueries, HeaderCodesAndNames)
 {
     struct { const char* name; short type, pcs; const char* description; } cases[] = {
@@ -337,6 +314,9 @@ TEST(Enumeration, EachClassInTheColourDirectory)
     WIN32_FIND_DATAA find_data;
     std::memset(&find_data, 0, sizeof find_data);
     const std::string d = lower(dir);
+    // An open matching session hides none of its profiles from the walk.
+    ASSERT_EQ(HUEX_BeginMatchingSession((dir + "huexcase_xyz.pf").c_str(), (dir + "huexcase_printer.icc").c_str()), 0);
+    EXPECT_EQ(HUEX_GetProfileType((dir + "huexcase_printer.icc").c_str()), 0);
     const auto displays = walk(0, &state, &find_data);
     EXPECT_TRUE(holds(displays, d + "huexcase_display.icm", "HUEX Test Display Gamma 2.2"));
     EXPECT_TRUE(holds(displays, d + "huexcase_v4.icc", "sRGB"));
@@ -351,6 +331,7 @@ TEST(Enumeration, EachClassInTheColourDirectory)
     EXPECT_FALSE(holds(outputs, d + "huexcase_display.icm"));
     const auto spaces = walk(3, &state, &find_data);
     EXPECT_TRUE(holds(spaces, d + "huexcase_xyz.pf", "HUEX XYZ Data"));
+    HUEX_EndMatching();
     EXPECT_FALSE(holds(spaces, d + "huexcase_lab.icc"));
     // The short file is passed over, not the end of the walk: every class
     // lists what lies in the directory whatever order the search takes.
@@ -376,4 +357,23 @@ TEST(Enumeration, EachClassInTheColourDirectory)
     for (const auto& f : files) DeleteFileA((dir + f.name).c_str());
     DeleteFileA((dir + "huexcase_short.icc").c_str());
     RemoveDirectoryA((dir + "huexcase_folder.icc").c_str());
+}
+
+// Without a colour directory the walk fails once and then ends, so a host
+// that calls until 0 stops.
+TEST(Enumeration, NoColourDirectoryFailsThenEnds)
+{
+    std::string dir = colour_directory();
+    dir.pop_back();
+    const std::string away = dir + ".huexcase_away";
+    ASSERT_TRUE(MoveFileA(dir.c_str(), away.c_str()));
+    HANDLE state = nullptr;
+    WIN32_FIND_DATAA find_data = {};
+    char path[260], description[256];
+    const LONG first = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
+    const LONG second = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
+    MoveFileA(away.c_str(), dir.c_str());
+    EXPECT_EQ(first, -1);
+    EXPECT_EQ(second, 0);
+    EXPECT_EQ(state, nullptr);
 }

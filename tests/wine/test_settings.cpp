@@ -200,22 +200,66 @@ TEST(Settings, ProfilesSurviveFreeLibraryAndLoadLibrary)
     EXPECT_TRUE(has_line(out, "monitor " + display)) << out;
 }
 
-TEST(Settings, StoredPathsThatCannotBeUsedFallBackToTheDefaults)
+// A stored profile that cannot be used at start-up (gone, or held by another
+// program without sharing) stands aside for that process only: the stored
+// path stays unless a profile is chosen while the process runs.
+TEST(Settings, StoredPathsThatCannotBeUsedAreKeptUnlessAnotherIsChosen)
 {
     const std::string root = case_root("gone");
     const std::string dir = fresh_case_dir("settings_gone");
+    const std::string held = test_profile("huex_press_cmyk.icc");
     store_text(root, "DISPLAY_PROFILE_PATH", dir + "gone.icc");
-    store_text(root, "PRINTER_PROFILE_PATH", dir + "gone.icm");
+    store_text(root, "PRINTER_PROFILE_PATH", held);
+    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     std::string out = host(root, "load monitor printer free");
+    CloseHandle(holder);
     EXPECT_TRUE(has_line(out, std::string("monitor ") + default_display)) << out;
     EXPECT_TRUE(has_line(out, std::string("printer ") + default_printer)) << out;
+    EXPECT_TRUE(stored_text_is(root, "DISPLAY_PROFILE_PATH", dir + "gone.icc"));
+    EXPECT_TRUE(stored_text_is(root, "PRINTER_PROFILE_PATH", held));
+    EXPECT_TRUE(has_line(host(root, "load printer"), "printer " + held));
+
+    host(root, "load setmonitor " + std::string(default_display) + " setprinter " + dir + "gone.icm free");
     EXPECT_TRUE(stored_text_is(root, "DISPLAY_PROFILE_PATH", default_display));
     EXPECT_TRUE(stored_text_is(root, "PRINTER_PROFILE_PATH", default_printer));
 
     // The default name stored as a path selects the default.
-    store_text(root, "DISPLAY_PROFILE_PATH", default_display);
     out = host(root, "load monitor");
     EXPECT_TRUE(has_line(out, std::string("monitor ") + default_display)) << out;
+}
+
+// An open matching session holds neither of its files: the chosen profiles
+// are made current and are what the registry keeps.
+TEST(Settings, ProfilesOfAnOpenSessionCanBeChosenAndAreStored)
+{
+    const std::string root = case_root("session");
+    const std::string display = test_profile("huex_display_gamma.icc");
+    const std::string press = test_profile("huex_press_cmyk.icc");
+    const std::string out = host(root, "load begin " + display + " " + press + " setmonitor " + display +
+                                           " setprinter " + press + " name " + press + " free");
+    EXPECT_TRUE(has_line(out, "begin 0") && has_line(out, "setmonitor 0") && has_line(out, "setprinter 0")) << out;
+    EXPECT_TRUE(has_line(out, "name 20 HUEX Test Press CMYK")) << out;
+    EXPECT_TRUE(stored_text_is(root, "DISPLAY_PROFILE_PATH", display));
+    EXPECT_TRUE(stored_text_is(root, "PRINTER_PROFILE_PATH", press));
+}
+
+// The display model depends on the current profile alone: a profile without
+// model tags gives the same screen colour after different profiles, after a
+// restart, and as a profile that cannot be loaded.
+TEST(Settings, ScreenColoursOfAProfileDoNotDependOnWhatCameBefore)
+{
+    const std::string root = case_root("history");
+    const std::string partial = test_profile("huex_display_desc_only.icc");
+    const std::string out = host(root, "load setmonitor " + test_profile("huex_display_gamma.icc") + " setmonitor " +
+                                           partial + " rgb 500 setmonitor " + test_profile("huex_display_table.icm") +
+                                           " setmonitor " + partial + " rgb 500 free load rgb 500 setmonitor " +
+                                           partial + ".gone.icc rgb 500");
+    const size_t first = out.find("rgb ");
+    ASSERT_NE(first, std::string::npos) << out;
+    const std::string line = out.substr(first, out.find('\n', first) - first);
+    size_t count = 0;
+    for (size_t at = out.find(line + "\n"); at != std::string::npos; at = out.find(line + "\n", at + 1)) ++count;
+    EXPECT_EQ(count, 4u) << out;
 }
 
 TEST(Settings, MalformedStoredValuesCountAsMissing)

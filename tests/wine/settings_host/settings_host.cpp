@@ -8,6 +8,7 @@
 //   setmonitor P | setprinter P   the status of the Set export
 //   name P                    HUEX_GetProfileName
 //   rgb INDEX                 HUEX_GetColorRGB of colour INDEX of the coated guide (D50)
+//   begin S D                 the status of HUEX_BeginMatchingSession (the session stays open)
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +17,7 @@
 
 typedef short(WINAPI* get_fn)(char**);
 typedef short(WINAPI* set_fn)(const char*);
+typedef short(WINAPI* begin_fn)(const char*, const char*);
 typedef short(WINAPI* name_fn)(const char*, char*);
 typedef short(WINAPI* dispose_fn)(char*);
 typedef short(WINAPI* encode_fn)(short, short, short, void*);
@@ -72,6 +74,10 @@ int main(int argc, char** argv)
             auto set = reinterpret_cast<set_fn>(export_of(
                 huex, c[3] == 'm' ? "HUEX_SetMonitorProfile" : "HUEX_SetPrinterProfile"));
             if (set) std::printf("%s %d\n", c, set(arg));
+        } else if (std::strcmp(c, "begin") == 0 && i + 2 < argc) {
+            auto begin = reinterpret_cast<begin_fn>(export_of(huex, "HUEX_BeginMatchingSession"));
+            if (begin) std::printf("begin %d\n", begin(argv[i + 1], argv[i + 2]));
+            i += 2;
         } else if (std::strcmp(c, "name") == 0) {
             ++i;
             auto name = reinterpret_cast<name_fn>(export_of(huex, "HUEX_GetProfileName"));
