@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "colorlib/addons.h"
 #include "frame/attach_steps.h"
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
@@ -13,6 +14,11 @@
 
 HINSTANCE instance_handle;
 HMODULE text_module;
+
+// Set once attach has read the stored settings. A load refused before that
+// (a window class that cannot be registered) still gets its detach call, and
+// writing then would put the initial values over what the user stored.
+static bool settings_were_read;
 
 static void find_color_directory()
 {
@@ -50,6 +56,7 @@ static BOOL process_attach(HINSTANCE module)
     last_builtin_pub = 3;
     scan_addons();
     settings_load();
+    settings_were_read = true;
     return TRUE;
 }
 
@@ -58,10 +65,14 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
     switch (reason) {
     case DLL_PROCESS_ATTACH: return process_attach(module);
     case DLL_PROCESS_DETACH:
-        settings_save();
-        // Only when the host unloads the library: at process end the classes
-        // go with the process.
-        if (reserved == nullptr) unregister_picker_classes();
+        if (settings_were_read) settings_save();
+        // Only when the host unloads the library: at process end the classes,
+        // records and mapped modules go with the process.
+        if (reserved == nullptr) {
+            unregister_picker_classes();
+            release_addons();
+            release_language_module();
+        }
         return TRUE;
     default: return TRUE;
     }

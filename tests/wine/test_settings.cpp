@@ -28,11 +28,10 @@ std::string settings_key(const std::string& root)
     return "Software\\HUEXTests\\" + root + "\\Software\\VERIHUE\\HUEX";
 }
 
-std::string host(const std::string& root, const std::string& commands)
+std::string host(const std::string& root, const std::string& commands, const std::string& library = bin_dir() + "huex.dll")
 {
     std::string out;
-    int rc = run_process("\"" + bin_dir() + "settings_host.exe\" \"" + bin_dir() + "huex.dll\" " +
-                             root + " " + commands,
+    int rc = run_process("\"" + bin_dir() + "settings_host.exe\" \"" + library + "\" " + root + " " + commands,
                          bin_dir(), &out);
     EXPECT_EQ(rc, 0) << out;
     out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
@@ -105,6 +104,24 @@ std::string test_profile(const std::string& name)
     std::replace(source.begin(), source.end(), '/', '\\');
     EXPECT_TRUE(copy_into(source, dir));
     return dir + name;
+}
+
+// Every value of the case's settings key: name, type and bytes.
+std::vector<std::string> all_stored(const std::string& root)
+{
+    std::vector<std::string> values;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, settings_key(root).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+    char name[256];
+    BYTE data[1024];
+    DWORD name_size = sizeof name, type = 0, size = sizeof data;
+    for (DWORD i = 0; RegEnumValueA(key, i, name, &name_size, nullptr, &type, data, &size) == ERROR_SUCCESS; ++i) {
+        values.push_back(std::string(name) + " " + std::to_string(type) + " " + std::string(reinterpret_cast<char*>(data), size));
+        name_size = sizeof name;
+        size = sizeof data;
+    }
+    RegCloseKey(key);
+    return values;
 }
 
 const char* const dword_values[] = {"selected_color", "first_colorid_displayed",
@@ -233,4 +250,35 @@ TEST(Settings, MalformedStoredValuesCountAsMissing)
     EXPECT_TRUE(has_line(out, std::string("printer ") + default_printer)) << out;
     EXPECT_TRUE(stored_dword_is(root, "window_xpos", 0));
     EXPECT_TRUE(stored_dword_is(root, "D50FLAG", 0));
+}
+
+// A load refused at the class step still gets its detach call; what the user
+// stored must come through it untouched.
+TEST(Settings, LoadRefusedAtTheClassStepLeavesTheStoredSettingsAlone)
+{
+    const std::string root = case_root("refused_load");
+    DWORD v = 0x00010029;
+    for (const char* name : dword_values) store_dword(root, name, v++);
+    store_text(root, "DISPLAY_PROFILE_PATH", "Z:\\kept\\display.icm");
+    store_text(root, "PRINTER_PROFILE_PATH", "Z:\\kept\\printer.icm");
+    const std::vector<std::string> before = all_stored(root);
+    ASSERT_EQ(before.size(), 10u);
+    const std::string out = host(root, "classtaken load");
+    ASSERT_TRUE(has_line(out, "classtaken 1")) << out;
+    ASSERT_TRUE(has_line(out, "load 0")) << out;
+    EXPECT_EQ(all_stored(root), before);
+}
+
+// The two default profile names are texts of the language module, also of one
+// whose entry point refuses to load: it is read, never run.
+TEST(Settings, DefaultProfileNamesComeFromTheGermanModule)
+{
+    for (const char* module : {"lang\\HUEXLANG.DLL", "addon_fixtures\\refusing_lang\\HUEXLANG.DLL"}) {
+        const std::string dir = fresh_case_dir("settings_german");
+        ASSERT_TRUE(copy_library_into(dir));
+        ASSERT_TRUE(copy_into(module, dir));
+        const std::string out = host(case_root("german_names"), "load monitor printer free", dir + "huex.dll");
+        EXPECT_TRUE(has_line(out, "monitor Standardbildschirm")) << module << "\n" << out;
+        EXPECT_TRUE(has_line(out, "printer 150er-Raster Belichter")) << module << "\n" << out;
+    }
 }
