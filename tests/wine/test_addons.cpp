@@ -95,7 +95,7 @@ const std::map<std::string, std::string> listed_as = {
     {"huex_2341.dll", "pub 2341 0 Pastel Variant C"},
     {"huex_805.dll", "pub 805 0 Process Copy"},
     {"huex_pub5.dll", "pub 549 0 Pastel Numbered Five"},
-    {"huex_refusing.dll", "pub 549 0 Pastel Guide/Coated"},
+    {"huex_refusing.dll", "pub 1317 0 Pastel That Refuses"},
 };
 
 // The list the library must show for a folder: the built-in publications,
@@ -337,7 +337,9 @@ TEST(SafeLoading, AddOnsComeOnlyFromTheLibrarysFolder)
 
 // A pair that selects no add-on publication would send a host's walk of the
 // list back to its start or into the built-in guides for ever, or end it
-// early: each such file is passed over like one that cannot be loaded.
+// early: each such file is passed over like one that cannot be loaded. The
+// add-on whose entry point refuses to load is read, never run: its colours
+// are there all the same.
 TEST(AddOns, PairsThatSelectNoAddOnArePassedOver)
 {
     const struct { const char *code, *flag; } pairs[] = {
@@ -348,23 +350,16 @@ TEST(AddOns, PairsThatSelectNoAddOnArePassedOver)
                         std::string(t.names.begin(), t.names.end()), std::string(t.cie50.begin(), t.cie50.end()),
                         std::string(t.cie65.begin(), t.cie65.end()), std::string(t.cmyk.begin(), t.cmyk.end()), "", ""};
     for (const auto& p : pairs) {
-        std::string dir = addon_case(std::string("addons_pair_") + p.code + "_" + p.flag, {pastel, fixture("huex_2085a.dll")});
+        std::string dir = addon_case(std::string("addons_pair_") + p.code + "_" + p.flag,
+                                     {fixture("huex_refusing.dll"), fixture("huex_2085a.dll")});
         bad.code = p.code;
         bad.flag = p.flag;
         ASSERT_TRUE(build_addon(dir + "huex_misnumbered.dll", bad));
         ASSERT_NE(listing(dir).back(), "huex_misnumbered.dll") << "a sound add-on must follow it";
-        EXPECT_EQ(lines_starting(probe(dir, "pubs"), "pub "), expected_list(dir)) << p.code << " " << p.flag;
+        std::string out = probe(dir, "pubs color 1317 0 7");
+        EXPECT_EQ(lines_starting(out, "pub "), expected_list(dir)) << p.code << " " << p.flag;
+        EXPECT_EQ(line_for(out, color_prefix(1317, 0, 7)), found_line(1317, 0, 0, 7, t, "DRP"));
     }
-}
-
-// An add-on whose entry point refuses to load is read, never run: its colours
-// are there all the same.
-TEST(AddOns, EntryPointThatRefusesIsNeverRun)
-{
-    std::string dir = addon_case("addons_refusing", {fixture("huex_refusing.dll")});
-    std::string out = probe(dir, "pubs color 549 0 7");
-    EXPECT_EQ(lines_starting(out, "pub "), expected_list(dir));
-    EXPECT_EQ(line_for(out, color_prefix(549, 0, 7)), found_line(549, 0, 0, 7, pastel_tables(), "DPC"));
 }
 
 // Each load maps the add-ons and the language module and allocates every
