@@ -1,7 +1,8 @@
 // Finds the add-on publications ("huex_*.dll") in the library's own folder at
 // start-up and serves their resources afterwards. The folder is that of the
 // library's module file, never a search-path result: a host's current
-// directory may be a document folder that someone else filled.
+// directory may be a document folder that someone else filled. Add-ons are
+// mapped for their resources only; none of their code ever runs.
 #include "colorlib/addon_scan_win32.h"
 
 #include <windows.h>
@@ -10,8 +11,10 @@
 
 #include "colorlib/addons.h"
 #include "colorlib/descriptor.h"
+#include "colorlib/extended_color.h"
 #include "colorlib/resource_seam.h"
 #include "frame/library_state_win32.h"
+#include "frame/resource_module_win32.h"
 
 byte_span module_resource(HMODULE module, const char* type, const char* name);
 
@@ -45,7 +48,7 @@ int load_addon_record(addon_record* record, const char* file_name)
     std::strcpy(record->path, search_dir);
     std::strcat(record->path, file_name);
 
-    HMODULE module = LoadLibraryExA(record->path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    HMODULE module = load_resource_module(record->path);
     if (module == nullptr) return 0;
     current_descriptor = module_resource(module, "PUB", "addon");
     descriptor_desc(record->desc, 100);
@@ -55,6 +58,19 @@ int load_addon_record(addon_record* record, const char* file_name)
     record->flag = add_on_number(module, 3);
     FreeLibrary(module);
     current_descriptor = byte_span{};
+
+    // Hosts walk the publication list by the pair each step hands back: a
+    // pair of the built-in guides (37, 293) or the start code -1 would lead
+    // the walk back into the list for ever or end it early. Only the pairs
+    // that select an add-on publication are taken; any other file counts as
+    // one that could not be loaded.
+    if (system_to_pub(record->system, record->flag) <= static_cast<int32_t>(last_builtin_pub)) {
+        std::memset(record->desc, 0, sizeof record->desc);
+        record->pub_no = 0;
+        record->system = 0;
+        record->flag = 0;
+        return 0;
+    }
     return 1;
 }
 
@@ -94,8 +110,24 @@ byte_span addon_resource(uint32_t pub_no, const char* type)
 {
     auto* record = const_cast<addon_record*>(find_addon_by_pub(pub_no));
     if (record == nullptr) return {};
-    if (record->module == nullptr)
-        record->module = LoadLibraryExA(record->path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (record->module == nullptr) record->module = load_resource_module(record->path);
     if (record->module == nullptr) return {};
     return module_resource(static_cast<HMODULE>(record->module), type, "addon");
+}
+
+// At an unload by the host (at process end the process takes everything):
+// the records and the mapped add-ons would otherwise stay behind with every
+// load and unload.
+void release_addons()
+{
+    addon_record* record = addon_list;
+    while (record != nullptr) {
+        addon_record* next = record->next;
+        if (record->module != nullptr) FreeLibrary(static_cast<HMODULE>(record->module));
+        if (record != &first_addon) LocalFree(record);
+        record = next;
+    }
+    std::memset(&first_addon, 0, sizeof first_addon);
+    addon_list = nullptr;
+    addon_count = 0;
 }

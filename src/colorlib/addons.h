@@ -19,5 +19,8 @@ extern addon_record first_addon;      // static storage for the first record
 extern addon_record* addon_list;      // nullptr while addon_count is 0
 extern uint32_t addon_count;
 
+// Unmaps the add-ons and frees the records: at an unload by the host only.
+void release_addons();
+
 const addon_record* find_addon_by_pub(uint32_t pub_no);
 const addon_record* find_addon_by_pair(int16_t system, int16_t flag);

@@ -61,6 +61,19 @@ int pub_exists(int32_t pub_no)
     return find_addon_by_pub(static_cast<uint32_t>(pub_no)) != nullptr ? 1 : 0;
 }
 
+// Whether the publication list shows a record. An add-on that could not be
+// loaded, or was refused, keeps its place with an empty desc, which cannot be
+// listed (a length of 0 ends the list): the walk passes over it, so that
+// one broken file beside the library hides none after it. A host walks the
+// list by the pair it was given last, and a pair leads back to the first
+// record that carries it: a later record repeating an earlier pair would
+// send the walk back there for ever, and a host could not name it by that
+// pair anyway, so the list passes over it too.
+static bool listed(const addon_record* r)
+{
+    return r->desc[0] != 0 && find_addon_by_pair(r->system, r->flag) == r;
+}
+
 int enum_pubs(int16_t* system, int16_t* flag, char* name)
 {
     static const struct { int16_t system, flag; } builtin_pairs[4] = {{37, 0}, {37, 1}, {37, 2}, {293, 0}};
@@ -85,19 +98,11 @@ int enum_pubs(int16_t* system, int16_t* flag, char* name)
         candidate = addon_list;
     } else {
         const addon_record* r = find_addon_by_pair(*system, *flag);
-        candidate = r ? r->next : nullptr;
+        candidate = r != nullptr && listed(r) ? r->next : nullptr;
     }
-    // A host walks the list by the pair it was given last, and a pair leads
-    // back to the first record that carries it. A later record repeating an
-    // earlier pair would send the walk back there for ever, and a host could
-    // not name it by that pair anyway, so the list passes over it.
-    while (candidate != nullptr && find_addon_by_pair(candidate->system, candidate->flag) != candidate)
-        candidate = candidate->next;
+    while (candidate != nullptr && !listed(candidate)) candidate = candidate->next;
     if (candidate == nullptr) return 0;
-    // An add-on that could not be loaded keeps its place with an empty desc:
-    // the list ends there.
     int len = static_cast<int>(std::strlen(candidate->desc));
-    if (len == 0) return 0;
     std::memcpy(name, candidate->desc, static_cast<size_t>(len) + 1);
     *system = candidate->system;
     *flag = candidate->flag;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "colorlib/addon_scan_win32.h"
+#include "colorlib/addons.h"
 #include "entry/settings_store_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
@@ -16,6 +17,11 @@
 
 HINSTANCE instance_handle;
 HMODULE text_module;
+
+// Set once attach has read the stored settings. A load refused before that
+// (a window class that cannot be registered) still gets its detach call, and
+// writing then would put the initial values over what the user stored.
+static bool settings_were_read;
 
 static void find_color_directory()
 {
@@ -53,6 +59,7 @@ static BOOL process_attach(HINSTANCE module)
     last_builtin_pub = 3;
     scan_addons();
     settings_load();
+    settings_were_read = true;
     return TRUE;
 }
 
@@ -61,11 +68,14 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
     switch (reason) {
     case DLL_PROCESS_ATTACH: return process_attach(module);
     case DLL_PROCESS_DETACH:
-        settings_save();
-        // Only when the host unloads the library: at process end the classes
-        // and the colour-matching module go with the process.
+        if (settings_were_read) settings_save();
+        // Only when the host unloads the library: at process end the classes,
+        // records, mapped modules and the colour-matching module go with the
+        // process.
         if (reserved == nullptr) {
             unregister_picker_classes();
+            release_addons();
+            release_language_module();
             drop_printer_transform();
         }
         return TRUE;

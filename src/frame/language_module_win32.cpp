@@ -7,8 +7,11 @@
 #include <cstring>
 
 #include "frame/library_state_win32.h"
+#include "frame/resource_module_win32.h"
 
 static const char language_file[] = "HUEXLANG.DLL";
+
+char language_module_path[MAX_PATH];
 
 // Cuts a module path after its last backslash and appends the language file
 // name; false when the result would not fit.
@@ -36,11 +39,8 @@ static bool language_path_in_system(char* path, UINT size)
 
 // The language of the first translation entry of the module's version
 // resource, or 1033 when the module has none.
-static uint32_t module_language(HMODULE module)
+static uint32_t module_language(const char* path)
 {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(module, path, sizeof path);
-    if (n == 0 || n >= sizeof path) return 1033;
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeA(path, &ignored);
     if (size == 0) return 1033;
@@ -64,16 +64,22 @@ HMODULE load_language_module()
 {
     char path[MAX_PATH];
     HMODULE module = nullptr;
-    if (language_path_beside(instance_handle, path, sizeof path))
-        module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (module == nullptr && language_path_beside(nullptr, path, sizeof path))
-        module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    if (module == nullptr && language_path_in_system(path, sizeof path))
-        module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (language_path_beside(instance_handle, path, sizeof path)) module = load_resource_module(path);
+    if (module == nullptr && language_path_beside(nullptr, path, sizeof path)) module = load_resource_module(path);
+    if (module == nullptr && language_path_in_system(path, sizeof path)) module = load_resource_module(path);
     if (module == nullptr) {
+        language_module_path[0] = 0;
         language_id = 1033;
         return instance_handle;
     }
-    language_id = module_language(module);
+    std::strcpy(language_module_path, path);
+    language_id = module_language(path);
     return module;
+}
+
+void release_language_module()
+{
+    if (text_module != nullptr && text_module != instance_handle) FreeLibrary(text_module);
+    text_module = instance_handle;
+    language_module_path[0] = 0;
 }

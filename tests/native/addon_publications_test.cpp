@@ -136,7 +136,7 @@ TEST_F(AddonList, pastel_colours_read_back_through_every_look_up)
     EXPECT_EQ(encode_color(549, 0, 288, &r), encode_bad_index);
 }
 
-TEST_F(AddonList, list_follows_the_scan_order_and_ends_at_an_unloadable_file)
+TEST_F(AddonList, list_follows_the_scan_order_and_passes_over_an_unloadable_file)
 {
     fill(first_addon, 4, "Pastel Guide/Coated", 549, 0, pastel_dir);
     fill(more[0], 8, "Second", 2085, 0, pastel_dir);
@@ -144,9 +144,10 @@ TEST_F(AddonList, list_follows_the_scan_order_and_ends_at_an_unloadable_file)
     fill(more[2], 12, "After the broken one", 805, 0, pastel_dir);
     link(3);
     std::vector<std::string> seen = walk();
-    ASSERT_EQ(seen.size(), 6u);
+    ASSERT_EQ(seen.size(), 7u);
     EXPECT_EQ(seen[4], "Pastel Guide/Coated 549/0");
     EXPECT_EQ(seen[5], "Second 2085/0");
+    EXPECT_EQ(seen[6], "After the broken one 805/0");
 
     EXPECT_EQ(pub_exists(12), 1);
     EXPECT_EQ(pub_exists(13), 0);
@@ -156,12 +157,15 @@ TEST_F(AddonList, list_follows_the_scan_order_and_ends_at_an_unloadable_file)
     EXPECT_EQ(pub_desc(8, desc, 100), 6);
     EXPECT_STREQ(desc, "Second");
 
-    // A pair that no add-on carries ends the list with nothing written.
-    int16_t system = 1317, flag = 0;
-    std::strcpy(desc, "keep");
-    EXPECT_EQ(enum_pubs(&system, &flag, desc), 0);
-    EXPECT_EQ(system, 1317);
-    EXPECT_STREQ(desc, "keep");
+    // A pair that no listed add-on carries (the broken file's record holds
+    // 0, 0) ends the list with nothing written.
+    for (int16_t code : {1317, 0}) {
+        int16_t system = code, flag = 0;
+        std::strcpy(desc, "keep");
+        EXPECT_EQ(enum_pubs(&system, &flag, desc), 0);
+        EXPECT_EQ(system, code);
+        EXPECT_STREQ(desc, "keep");
+    }
 }
 
 TEST_F(AddonList, repeated_pairs_cannot_trap_a_host_in_the_list)

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "addon_builder.h"
 #include "huex.h"
 #include "wine_test_support.h"
 
@@ -94,18 +95,17 @@ const std::map<std::string, std::string> listed_as = {
     {"huex_2341.dll", "pub 2341 0 Pastel Variant C"},
     {"huex_805.dll", "pub 805 0 Process Copy"},
     {"huex_pub5.dll", "pub 549 0 Pastel Numbered Five"},
-    {"huex_nostrings.dll", "pub 0 0 Pastel Without Strings"},
+    {"huex_refusing.dll", "pub 1317 0 Pastel That Refuses"},
 };
 
 // The list the library must show for a folder: the built-in publications,
-// then the add-ons in listing order up to the first file that is no add-on.
+// then the add-ons in listing order, passing over every file that is none.
 std::vector<std::string> expected_list(const std::string& dir)
 {
     std::vector<std::string> lines = builtin_lines;
     for (const std::string& file : listing(dir)) {
         auto it = listed_as.find(file);
-        if (it == listed_as.end()) break;
-        lines.push_back(it->second);
+        if (it != listed_as.end()) lines.push_back(it->second);
     }
     return lines;
 }
@@ -237,13 +237,12 @@ TEST(AddOns, DescriptorNumberOtherThanItsCodeSelectsIsListedButNamesNothing)
     EXPECT_NE(line_for(out, color_prefix(549, 0, 0)).find("index 1 0 short 0 []"), std::string::npos);
 }
 
-TEST(AddOns, FileThatIsNoDllEndsTheListAtItsPlaceAndHarmsNothing)
+TEST(AddOns, FileThatIsNoDllIsPassedOverAndHarmsNothing)
 {
     std::string dir = addon_case("addons_not_a_dll",
                                  {pastel, fixture("huex_2085a.dll"), fixture("huex_2341.dll"), "addon_fixtures\\huex_x.dll"});
     std::string out = probe(dir, "pubs pubsize 549 0 pubsize 2085 0 pubsize 2341 0 color 2341 0 3");
     EXPECT_EQ(lines_starting(out, "pub "), expected_list(dir));
-    // Publications scanned after the broken file are not listed, yet found.
     for (std::string code : {"549", "2085", "2341"})
         EXPECT_EQ(line_for(out, "pubsize " + code + " 0 "), "pubsize " + code + " 0 8 36");
     EXPECT_EQ(line_for(out, color_prefix(2341, 0, 3)), found_line(2341, 0, 0, 3, pastel_tables(), "DVC"));
@@ -253,18 +252,15 @@ TEST(AddOns, IncompleteAddOnsFailLookUpsWithoutReadingPastTheirTables)
 {
     std::string dir = addon_case("addons_incomplete",
                                  {fixture("huex_nostrings.dll"), fixture("huex_nocie.dll"), fixture("huex_short.dll")});
-    // A second add-on without strings carries the same pair (0, 0): the list
-    // must still come to an end.
+    // Without strings 2 and 3 the pair is (0, 0), which selects nothing: such
+    // files are passed over, a second copy as well.
     ASSERT_TRUE(copy_into(fixture("huex_nostrings.dll"), dir, "huex_nostrings2.dll"));
     std::string out = probe(dir,
                             "pubs pubsize 0 0 pubsize 1061 0 pubsize 1317 0 "
                             "color 1317 0 0 color 1317 0 1 color 1317 0 2 color 1317 0 3 color 1317 0 287");
-    // Without strings 2 and 3 the add-on is listed with code and flag 0,
-    // which select nothing; the no-measurement add-on holds publication 6 too,
-    // and the first in the listing wins.
-    std::vector<std::string> pubs = lines_starting(out, "pub ");
-    EXPECT_EQ(pubs.size(), 7u) << out;
-    EXPECT_EQ(std::count(pubs.begin(), pubs.end(), "pub 0 0 Pastel Without Strings"), 1) << out;
+    // The no-measurement add-on holds publication 6 too, and the first in
+    // the listing wins.
+    EXPECT_EQ(lines_starting(out, "pub ").size(), 6u) << out;
     EXPECT_EQ(line_for(out, "pubsize 0 0 "), "pubsize 0 0 -1 -1");
     for (std::string code : {"1061", "1317"})
         EXPECT_EQ(line_for(out, "pubsize " + code + " 0 "), "pubsize " + code + " 0 8 36");
@@ -337,6 +333,52 @@ TEST(SafeLoading, AddOnsComeOnlyFromTheLibrarysFolder)
     expected.push_back("pub 549 0 Pastel Guide/Coated");
     EXPECT_EQ(lines_starting(out, "pub "), expected);
     EXPECT_EQ(line_for(out, "pubsize 2085 0 "), "pubsize 2085 0 -1 -1");
+}
+
+// A pair that selects no add-on publication would send a host's walk of the
+// list back to its start or into the built-in guides for ever, or end it
+// early: each such file is passed over like one that cannot be loaded. The
+// add-on whose entry point refuses to load is read, never run: its colours
+// are there all the same.
+TEST(AddOns, PairsThatSelectNoAddOnArePassedOver)
+{
+    const struct { const char *code, *flag; } pairs[] = {
+        {"293", "5"}, {"37", "0"}, {"37", "2"}, {"-1", "0"}, {"65573", "1"}, {"37", "3"},
+    };
+    const source_tables t = pastel_tables();
+    addon_tables bad = {"[Misnumbered] 4 8 36\r\n[DMX][PMX]\r\n[Process]\r\n16\r\n",
+                        std::string(t.names.begin(), t.names.end()), std::string(t.cie50.begin(), t.cie50.end()),
+                        std::string(t.cie65.begin(), t.cie65.end()), std::string(t.cmyk.begin(), t.cmyk.end()), "", ""};
+    for (const auto& p : pairs) {
+        std::string dir = addon_case(std::string("addons_pair_") + p.code + "_" + p.flag,
+                                     {fixture("huex_refusing.dll"), fixture("huex_2085a.dll")});
+        bad.code = p.code;
+        bad.flag = p.flag;
+        ASSERT_TRUE(build_addon(dir + "huex_misnumbered.dll", bad));
+        ASSERT_NE(listing(dir).back(), "huex_misnumbered.dll") << "a sound add-on must follow it";
+        std::string out = probe(dir, "pubs color 1317 0 7");
+        EXPECT_EQ(lines_starting(out, "pub "), expected_list(dir)) << p.code << " " << p.flag;
+        EXPECT_EQ(line_for(out, color_prefix(1317, 0, 7)), found_line(1317, 0, 0, 7, t, "DRP"));
+    }
+}
+
+// Each load maps the add-ons and the language module and allocates every
+// record after the first; each unload by the host must give all of it back.
+TEST(AddOns, LoadsAndUnloadsLeaveNoRecordsOrMappedModules)
+{
+    std::string dir = addon_case("addons_reload", {pastel, fixture("huex_2085a.dll"), "lang\\HUEXLANG.DLL"});
+    std::string out = probe(dir, "reload 10 reload 100");
+    size_t at = out.rfind("reload ");
+    ASSERT_NE(at, std::string::npos) << out;
+    int loaded = 0;
+    size_t heap_before = 0, heap_after = 0, handle_before = 0, handle_after = 0, views_before = 0, views_after = 0;
+    ASSERT_EQ(std::sscanf(out.c_str() + at, "reload %d heap %zu %zu handle %zu %zu views %zu %zu", &loaded, &heap_before,
+                          &heap_after, &handle_before, &handle_after, &views_before, &views_after), 7) << out;
+    EXPECT_EQ(loaded, 100);
+    // A record left behind by each load would come to 100 * 400 bytes.
+    EXPECT_LT(heap_after, heap_before + 4096) << out;
+    EXPECT_EQ(views_before, 0u) << out;
+    EXPECT_EQ(views_after, 0u) << out;
 }
 
 // huexinfo addon-check: the sample and the well-formed fixtures pass, each

@@ -28,11 +28,10 @@ std::string settings_key(const std::string& root)
     return "Software\\HUEXTests\\" + root + "\\Software\\VERIHUE\\HUEX";
 }
 
-std::string host(const std::string& root, const std::string& commands)
+std::string host(const std::string& root, const std::string& commands, const std::string& library = bin_dir() + "huex.dll")
 {
     std::string out;
-    int rc = run_process("\"" + bin_dir() + "settings_host.exe\" \"" + bin_dir() + "huex.dll\" " +
-                             root + " " + commands,
+    int rc = run_process("\"" + bin_dir() + "settings_host.exe\" \"" + library + "\" " + root + " " + commands,
                          bin_dir(), &out);
     EXPECT_EQ(rc, 0) << out;
     out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
@@ -277,4 +276,40 @@ TEST(Settings, MalformedStoredValuesCountAsMissing)
     EXPECT_TRUE(has_line(out, std::string("printer ") + default_printer)) << out;
     EXPECT_TRUE(stored_dword_is(root, "window_xpos", 0));
     EXPECT_TRUE(stored_dword_is(root, "D50FLAG", 0));
+}
+
+// A load refused at the class step still gets its detach call; what the user
+// stored must come through it untouched.
+TEST(Settings, LoadRefusedAtTheClassStepLeavesTheStoredSettingsAlone)
+{
+    const std::string root = case_root("refused_load");
+    DWORD v = 0x00010029;
+    for (const char* name : dword_values) store_dword(root, name, v++);
+    store_text(root, "DISPLAY_PROFILE_PATH", "Z:\\kept\\display.icm");
+    store_text(root, "PRINTER_PROFILE_PATH", "Z:\\kept\\printer.icm");
+    auto all_stored = [&] {
+        std::vector<std::vector<BYTE>> values;
+        for (const char* name : dword_values) values.push_back(read_stored(root, name).data);
+        for (const char* name : {"DISPLAY_PROFILE_PATH", "PRINTER_PROFILE_PATH"}) values.push_back(read_stored(root, name).data);
+        return values;
+    };
+    const auto before = all_stored();
+    const std::string out = host(root, "classtaken load");
+    ASSERT_TRUE(has_line(out, "classtaken 1")) << out;
+    ASSERT_TRUE(has_line(out, "load 0")) << out;
+    EXPECT_EQ(all_stored(), before);
+}
+
+// The two default profile names are texts of the language module, also of one
+// whose entry point refuses to load: it is read, never run.
+TEST(Settings, DefaultProfileNamesComeFromTheGermanModule)
+{
+    for (const char* module : {"lang\\HUEXLANG.DLL", "addon_fixtures\\refusing_lang\\HUEXLANG.DLL"}) {
+        const std::string dir = fresh_case_dir("settings_german");
+        ASSERT_TRUE(copy_library_into(dir));
+        ASSERT_TRUE(copy_into(module, dir));
+        const std::string out = host(case_root("german_names"), "load monitor printer free", dir + "huex.dll");
+        EXPECT_TRUE(has_line(out, "monitor Standardbildschirm")) << module << "\n" << out;
+        EXPECT_TRUE(has_line(out, "printer 150er-Raster Belichter")) << module << "\n" << out;
+    }
 }

@@ -64,24 +64,32 @@ static void print_color(HMODULE huex, short system, short flag, short index)
     std::printf("\n");
 }
 
-// Calls visit(path, base name) for every module loaded in this process.
+// Calls visit(path, base name) once for every view of a file mapped in this
+// process: modules the loader holds and modules mapped for their resources
+// alike, each mapping counted on its own.
 template <class Visit>
-static void for_each_module(Visit visit)
+static void for_each_mapped_file(Visit visit)
 {
-    HMODULE modules[512];
-    DWORD needed = 0;
-    if (!EnumProcessModules(GetCurrentProcess(), modules, sizeof modules, &needed)) return;
-    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
+    MEMORY_BASIC_INFORMATION m;
+    for (const char* p = nullptr; VirtualQuery(p, &m, sizeof m) == sizeof m; p = static_cast<const char*>(m.BaseAddress) + m.RegionSize) {
+        if (m.State == MEM_FREE || m.BaseAddress != m.AllocationBase || (m.Type != MEM_IMAGE && m.Type != MEM_MAPPED)) continue;
         char path[MAX_PATH];
-        if (!GetModuleFileNameA(modules[i], path, sizeof path)) continue;
-        const char* slash = std::strrchr(path, '\\');
-        visit(path, slash ? slash + 1 : path);
+        if (!GetMappedFileNameA(GetCurrentProcess(), const_cast<char*>(p), path, sizeof path)) continue;
+        const char* shown = std::strncmp(path, "\\??\\", 4) == 0 ? path + 4 : path;
+        const char* slash = std::strrchr(shown, '\\');
+        visit(shown, slash ? slash + 1 : shown);
     }
+}
+
+static bool is_addon_file(const char* base)
+{
+    const size_t length = std::strlen(base);
+    return _strnicmp(base, "huex_", 5) == 0 && length > 4 && _stricmp(base + length - 4, ".dll") == 0;
 }
 
 static void print_modules(const char* base_name)
 {
-    for_each_module([&](const char* path, const char* base) {
+    for_each_mapped_file([&](const char* path, const char* base) {
         if (lstrcmpiA(base, base_name) == 0) std::printf("module %s\n", path);
     });
 }
@@ -103,15 +111,23 @@ static void print_name_time(HMODULE huex, short system, short flag, short index,
     std::printf("time %d %d %d %.0f ns\n", system, flag, index, ns);
 }
 
-// "addon_modules": every loaded module named huex_*.dll, as "addon_module PATH".
+// "addon_modules": every mapping of a file named huex_*.dll, as "addon_module PATH".
 static void print_addon_modules()
 {
-    for_each_module([](const char* path, const char* base) {
-        const size_t length = std::strlen(base);
-        if (_strnicmp(base, "huex_", 5) == 0 && length > 4 && _stricmp(base + length - 4, ".dll") == 0)
-            std::printf("addon_module %s\n", path);
+    for_each_mapped_file([](const char* path, const char* base) {
+        if (is_addon_file(base)) std::printf("addon_module %s\n", path);
     });
     std::printf("addon_modules end\n");
+}
+
+// How many mappings of add-ons and language modules the process holds.
+static size_t resource_module_views()
+{
+    size_t views = 0;
+    for_each_mapped_file([&](const char*, const char* base) {
+        if (is_addon_file(base) || lstrcmpiA(base, "HUEXLANG.DLL") == 0) ++views;
+    });
+    return views;
 }
 
 int main(int argc, char** argv)
@@ -156,21 +172,26 @@ int main(int argc, char** argv)
         } else if (std::strcmp(argv[i], "addon_modules") == 0) {
             print_addon_modules();
         } else if (std::strcmp(argv[i], "reload") == 0 && i + 1 < argc) {
-            // "reload N": unload, then load and unload N times, and report
-            // what the process holds before and after.
+            // "reload N": unload, then load, use add-ons and unload N times, and
+            // report what the process holds before and after.
             const int cycles = std::atoi(argv[++i]);
             FreeLibrary(huex);
             const process_counts before = current_process_counts();
+            const size_t views_before = resource_module_views();
             int loaded = 0;
             for (int k = 0; k < cycles; ++k) {
                 HMODULE again = LoadLibraryExA(argv[1], nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
                 if (again == nullptr) break;
                 ++loaded;
+                // The sizes of publications 4 and 8 map the add-ons that hold them.
+                if (auto colors = reinterpret_cast<pub_size_fn>(GetProcAddress(again, "HUEX_PubColors")))
+                    colors(549, 0), colors(2085, 0);
                 FreeLibrary(again);
             }
             const process_counts after = current_process_counts();
-            std::printf("reload %d heap %zu %zu handle %zu %zu\n", loaded, before.heap_bytes, after.heap_bytes,
-                        static_cast<size_t>(before.next_handle), static_cast<size_t>(after.next_handle));
+            std::printf("reload %d heap %zu %zu handle %zu %zu views %zu %zu\n", loaded, before.heap_bytes, after.heap_bytes,
+                        static_cast<size_t>(before.next_handle), static_cast<size_t>(after.next_handle), views_before,
+                        resource_module_views());
             huex = LoadLibraryExA(argv[1], nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
         } else if (std::strcmp(argv[i], "unload") == 0) {
             std::printf("unload %d\n", FreeLibrary(huex) ? 1 : 0);

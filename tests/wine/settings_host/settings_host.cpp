@@ -4,6 +4,9 @@
 // other test process reads or writes ("-" keeps the real HKEY_CURRENT_USER).
 // Then it runs the commands in order and prints one fact a line:
 //   load | free               LoadLibraryA / FreeLibrary of LIBRARY
+//   classtaken                registers "VerihuePickerClass" for the module
+//                             handle the library will have, so that its own
+//                             registration at start-up fails
 //   monitor | printer         the current profile path
 //   setmonitor P | setprinter P   the status of the Set export
 //   name P                    HUEX_GetProfileName
@@ -62,6 +65,16 @@ int main(int argc, char** argv)
         if (std::strcmp(c, "load") == 0) {
             huex = LoadLibraryA(argv[1]);
             std::printf("load %d\n", huex != nullptr);
+        } else if (std::strcmp(c, "classtaken") == 0) {
+            // Mapped without running it, the library shows where the loader
+            // puts it; unmapped again, the next load goes to the same place.
+            HMODULE mapped = LoadLibraryExA(argv[1], nullptr, DONT_RESOLVE_DLL_REFERENCES);
+            if (mapped) FreeLibrary(mapped);
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = DefWindowProcA;
+            wc.hInstance = mapped;
+            wc.lpszClassName = "VerihuePickerClass";
+            std::printf("classtaken %d\n", mapped && RegisterClassA(&wc) ? 1 : 0);
         } else if (std::strcmp(c, "free") == 0) {
             std::printf("free %d\n", huex && FreeLibrary(huex) ? 1 : 0);
             huex = nullptr;
