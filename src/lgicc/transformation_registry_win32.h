@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "lgicc/color_system.h"
+#include "lgicc/color_system_win32.h"
 #include "lgicc/lgicc_contract.h"
 
 struct lgo_transformation {
