@@ -9,7 +9,7 @@
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
 #include "frame/texts_win32.h"
-#include "frame/window_classes_win32.h"
+#include "picker_window/window_classes_win32.h"
 
 HINSTANCE instance_handle;
 HMODULE text_module;
