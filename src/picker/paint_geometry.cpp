@@ -64,8 +64,7 @@ footer_places footer_layout(const frame_layout& f, int32_t notice_cy, int32_t pr
 {
     footer_places p;
     const int32_t b = f.tab.bottom;
-    p.notice_x = f.tab.left + 2;
-    p.notice_y = b + 2 * notice_cy;
+    p.notice = pixel_rect{f.tab.left + 2, b + 2 * notice_cy, f.ok_x - f.mx, b + 3 * notice_cy};
     p.profile_band = pixel_rect{f.tab.left, b + static_cast<int32_t>(profile_cy * 0.5), f.ok_x,
                                 b + static_cast<int32_t>(profile_cy * 1.5)};
     p.profile_x = f.tab.left + 2;

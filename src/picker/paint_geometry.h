@@ -50,9 +50,10 @@ pixel_rect text_box_inner(const pixel_rect& box, int32_t cy);
 
 // The footer between the tab control and the buttons: the notice line (its
 // text height cy) and the band of the display profile's name (height cy of
-// that name).
+// that name). Both end a margin before the OK button: the notice stands at
+// the height of the buttons and must not run under them.
 struct footer_places {
-    int32_t notice_x = 0, notice_y = 0;
+    pixel_rect notice;
     pixel_rect profile_band;
     int32_t profile_x = 0, profile_y = 0;
 };

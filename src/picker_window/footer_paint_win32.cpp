@@ -18,7 +18,8 @@ void paint_footer(HDC dc)
     GetTextExtentPoint32A(dc, monitor_profile_name, name_length, &name_size);
     const footer_places at = footer_layout(picker_frame, notice_size.cy, name_size.cy);
 
-    TextOutA(dc, at.notice_x, at.notice_y, notice, n);
+    RECT line = to_rect(at.notice);
+    DrawTextA(dc, notice, n, &line, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     fill_rect(dc, at.profile_band, background_brush());
     if (OPTION_SHOW_PROFILE_NAME == 1) TextOutA(dc, at.profile_x, at.profile_y, monitor_profile_name, name_length);
 

@@ -35,9 +35,10 @@ DWORD WINAPI driver_thread(void* param)
 
 }  // namespace
 
-void wait_until_painted(HWND window)
+void wait_until_painted(HWND window, bool settle)
 {
     for (int i = 0; i < 200 && !nothing_to_paint(window); ++i) Sleep(20);
+    if (!settle) return;
     // What is painted reaches the X server a little later: wait for two equal
     // copies of the window in a row.
     screen_image last = capture_window(window);
@@ -49,7 +50,7 @@ void wait_until_painted(HWND window)
     }
 }
 
-open_picker wait_for_picker()
+open_picker wait_for_picker(bool settle)
 {
     open_picker p;
     for (int i = 0; i < 500 && p.window == nullptr; ++i) {
@@ -61,7 +62,7 @@ open_picker wait_for_picker()
             Sleep(20);
     }
     if (p.window == nullptr) return p;
-    wait_until_painted(p.window);
+    wait_until_painted(p.window, settle);
     p.tab = GetDlgItem(p.window, 93);
     p.ok = GetDlgItem(p.window, IDOK);
     p.cancel = GetDlgItem(p.window, IDCANCEL);

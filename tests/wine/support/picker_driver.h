@@ -13,12 +13,13 @@ struct open_picker {
 };
 
 // Waits up to ten seconds for a shown picker window of this process, then until
-// it and its children have nothing left to paint and the screen holds still.
-// window is null on time-out.
-open_picker wait_for_picker();
+// it and its children have nothing left to paint and (when settle) the screen
+// holds still. window is null on time-out.
+open_picker wait_for_picker(bool settle = true);
 
-// Waits until the open picker's windows are painted and the screen holds still.
-void wait_until_painted(HWND window);
+// Waits until the open picker's windows are painted and (when settle) the
+// screen holds still.
+void wait_until_painted(HWND window, bool settle = true);
 
 // Runs drive on a thread of its own while open runs here; returns when both
 // have finished. open is what blocks in the picker.
