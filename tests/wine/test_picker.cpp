@@ -357,3 +357,32 @@ TEST(PickerRun, HundredRunsLeaveNoObjectsOrMemoryBehind)
     for (HBRUSH b : leaked) DeleteObject(b);
     DestroyWindow(host);
 }
+
+TEST(PickerWindow, AboutShowsTheLibrarysVersionBlock)
+{
+    HWND host = make_host_window("host");
+    extended_color record = {0, 0, 0, 0};
+    std::string version, trademarks, credits;
+    bool picker_stayed = false;
+    run_and_press([&] { HUEX_PickColor(host, &record, nullptr); }, IDCANCEL, [&](const open_picker& p) {
+        click_button(p.about);
+        HWND about = nullptr;
+        for (int i = 0; i < 250 && about == nullptr; ++i) {
+            Sleep(20);
+            HWND w = GetLastActivePopup(p.window);
+            if (w != p.window && IsWindowVisible(w)) about = w;
+        }
+        ASSERT_NE(about, nullptr);
+        version = window_text(GetDlgItem(about, 1001));
+        trademarks = window_text(GetDlgItem(about, 1007));
+        credits = window_text(GetDlgItem(about, 1008));
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 250 && IsWindow(about); ++i) Sleep(20);
+        picker_stayed = !IsWindow(about) && IsWindowVisible(p.window);
+    });
+    EXPECT_EQ(version, "1.0.0.0");
+    EXPECT_EQ(trademarks, "VERIHUE is a name of the HUEX colour guides");
+    EXPECT_EQ(credits.rfind("Color Matching Module (CMM)", 0), 0u) << credits;
+    EXPECT_TRUE(picker_stayed);
+    DestroyWindow(host);
+}
