@@ -224,14 +224,17 @@ TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
 
-    // A destroyed owner counts as none.
+    // A destroyed owner counts as none; an extended record that names no
+    // colour (code 3877) opens the picker without an initial colour.
     HWND gone = make_host_window("gone");
     DestroyWindow(gone);
-    extended_color record = {0, 0, 0, 0};
+    extended_color record = {0x1200, 0x3400, 0x5600, 0x0F25};
+    const extended_color before = record;
     BYTE chosen = 9;
     run_and_press([&] { chosen = HUEX_PickColor(gone, &record, nullptr); }, IDCANCEL,
                   [](const open_picker& p) { EXPECT_EQ(GetWindow(p.window, GW_OWNER), nullptr); });
     EXPECT_EQ(chosen, 0);
+    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
     DestroyWindow(host);
 }
 
