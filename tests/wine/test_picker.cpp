@@ -60,6 +60,7 @@ TEST(PickerWindow, FrameControlsAndBothPagesStandWhereTheUnitPutsThem)
             EXPECT_EQ(rect_in_parent(b.button), (pixel_rect{b.x, f.button_y, b.x + f.button_width, f.button_y + f.button_height}));
         EXPECT_EQ(p.tab_count, 3);
         const pixel_rect D = display_area(p.tab, f);
+        EXPECT_EQ(profile_band_ink(p.window, f), 0) << "the profile's name is shown only when asked for";
 
         original = check_color_page(p, 0, f, D, page_looks{}, "picker_solid.png");
         click_tab(p, 1);
