@@ -242,7 +242,7 @@ TEST(AddOns, GoneAfterAReloadWithoutItsFile)
     EXPECT_EQ(lines_starting(out, "pub "), builtin_lines);
     const std::string nothing = "index 1 0 short 0 [] full 0 [] xyz50 1 0 0 0 xyz65 1 0 0 0 cmyk 1 0 0 0 0";
     EXPECT_EQ(colours[1], "color 549 0 7 encode 2 decode 1 0 0 0 " + nothing);
-    EXPECT_EQ(line_for(out, "held"), "held decode 0 549 0 7 " + nothing);
+    EXPECT_EQ(line_for(out, "held"), "held decode 1 0 0 0 " + nothing);
     EXPECT_NE(line_for(out, color_prefix(37, 0, 7)).find(" encode 0 "), std::string::npos) << out;
 }
 

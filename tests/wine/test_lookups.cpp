@@ -154,8 +154,9 @@ void default_display_rgb(double X, double Y, double Z, int rgb[3])
     const double in[3] = {X / 100, Y / 100, Z / 100};
     for (int r = 0; r < 3; ++r) {
         const int a = (r + 1) % 3, b = (r + 2) % 3;
-        const double row[3] = {(m[a][1] * m[b][2] - m[a][2] * m[b][1]) / d, (m[a][2] * m[b][0] - m[a][0] * m[b][2]) / d,
-                               (m[a][0] * m[b][1] - m[a][1] * m[b][0]) / d};
+        // Row r of the inverse: the cross product of the other two columns.
+        const double row[3] = {(m[1][a] * m[2][b] - m[2][a] * m[1][b]) / d, (m[2][a] * m[0][b] - m[0][a] * m[2][b]) / d,
+                               (m[0][a] * m[1][b] - m[1][a] * m[0][b]) / d};
         const double lin = row[0] * in[0] + row[1] * in[1] + row[2] * in[2];
         const int v = lin > 0 ? static_cast<int>(255.0 * std::pow(lin, 1 / 2.2) + 0.5) : 0;
         rgb[r] = v > 255 ? 255 : v;
