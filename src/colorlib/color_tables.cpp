@@ -10,16 +10,26 @@ namespace {
 
 uint16_t word_at(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
-// Writes at most max characters of text and a NUL; returns the length.
-int copy_cut(const char* text, char* buffer, int max)
+// Writes at most max characters of a text of len characters and a NUL;
+// returns the length written.
+int copy_cut(const char* text, size_t len, char* buffer, int max)
 {
     if (buffer == nullptr) return 0;
     if (max < 0) max = 0;
-    int len = static_cast<int>(std::strlen(text));
-    if (len > max) len = max;
-    std::memcpy(buffer, text, static_cast<size_t>(len));
+    if (len > static_cast<size_t>(max)) len = static_cast<size_t>(max);
+    std::memcpy(buffer, text, len);
     buffer[len] = 0;
-    return len;
+    return static_cast<int>(len);
+}
+
+int copy_cut(const char* text, char* buffer, int max) { return copy_cut(text, std::strlen(text), buffer, max); }
+
+// Appends len bytes at full + *at, as far as the composition has room.
+void append(char* full, size_t* at, const char* text, size_t len)
+{
+    if (len > full_color_name_size - *at) len = full_color_name_size - *at;
+    std::memcpy(full + *at, text, len);
+    *at += len;
 }
 
 // Record `record` of `size` bytes of the table, or null when the table is
@@ -73,18 +83,22 @@ byte_span locate_color_table(uint32_t pub_no, table_kind kind) { return publicat
 int get_color_name(colorid id, char* buffer, int max, int mode)
 {
     char name[max_color_name_size + 1];
-    read_stored_name(locate_color_name_table(colorid_pub(id)), colorid_index(id), name, max_color_name_size);
-    if (name[0] == 0) return copy_cut("", buffer, max);
-    if (mode == -1) return copy_cut(name, buffer, max);
+    const size_t name_len = static_cast<size_t>(
+        read_stored_name(locate_color_name_table(colorid_pub(id)), colorid_index(id), name, max_color_name_size));
+    if (name_len == 0) return copy_cut("", 0, buffer, max);
+    if (mode == -1) return copy_cut(name, name_len, buffer, max);
 
-    char full[full_color_name_size + 1] = "VERIHUE ";
-    std::strcat(full, name);
-    std::strcat(full, " ");
+    // Composed with known lengths: hosts ask for names by the thousand.
+    char full[full_color_name_size + 1];
+    size_t len = 0;
+    append(full, &len, "VERIHUE ", 8);
+    append(full, &len, name, name_len);
+    append(full, &len, " ", 1);
     if (mode == 0 || mode == 1) {
         const char* suffix = pub_suffix(id, mode);
-        std::strncat(full, suffix, full_color_name_size - std::strlen(full));
+        append(full, &len, suffix, std::strlen(suffix));
     }
-    return copy_cut(full, buffer, max);
+    return copy_cut(full, len, buffer, max);
 }
 
 int get_color_xyz(colorid id, int d50, double* X, double* Y, double* Z)
