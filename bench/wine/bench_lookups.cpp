@@ -1,7 +1,12 @@
-// Timed loops under Wine: the look-up exports over all 3958 built-in colours,
-// and the Windows colour system translating the same colours from an XYZ
-// profile to an sRGB profile one colour per call. Prints nanoseconds per
-// colour and the ratio ours / MSCMS. Run by hand (make bench); not a test.
+// Timed loops under Wine: the look-up exports over the 5862 colours of the four built-in guides
+// and the 288 colours of the sample add-on, and the Windows colour system
+// translating the same colours from an XYZ profile to an sRGB profile one
+// colour per call. Everything is measured in one process, laid out in a
+// folder of its own beside the sample add-on, and printed in nanoseconds per
+// colour with each export's ratio to the colour system. Run by hand or by
+// make bench; make test runs it once with one round so that it keeps working.
+//
+//   bench_lookups [ROUNDS [XYZ_PROFILE SRGB_PROFILE]]
 #include <windows.h>
 
 #include <icm.h>
@@ -9,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -17,16 +23,46 @@
 
 namespace {
 
-std::vector<extended_color> all_colours()
+const char* const child_variable = "HUEX_BENCH_LOOKUPS_CHILD";
+
+struct pub_pair {
+    short system, flag;
+};
+
+// Every colour of the given publications, in guide order.
+std::vector<extended_color> colours_of(std::initializer_list<pub_pair> pubs)
 {
     std::vector<extended_color> v;
-    const struct { short system, flag, count; } pubs[] = {{37, 0, 952}, {37, 1, 952}, {37, 2, 952}, {293, 0, 3006}};
-    for (const auto& p : pubs)
-        for (short i = 0; i < p.count; ++i) {
+    for (const pub_pair& p : pubs) {
+        const int count = HUEX_PubColors(p.system, p.flag) * HUEX_PubPages(p.system, p.flag);
+        for (int i = 0; i < count; ++i) {
             extended_color r = {0, 0, 0, 0};
-            if (HUEX_EncodeColor(p.system, p.flag, i, &r) == HUEX_OK) v.push_back(r);
+            if (HUEX_EncodeColor(p.system, p.flag, static_cast<short>(i), &r) == HUEX_OK) v.push_back(r);
         }
+    }
     return v;
+}
+
+// The measurement runs in a copy of this program in a folder that holds the
+// library, its colour-matching module and the sample add-on: add-ons are
+// found beside the library when it is loaded.
+int run_in_addon_folder(int argc, char** argv)
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    const std::string dir = fresh_case_dir("bench_lookups");
+    if (!copy_into(self, dir, "bench_lookups.exe") || !copy_library_into(dir) ||
+        !copy_into("addons\\huex_pastel.dll", dir)) {
+        std::printf("bench_lookups: cannot lay out %s\n", dir.c_str());
+        return 1;
+    }
+    std::string command = "\"" + dir + "bench_lookups.exe\"";
+    for (int i = 1; i < argc; ++i) command += std::string(" \"") + argv[i] + "\"";
+    SetEnvironmentVariableA(child_variable, "1");
+    std::string out;
+    const int rc = run_process(command, dir, &out);
+    std::printf("%s", out.c_str());
+    return rc;
 }
 
 template <typename F>
@@ -73,9 +109,16 @@ HPROFILE open_profile(const char* path)
 
 int main(int argc, char** argv)
 {
+    if (GetEnvironmentVariableA(child_variable, nullptr, 0) == 0) return run_in_addon_folder(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
-    const auto colours = all_colours();
-    std::printf("colours: %u, rounds: %d\n", static_cast<unsigned>(colours.size()), rounds);
+    const auto colours = colours_of({{37, 0}, {37, 1}, {37, 2}, {293, 0}});
+    const auto addon_colours = colours_of({{549, 0}});
+    std::printf("colours: %u built-in, %u of the sample add-on; rounds: %d\n", static_cast<unsigned>(colours.size()),
+                static_cast<unsigned>(addon_colours.size()), rounds);
+    if (colours.size() != 5862 || addon_colours.size() != 288) {
+        std::printf("bench_lookups: the guides or the sample add-on are not all there\n");
+        return 1;
+    }
 
     const double rgb = ns_per_colour(colours, rounds, [](const extended_color& c) {
         WORD v[3];
@@ -91,9 +134,14 @@ int main(int argc, char** argv)
         HUEX_GetColorXYZ(&c, v, 1);
         return static_cast<unsigned>(v[1]);
     });
-    std::printf("HUEX_GetColorRGB   %10.1f ns/colour\n", rgb);
-    std::printf("HUEX_GetColorName  %10.1f ns/colour\n", name);
-    std::printf("HUEX_GetColorXYZ   %10.1f ns/colour\n", xyz);
+    const double addon_name = ns_per_colour(addon_colours, rounds, [](const extended_color& c) {
+        char n[80];
+        return static_cast<unsigned>(HUEX_GetColorName(&c, n));
+    });
+    std::printf("HUEX_GetColorRGB           %10.1f ns/colour\n", rgb);
+    std::printf("HUEX_GetColorName          %10.1f ns/colour\n", name);
+    std::printf("HUEX_GetColorXYZ           %10.1f ns/colour\n", xyz);
+    std::printf("HUEX_GetColorName, add-on  %10.1f ns/colour\n", addon_name);
 
     // The same colours as the XYZ export gives them, through MSCMS.
     std::vector<COLOR> input(colours.size());
@@ -134,6 +182,9 @@ int main(int argc, char** argv)
     mscms.close(profiles[0]);
     mscms.close(profiles[1]);
     std::printf("MSCMS TranslateColors XYZ->sRGB %10.1f ns/colour%s\n", mscms_ns, sink == 0xFFFFFFFFu ? " " : "");
-    std::printf("ratio HUEX_GetColorRGB / MSCMS   %10.3f\n", rgb / mscms_ns);
+    std::printf("ratio HUEX_GetColorRGB / MSCMS           %10.3f\n", rgb / mscms_ns);
+    std::printf("ratio HUEX_GetColorName / MSCMS          %10.3f\n", name / mscms_ns);
+    std::printf("ratio HUEX_GetColorXYZ / MSCMS           %10.3f\n", xyz / mscms_ns);
+    std::printf("ratio HUEX_GetColorName, add-on / MSCMS  %10.3f\n", addon_name / mscms_ns);
     return 0;
 }

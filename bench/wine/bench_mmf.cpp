@@ -1,9 +1,11 @@
 // Timed loop: walking a profile's directory and reading every tag through
 // the MMF_ exports (one mapping per read), against the platform's colour
 // system opening the same file and reading the same tags raw.
+//   bench_mmf [SECONDS]   time per loop, 2 by default; 0 walks once
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "huex.h"
@@ -90,7 +92,7 @@ unsigned long long walk_color_system(const color_system& cs, const char* path) {
 }
 
 template <class walk_fn>
-void time_loop(const char* what, const char* path, walk_fn walk) {
+void time_loop(const char* what, const char* path, double seconds, walk_fn walk) {
     LARGE_INTEGER frequency, start, now;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
@@ -102,14 +104,15 @@ void time_loop(const char* what, const char* path, walk_fn walk) {
         ++iterations;
         QueryPerformanceCounter(&now);
         elapsed = double(now.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-    } while (elapsed < 2.0);
+    } while (elapsed < seconds);
     std::printf("%-34s %-44s %10.1f us per walk (%ld walks, checksum %llu)\n", what, path,
                 elapsed * 1e6 / iterations, iterations, sum / iterations);
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 2.0;
     HMODULE mscms = LoadLibraryA("mscms.dll");
     color_system cs = {lookup<open_fn>(mscms, "OpenColorProfileA"), lookup<close_fn>(mscms, "CloseColorProfile"),
                        lookup<count_fn>(mscms, "GetCountColorProfileElements"),
@@ -117,9 +120,9 @@ int main() {
                        lookup<element_fn>(mscms, "GetColorProfileElement")};
     const char* profiles[] = {"Z:\\usr\\share\\color\\icc\\ITULab.icc", "Z:\\usr\\share\\color\\icc\\sRGB.icc"};
     for (const char* path : profiles) {
-        time_loop("MMF_ exports, a mapping per read", path, walk_exports);
+        time_loop("MMF_ exports, a mapping per read", path, seconds, walk_exports);
         if (cs.open && cs.close && cs.count && cs.tag && cs.element)
-            time_loop("colour system, raw tags", path, [&](const char* p) { return walk_color_system(cs, p); });
+            time_loop("colour system, raw tags", path, seconds, [&](const char* p) { return walk_color_system(cs, p); });
     }
     return 0;
 }

@@ -87,7 +87,7 @@ void scan_addons()
     HANDLE search = FindFirstFileA(pattern, &found);
     if (search == INVALID_HANDLE_VALUE) return;
 
-    std::memset(&first_addon, 0, sizeof first_addon);
+    first_addon = addon_record{};
     addon_list = &first_addon;
     load_addon_record(&first_addon, found.cFileName);
     addon_count = 1;

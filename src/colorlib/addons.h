@@ -5,6 +5,8 @@
 #pragma once
 #include <cstdint>
 
+#include "colorlib/kept_tables.h"
+
 struct addon_record {
     uint32_t pub_no;
     char desc[101];   // desc of the add-on's descriptor, cut to 100 characters
@@ -13,6 +15,11 @@ struct addon_record {
     int16_t flag;     // string 3 of the add-on
     addon_record* next;
     void* module;     // the add-on's module once one of its tables was used
+    // Its tables as found in `module`, kept from their first use, and what
+    // its descriptor says: valid exactly while `module` is, so whatever
+    // releases the module clears them with it.
+    mutable byte_span tables[table_kind_count];
+    mutable descriptor_facts facts;
 };
 
 extern addon_record first_addon;      // static storage for the first record

@@ -5,91 +5,107 @@
 #include "colorlib/colorid.h"
 #include "colorlib/descriptor.h"
 #include "colorlib/publications.h"
-#include "colorlib/resource_seam.h"
 
 namespace {
 
 uint16_t word_at(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
-// Writes at most max characters of text and a NUL; returns the length.
-int copy_cut(const char* text, char* buffer, int max)
+// Writes at most max characters of a text of len characters and a NUL;
+// returns the length written.
+int copy_cut(const char* text, size_t len, char* buffer, int max)
 {
     if (buffer == nullptr) return 0;
     if (max < 0) max = 0;
-    int len = static_cast<int>(std::strlen(text));
-    if (len > max) len = max;
-    std::memcpy(buffer, text, static_cast<size_t>(len));
+    if (len > static_cast<size_t>(max)) len = static_cast<size_t>(max);
+    std::memcpy(buffer, text, len);
     buffer[len] = 0;
-    return len;
+    return static_cast<int>(len);
 }
+
+int copy_cut(const char* text, char* buffer, int max) { return copy_cut(text, std::strlen(text), buffer, max); }
 
 // Record `record` of `size` bytes of the table, or null when the table is
 // missing or ends before it.
-const uint8_t* table_record(uint32_t pub_no, const char* type, uint64_t record, uint64_t size)
+const uint8_t* table_record(uint32_t pub_no, table_kind kind, uint64_t record, uint64_t size)
 {
-    byte_span t = locate_color_table(pub_no, type);
+    byte_span t = locate_color_table(pub_no, kind);
     if (!t.holds(record * size, size)) return nullptr;
     return t.data + record * size;
 }
 
-// The stored name, which ends at its first NUL or fills its record; empty
-// when the table has no such record.
-void stored_name(colorid id, char (&name)[max_color_name_size + 1])
-{
-    name[0] = 0;
-    const uint32_t n = colorid_pub(id);
-    uint32_t width = pub_color_name_size(n);
-    if (width == 0) return;
-    const uint8_t* p = table_record(n, "NAMES", colorid_index(id), width);
-    if (p == nullptr) return;
-    // Wider records than the composition can hold contribute their first bytes.
-    if (width > max_color_name_size) width = max_color_name_size;
-    std::memcpy(name, p, width);
-    name[width] = 0;
-}
-
 }  // namespace
 
-byte_span locate_color_table(uint32_t pub_no, const char* type)
+color_name_table locate_color_name_table(uint32_t pub_no)
 {
-    if (pub_no <= last_builtin_pub && pub_no < 4) {
-        const bool shared = std::strcmp(type, "NAMES") == 0 || std::strcmp(type, "CMYK") == 0 ||
-                            std::strcmp(type, "PAGE") == 0;
-        return builtin_resource(type, shared ? pub_data_kinds[pub_no] : pub_resource_names[pub_no]);
-    }
-    return addon_resource(pub_no, type);
+    return color_name_table{locate_color_table(pub_no, table_names), pub_color_name_size(pub_no)};
 }
 
-int get_color_name(colorid id, char* buffer, int max, int mode)
+int read_stored_name(const color_name_table& table, uint32_t index, char* buffer, int max)
 {
-    char name[max_color_name_size + 1];
-    stored_name(id, name);
-    if (name[0] == 0) return copy_cut("", buffer, max);
-    if (mode == -1) return copy_cut(name, buffer, max);
-
-    char full[full_color_name_size + 1] = "VERIHUE ";
-    std::strcat(full, name);
-    std::strcat(full, " ");
-    if (mode == 0 || mode == 1) {
-        const char* suffix = pub_suffix(id, mode);
-        std::strncat(full, suffix, full_color_name_size - std::strlen(full));
+    if (buffer == nullptr) return 0;
+    uint32_t len = 0;
+    const uint64_t offset = uint64_t{index} * table.width;
+    if (max > 0 && table.width != 0 && table.names.holds(offset, table.width)) {
+        // Wider records than the composition can hold contribute their first bytes.
+        uint32_t limit = table.width < max_color_name_size ? table.width : max_color_name_size;
+        if (limit > static_cast<uint32_t>(max)) limit = static_cast<uint32_t>(max);
+        const uint8_t* p = table.names.data + offset;
+        while (len < limit && p[len] != 0) {
+            buffer[len] = static_cast<char>(p[len]);
+            ++len;
+        }
     }
-    return copy_cut(full, buffer, max);
+    buffer[len] = 0;
+    return static_cast<int>(len);
 }
 
-int get_color_xyz(colorid id, int d50, double* X, double* Y, double* Z)
+int read_color_xyz(byte_span table, uint32_t index, double* X, double* Y, double* Z)
 {
-    const uint8_t* p = table_record(colorid_pub(id), d50 ? "CIE50" : "CIE65", colorid_index(id), 6);
-    if (p == nullptr) return 0;
+    const uint64_t offset = uint64_t{index} * 6;
+    if (!table.holds(offset, 6)) return 0;
+    const uint8_t* p = table.data + offset;
     *X = word_at(p) / 100.0;
     *Y = word_at(p + 2) / 100.0;
     *Z = word_at(p + 4) / 100.0;
     return 1;
 }
 
+byte_span locate_color_table(uint32_t pub_no, table_kind kind) { return publication_table(pub_no, kind); }
+
+int get_color_name(colorid id, char* buffer, int max, int mode)
+{
+    char name[max_color_name_size + 1];
+    size_t name_len = static_cast<size_t>(
+        read_stored_name(locate_color_name_table(colorid_pub(id)), colorid_index(id), name, max_color_name_size));
+    if (name_len == 0) return copy_cut("", 0, buffer, max);
+    if (mode == -1) return copy_cut(name, name_len, buffer, max);
+
+    // Composed with known lengths: hosts ask for names by the thousand.
+    // "VERIHUE " + at most 35 + " " leaves room for the longest suffix.
+    if (name_len > max_color_name_size) name_len = max_color_name_size;
+    char full[full_color_name_size + 1];
+    std::memcpy(full, "VERIHUE ", 8);
+    std::memcpy(full + 8, name, name_len);
+    size_t len = 8 + name_len;
+    full[len++] = ' ';
+    if (mode == 0 || mode == 1) {
+        const char* suffix = pub_suffix(id, mode);
+        size_t suffix_len = std::strlen(suffix);
+        if (suffix_len > full_color_name_size - len) suffix_len = full_color_name_size - len;
+        std::memcpy(full + len, suffix, suffix_len);
+        len += suffix_len;
+    }
+    return copy_cut(full, len, buffer, max);
+}
+
+int get_color_xyz(colorid id, int d50, double* X, double* Y, double* Z)
+{
+    return read_color_xyz(locate_color_table(colorid_pub(id), d50 ? table_cie50 : table_cie65), colorid_index(id), X, Y, Z);
+}
+
 int get_color_cmyk_recipe(colorid id, float* C, float* M, float* Y, float* K)
 {
-    const uint8_t* p = table_record(colorid_pub(id), "CMYK", colorid_index(id), 8);
+    const uint8_t* p = table_record(colorid_pub(id), table_cmyk, colorid_index(id), 8);
     if (p == nullptr) return 0;
     *C = static_cast<float>(word_at(p) / 1000.0);
     *M = static_cast<float>(word_at(p + 2) / 1000.0);
@@ -103,7 +119,7 @@ int get_page_label(colorid id, char* buffer, int max)
     char label[page_label_size + 1] = "";
     const uint32_t per_page = descriptor_colors_per_page();
     if (per_page != 0) {
-        const uint8_t* p = table_record(colorid_pub(id), "PAGE", colorid_index(id) / per_page, page_label_size);
+        const uint8_t* p = table_record(colorid_pub(id), table_page, colorid_index(id) / per_page, page_label_size);
         if (p != nullptr) {
             std::memcpy(label, p, page_label_size);
             label[page_label_size] = 0;

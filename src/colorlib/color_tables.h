@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 
+#include "colorlib/kept_tables.h"
 #include "frame/byte_span.h"
 #include "frame/library_state.h"
 
@@ -13,9 +14,22 @@ constexpr int max_color_name_size = 35;
 constexpr int full_color_name_size = 75;   // "VERIHUE " + 35 + " " + 31
 constexpr int page_label_size = 8;
 
-// The table of `type` ("NAMES", "CIE50", "CIE65", "CMYK", "PAGE") of a
-// built-in or add-on publication; empty when there is none.
-byte_span locate_color_table(uint32_t pub_no, const char* type);
+// A colour table of a built-in or add-on publication; empty when there is none.
+byte_span locate_color_table(uint32_t pub_no, table_kind kind);
+
+// A publication's NAMES table with the width of its records, for walks over
+// many colours that would otherwise read the width from the descriptor once
+// per colour.
+struct color_name_table {
+    byte_span names;
+    uint32_t width;
+};
+color_name_table locate_color_name_table(uint32_t pub_no);
+
+// The stored name of colour `index`, which ends at its first NUL or fills its
+// record, cut to `max` characters and a NUL; returns the length. Empty when
+// the table has no such record.
+int read_stored_name(const color_name_table& table, uint32_t index, char* buffer, int max);
 
 // mode -1: the stored name; 0: "VERIHUE " + name + " " + display suffix;
 // 1: the same with the printer suffix; any other: "VERIHUE " + name + " ".
@@ -27,6 +41,9 @@ int get_color_name(colorid id, char* buffer, int max, int mode);
 // CIE65 (d50 == 0). 1, or 0 with nothing stored when the measurement is not
 // available.
 int get_color_xyz(colorid id, int d50, double* X, double* Y, double* Z);
+
+// The same from a located CIE50 or CIE65 table, for walks over many colours.
+int read_color_xyz(byte_span table, uint32_t index, double* X, double* Y, double* Z);
 
 // Recipe fractions 0.0 to 1.0 (stored tenths of a percent / 1000). 1, or 0
 // with nothing stored when the recipe is not available.

@@ -3,7 +3,6 @@
 #include "colorlib/addons.h"
 #include "colorlib/descriptor.h"
 #include "colorlib/publications.h"
-#include "colorlib/resource_seam.h"
 
 // A colour count is a product of two descriptor numbers; widened so that no
 // descriptor can make it wrap round and admit an index it does not hold.
@@ -23,10 +22,11 @@ colorid make_colorid(uint32_t pub_no, uint32_t index)
         return index_within(pub_number_of_pages(pub_no), pub_colors_per_page(pub_no), index) ? candidate : no_color;
 
     if (addon_count == 0) return no_color;
-    byte_span d = addon_resource(pub_no, "PUB");
+    byte_span d = locate_descriptor(pub_no);
     if (d.empty()) return no_color;
     // The picker keeps the descriptor of the guide it shows current; a host
     // calling in from inside its modal loop must not take it away.
     if (!picker_open) current_descriptor = d;
-    return index_within(read_number_of_pages(d), read_colors_per_page(d), index) ? candidate : no_color;
+    const descriptor_facts* facts = publication_facts(pub_no);
+    return facts != nullptr && index_within(facts->number_of_pages, facts->colors_per_page, index) ? candidate : no_color;
 }

@@ -13,7 +13,9 @@ namespace {
 // Copies data line k (1 to 4) into descriptor_line. Comment lines ("/" first)
 // are skipped wherever they stand; an empty line is a data line. A line longer
 // than the buffer is cut and the rest of it skipped; a text with fewer data
-// lines gives an empty line. Never reads past the descriptor's bytes.
+// lines gives an empty line. Never reads past the descriptor's bytes. Only
+// the line asked for is copied: every look-up reads a field or two, so the
+// lines before it are merely stepped over.
 void load_data_line(byte_span d, int k)
 {
     size_t pos = 0;
@@ -23,16 +25,17 @@ void load_data_line(byte_span d, int k)
             descriptor_line[0] = 0;
             return;
         }
-        int len = 0;
-        while (pos < d.size && d.data[pos] != '\r' && d.data[pos] != '\n' && d.data[pos] != 0) {
-            if (len < descriptor_line_size - 1) descriptor_line[len++] = static_cast<char>(d.data[pos]);
-            ++pos;
+        const size_t start = pos;
+        while (pos < d.size && d.data[pos] != '\r' && d.data[pos] != '\n' && d.data[pos] != 0) ++pos;
+        if (d.data[start] != '/' && ++found == k) {
+            size_t len = pos - start;
+            if (len > descriptor_line_size - 1) len = descriptor_line_size - 1;
+            std::memcpy(descriptor_line, d.data + start, len);
+            descriptor_line[len] = 0;
         }
-        descriptor_line[len] = 0;
         // A line ends with CR LF: step over both (a lone CR or LF still ends it).
         if (pos < d.size && d.data[pos] == '\r') ++pos;
         if (pos < d.size && d.data[pos] == '\n') ++pos;
-        if (descriptor_line[0] != '/') ++found;
     }
 }
 

@@ -4,18 +4,14 @@
 
 #include "colorlib/addons.h"
 #include "colorlib/descriptor.h"
-#include "colorlib/resource_seam.h"
+#include "colorlib/kept_tables.h"
 
 const char* const pub_resource_names[4] = {"solidc", "solidu", "simprc", "process"};
 const char* const pub_data_kinds[4] = {"spot", "spot", "spot", "process"};
 
 int32_t picker_view_pub = -1;
 
-byte_span locate_descriptor(uint32_t pub_no)
-{
-    if (pub_no <= last_builtin_pub && pub_no < 4) return builtin_resource("PUB", pub_resource_names[pub_no]);
-    return addon_resource(pub_no, "PUB");
-}
+byte_span locate_descriptor(uint32_t pub_no) { return publication_table(pub_no, table_pub); }
 
 void select_publication(uint32_t pub_no)
 {
@@ -32,9 +28,19 @@ static byte_span descriptor_for_query(uint32_t pub_no)
     return current_descriptor;
 }
 
-uint32_t pub_number_of_pages(uint32_t pub_no) { return read_number_of_pages(descriptor_for_query(pub_no)); }
+uint32_t pub_number_of_pages(uint32_t pub_no)
+{
+    descriptor_for_query(pub_no);
+    const descriptor_facts* facts = publication_facts(pub_no);
+    return facts != nullptr ? facts->number_of_pages : 0;
+}
 
-uint32_t pub_colors_per_page(uint32_t pub_no) { return read_colors_per_page(descriptor_for_query(pub_no)); }
+uint32_t pub_colors_per_page(uint32_t pub_no)
+{
+    descriptor_for_query(pub_no);
+    const descriptor_facts* facts = publication_facts(pub_no);
+    return facts != nullptr ? facts->colors_per_page : 0;
+}
 
 int pub_desc(uint32_t pub_no, char* buffer, int max)
 {
@@ -49,10 +55,17 @@ uint32_t pub_color_name_size(uint32_t pub_no)
 {
     if (picker_open && picker_view_pub >= 0 && static_cast<uint32_t>(picker_view_pub) == pub_no)
         return read_color_name_size(current_descriptor);
-    return read_color_name_size(locate_descriptor(pub_no));
+    const descriptor_facts* facts = publication_facts(pub_no);
+    return facts != nullptr ? facts->color_name_size : 0;
 }
 
-const char* pub_suffix(colorid id, int which) { return read_suffix(locate_descriptor((id >> 16) & 0xFF), which); }
+const char* pub_suffix(colorid id, int which)
+{
+    const descriptor_facts* facts = publication_facts((id >> 16) & 0xFF);
+    const char* suffix = facts != nullptr ? facts->suffixes[which != 0 ? 1 : 0] : "";
+    std::memcpy(descriptor_suffix, suffix, std::strlen(suffix) + 1);
+    return descriptor_suffix;
+}
 
 int pub_exists(int32_t pub_no)
 {

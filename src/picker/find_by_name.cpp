@@ -37,11 +37,13 @@ colorid find_color_by_name(const char* text, const swatch_view* view)
     // of its colours, and the colorids follow each other.
     const colorid first = make_colorid(static_cast<uint32_t>(view->pub), 0);
     if (first == no_color) return no_color;
+    // The names are read straight from the guide's table, found once: the
+    // name width would otherwise be read from the descriptor for every colour.
+    const color_name_table names = locate_color_name_table(static_cast<uint32_t>(view->pub));
     char name[max_color_name_size + 1];
     for (int32_t index = 0; index < view->total && index <= 0xFFFF; ++index) {
-        const colorid c = first + static_cast<colorid>(index);
-        get_color_name(c, name, max, -1);
-        if (names_equal_ignoring_case(name, text)) return c;
+        read_stored_name(names, static_cast<uint32_t>(index), name, max);
+        if (names_equal_ignoring_case(name, text)) return first + static_cast<colorid>(index);
     }
     return no_color;
 }

@@ -53,10 +53,12 @@ colorid nearest_color_in_pub(colorid c, uint32_t target)
         // the first of equal distances wins.
         double best_distance = INFINITY;
         const uint64_t count = n < 0x10000 ? n : 0x10000;
+        // The target's table is found once for the whole walk.
+        const byte_span table = locate_color_table(target, d50 ? table_cie50 : table_cie65);
         for (uint64_t k = 0; k < count; ++k) {
             const colorid candidate = first + static_cast<colorid>(k);
             double x = 0, y = 0, z = 0;
-            if (!get_color_xyz(candidate, static_cast<int>(d50), &x, &y, &z)) continue;
+            if (!read_color_xyz(table, static_cast<uint32_t>(k), &x, &y, &z)) continue;
             const double dist = std::sqrt((X - x) * (X - x) + (Y - y) * (Y - y) + (Z - z) * (Z - z));
             if (dist < best_distance) {
                 best_distance = dist;

@@ -225,6 +225,27 @@ TEST(AddOns, ModuleIsMappedByTheFirstLookUpAndKept)
     EXPECT_EQ(lines_starting(out, "addon_module"), expected) << out;
 }
 
+// The host unloads the library, the add-on is taken away, and the library is
+// loaded again: its colours are gone, also for a record the host kept, and
+// nothing reaches for the tables of the add-on the first load used.
+TEST(AddOns, GoneAfterAReloadWithoutItsFile)
+{
+    std::string dir = addon_case("addons_removed", {pastel});
+    const source_tables t = pastel_tables();
+    std::string out = probe(dir, "color 549 0 7 unload rename " + dir + "huex_pastel.dll " + dir +
+                                     "pastel.removed load pubs color 549 0 7 held color 37 0 7");
+    const std::vector<std::string> colours = lines_starting(out, color_prefix(549, 0, 7));
+    ASSERT_EQ(colours.size(), 2u) << out;
+    EXPECT_EQ(colours[0], found_line(549, 0, 0, 7, t, "DPC"));
+    EXPECT_EQ(line_for(out, "rename "), "rename 1");
+    EXPECT_EQ(line_for(out, "load "), "load 1");
+    EXPECT_EQ(lines_starting(out, "pub "), builtin_lines);
+    const std::string nothing = "index 1 0 short 0 [] full 0 [] xyz50 1 0 0 0 xyz65 1 0 0 0 cmyk 1 0 0 0 0";
+    EXPECT_EQ(colours[1], "color 549 0 7 encode 2 decode 1 0 0 0 " + nothing);
+    EXPECT_EQ(line_for(out, "held"), "held decode 1 0 0 0 " + nothing);
+    EXPECT_NE(line_for(out, color_prefix(37, 0, 7)).find(" encode 0 "), std::string::npos) << out;
+}
+
 TEST(AddOns, DescriptorNumberOtherThanItsCodeSelectsIsListedButNamesNothing)
 {
     std::string dir = addon_case("addons_pub5", {fixture("huex_pub5.dll")});

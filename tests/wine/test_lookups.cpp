@@ -1,11 +1,13 @@
-// The colour-record and look-up exports through the real DLL. Built-in
-// colours are checked against the shipped table files themselves; a fresh
-// library with an add-on built here (names that fill their record, values
-// over 100, a measurement table cut short) runs the rest in a child process.
+// The colour-record and look-up exports through the real DLL. Every colour of
+// the built-in guides and of the sample add-on is checked against the
+// committed table files themselves, in a fresh library beside that add-on; a
+// fresh library with an add-on built here (names that fill their record,
+// values over 100, a measurement table cut short) runs the rest.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,36 +23,7 @@ namespace {
 const WORD sentinel = 0xDEAD;
 const char* const child_variable = "HUEX_LOOKUPS_CHILD";
 
-std::vector<unsigned char> data_file(const std::string& name)
-{
-    std::string path = std::string("Z:") + HUEX_SOURCE_DIR + "/src/resources/data/" + name;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return file_bytes(path);
-}
-
 unsigned word_at(const std::vector<unsigned char>& t, size_t offset) { return t[offset] | (t[offset + 1] << 8); }
-
-struct built_in {
-    short system, flag;
-    const char* cie;
-    const char* kind;
-    unsigned count, name_size;
-    const char* suffix;
-};
-const built_in built_ins[] = {
-    {37, 0, "solidc", "spot", 952, 15, "DSC"},
-    {37, 1, "solidu", "spot", 952, 15, "DSU"},
-    {37, 2, "simprc", "spot", 952, 15, "DSP"},
-    {293, 0, "process", "process", 3006, 6, "DSP"},
-};
-
-extended_color record_for(const built_in& p, unsigned index)
-{
-    extended_color r = {0x1100, 0x2200, 0x3300, 0};
-    EXPECT_EQ(HUEX_EncodeColor(p.system, p.flag, static_cast<short>(index), &r), HUEX_OK);
-    return r;
-}
 
 bool in_child() { return GetEnvironmentVariableA(child_variable, nullptr, 0) != 0; }
 
@@ -139,43 +112,140 @@ TEST(Lookups, RecordsThatNameNoColourLeaveReceiversAlone)
     }
 }
 
-// Names and measurements of every built-in colour as the table files hold them.
-TEST(Lookups, EveryBuiltInColourMatchesTheShippedTables)
+// ---- Every colour of every guide and of the sample add-on -----------------
+
+namespace {
+
+const char* const sweep_variable = "HUEX_LOOKUPS_SWEEP";
+
+// Screen RGB of a measurement on the built-in default display, worked out
+// here from the display's primaries, white and gamma by inverting the
+// primaries' matrix: what the picker and HUEX_GetColorRGB must show.
+void default_display_rgb(double X, double Y, double Z, int rgb[3])
 {
-    for (const built_in& p : built_ins) {
-        const auto names = data_file(std::string(p.kind) + ".names");
-        const auto d50 = data_file(std::string(p.cie) + ".cie50");
-        const auto d65 = data_file(std::string(p.cie) + ".cie65");
-        ASSERT_EQ(names.size(), p.count * p.name_size) << p.kind;
-        ASSERT_EQ(d50.size(), p.count * 6u) << p.cie;
-        ASSERT_EQ(d65.size(), p.count * 6u) << p.cie;
-        for (unsigned i = 0; i < p.count; ++i) {
-            const extended_color r = record_for(p, i);
-            std::string stored(reinterpret_cast<const char*>(&names[i * p.name_size]), p.name_size);
+    if (X >= 99.99 && Y >= 99.99 && Z >= 99.99) {
+        rgb[0] = rgb[1] = rgb[2] = 255;
+        return;
+    }
+    const double xy[3][2] = {{0.628, 0.346}, {0.268, 0.588}, {0.150, 0.070}};
+    const double xw = 0.313, yw = 0.324;
+    double p[3][3];  // columns: the primaries' x, y, z
+    for (int c = 0; c < 3; ++c) {
+        p[0][c] = xy[c][0];
+        p[1][c] = xy[c][1];
+        p[2][c] = 1 - xy[c][0] - xy[c][1];
+    }
+    auto det = [](const double m[3][3]) {
+        return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+               m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+    };
+    // Scales of the primaries that add up to the white (Cramer's rule), then
+    // the inverse of the scaled matrix (adjugate over determinant).
+    const double white[3] = {xw / yw, 1.0, (1 - xw - yw) / yw};
+    double m[3][3];
+    for (int c = 0; c < 3; ++c) {
+        double q[3][3];
+        std::memcpy(q, p, sizeof q);
+        for (int r = 0; r < 3; ++r) q[r][c] = white[r];
+        const double scale = det(q) / det(p);
+        for (int r = 0; r < 3; ++r) m[r][c] = p[r][c] * scale;
+    }
+    const double d = det(m);
+    const double in[3] = {X / 100, Y / 100, Z / 100};
+    for (int r = 0; r < 3; ++r) {
+        const int a = (r + 1) % 3, b = (r + 2) % 3;
+        // Row r of the inverse: the cross product of the other two columns.
+        const double row[3] = {(m[1][a] * m[2][b] - m[2][a] * m[1][b]) / d, (m[2][a] * m[0][b] - m[0][a] * m[2][b]) / d,
+                               (m[0][a] * m[1][b] - m[1][a] * m[0][b]) / d};
+        const double lin = row[0] * in[0] + row[1] * in[1] + row[2] * in[2];
+        const int v = lin > 0 ? static_cast<int>(255.0 * std::pow(lin, 1 / 2.2) + 0.5) : 0;
+        rgb[r] = v > 255 ? 255 : v;
+    }
+}
+
+struct guide_files {
+    short system, flag;
+    std::string names, cie50, cie65;  // paths below the source tree
+    unsigned count, name_size;
+    const char* suffix;
+};
+
+}  // namespace
+
+TEST(FreshLibrary, EveryColourOfEveryGuideAndOfTheSampleAddOn)
+{
+    if (in_child()) GTEST_SKIP() << "runs the child's cases";
+    const std::string dir = fresh_case_dir("lookups_sweep");
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    ASSERT_TRUE(copy_into(self, dir, "test_lookups.exe"));
+    ASSERT_TRUE(copy_library_into(dir));
+    ASSERT_TRUE(copy_into("addons\\huex_pastel.dll", dir));
+    delete_settings_key();
+    SetEnvironmentVariableA(child_variable, "1");
+    SetEnvironmentVariableA(sweep_variable, "1");
+    std::string out;
+    const int rc = run_process("\"" + dir + "test_lookups.exe\" --gtest_filter=SweepChild.*", dir, &out);
+    SetEnvironmentVariableA(child_variable, nullptr);
+    SetEnvironmentVariableA(sweep_variable, nullptr);
+    EXPECT_EQ(rc, 0) << out;
+    EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
+}
+
+// Names, measurements, screen colours and indexes as the committed guide
+// files give them, through every look-up export, on the default display.
+TEST(SweepChild, EveryLookUpAnswersFromTheCommittedTables)
+{
+    if (GetEnvironmentVariableA(sweep_variable, nullptr, 0) == 0) GTEST_SKIP() << "runs in the fresh library only";
+    const guide_files guides[] = {
+        {37, 0, "src/resources/data/spot.names", "src/resources/data/solidc.cie50", "src/resources/data/solidc.cie65", 952, 15, "DSC"},
+        {37, 1, "src/resources/data/spot.names", "src/resources/data/solidu.cie50", "src/resources/data/solidu.cie65", 952, 15, "DSU"},
+        {37, 2, "src/resources/data/spot.names", "src/resources/data/simprc.cie50", "src/resources/data/simprc.cie65", 952, 15, "DSP"},
+        {293, 0, "src/resources/data/process.names", "src/resources/data/process.cie50", "src/resources/data/process.cie65", 3006, 6, "DSP"},
+        {549, 0, "addons/pastel/addon.names", "addons/pastel/addon.cie50", "addons/pastel/addon.cie65", 288, 16, "DPC"},
+    };
+    auto source = [](const std::string& relative) {
+        std::string path = std::string("Z:") + HUEX_SOURCE_DIR + "/" + relative;
+        for (char& c : path)
+            if (c == '/') c = '\\';
+        return file_bytes(path);
+    };
+    for (const guide_files& g : guides) {
+        const auto names = source(g.names), d50 = source(g.cie50), d65 = source(g.cie65);
+        ASSERT_EQ(names.size(), g.count * g.name_size) << g.names;
+        ASSERT_EQ(d50.size(), g.count * 6u) << g.cie50;
+        ASSERT_EQ(d65.size(), g.count * 6u) << g.cie65;
+        ASSERT_EQ(static_cast<unsigned>(HUEX_PubColors(g.system, g.flag) * HUEX_PubPages(g.system, g.flag)), g.count);
+        for (unsigned i = 0; i < g.count; ++i) {
+            extended_color r = {0x1100, 0x2200, 0x3300, 0};
+            ASSERT_EQ(HUEX_EncodeColor(g.system, g.flag, static_cast<short>(i), &r), HUEX_OK);
+            std::string stored(reinterpret_cast<const char*>(&names[i * g.name_size]), g.name_size);
             stored = stored.substr(0, stored.find('\0'));
             char name[80];
-            ASSERT_EQ(HUEX_GetShortColorName(&r, name), static_cast<short>(stored.size())) << p.kind << i;
+            ASSERT_EQ(HUEX_GetShortColorName(&r, name), static_cast<short>(stored.size())) << g.names << i;
             ASSERT_EQ(name, stored);
-            const std::string full = "VERIHUE " + stored + " " + p.suffix;
+            const std::string full = "VERIHUE " + stored + " " + g.suffix;
             ASSERT_EQ(HUEX_GetColorName(&r, name), static_cast<short>(full.size()));
             ASSERT_EQ(name, full);
-
-            for (short selector : {1, 0, 2}) {
-                const auto& t = selector == 1 ? d50 : d65;
-                WORD xyz[3];
-                ASSERT_EQ(HUEX_GetColorXYZ(&r, xyz, selector), HUEX_OK);
-                for (int c = 0; c < 3; ++c) {
-                    double v = word_at(t, i * 6 + c * 2) / 100.0;
-                    if (v > 100.0) v = 100.0;
-                    ASSERT_EQ(xyz[c], static_cast<WORD>(v / 100.0 * 65535.0)) << p.cie << " " << i << " " << c;
-                }
-            }
-            WORD rgb[3];
-            ASSERT_EQ(HUEX_GetColorRGB(&r, rgb, 1), HUEX_OK);
-            ASSERT_EQ((rgb[0] | rgb[1] | rgb[2]) & 0xFF, 0) << "8-bit values in the high bytes";
             DWORD index = 0;
             ASSERT_EQ(HUEX_GetColorIndex(&r, &index), HUEX_OK);
             ASSERT_EQ(index, i);
+
+            for (short selector : {1, 0, 2}) {
+                const auto& t = selector == 1 ? d50 : d65;
+                double v[3];
+                for (int c = 0; c < 3; ++c) v[c] = word_at(t, i * 6 + c * 2) / 100.0;
+                WORD xyz[3], rgb[3];
+                ASSERT_EQ(HUEX_GetColorXYZ(&r, xyz, selector), HUEX_OK);
+                ASSERT_EQ(HUEX_GetColorRGB(&r, rgb, selector), HUEX_OK);
+                int expected_rgb[3];
+                default_display_rgb(v[0], v[1], v[2], expected_rgb);
+                for (int c = 0; c < 3; ++c) {
+                    const double clamped = v[c] > 100.0 ? 100.0 : v[c];
+                    ASSERT_EQ(xyz[c], static_cast<WORD>(clamped / 100.0 * 65535.0)) << g.cie50 << " " << i << " " << c;
+                    ASSERT_EQ(rgb[c], expected_rgb[c] << 8) << g.cie50 << " " << i << " " << selector << " " << c;
+                }
+            }
         }
     }
 }

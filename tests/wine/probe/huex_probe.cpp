@@ -27,19 +27,32 @@ static void print_pub_size(HMODULE huex, short system, short flag)
     if (colors && pages) std::printf("pubsize %d %d %d %d\n", system, flag, colors(system, flag), pages(system, flag));
 }
 
+// The record of the last "color" command, which "held" looks up again as a
+// host that keeps a colour across an unload of the library would.
+static WORD last_record[4] = {0x1100, 0x2200, 0x3300, 0};
+
+static void print_lookups(HMODULE huex, WORD* record);
+
 // "color S F I": one colour encoded by pair and index, then every look-up
 // of the record; a look-up that fails prints its status and no values.
 static void print_color(HMODULE huex, short system, short flag, short index)
 {
     auto encode = reinterpret_cast<encode_fn>(GetProcAddress(huex, "HUEX_EncodeColor"));
+    if (!encode) return;
+    WORD record[4] = {0x1100, 0x2200, 0x3300, 0};
+    std::printf("color %d %d %d encode %d", system, flag, index, encode(system, flag, index, record));
+    std::memcpy(last_record, record, sizeof record);
+    print_lookups(huex, record);
+}
+
+static void print_lookups(HMODULE huex, WORD* record)
+{
     auto decode = reinterpret_cast<decode_fn>(GetProcAddress(huex, "HUEX_DecodeColor"));
     auto get_index = reinterpret_cast<record_index_fn>(GetProcAddress(huex, "HUEX_GetColorIndex"));
     auto get_name = reinterpret_cast<record_text_fn>(GetProcAddress(huex, "HUEX_GetColorName"));
     auto get_short = reinterpret_cast<record_text_fn>(GetProcAddress(huex, "HUEX_GetShortColorName"));
     auto get_xyz = reinterpret_cast<record_words_fn>(GetProcAddress(huex, "HUEX_GetColorXYZ"));
-    if (!encode || !decode || !get_index || !get_name || !get_short || !get_xyz) return;
-    WORD record[4] = {0x1100, 0x2200, 0x3300, 0};
-    std::printf("color %d %d %d encode %d", system, flag, index, encode(system, flag, index, record));
+    if (!decode || !get_index || !get_name || !get_short || !get_xyz) return;
     short s = 0, f = 0, i = 0;
     short st = decode(&s, &f, &i, record);
     std::printf(" decode %d %d %d %d", st, s, f, i);
@@ -193,6 +206,15 @@ int main(int argc, char** argv)
                         static_cast<size_t>(before.next_handle), static_cast<size_t>(after.next_handle), views_before,
                         resource_module_views());
             huex = LoadLibraryExA(argv[1], nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        } else if (std::strcmp(argv[i], "held") == 0) {
+            std::printf("held");
+            print_lookups(huex, last_record);
+        } else if (std::strcmp(argv[i], "rename") == 0 && i + 2 < argc) {
+            std::printf("rename %d\n", MoveFileA(argv[i + 1], argv[i + 2]) ? 1 : 0);
+            i += 2;
+        } else if (std::strcmp(argv[i], "load") == 0) {
+            huex = LoadLibraryExA(argv[1], nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+            std::printf("load %d\n", huex != nullptr ? 1 : 0);
         } else if (std::strcmp(argv[i], "unload") == 0) {
             std::printf("unload %d\n", FreeLibrary(huex) ? 1 : 0);
             huex = nullptr;
