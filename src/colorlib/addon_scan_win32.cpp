@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <new>
 
 #include "colorlib/addons.h"
 #include "colorlib/descriptor.h"
@@ -93,8 +94,9 @@ void scan_addons()
     addon_count = 1;
     addon_record* last = &first_addon;
     while (FindNextFileA(search, &found)) {
-        auto* record = static_cast<addon_record*>(LocalAlloc(LPTR, sizeof(addon_record)));
-        if (record == nullptr) break;
+        void* memory = LocalAlloc(LPTR, sizeof(addon_record));
+        if (memory == nullptr) break;
+        auto* record = new (memory) addon_record{};
         ++addon_count;
         last->next = record;
         last = record;
@@ -127,7 +129,7 @@ void release_addons()
         if (record != &first_addon) LocalFree(record);
         record = next;
     }
-    std::memset(&first_addon, 0, sizeof first_addon);
+    first_addon = addon_record{};
     addon_list = nullptr;
     addon_count = 0;
 }
