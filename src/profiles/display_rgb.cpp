@@ -52,20 +52,44 @@ void build_display_matrix()
     display_matrix.eR = degenerate ? 0.0 : 1.0 / m.rgamma;
     display_matrix.eG = degenerate ? 0.0 : 1.0 / m.ggamma;
     display_matrix.eB = degenerate ? 0.0 : 1.0 / m.bgamma;
+    const double gammas[3] = {m.rgamma, m.ggamma, m.bgamma};
+    for (int ch = 0; ch < 3 && !degenerate; ++ch) {
+        // Level k is where 255 * lin^(1/gamma) reaches k - 0.5.
+        display_matrix.level_start[ch][0] = 0.0;
+        for (int k = 1; k < 256; ++k) display_matrix.level_start[ch][k] = std::pow((k - 0.5) / 255.0, gammas[ch]);
+    }
     display_matrix.valid = 1;
 }
 
 namespace {
 
-int32_t channel(const double* weights, double e, double X, double Y, double Z)
+int32_t level_by_power(double lin, double e)
 {
-    const double lin = weights[0] * X + weights[1] * Y + weights[2] * Z;
-    if (!(lin > 0.0)) return 0;  // also a NaN
     const double v = 255.0 * std::pow(lin, e);
     // Compared as a double: converting a huge v to an integer first is undefined.
     if (!(v < 255.0)) return 255;
     const int32_t c = static_cast<int32_t>(v + 0.5);
     return c > 255 ? 255 : c;
+}
+
+// The level whose range holds lin. A power per colour costs far more than the
+// look-up it serves, so the level is searched among the kept level starts;
+// only a value within rounding of a start is decided by the power itself, so
+// the result is the same as computing it directly.
+int32_t channel(int ch, double e, double X, double Y, double Z)
+{
+    const double* weights = display_matrix.M[ch];
+    const double lin = weights[0] * X + weights[1] * Y + weights[2] * Z;
+    if (!(lin > 0.0)) return 0;  // also a NaN
+    const double* start = display_matrix.level_start[ch];
+    int32_t lo = 0, hi = 256;  // start[lo] <= lin < start[hi], start[256] taken as infinity
+    while (hi - lo > 1) {
+        const int32_t mid = (lo + hi) / 2;
+        if (lin >= start[mid]) lo = mid; else hi = mid;
+    }
+    const double near = 1e-9 * lin;
+    if ((lo > 0 && lin - start[lo] <= near) || (hi < 256 && start[hi] - lin <= near)) return level_by_power(lin, e);
+    return lo;
 }
 
 }  // namespace
@@ -77,8 +101,8 @@ int xyz_to_display_rgb(double X, double Y, double Z, int32_t* R, int32_t* G, int
         *R = *G = *B = 0;
         return 1;
     }
-    *R = channel(display_matrix.M[0], display_matrix.eR, X, Y, Z);
-    *G = channel(display_matrix.M[1], display_matrix.eG, X, Y, Z);
-    *B = channel(display_matrix.M[2], display_matrix.eB, X, Y, Z);
+    *R = channel(0, display_matrix.eR, X, Y, Z);
+    *G = channel(1, display_matrix.eG, X, Y, Z);
+    *B = channel(2, display_matrix.eB, X, Y, Z);
     return 1;
 }

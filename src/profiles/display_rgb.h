@@ -9,6 +9,9 @@ struct display_matrix_cache {
     int32_t degenerate;   // the model has no inverse or no usable gamma
     double M[3][3];       // rows R, G, B: weights of X, Y, Z (0-100 scale folded in)
     double eR, eG, eB;    // 1 / gamma per channel
+    // Per channel, the linear value from which each 8-bit level k (1..255)
+    // begins: levels are found by a search instead of a power per colour.
+    double level_start[3][256];
 };
 extern display_matrix_cache display_matrix;
 

@@ -119,6 +119,31 @@ void lcms_xyz_to_linear_rgb(const display_model& m, double out[3][3])
     for (cmsToneCurve* t : curves) cmsFreeToneCurve(t);
 }
 
+TEST_F(DisplayRgb, levels_equal_the_power_law_at_and_between_every_level_start)
+{
+    // The level search must give exactly 255 * lin^(1/gamma) rounded, also a
+    // few ulps either side of each level's start, for common and odd gammas.
+    for (double gamma : {1.0, 1.8, 2.2, 2.4, 0.45, 6.5}) {
+        display_model m = default_display_model;
+        m.rgamma = m.ggamma = m.bgamma = gamma;
+        use(m);
+        build_display_matrix();
+        const double wy = display_matrix.M[0][1];  // red's weight of Y alone
+        ASSERT_NE(wy, 0.0);
+        for (int k = 1; k < 256; ++k) {
+            double lin = std::pow((k - 0.5) / 255.0, gamma);
+            for (int step = 0; step < 8; ++step) lin = std::nextafter(lin, 0.0);
+            for (int step = 0; step < 16; ++step, lin = std::nextafter(lin, 2.0)) {
+                const double y = lin / wy, exact_lin = wy * y;
+                if (!(exact_lin > 0.0)) continue;
+                const double v = 255.0 * std::pow(exact_lin, 1.0 / gamma);
+                const int32_t want = v < 255.0 ? static_cast<int32_t>(v + 0.5) : 255;
+                ASSERT_EQ(convert(0, y, 0).r, want) << "gamma " << gamma << " level " << k << " step " << step;
+            }
+        }
+    }
+}
+
 TEST_F(DisplayRgb, matrix_agrees_with_little_cms_matrix_shaper)
 {
     const display_model models[] = {
