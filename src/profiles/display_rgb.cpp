@@ -82,11 +82,11 @@ int32_t channel(int ch, double e, double X, double Y, double Z)
     const double lin = weights[0] * X + weights[1] * Y + weights[2] * Z;
     if (!(lin > 0.0)) return 0;  // also a NaN
     const double* start = display_matrix.level_start[ch];
-    int32_t lo = 0, hi = 256;  // start[lo] <= lin < start[hi], start[256] taken as infinity
-    while (hi - lo > 1) {
-        const int32_t mid = (lo + hi) / 2;
-        if (lin >= start[mid]) lo = mid; else hi = mid;
-    }
+    // Eight halvings without a branch: the comparisons follow the colours,
+    // so a branch would be mispredicted about every other step.
+    int32_t lo = 0;  // start[lo] <= lin < start[lo + 1], start[256] taken as infinity
+    for (int32_t half = 128; half > 0; half >>= 1) lo += half & -static_cast<int32_t>(lin >= start[lo + half]);
+    const int32_t hi = lo + 1;
     const double near = 1e-9 * lin;
     if ((lo > 0 && lin - start[lo] <= near) || (hi < 256 && start[hi] - lin <= near)) return level_by_power(lin, e);
     return lo;
