@@ -63,16 +63,7 @@ static void draw_swatch(HDC dc, colorid c, const pixel_rect& r)
         fill_rect(dc, r, stock_brush(WHITE_BRUSH));
         return;
     }
-    HBRUSH brush = CreateSolidBrush(swatch_colorref(red, green, blue));
-    fill_rect(dc, r, brush);
-    DeleteObject(brush);
-    if (!OPTION_DISPLAY_COLOR_NAMES) return;
-    char name[32];
-    get_color_name(c, name, 20, -1);
-    const COLORREF color = SetTextColor(dc, label_text_color);
-    RECT rc = to_rect(r);
-    DrawTextA(dc, name, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SetTextColor(dc, color);
+    draw_color_patch(dc, r, c, red, green, blue);
 }
 
 // The label of c's guide page on white, in the selected font.
