@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <functional>
 #include <string>
 
@@ -89,6 +91,49 @@ std::string monitor_profile()
     return name;
 }
 
+// Real clicks at a screen point: one, or two in a row for a double-click.
+void click_at(HWND foreground, POINT at, int clicks = 1)
+{
+    make_foreground(foreground);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    INPUT in[5] = {};
+    in[0].type = INPUT_MOUSE;
+    in[0].mi.dx = at.x * 65535 / (w - 1);
+    in[0].mi.dy = at.y * 65535 / (h - 1);
+    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    for (int i = 0; i < 2 * clicks; ++i) {
+        in[1 + i].type = INPUT_MOUSE;
+        in[1 + i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(1 + 2 * clicks, in, sizeof(INPUT));
+}
+
+// Where a colour is painted on a window, in screen coordinates, outside skip.
+RECT painted_area(HWND w, uint32_t rgb, const RECT& skip = {})
+{
+    const screen_image im = capture_window(w);
+    RECT r = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    for (int y = 0; y < im.height; ++y)
+        for (int x = 0; x < im.width; ++x) {
+            const POINT at = {im.left + x, im.top + y};
+            if (im.pixels[y * im.width + x] != rgb || PtInRect(&skip, at)) continue;
+            r = {std::min<LONG>(r.left, at.x), std::min<LONG>(r.top, at.y), std::max<LONG>(r.right, at.x + 1),
+                 std::max<LONG>(r.bottom, at.y + 1)};
+        }
+    return r;
+}
+
+uint32_t screen_rgb(short flag, int index)
+{
+    extended_color c = {};
+    WORD rgb[3] = {};
+    HUEX_EncodeColor(HUEX_SYSTEM_SOLID, flag, static_cast<short>(index), &c);
+    HUEX_GetColorRGB(&c, rgb, 0);
+    return rgb_of(rgb[0] >> 8, rgb[1] >> 8, rgb[2] >> 8);
+}
+
+POINT centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
 // The solid page shown, its scroll bar focused and colour 0 selected.
 struct solid_page {
     HWND child, scroll, edit;
@@ -96,6 +141,8 @@ struct solid_page {
 };
 solid_page start_on_solid_page(const open_picker& p)
 {
+    // The picker gives the tab control the focus a moment after it opens.
+    EXPECT_TRUE(wait_for([&] { return focus_of(p.window) == p.tab; }));
     click_tab(p, 0);
     solid_page s = {p.pages[0], GetDlgItem(p.pages[0], 90), GetDlgItem(p.pages[0], 92), 0};
     EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) != 0; }));
@@ -193,7 +240,7 @@ TEST(PickerKeys, TabOrdersOfTheSolidAndSettingsPages)
         for (HWND next : solid_cycle) {
             press(p.window, VK_TAB);
             EXPECT_TRUE(wait_for([&] { return has_focus(next); }))
-                << GetDlgCtrlID(next) << " focus " << GetDlgCtrlID(focus_of(p.window)) << " fg " << GetForegroundWindow();
+                << GetDlgCtrlID(next) << " focus " << GetDlgCtrlID(focus_of(p.window)) << " fg " << GetForegroundWindow() << " picker " << p.window;
         }
         press(p.window, VK_TAB, true);
         EXPECT_TRUE(wait_for([&] { return has_focus(combo); }));
@@ -355,4 +402,73 @@ TEST(PickerSettings, DisplayProfileDialog)
         }
     });
     HUEX_SetMonitorProfile("Default Display");
+}
+
+// A click selects a swatch and frames it; a double-click on "New" makes the
+// selection the "Original"; a double-click on a swatch picks it.
+TEST(PickerMouse, ClicksSelectFrameAndPick)
+{
+    extended_color record = {};
+    BYTE chosen = 0;
+    short flag = 0;
+    int rows = 0;
+    open_and_drive(
+        [&](const open_picker& p) {
+            const solid_page s = start_on_solid_page(p);
+            flag = s.flag;
+            rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, flag);
+            wait_until_painted(p.window);
+            const RECT swatch = painted_area(s.child, screen_rgb(flag, rows + 2));
+            ASSERT_LT(swatch.left, swatch.right);
+            click_at(p.window, centre(swatch));
+            EXPECT_TRUE(wait_for([&] { return text_of(s.edit) == short_name(flag, rows + 2); }));
+            wait_until_painted(p.window);
+            const screen_image im = capture_screen(RECT{swatch.left - 2, swatch.top - 2, swatch.right + 2, swatch.bottom + 2});
+            EXPECT_EQ(im.at(swatch.left - 2, swatch.top - 2), 0u);   // the frame's corner
+            EXPECT_EQ(im.at(swatch.right + 1, swatch.bottom + 1), 0u);
+
+            const RECT patch = painted_area(s.child, screen_rgb(flag, rows + 2), swatch);
+            ASSERT_LT(patch.left, patch.right);
+            click_at(p.window, centre(patch), 2);
+            // The "Original" patch now shows the colour too.
+            EXPECT_TRUE(wait_for([&] {
+                const RECT all = painted_area(s.child, screen_rgb(flag, rows + 2), swatch);
+                return all.left < patch.left || all.right > patch.right || all.top < patch.top || all.bottom > patch.bottom;
+            }));
+            click_at(p.window, centre(swatch), 2);
+            EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
+        },
+        &chosen, &record);
+    short system = 0, got_flag = -1, index = -1;
+    HUEX_DecodeColor(&system, &got_flag, &index, &record);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(index, rows + 2);
+}
+
+// The colour type keeps the index; the process page shows the nearest colour
+// and shows the same one when entered again from the same solid colour.
+TEST(PickerKeys, ColourTypeAndProcessPage)
+{
+    open_and_drive([](const open_picker& p) {
+        const solid_page s = start_on_solid_page(p);
+        const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag);
+        press(p.window, VK_RIGHT);
+        ASSERT_TRUE(wait_for([&] { return text_of(s.edit) == short_name(s.flag, rows); }));
+        const short other = s.flag == 0 ? 1 : 0;
+        press(p.window, 'C');
+        press(p.window, other > s.flag ? VK_DOWN : VK_UP);
+        EXPECT_TRUE(wait_for([&] { return text_of(s.edit) == short_name(other, rows); })) << text_of(s.edit);
+
+        HWND process_edit = GetDlgItem(p.pages[1], 92);
+        click_tab(p, 1);
+        ASSERT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && !text_of(process_edit).empty(); }));
+        wait_until_painted(p.window);
+        const std::string nearest = text_of(process_edit);
+        click_tab(p, 0);
+        ASSERT_TRUE(wait_for([&] { return IsWindowVisible(s.child) != 0; }));
+        click_tab(p, 1);
+        ASSERT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) != 0; }));
+        wait_until_painted(p.window);
+        EXPECT_EQ(text_of(process_edit), nearest);
+    });
 }
