@@ -145,15 +145,27 @@ LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags)
     return 1;
 }
 
+// The key whose press last reached a control. Buttons click, and radio
+// buttons and check boxes toggle, when Space is released: swallowing that
+// release would leave the button pressed and never clicked.
+WPARAM passed_key = 0;
+
 LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM key, LPARAM flags)
 {
     // A key looked at without being removed comes again when it is removed:
     // act once, then.
     if (code != HC_ACTION || picker_ui.window == nullptr || !picker_open)
         return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    const bool released = (static_cast<uint32_t>(flags) & key_released_flag) != 0;
+    if (released && key == passed_key && key != VK_SHIFT) {
+        passed_key = 0;
+        return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    }
     const hook_decision d = decide_hook_key(code, static_cast<uint32_t>(key), static_cast<uint32_t>(flags), current_page,
                                             role_of(GetFocus()));
-    return carry_out(d, code, key, flags);
+    const LRESULT result = carry_out(d, code, key, flags);
+    if (!released) passed_key = result == 0 ? key : 0;
+    return result;
 }
 
 }  // namespace
