@@ -92,15 +92,17 @@ int find_typed_name()
     return 1;
 }
 
-// Letters are compared in the user's language, case-sensitively, with the
-// texts in use looked up at each press so that a language module's letters work.
+// Letters are compared in the user's language, with the texts in use looked
+// up at each press so that a language module's letters work. A letter key
+// always arrives as its capital, while a text may mark a small letter
+// ("Farbname &suchen:"): case is ignored, or such a letter could never act.
 bool matches_accelerator(char c, unsigned text_id)
 {
     char text[256];
     load_text(text_id, text, sizeof text);
     const char letter = accelerator_char(text);
     if (letter == 0) return false;
-    return CompareStringA(language_id, 0, &c, 1, &letter, 1) == CSTR_EQUAL;
+    return CompareStringA(language_id, NORM_IGNORECASE, &c, 1, &letter, 1) == CSTR_EQUAL;
 }
 
 LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags);

@@ -247,6 +247,32 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
     EXPECT_EQ(picked_index(record), 40);
 }
 
+// With the German texts the letters are theirs: "&Farbtyp" chooses the colour
+// type, "Farbname &suchen:" the name box (a small letter in the text). The module is read when the library
+// loads, so the case runs in a copy of this program beside a German library.
+TEST(PickerKeys, LanguageModuleLetters)
+{
+    char in_case[4];
+    if (GetEnvironmentVariableA("HUEX_GERMAN_CASE", in_case, sizeof in_case) == 0) {
+        const std::string dir = fresh_case_dir("picker_german");
+        ASSERT_TRUE(copy_library_into(dir) && copy_into("lang\\HUEXLANG.DLL", dir) &&
+                    copy_into("test_picker_interaction.exe", dir));
+        SetEnvironmentVariableA("HUEX_GERMAN_CASE", "1");
+        std::string out;
+        EXPECT_EQ(0, run_process("\"" + dir + "test_picker_interaction.exe\" --gtest_filter=*LanguageModuleLetters", dir, &out))
+            << out;
+        SetEnvironmentVariableA("HUEX_GERMAN_CASE", nullptr);
+        return;
+    }
+    open_and_drive([](const open_picker& p) {
+        const solid_page s = start_on_solid_page(p);
+        HWND combo = GetDlgItem(s.child, 91);
+        run_steps(p.window, {{{'F'}, [&] { return GetParent(focus_of(p.window)) == combo; }},
+                             {{VK_TAB}, [&] { return focus_of(p.window) == s.scroll; }},
+                             {{'S'}, [&] { return focus_of(p.window) == s.edit; }}});
+    });
+}
+
 // A click selects and frames a swatch; a double-click on "New" makes the
 // selection the "Original"; a double-click on a swatch picks it.
 TEST(PickerMouse, ClicksSelectFrameAndPick)
