@@ -76,8 +76,11 @@ int find_typed_name()
     char typed[find_text_size];
     int max = static_cast<int>(find_name_max);
     if (max <= 0 || max >= find_text_size) max = find_text_size - 1;
-    GetWindowTextA(page->name_edit, typed, max + 1);
-    switch (resolve_typed_name(typed)) {
+    GetWindowTextA(page->name_edit, typed, find_text_size);
+    // A text longer than the guide's names names no colour, even when it
+    // begins with one: cutting it would find that one.
+    const bool too_long = lstrlenA(typed) > max;
+    switch (too_long ? find_outcome::not_found : resolve_typed_name(typed)) {
     case find_outcome::unchanged: return 1;
     case find_outcome::not_found:
         MessageBeep(MB_ICONQUESTION);
