@@ -362,6 +362,48 @@ short WINAPI HUEX_MatchToPrinterProfile(LONG count, void *colors);
 short WINAPI HUEX_GetColorCMYK(const extended_color *color, WORD cmyk[4], short d50);
 
 /* ==== Picker ==== */
+/*
+ * A modal colour picker over the host's window: the host's window is
+ * disabled until the user confirms (OK, Enter, a double-click on a swatch) or
+ * cancels (Cancel, Escape, closing the window). The picker opens at the last
+ * colour chosen in this process (kept across processes in the settings) and
+ * shows the caller's colour, when it gives one, in its "Original" patch.
+ * Nothing is chosen, at once, when the picker window cannot be made or a
+ * picker is already open in this process; an owner that is no window is
+ * treated as none. The picker runs on the calling thread.
+ */
+/*
+ * record: an extended record (byte 6 not 0) gives the "Original" colour; any
+ * other record opens the picker without one. Returns 1 when a colour was
+ * chosen: the record is rewritten (display RGB in the high bytes; code 37
+ * with the flag 0-2 for the solid guides, 293 for the process guide, and the
+ * index). Returns 0 when nothing was chosen or record is NULL; the record is
+ * then untouched. *d50 (when d50 is not NULL) receives the illuminant option
+ * in force when the picker closed: 1 for D50, 0 for D65.
+ */
+BYTE WINAPI HUEX_PickColor(HWND owner, extended_color *record, short *d50);
+/*
+ * Without an owner argument: the picker opens over the calling thread's
+ * first visible top-level window (else one of the process, else none).
+ * VERIHUE_SHOW_PICKER returns the chosen colour's id (publication << 16 |
+ * index), or -1 when nothing was chosen.
+ */
+LONG WINAPI VERIHUE_SHOW_PICKER(void);
+/*
+ * Returns the chosen colour's display RGB (red in bits 0-7, green 8-15, blue
+ * 16-23), or 0 when nothing was chosen (a chosen black is 0 too). name (when
+ * not NULL and max_length >= 0) receives the full name, at most max_length
+ * characters and a NUL: it must hold max_length + 1 bytes.
+ */
+DWORD WINAPI VERIHUE_COLOR_PICKER(char *name, short max_length);
+/*
+ * 1 shows the picker's "Settings" page from the next opening on, 0 hides it,
+ * any other value changes nothing. Returns the previous state (1 after load).
+ */
+LONG WINAPI HUEX_ShowSettingsTab(LONG mode);
+/* Kept for hosts written against earlier versions: do nothing, return 0. */
+short WINAPI HUEX_OpenResponder(LONG ignored);
+short WINAPI HUEX_CloseResponder(void);
 
 #ifdef __cplusplus
 }

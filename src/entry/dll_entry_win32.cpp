@@ -10,7 +10,7 @@
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
 #include "frame/texts_win32.h"
-#include "frame/window_classes_win32.h"
+#include "picker_window/window_classes_win32.h"
 #include "profiles/display_characterization.h"
 
 HINSTANCE instance_handle;

@@ -8,7 +8,7 @@
 
 #include "colorlib/color_tables.h"
 #include "picker/page_switch.h"
-#include "picker/swatch_hit_test.h"
+#include "picker/swatch_hits.h"
 #include "picker/swatch_paging.h"
 #include "picker_test_views.h"
 

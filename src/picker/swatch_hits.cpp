@@ -1,4 +1,4 @@
-#include "picker/swatch_hit_test.h"
+#include "picker/swatch_hits.h"
 
 #include "colorlib/colorid.h"
 #include "picker/picker_state.h"

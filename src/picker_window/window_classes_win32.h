@@ -10,6 +10,7 @@ bool register_picker_classes();
 // in the same process fail to register it.
 void unregister_picker_classes();
 
-// The window procedures of the two classes (the picker and its pages).
+// The window procedures of the two classes: the picker window
+// (picker_frame_proc_win32.cpp) and its pages (page_child_proc_win32.cpp).
 LRESULT CALLBACK picker_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 LRESULT CALLBACK picker_child_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

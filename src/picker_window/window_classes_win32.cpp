@@ -1,4 +1,4 @@
-#include "frame/window_classes_win32.h"
+#include "picker_window/window_classes_win32.h"
 
 #include "frame/library_state_win32.h"
 

@@ -1,0 +1,73 @@
+#include "picker/paint_geometry.h"
+
+#include "picker/picker_state.h"
+#include "picker/swatch_hits.h"
+
+int32_t column_left(const swatch_view& v, int32_t column)
+{
+    return v.swatch_area.left + v.gap_x + column * (v.gap_x + v.swatch_width);
+}
+
+pixel_rect swatch_rect(const swatch_view& v, int32_t k)
+{
+    const int32_t rows = v.rows > 0 ? v.rows : 1;
+    const int32_t column = k / rows, row = k % rows;
+    const int32_t x = column_left(v, column);
+    const int32_t y = v.swatch_area.top + v.gap_y + 1 + row * (v.gap_y + v.swatch_height);
+    return pixel_rect{x, y, x + v.swatch_width, y + v.swatch_height};
+}
+
+pixel_rect white_ground(const pixel_rect& area)
+{
+    const int32_t in = 2 * picker_metrics.cx_border;
+    return pixel_rect{area.left + in, area.top + in, area.right, area.bottom};
+}
+
+pixel_rect open_frame_lower(const swatch_view& v)
+{
+    return pixel_rect{v.swatch_area.left, v.swatch_area.bottom, v.swatch_area.right,
+                      v.scroll_y + picker_metrics.cy_hscroll + 2 * picker_metrics.cx_border};
+}
+
+int32_t strip_columns(const swatch_view& v)
+{
+    const int32_t n = strip_geometry(v).n;
+    return n > 0 && v.pages > 0 ? n : 0;
+}
+
+strip_column strip_column_at(const swatch_view& v, int32_t i)
+{
+    strip_column s;
+    const int32_t n = strip_columns(v);
+    s.x = strip_left(v) + i;
+    if (n == 0 || i < 0 || i >= n) return s;
+    const double step = static_cast<double>(v.pages) / n;
+    const int64_t page = static_cast<int64_t>(i * step);
+    const int64_t index = static_cast<int64_t>(v.rows) * page + v.rows / 2;
+    if (index < v.total) s.color = (static_cast<uint32_t>(v.pub) << 16) | static_cast<uint32_t>(index & 0xFFFF);
+    return s;
+}
+
+caption_origin group_caption_origin(const pixel_rect& box, int32_t cy)
+{
+    return caption_origin{box.left + 2 * picker_metrics.cx_frame, box.top - static_cast<int32_t>(cy * 0.5)};
+}
+
+pixel_rect text_box_inner(const pixel_rect& box, int32_t cy)
+{
+    const int32_t side = 2 * picker_metrics.cx_frame;
+    const int32_t end = static_cast<int32_t>(0.75 * cy);
+    return pixel_rect{box.left + side, box.top + end, box.right - side, box.bottom - end};
+}
+
+footer_places footer_layout(const frame_layout& f, int32_t notice_cy, int32_t profile_cy)
+{
+    footer_places p;
+    const int32_t b = f.tab.bottom;
+    p.notice = pixel_rect{f.tab.left + 2, b + 2 * notice_cy, f.ok_x - f.mx, b + 3 * notice_cy};
+    p.profile_band = pixel_rect{f.tab.left, b + static_cast<int32_t>(profile_cy * 0.5), f.ok_x,
+                                b + static_cast<int32_t>(profile_cy * 1.5)};
+    p.profile_x = f.tab.left + 2;
+    p.profile_y = p.profile_band.top;
+    return p;
+}

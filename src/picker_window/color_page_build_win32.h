@@ -1,0 +1,9 @@
+// A colour page's layout, view, palette and controls, built once per run at
+// the picker window's creation and released at its destruction.
+#pragma once
+#include "picker_window/picker_windows_win32.h"
+
+// Nothing when the page is built already.
+void build_color_page(page_windows& page);
+// Marks the page not built and deletes its palette.
+void release_color_page(page_windows& page);

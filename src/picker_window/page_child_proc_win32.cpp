@@ -1,0 +1,57 @@
+// The page children's procedure (all three pages): one line per message,
+// each unpacking its arguments and calling one handler. Painting is here;
+// what clicks, the scroll bar and the page controls do is in
+// page_interaction_win32.cpp.
+#include <windows.h>
+#include <windowsx.h>
+
+#include "picker/picker_state.h"
+#include "picker_window/page_interaction_win32.h"
+#include "picker_window/page_selection_win32.h"
+#include "picker_window/picker_paint_win32.h"
+#include "picker_window/picker_windows_win32.h"
+#include "picker_window/settings_page_win32.h"
+#include "picker_window/window_classes_win32.h"
+
+static LRESULT on_nccreate(HWND child, const CREATESTRUCTA* cs, WPARAM wparam, LPARAM lparam)
+{
+    SetWindowLongPtrA(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    return DefWindowProcA(child, WM_NCCREATE, wparam, lparam);
+}
+
+// The page painter, then the selection drawn over it.
+static LRESULT on_paint(page_windows& page, HWND child)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(child, &ps);
+    if (page.page == settings_page) {
+        paint_settings_page(dc, ps.rcPaint);
+    } else {
+        paint_color_page(dc, page, ps.rcPaint);
+        if (current_color_page() == &page) select_and_show(dc, selected_color);
+    }
+    EndPaint(child, &ps);
+    return 0;
+}
+
+static LRESULT on_close(HWND child)
+{
+    DestroyWindow(child);
+    return 0;
+}
+
+LRESULT CALLBACK picker_child_proc(HWND child, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_NCCREATE) return on_nccreate(child, reinterpret_cast<CREATESTRUCTA*>(lparam), wparam, lparam);
+    page_windows* page = page_of_child(child);
+    if (page == nullptr) return DefWindowProcA(child, message, wparam, lparam);
+    switch (message) {
+    case WM_PAINT: return on_paint(*page, child);
+    case WM_CLOSE: return on_close(child);
+    case WM_HSCROLL: return on_page_scroll(*page, LOWORD(wparam), static_cast<short>(HIWORD(wparam)));
+    case WM_LBUTTONDOWN: return on_page_click(*page, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+    case WM_LBUTTONDBLCLK: return on_page_double_click(*page, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+    case WM_COMMAND: return on_page_command(*page, LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+    default: return DefWindowProcA(child, message, wparam, lparam);
+    }
+}

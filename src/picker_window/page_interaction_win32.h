@@ -1,0 +1,14 @@
+// What the user does on a page: the scroll bar, clicks and double-clicks on
+// swatches, strip and patches, and the page's controls (colour-type combo box,
+// name edit box, the settings page's buttons). Each handler answers its
+// message for the page child's procedure.
+#pragma once
+#include <windows.h>
+
+#include "picker_window/picker_windows_win32.h"
+
+LRESULT on_page_scroll(page_windows& page, int code, int position);
+// 0 on a hit, else 1.
+LRESULT on_page_click(page_windows& page, int x, int y);
+LRESULT on_page_double_click(page_windows& page, int x, int y);
+LRESULT on_page_command(page_windows& page, int id, int code, HWND control);

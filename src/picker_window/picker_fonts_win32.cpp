@@ -1,0 +1,81 @@
+#include "picker_window/picker_fonts_win32.h"
+
+#include <cstring>
+
+#include "frame/library_state.h"
+#include "frame/texts_win32.h"
+#include "picker_window/picker_windows_win32.h"
+
+HFONT make_picker_font(HDC dc, int points, const char* face)
+{
+    HDC screen = dc != nullptr ? dc : GetDC(nullptr);
+    LOGFONTA lf;
+    std::memset(&lf, 0, sizeof lf);
+    lf.lfHeight = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    lf.lfWeight = FW_NORMAL;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    if (dc == nullptr) ReleaseDC(nullptr, screen);
+    return CreateFontIndirectA(&lf);
+}
+
+void create_run_fonts(HWND owner)
+{
+    HDC dc = GetDC(owner);
+    picker_ui.ui_font = make_picker_font(dc, small_screen ? 6 : 8, "MS Sans Serif");
+    picker_ui.name_font = make_picker_font(dc, 7, "Courier New");
+    ReleaseDC(owner, dc);
+}
+
+void delete_run_fonts()
+{
+    if (picker_ui.ui_font != nullptr) DeleteObject(picker_ui.ui_font);
+    if (picker_ui.name_font != nullptr) DeleteObject(picker_ui.name_font);
+    picker_ui.ui_font = picker_ui.name_font = nullptr;
+}
+
+SIZE text_extent_in(HWND window, HFONT font, const char* text)
+{
+    SIZE size = {0, 0};
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, font != nullptr ? font : picker_ui.ui_font);
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return size;
+}
+
+SIZE text_id_extent(HWND window, HFONT font, unsigned id)
+{
+    char text[256];
+    load_text(id, text, sizeof text);
+    return text_extent_in(window, font, text);
+}
+
+// A font made only to measure one text, deleted at once.
+static int32_t height_in_passing_font(HWND window, int points, const char* face, const char* text)
+{
+    HDC dc = GetDC(window);
+    HFONT font = make_picker_font(dc, points, face);
+    ReleaseDC(window, dc);
+    const int32_t h = text_extent_in(window, font, text).cy;
+    if (font != nullptr) DeleteObject(font);
+    return h;
+}
+
+page_text_metrics measure_page_texts(HWND window)
+{
+    page_text_metrics m;
+    m.text_height = text_extent_in(window, nullptr, "ABCDEFG").cy;
+    for (unsigned id = 12; id <= 14; ++id) {
+        const SIZE s = text_id_extent(window, nullptr, id);
+        if (s.cx > m.widest_type_text) m.widest_type_text = s.cx;
+    }
+    const SIZE find = text_id_extent(window, nullptr, 7);
+    m.find_label_cx = find.cx;
+    m.find_label_cy = find.cy;
+    char original[64];
+    load_text(8, original, sizeof original);
+    m.comparison_label_height = height_in_passing_font(window, 7, "MS Sans Serif", original);
+    m.label_height = height_in_passing_font(window, 6, "Arial", "99");
+    return m;
+}

@@ -1,0 +1,26 @@
+// The picker's fonts and text measurements. Every font is made from one
+// LOGFONT of which only the height, the face and the weight are ever set, so
+// that all of them render alike on every system.
+#pragma once
+#include <windows.h>
+
+#include "picker/picker_layout.h"
+
+// A font of `points` at the vertical resolution of dc (the screen's when dc is
+// null); nullptr when the system cannot make it.
+HFONT make_picker_font(HDC dc, int points, const char* face);
+
+// The run's two fonts, measured on the owner's device context: ui_font ("MS
+// Sans Serif" 8 point, 6 on the 640 x 480 screen) and name_font ("Courier
+// New" 7 point). delete_run_fonts releases both and forgets them.
+void create_run_fonts(HWND owner);
+void delete_run_fonts();
+
+// Extent of a text in a font (ui_font when font is null), measured on the
+// window's device context.
+SIZE text_extent_in(HWND window, HFONT font, const char* text);
+// The same for string-table text `id`.
+SIZE text_id_extent(HWND window, HFONT font, unsigned id);
+
+// Everything the page layout measures.
+page_text_metrics measure_page_texts(HWND window);
