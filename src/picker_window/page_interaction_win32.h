@@ -12,3 +12,7 @@ LRESULT on_page_scroll(page_windows& page, int code, int position);
 LRESULT on_page_click(page_windows& page, int x, int y);
 LRESULT on_page_double_click(page_windows& page, int x, int y);
 LRESULT on_page_command(page_windows& page, int id, int code, HWND control);
+
+// A navigation key (Page Up/Down, End, Home, arrows) on colour page `page`:
+// the selection moves and the focus goes to the page's scroll bar.
+void navigate_by_key(int page, UINT key);

@@ -1,17 +1,167 @@
 #include "picker_window/picker_hook_win32.h"
 
+#include "colorlib/color_tables.h"
 #include "frame/library_state_win32.h"
+#include "frame/texts_win32.h"
+#include "picker/find_by_name.h"
+#include "picker/key_decision.h"
+#include "picker/picker_state.h"
+#include "picker_window/page_interaction_win32.h"
+#include "picker_window/page_selection_win32.h"
 #include "picker_window/picker_windows_win32.h"
+#include "picker_window/settings_page_win32.h"
 
-static LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM wparam, LPARAM lparam)
+namespace {
+
+using role = control_role;
+
+role role_of(HWND w)
 {
-    return CallNextHookEx(picker_ui.keyboard_hook, code, wparam, lparam);
+    if (w == nullptr) return role::other;
+    const picker_windows& ui = picker_ui;
+    if (w == ui.tab_control) return role::tab_control;
+    if (w == ui.ok) return role::ok;
+    if (w == ui.cancel) return role::cancel;
+    if (w == ui.about) return role::about;
+    if (w == ui.solid.type_combo) return role::type_combo;
+    if (w == ui.solid.combo_edit) return role::combo_edit;
+    if (const page_windows* page = current_color_page()) {
+        if (w == page->scroll_bar) return role::scroll_bar;
+        if (w == page->name_edit) return role::name_edit;
+    }
+    const settings_controls& s = settings_ui;
+    if (w == s.names_check) return role::names_check;
+    if (w == s.profile_name_check) return role::profile_name_check;
+    if (w == s.d65_radio) return role::d65_radio;
+    if (w == s.d50_radio) return role::d50_radio;
+    if (w == s.display_change) return role::display_change;
+    if (w == s.printer_change) return role::printer_change;
+    return role::other;
 }
+
+HWND window_of(role r)
+{
+    const picker_windows& ui = picker_ui;
+    const page_windows* page = current_color_page();
+    switch (r) {
+    case role::tab_control: return ui.tab_control;
+    case role::ok: return ui.ok;
+    case role::cancel: return ui.cancel;
+    case role::about: return ui.about;
+    case role::type_combo: return ui.solid.type_combo;
+    case role::combo_edit: return ui.solid.combo_edit;
+    case role::scroll_bar: return page != nullptr ? page->scroll_bar : nullptr;
+    case role::name_edit: return page != nullptr ? page->name_edit : nullptr;
+    case role::names_check: return settings_ui.names_check;
+    case role::profile_name_check: return settings_ui.profile_name_check;
+    case role::d65_radio: return settings_ui.d65_radio;
+    case role::d50_radio: return settings_ui.d50_radio;
+    case role::display_change: return settings_ui.display_change;
+    case role::printer_change: return settings_ui.printer_change;
+    default: return nullptr;
+    }
+}
+
+void focus(role r)
+{
+    if (HWND w = window_of(r)) SetFocus(w);
+}
+
+// Enter in a name edit box: 1 when the typed text names the selection or a
+// colour was found and selected, 0 after the question beep.
+int find_typed_name()
+{
+    page_windows* page = current_color_page();
+    if (page == nullptr || page->name_edit == nullptr) return 0;
+    char typed[find_text_size];
+    int max = static_cast<int>(find_name_max);
+    if (max <= 0 || max >= find_text_size) max = find_text_size - 1;
+    GetWindowTextA(page->name_edit, typed, max + 1);
+    switch (resolve_typed_name(typed)) {
+    case find_outcome::unchanged: return 1;
+    case find_outcome::not_found:
+        MessageBeep(MB_ICONQUESTION);
+        SendMessageA(page->name_edit, EM_SETSEL, 0, -1);
+        return 0;
+    case find_outcome::found: break;
+    }
+    HDC dc = GetDC(page->child);
+    select_and_show(dc, selected_color);
+    ReleaseDC(page->child, dc);
+    if (page_windows* shown = current_color_page()) update_scroll_thumb(*shown);
+    return 1;
+}
+
+// Letters are compared in the user's language, case-sensitively, with the
+// texts in use looked up at each press so that a language module's letters work.
+bool matches_accelerator(char c, unsigned text_id)
+{
+    char text[256];
+    load_text(text_id, text, sizeof text);
+    const char letter = accelerator_char(text);
+    if (letter == 0) return false;
+    return CompareStringA(language_id, 0, &c, 1, &letter, 1) == CSTR_EQUAL;
+}
+
+LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags);
+
+LRESULT accelerator(WPARAM key, int code, LPARAM flags)
+{
+    const char c = static_cast<char>(key & 0xFF);
+    accelerator_matches m;
+    m.about = matches_accelerator(c, 3);
+    m.color_type = matches_accelerator(c, 6);
+    m.find_name = matches_accelerator(c, 7);
+    m.display_names = matches_accelerator(c, 24);
+    m.show_profile = matches_accelerator(c, 27);
+    m.display_profile = matches_accelerator(c, 30);
+    m.printer_profile = matches_accelerator(c, 32);
+    const page_windows* page = current_color_page();
+    const bool in_name_edit = page != nullptr && GetFocus() == page->name_edit;
+    const accelerator_decision a = decide_accelerator(current_page, in_name_edit, m);
+    if (a.post_about) PostMessageA(picker_ui.window, WM_COMMAND, id_about, 0);
+    carry_out(a.then, code, key, flags);
+    return a.result;
+}
+
+LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags)
+{
+    switch (d.action) {
+    case hook_action::call_next: return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    case hook_action::pass: return 0;
+    case hook_action::swallow: return 1;
+    case hook_action::focus: focus(d.target); return d.result;
+    case hook_action::post_to_picker: PostMessageA(picker_ui.window, WM_COMMAND, d.command, 0); return 1;
+    case hook_action::post_to_settings: PostMessageA(picker_ui.settings.child, WM_COMMAND, d.command, 0); return 1;
+    case hook_action::find_name: focus(find_typed_name() == 1 ? role::ok : role::name_edit); return 1;
+    case hook_action::navigate: navigate_by_key(d.page, static_cast<UINT>(key)); return 1;
+    case hook_action::step_profile:
+        step_display_profile(static_cast<UINT>(key));
+        // The swatches follow the new profile as well as the footer.
+        RedrawWindow(picker_ui.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        return 1;
+    case hook_action::accelerator: return accelerator(key, code, flags);
+    }
+    return 1;
+}
+
+LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM key, LPARAM flags)
+{
+    // A key looked at without being removed comes again when it is removed:
+    // act once, then.
+    if (code != HC_ACTION || picker_ui.window == nullptr || !picker_open)
+        return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    const hook_decision d = decide_hook_key(code, static_cast<uint32_t>(key), static_cast<uint32_t>(flags), current_page,
+                                            role_of(GetFocus()));
+    return carry_out(d, code, key, flags);
+}
+
+}  // namespace
 
 void install_keyboard_hook()
 {
     if (picker_ui.keyboard_hook != nullptr) return;
-    picker_ui.keyboard_hook = SetWindowsHookExA(WH_KEYBOARD, picker_keyboard_hook, instance_handle, 0);
+    picker_ui.keyboard_hook = SetWindowsHookExA(WH_KEYBOARD, picker_keyboard_hook, nullptr, GetCurrentThreadId());
 }
 
 void remove_keyboard_hook()

@@ -1,6 +1,9 @@
-// The keyboard hook of an open picker, installed for all threads with the
-// library's module, removed while a nested dialog is open and while the host
-// application is inactive.
+// The keyboard hook of an open picker. The picker window is no dialog, so the
+// hook gives it its keyboard: Tab orders, Enter, Escape, Space, navigation,
+// F5 to F7 and the accelerator letters of the texts in use. It is installed
+// for the picker's own thread only, so keys meant for other threads' windows
+// never pass through it; it is removed while a nested dialog is open and
+// while the host application is inactive.
 #pragma once
 #include <windows.h>
 

@@ -1,0 +1,102 @@
+#include "picker_window/profile_dialogs_win32.h"
+
+#include "frame/library_state.h"
+#include "frame/library_state_win32.h"
+#include "frame/texts_win32.h"
+#include "picker_window/dialog_centring_win32.h"
+#include "profiles/profile_enumeration_win32.h"
+#include "profiles/profile_settings.h"
+
+namespace {
+
+// What tells the two dialogs apart.
+struct profile_dialog_kind {
+    int classification;   // 0 display, 2 printer
+    unsigned caption_id, help_id;
+    const char* default_item;
+    char* current_name;   // 260 bytes
+    char* current_path;   // 260 bytes
+    bool load_display;
+};
+
+void set_text_id(HWND dialog, int item, unsigned id)
+{
+    char text[256];
+    load_text(id, text, sizeof text);
+    SetDlgItemTextA(dialog, item, text);
+}
+
+INT_PTR on_init(HWND dialog, const profile_dialog_kind& kind)
+{
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&kind));
+    centre_dialog(dialog);
+    set_text_id(dialog, IDOK, 1);
+    set_text_id(dialog, IDCANCEL, 2);
+    char caption[256];
+    load_text(kind.caption_id, caption, sizeof caption);
+    SetWindowTextA(dialog, caption);
+    set_text_id(dialog, id_profile_help, kind.help_id);
+    HWND list = GetDlgItem(dialog, id_profile_list);
+    fill_profile_list(kind.classification, list, kind.default_item);
+    SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(kind.current_name));
+    SetFocus(GetDlgItem(dialog, IDOK));
+    return FALSE;
+}
+
+// With nothing selected the current name stays and its path is looked up
+// again, which falls back to the default when no profile bears the name.
+void on_ok(HWND dialog, const profile_dialog_kind& kind)
+{
+    HWND list = GetDlgItem(dialog, id_profile_list);
+    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (selected != LB_ERR) {
+        const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0);
+        char name[260];
+        if (length >= 0 && length < static_cast<LRESULT>(sizeof name) &&
+            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(name)) != LB_ERR)
+            lstrcpynA(kind.current_name, name, 260);
+    }
+    profile_path_from_name(kind.current_name, kind.current_path, kind.default_item, kind.classification);
+    if (kind.load_display) {
+        // The loader rewrites the current path and name: hand it a copy.
+        char path[260];
+        lstrcpynA(path, kind.current_path, sizeof path);
+        load_monitor_profile(path);
+    }
+    EndDialog(dialog, 1);
+}
+
+INT_PTR CALLBACK profile_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    const profile_dialog_kind* kind = reinterpret_cast<const profile_dialog_kind*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG: return on_init(dialog, *reinterpret_cast<const profile_dialog_kind*>(lparam));
+    case WM_COMMAND:
+        if (kind == nullptr) return FALSE;
+        if (LOWORD(wparam) == IDOK) on_ok(dialog, *kind);
+        else if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
+        else if (LOWORD(wparam) == id_profile_list && HIWORD(wparam) == LBN_DBLCLK) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        return FALSE;
+    default: return FALSE;
+    }
+}
+
+INT_PTR run_dialog(HWND owner, const profile_dialog_kind& kind)
+{
+    return DialogBoxParamA(instance_handle, "CHANGE", owner, profile_dialog_proc, reinterpret_cast<LPARAM>(&kind));
+}
+
+}  // namespace
+
+INT_PTR run_display_profile_dialog(HWND owner)
+{
+    const profile_dialog_kind kind = {0, 35, 31, default_display_name, monitor_profile_name, monitor_profile_path, true};
+    return run_dialog(owner, kind);
+}
+
+INT_PTR run_printer_profile_dialog(HWND owner)
+{
+    const profile_dialog_kind kind = {2, 36, 33, default_printer_profile_name, printer_profile_name,
+                                      printer_profile_path, false};
+    return run_dialog(owner, kind);
+}
