@@ -2,6 +2,7 @@
 
 #include "colorlib/colorid.h"
 #include "picker/picker_state.h"
+#include "colorlib/color_lookups.h"
 #include "profiles/display_rgb.h"
 
 colorid picker_run_result() { return selection_blank ? no_color : selected_color; }

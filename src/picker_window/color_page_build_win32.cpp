@@ -6,6 +6,7 @@
 #include "picker/picker_layout.h"
 #include "picker/picker_state.h"
 #include "picker_window/picker_fonts_win32.h"
+#include "colorlib/color_lookups.h"
 #include "profiles/display_rgb.h"
 
 static PALETTEENTRY palette_entry(colorid c)

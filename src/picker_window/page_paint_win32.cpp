@@ -8,6 +8,7 @@
 #include "picker/picker_state.h"
 #include "picker/swatch_paging.h"
 #include "picker_window/picker_paint_win32.h"
+#include "colorlib/color_lookups.h"
 #include "profiles/display_rgb.h"
 
 // Blank white when the colour has no display value (a position that holds

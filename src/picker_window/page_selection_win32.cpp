@@ -10,6 +10,7 @@
 #include "picker/picker_state.h"
 #include "picker/swatch_paging.h"
 #include "picker_window/picker_paint_win32.h"
+#include "colorlib/color_lookups.h"
 #include "profiles/display_rgb.h"
 
 int show_page(int page)
