@@ -26,5 +26,5 @@ foreach(run ${picker_screen_runs})
   add_test(NAME wine.picker_screen_${name}
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR} ${screen}
             ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter})
-  set_tests_properties(wine.picker_screen_${name} PROPERTIES LABELS wine TIMEOUT 600)
+  set_tests_properties(wine.picker_screen_${name} PROPERTIES LABELS wine TIMEOUT 600 RESOURCE_LOCK picker_screen_sessions)
 endforeach()

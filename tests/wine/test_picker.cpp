@@ -60,6 +60,7 @@ TEST(PickerWindow, FrameControlsAndBothPagesStandWhereTheUnitPutsThem)
             EXPECT_EQ(rect_in_parent(b.button), (pixel_rect{b.x, f.button_y, b.x + f.button_width, f.button_y + f.button_height}));
         EXPECT_EQ(p.tab_count, 3);
         const pixel_rect D = display_area(p.tab, f);
+        EXPECT_EQ(profile_band_ink(p.window, f), 0) << "the profile's name is shown only when asked for";
 
         original = check_color_page(p, 0, f, D, page_looks{}, "picker_solid.png");
         click_tab(p, 1);
@@ -224,14 +225,17 @@ TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
 
-    // A destroyed owner counts as none.
+    // A destroyed owner counts as none; an extended record that names no
+    // colour (code 3877) opens the picker without an initial colour.
     HWND gone = make_host_window("gone");
     DestroyWindow(gone);
-    extended_color record = {0, 0, 0, 0};
+    extended_color record = {0x1200, 0x3400, 0x5600, 0x0F25};
+    const extended_color before = record;
     BYTE chosen = 9;
     run_and_press([&] { chosen = HUEX_PickColor(gone, &record, nullptr); }, IDCANCEL,
                   [](const open_picker& p) { EXPECT_EQ(GetWindow(p.window, GW_OWNER), nullptr); });
     EXPECT_EQ(chosen, 0);
+    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
     DestroyWindow(host);
 }
 
@@ -355,5 +359,34 @@ TEST(PickerRun, HundredRunsLeaveNoObjectsOrMemoryBehind)
     for (HBRUSH& b : leaked) b = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(live_gdi_objects(), gdi + 5);
     for (HBRUSH b : leaked) DeleteObject(b);
+    DestroyWindow(host);
+}
+
+TEST(PickerWindow, AboutShowsTheLibrarysVersionBlock)
+{
+    HWND host = make_host_window("host");
+    extended_color record = {0, 0, 0, 0};
+    std::string version, trademarks, credits;
+    bool picker_stayed = false;
+    run_and_press([&] { HUEX_PickColor(host, &record, nullptr); }, IDCANCEL, [&](const open_picker& p) {
+        click_button(p.about);
+        HWND about = nullptr;
+        for (int i = 0; i < 250 && about == nullptr; ++i) {
+            Sleep(20);
+            HWND w = GetLastActivePopup(p.window);
+            if (w != p.window && IsWindowVisible(w)) about = w;
+        }
+        ASSERT_NE(about, nullptr);
+        version = window_text(GetDlgItem(about, 1001));
+        trademarks = window_text(GetDlgItem(about, 1007));
+        credits = window_text(GetDlgItem(about, 1008));
+        PostMessageA(about, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 250 && IsWindow(about); ++i) Sleep(20);
+        picker_stayed = !IsWindow(about) && IsWindowVisible(p.window);
+    });
+    EXPECT_EQ(version, "1.0.0.0");
+    EXPECT_EQ(trademarks, "VERIHUE is a name of the HUEX colour guides");
+    EXPECT_EQ(credits.rfind("Color Matching Module (CMM)", 0), 0u) << credits;
+    EXPECT_TRUE(picker_stayed);
     DestroyWindow(host);
 }

@@ -58,7 +58,7 @@ TEST(SmallScreen, WindowIs416By360WithTheSixPointFont)
     });
 }
 
-TEST(NamesOff, SwatchesAndPatchesArePlainColour)
+TEST(NamesOff, SwatchesArePlainAndTheFooterShowsTheProfileName)
 {
     HKEY key;
     DWORD names = 1, size = sizeof names;
@@ -69,7 +69,9 @@ TEST(NamesOff, SwatchesAndPatchesArePlainColour)
     page_looks looks;
     looks.points = GetSystemMetrics(SM_CXSCREEN) == 640 ? 6 : 8;
     looks.names = false;
-    check_open_page(looks, "picker_names_off.png");
+    check_open_page(looks, "picker_names_off.png", [](const open_picker& p) {
+        EXPECT_GT(profile_band_ink(p.window, frame_of(p.window)), 0) << "the profile's name is asked for";
+    });
 }
 
 TEST(PaletteScreen, NoStripAndThePaletteHoldsTheVisibleColours)

@@ -134,3 +134,15 @@ pixel_rect display_area(HWND tab, const frame_layout& f)
     return pixel_rect{d.left, d.top, d.right, d.bottom};
 }
 
+
+int profile_band_ink(HWND window, const frame_layout& f)
+{
+    const screen_image shot = capture_window(window);
+    const pixel_rect band = on_screen(window, expected_profile_band(f));
+    const COLORREF c = GetSysColor(COLOR_INACTIVEBORDER);
+    const uint32_t background = rgb_of(GetRValue(c), GetGValue(c), GetBValue(c));
+    int n = 0;
+    for (int y = band.top; y < band.bottom; ++y)
+        for (int x = band.left; x < band.right; ++x) n += shot.at(x, y) != background;
+    return n;
+}

@@ -37,5 +37,9 @@ struct page_looks {
 int check_color_page(const open_picker& p, int page, const frame_layout& f, const pixel_rect& D, const page_looks& looks,
                      const char* png);
 
+// Pixels of the footer's profile-name band that are not its background:
+// some when the name is shown, none when not.
+int profile_band_ink(HWND window, const frame_layout& f);
+
 frame_layout frame_of(HWND window);
 pixel_rect display_area(HWND tab, const frame_layout& f);

@@ -77,6 +77,12 @@ expected_page expected_page_of(int page, const frame_layout& f, const pixel_rect
     return e;
 }
 
+pixel_rect expected_profile_band(const frame_layout& f)
+{
+    const int32_t cy = extent(6, "MS Sans Serif", "Default Display").cy;
+    return footer_layout(f, cy, cy).profile_band;
+}
+
 uint32_t expected_rgb(short system, short flag, int index)
 {
     extended_color r = {0, 0, 0, 0};

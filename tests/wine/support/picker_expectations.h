@@ -28,6 +28,10 @@ expected_page expected_page_of(int page, const frame_layout& f, const pixel_rect
 // select, as HUEX_GetColorRGB gives it (0x00RRGGBB), D65.
 uint32_t expected_rgb(short system, short flag, int index);
 
+// The footer band of the display profile's name, in the picker window's
+// client coordinates.
+pixel_rect expected_profile_band(const frame_layout& f);
+
 // A window's rectangle in its parent's client coordinates.
 pixel_rect rect_in_parent(HWND w);
 
