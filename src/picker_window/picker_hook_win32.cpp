@@ -92,15 +92,17 @@ int find_typed_name()
     return 1;
 }
 
-// Letters are compared in the user's language, case-sensitively, with the
-// texts in use looked up at each press so that a language module's letters work.
+// Letters are compared in the user's language, with the texts in use looked
+// up at each press so that a language module's letters work. A letter key
+// always arrives as its capital, while a text may mark a small letter
+// ("Farbname &suchen:"): case is ignored, or such a letter could never act.
 bool matches_accelerator(char c, unsigned text_id)
 {
     char text[256];
     load_text(text_id, text, sizeof text);
     const char letter = accelerator_char(text);
     if (letter == 0) return false;
-    return CompareStringA(language_id, 0, &c, 1, &letter, 1) == CSTR_EQUAL;
+    return CompareStringA(language_id, NORM_IGNORECASE, &c, 1, &letter, 1) == CSTR_EQUAL;
 }
 
 LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags);
@@ -145,15 +147,27 @@ LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags)
     return 1;
 }
 
+// The key whose press last reached a control. Buttons click, and radio
+// buttons and check boxes toggle, when Space is released: swallowing that
+// release would leave the button pressed and never clicked.
+WPARAM passed_key = 0;
+
 LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM key, LPARAM flags)
 {
     // A key looked at without being removed comes again when it is removed:
     // act once, then.
     if (code != HC_ACTION || picker_ui.window == nullptr || !picker_open)
         return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    const bool released = (static_cast<uint32_t>(flags) & key_released_flag) != 0;
+    if (released && key == passed_key && key != VK_SHIFT) {
+        passed_key = 0;
+        return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    }
     const hook_decision d = decide_hook_key(code, static_cast<uint32_t>(key), static_cast<uint32_t>(flags), current_page,
                                             role_of(GetFocus()));
-    return carry_out(d, code, key, flags);
+    const LRESULT result = carry_out(d, code, key, flags);
+    if (!released) passed_key = result == 0 ? key : 0;
+    return result;
 }
 
 }  // namespace

@@ -38,7 +38,11 @@ INT_PTR on_init(HWND dialog, const profile_dialog_kind& kind)
     set_text_id(dialog, id_profile_help, kind.help_id);
     HWND list = GetDlgItem(dialog, id_profile_list);
     fill_profile_list(kind.classification, list, kind.default_item);
-    SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(kind.current_name));
+    // Only the current profile's own description: a prefix match would put
+    // another profile under the user's OK when the current one was removed.
+    const LRESULT current =
+        SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(kind.current_name));
+    if (current != LB_ERR) SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(current), 0);
     SetFocus(GetDlgItem(dialog, IDOK));
     return FALSE;
 }

@@ -54,10 +54,21 @@ static void check_radios()
     check(settings_ui.d65_radio, D50FLAG != 1);
 }
 
+// The stored options come back from the registry as they were written there:
+// a value other than 0 or 1 means its initial value, so that the boxes, the
+// radio buttons and the colours all show the same setting.
+static void settle_option(uint32_t& option, uint32_t initial)
+{
+    if (option > 1) option = initial;
+}
+
 void build_settings_page(HWND picker_window)
 {
     HWND page = picker_ui.settings.child;
     if (settings_built || page == nullptr) return;
+    settle_option(OPTION_DISPLAY_COLOR_NAMES, 1);
+    settle_option(OPTION_SHOW_PROFILE_NAME, 0);
+    settle_option(D50FLAG, 0);
     settings_text_metrics m;
     m.text_height = text_extent_in(picker_window, nullptr, "ABCDEFG").cy;
     m.names_check = extent_of(picker_window, 24);
@@ -201,9 +212,7 @@ void step_display_profile(UINT key)
         HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_SORT, 0, 0, 100, 100, picker_ui.window, nullptr,
                                     instance_handle, nullptr);
         if (list != nullptr) {
-            char default_item[260];
-            load_text(26, default_item, sizeof default_item);
-            fill_profile_list(0, list, default_item);
+            fill_profile_list(0, list, default_display_name);
             const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
             std::vector<std::vector<char>> texts(n > 0 ? n : 0, std::vector<char>(260, '\0'));
             std::vector<const char*> items;
