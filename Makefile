@@ -1,6 +1,7 @@
-# HUEX: `make demo` shows the library at work under Wine, `make test` builds the
-# three builds (native, win64, win32) and runs every test. Both install what
-# they need first (scripts/bootstrap).
+# HUEX: `make demo` shows the library at work under Wine (the demo host is
+# interactive with a display; without one its scripted tour runs), `make test`
+# builds the three builds (native, win64, win32) and runs every test. Both
+# install what they need first (scripts/bootstrap).
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
@@ -12,7 +13,8 @@ bootstrap:
 	@scripts/bootstrap
 
 build/%/CMakeCache.txt: | bootstrap
-	cmake --preset $* >/dev/null
+	@echo "configure build/$*"
+	@cmake --preset $* >/dev/null
 
 native: bootstrap build/native/CMakeCache.txt
 	cmake --build build/native -j$(JOBS)
@@ -36,7 +38,11 @@ test: test-native test-wine test-artefacts
 	@scripts/test-ratio
 	@echo "make test: all test suites passed"
 
-demo: bootstrap win64
+# What the demo runs: the library with its modules, the sample hosts, the tour.
+DEMO_TARGETS = huex LgICC huexlang huex_addons huexinfo huexdemo huexdemo_tour
+
+demo: bootstrap build/win64/CMakeCache.txt
+	@scripts/quiet-build build/win64 $(DEMO_TARGETS)
 	@scripts/demo build/win64
 
 fuzz: bootstrap build/fuzz/CMakeCache.txt
