@@ -1,6 +1,5 @@
 #include "picker_window/settings_page_win32.h"
 
-#include <vector>
 
 #include "frame/library_state.h"
 #include "frame/library_state_win32.h"
@@ -214,14 +213,22 @@ void step_display_profile(UINT key)
         if (list != nullptr) {
             fill_profile_list(0, list, default_display_name);
             const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-            std::vector<std::vector<char>> texts(n > 0 ? n : 0, std::vector<char>(260, '\0'));
-            std::vector<const char*> items;
-            for (int i = 0; i < n; ++i) {
-                if (!read_item(list, i, texts[i].data())) texts[i][0] = 0;
-                items.push_back(texts[i].data());
+            // One block for the item pointers and their texts: the library
+            // uses no C++ runtime allocation (it would pull in a runtime that
+            // leaks at every unload).
+            const SIZE_T count = n > 0 ? static_cast<SIZE_T>(n) : 0;
+            auto* items = static_cast<const char**>(LocalAlloc(LPTR, count * (sizeof(char*) + 260)));
+            if (items != nullptr) {
+                char* texts = reinterpret_cast<char*>(items + count);
+                for (int i = 0; i < n; ++i) {
+                    char* text = texts + static_cast<SIZE_T>(i) * 260;
+                    if (!read_item(list, i, text)) text[0] = 0;
+                    items[i] = text;
+                }
+                const int32_t choice = step_profile_choice(key, items, n, monitor_profile_name);
+                if (choice >= 0 && choice < n) lstrcpynA(name, items[choice], sizeof name);
+                LocalFree(items);
             }
-            const int32_t choice = step_profile_choice(key, items.data(), n, monitor_profile_name);
-            if (choice >= 0 && choice < n) lstrcpynA(name, items[choice], sizeof name);
             DestroyWindow(list);
         }
     }
