@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "../shared/color_book_from_tables.h"
+#include "color_book_from_tables.h"
 #include "exchange/ase_writer.h"
 #include "exchange/gpl_writer.h"
 #include "exchange/icc_named_color_writer.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../native/icc_profile_builder.h"
+#include "icc_profile_builder.h"
 #include "huex.h"
 #include "wine_test_support.h"
 

@@ -5,18 +5,12 @@
 #pragma once
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "exchange/color_book.h"
+#include "test_files.h"
 
-inline std::vector<uint8_t> table_file_bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 struct table_files {
     std::string pub, names, cie50, cmyk;  // full paths
@@ -43,7 +37,7 @@ inline color_book color_book_from_tables(const table_files& f, const std::string
 {
     // The descriptor's data lines: "[desc] pub_no per_page pages", "[display][printer]", ..., name width.
     std::vector<std::string> lines;
-    const std::vector<uint8_t> pub = table_file_bytes(f.pub);
+    const std::vector<uint8_t> pub = read_file_bytes(f.pub);
     std::string line;
     for (uint8_t ch : pub) {
         if (ch == '\n') {
@@ -67,8 +61,8 @@ inline color_book color_book_from_tables(const table_files& f, const std::string
     book.copyright = book.desc + " - " + copyright_tail;
     const size_t width = std::strtoul(lines[3].c_str(), nullptr, 10);
 
-    const std::vector<uint8_t> names = table_file_bytes(f.names), cie = table_file_bytes(f.cie50),
-                               cmyk = table_file_bytes(f.cmyk);
+    const std::vector<uint8_t> names = read_file_bytes(f.names), cie = read_file_bytes(f.cie50),
+                               cmyk = read_file_bytes(f.cmyk);
     auto word = [](const std::vector<uint8_t>& t, size_t at) { return static_cast<uint16_t>(t[at] | t[at + 1] << 8); };
     for (size_t i = 0; i < book.colors_per_page * pages; ++i) {
         if (width == 0 || (i + 1) * width > names.size() || (i + 1) * 6 > cie.size()) continue;
