@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "addon_builder.h"
+#include "addon_fixture.h"
 #include "huex.h"
 #include "wine_test_support.h"
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "huex.h"
-#include "addon_builder.h"
+#include "addon_fixture.h"
 #include "wine_test_support.h"
 
 namespace {

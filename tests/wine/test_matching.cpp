@@ -25,7 +25,7 @@
 #include "lgicc/lgicc_reference_table.h"
 #include "matching/cmyk_reference_generated.h"
 #include "matching/cmyk_reference_table.h"
-#include "addon_builder.h"
+#include "addon_fixture.h"
 #include "wine_test_support.h"
 
 namespace {

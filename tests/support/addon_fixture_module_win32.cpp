@@ -1,4 +1,4 @@
-#include "addon_builder.h"
+#include "addon_fixture.h"
 
 #include <windows.h>
 
