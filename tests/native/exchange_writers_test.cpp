@@ -5,6 +5,7 @@
 #include <lcms2.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -175,4 +176,9 @@ TEST(ExchangeGolden, two_colour_publication)
     EXPECT_TRUE(write_ase(book) == read_file_bytes(source_path("tests/data/native_two_colour.ase")));
     book.process = true;
     EXPECT_TRUE(write_ase(book) == read_file_bytes(source_path("tests/data/native_two_colour_process.ase")));
+    // A whole guide counts all its blocks and ends its group.
+    const std::vector<uint8_t> guide = write_ase(builtin_book(3));
+    ASSERT_GT(guide.size(), 18u);
+    EXPECT_EQ(uint32_t(guide[8] << 24 | guide[9] << 16 | guide[10] << 8 | guide[11]), 3006u + 2);
+    EXPECT_TRUE(std::equal(guide.end() - 6, guide.end(), std::vector<uint8_t>{0xC0, 0x02, 0, 0, 0, 0}.begin()));
 }
