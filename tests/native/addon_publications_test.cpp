@@ -28,9 +28,9 @@ const std::string pastel_dir = source_path("addons/pastel");
 byte_span span(const std::vector<uint8_t>& v) { return byte_span{v.data(), v.size()}; }
 byte_span span(const std::string& s) { return byte_span{reinterpret_cast<const uint8_t*>(s.data()), s.size()}; }
 
-// Records as the scan leaves them: {pub_no, desc, system, flag}, each with the
-// pastel folder as its tables, except a record of pub_no 0 (a file that could
-// not be loaded).
+// Records as the scan leaves them: {pub_no, desc, system} with flag 0, each
+// with the pastel folder as its tables, except a record of pub_no 0 (a file
+// that could not be loaded).
 class AddonList : public ::testing::Test {
 protected:
     struct entry { uint32_t pub_no; const char* desc; int16_t system; };
@@ -38,10 +38,7 @@ protected:
 
     void TearDown() override
     {
-        addon_count = 0;
-        addon_list = nullptr;
-        first_addon = addon_record{};
-        picker_view_pub = -1;
+        addon_count = 0, addon_list = nullptr, first_addon = addon_record{}, picker_view_pub = -1;
         reset_library_state();
     }
     void link(std::initializer_list<entry> entries)
@@ -51,8 +48,7 @@ protected:
         for (const entry& e : entries) {
             if (addon_count > 0) r = r->next = &more[addon_count - 1];
             *r = addon_record{};
-            r->pub_no = e.pub_no;
-            r->system = e.system;
+            r->pub_no = e.pub_no, r->system = e.system;
             std::snprintf(r->desc, sizeof r->desc, "%s", e.desc);
             std::snprintf(r->path, sizeof r->path, "%s", e.pub_no ? pastel_dir.c_str() : "");
             ++addon_count;
