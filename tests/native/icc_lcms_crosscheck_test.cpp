@@ -1,5 +1,6 @@
 // Every third-party profile on the system read by this reader and by Little
-// CMS: header, tag directory, v2 descriptions, XYZ tags and curves agree.
+// CMS: header, tag directory, v2 descriptions, XYZ tags and curves agree, and
+// so do the display model's chromaticities and description from them.
 #include <gtest/gtest.h>
 #include <lcms2.h>
 
@@ -7,14 +8,14 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "icc/icc_numbers.h"
 #include "icc/icc_parse.h"
 #include "icc_profile_builder.h"
+#include "profiles/monitor_profile_tags.h"
+#include "test_files.h"
 
 namespace {
 
@@ -33,38 +34,28 @@ std::vector<std::string> system_profiles() {
     return paths;
 }
 
-std::vector<uint8_t> read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
 byte_span span_of(const std::vector<uint8_t>& v) { return byte_span{v.data(), v.size()}; }
 
 void check_profile(const std::string& path) {
     SCOPED_TRACE(path);
-    std::vector<uint8_t> bytes = read_file(path);
+    std::vector<uint8_t> bytes = read_file_bytes(path);
     byte_span file = span_of(bytes);
     cmsHPROFILE p = cmsOpenProfileFromMem(bytes.data(), cmsUInt32Number(bytes.size()));
     ASSERT_NE(p, nullptr);
 
     icc_profile_header h;
     ASSERT_TRUE(icc_read_header(file, &h));
-    EXPECT_EQ(h.size, bytes.size());
-    EXPECT_EQ(h.device_class, uint32_t(cmsGetDeviceClass(p)));
-    EXPECT_EQ(h.color_space, uint32_t(cmsGetColorSpace(p)));
-    EXPECT_EQ(h.connection_space, uint32_t(cmsGetPCS(p)));
-    // Little CMS clears the reserved low half of the version word; this
-    // reader hands the word back as stored.
-    EXPECT_EQ(h.version & 0xFFFF0000u, cmsGetEncodedICCversion(p));
-    EXPECT_EQ(h.version, icc_test::get32(bytes.data() + 8));
-    EXPECT_EQ(h.flags, cmsGetHeaderFlags(p));
-    EXPECT_EQ(h.manufacturer, cmsGetHeaderManufacturer(p));
-    EXPECT_EQ(h.model, cmsGetHeaderModel(p));
-    EXPECT_EQ(h.rendering_intent, cmsGetHeaderRenderingIntent(p));
-    EXPECT_EQ(h.magic, uint32_t(cmsMagicNumber));  // Little CMS refuses any other
     cmsUInt64Number attributes = 0;
     cmsGetHeaderAttributes(p, &attributes);
-    EXPECT_EQ((uint64_t(h.attributes_high) << 32) | h.attributes_low, attributes);
+    // Little CMS clears the reserved low half of the version word; this
+    // reader hands the word back as stored.
+    EXPECT_EQ((std::vector<uint64_t>{h.size, h.device_class, h.color_space, h.connection_space, h.version & 0xFFFF0000u,
+                                     h.version, h.flags, h.manufacturer, h.model, h.rendering_intent, h.magic,
+                                     (uint64_t(h.attributes_high) << 32) | h.attributes_low}),
+              (std::vector<uint64_t>{bytes.size(), cmsGetDeviceClass(p), cmsGetColorSpace(p), cmsGetPCS(p),
+                                     cmsGetEncodedICCversion(p), icc_test::get32(bytes.data() + 8), cmsGetHeaderFlags(p),
+                                     cmsGetHeaderManufacturer(p), cmsGetHeaderModel(p), cmsGetHeaderRenderingIntent(p),
+                                     cmsMagicNumber, attributes}));
     struct tm when;
     ASSERT_TRUE(cmsGetHeaderCreationDateTime(p, &when));
     const icc_date_time& d = h.date;
@@ -120,20 +111,14 @@ void check_profile(const std::string& path) {
                 }
                 EXPECT_FALSE(icc_read_curve_raw(file, e, n, &raw_entry));
             }
-        } else if (type == icc_sig('d', 'e', 's', 'c') && v2) {
-            const cmsMLU* ref = static_cast<const cmsMLU*>(cmsReadTag(p, sig));
-            ASSERT_NE(ref, nullptr);
-            char expected[256] = "", text[256];
-            cmsMLUgetASCII(ref, cmsNoLanguage, cmsNoCountry, expected, sizeof expected);
-            ASSERT_TRUE(icc_read_description(file, e, text, sizeof text));
-            EXPECT_STREQ(text, expected);
-        } else if (type == icc_sig('t', 'e', 'x', 't')) {
+        } else if ((type == icc_sig('d', 'e', 's', 'c') && v2) || type == icc_sig('t', 'e', 'x', 't')) {
             const cmsMLU* ref = static_cast<const cmsMLU*>(cmsReadTag(p, sig));
             ASSERT_NE(ref, nullptr);
             char expected[256] = "";
             cmsMLUgetASCII(ref, cmsNoLanguage, cmsNoCountry, expected, sizeof expected);
-            std::vector<char> text(e.size - 8 + 1, '\0');
-            ASSERT_TRUE(icc_read_text(file, e, text.data()));
+            std::vector<char> text(std::max<size_t>(e.size - 8 + 1, 256), '\0');
+            ASSERT_TRUE(type == icc_sig('t', 'e', 'x', 't') ? icc_read_text(file, e, text.data())
+                                                            : icc_read_description(file, e, text.data(), 256));
             EXPECT_STREQ(text.data(), expected);
         } else if (type == icc_sig('m', 'l', 'u', 'c')) {
             // A v4 description: only the ASCII reading the readers define, a
@@ -155,4 +140,41 @@ TEST(IccAgainstLcms, every_system_profile) {
     // icc-profiles-free and colord-data together ship 39 profiles.
     ASSERT_GE(paths.size(), 30u);
     for (const std::string& path : paths) check_profile(path);
+}
+
+TEST(ProfileLcmsCrossCheck, display_profile_chromaticities_and_descriptions)
+{
+    int checked = 0, version4 = 0;
+    const cmsTagSignature tags[4] = {cmsSigRedColorantTag, cmsSigGreenColorantTag, cmsSigBlueColorantTag,
+                                     cmsSigMediaWhitePointTag};
+    for (const std::string& path : system_profiles()) {
+        cmsHPROFILE p = cmsOpenProfileFromFile(path.c_str(), "r");
+        if (p == nullptr) continue;
+        bool wanted = cmsGetDeviceClass(p) == cmsSigDisplayClass && cmsIsTag(p, cmsSigRedTRCTag);
+        for (cmsTagSignature t : tags) wanted = wanted && cmsIsTag(p, t);
+        if (wanted) {
+            SCOPED_TRACE(path);
+            const std::vector<uint8_t> bytes = read_file_bytes(path);
+            display_model m = default_display_model;
+            char name[260] = "";
+            apply_monitor_profile_tags(byte_span{bytes.data(), bytes.size()}, &m, name, sizeof name);
+            const double xy[4][2] = {{m.xr, m.yr}, {m.xg, m.yg}, {m.xb, m.yb}, {m.xw, m.yw}};
+            for (int i = 0; i < 4; ++i) {
+                const cmsCIEXYZ* xyz = static_cast<cmsCIEXYZ*>(cmsReadTag(p, tags[i]));
+                const double s = xyz->X + xyz->Y + xyz->Z;
+                EXPECT_DOUBLE_EQ(xy[i][0], xyz->X / s) << i;
+                EXPECT_DOUBLE_EQ(xy[i][1], xyz->Y / s) << i;
+            }
+            // Also from version 4's multi-localised description.
+            char expected[260] = "";
+            cmsGetProfileInfoASCII(p, cmsInfoDescription, "en", "US", expected, sizeof expected);
+            EXPECT_STREQ(name, expected);
+            ++checked;
+            version4 += cmsGetEncodedICCversion(p) >= 0x04000000;
+        }
+        cmsCloseProfile(p);
+    }
+    // Both packages ship several of each version.
+    EXPECT_GE(checked, 10);
+    EXPECT_GE(version4, 5);
 }

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,73 +19,47 @@
 #endif
 
 #include "icc/icc_parse.h"
+#include "test_files.h"
 
 namespace {
 
-std::vector<uint8_t> read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-// What every reader gives for one tag.
-struct tag_reading {
-    bool contents = false, xyz_ok = false, lut8_ok = false, lut16_ok = false;
-    bool desc_ok = false, text_ok = false, u8_ok = false, u32_ok = false, curve_ok = false;
+// What every reader gives for one tag, as one string: per reader '1' and
+// what it read, or '0' when it refused.
+std::string read_all(byte_span file, icc_tag_entry e) {
+    std::string r;
+    auto add = [&r](bool ok, const void* p, size_t n) {
+        r += ok ? '1' : '0';
+        if (ok) r.append(static_cast<const char*>(p), n);
+    };
     icc_xyz_raw xyz{};
     icc_lut_header lut8{}, lut16{};
     char desc[64] = {};
-    std::vector<char> text;
-    uint8_t u8 = 0;
-    uint32_t u32 = 0, curve_count = 0;
-    uint16_t curve_last = 0;
-};
-
-tag_reading read_all(byte_span file, icc_tag_entry e) {
-    tag_reading r;
-    r.contents = icc_tag_contents(file, e).data != nullptr;
-    r.xyz_ok = icc_read_xyz(file, e, &r.xyz);
-    r.lut8_ok = icc_read_lut8(file, e, &r.lut8);
-    r.lut16_ok = icc_read_lut16(file, e, &r.lut16);
-    r.desc_ok = icc_read_description(file, e, r.desc, sizeof r.desc);
+    add(icc_tag_contents(file, e).data != nullptr, nullptr, 0);
+    add(icc_read_xyz(file, e, &xyz), &xyz, sizeof xyz);
+    add(icc_read_lut8(file, e, &lut8), &lut8, sizeof lut8);
+    add(icc_read_lut16(file, e, &lut16), &lut16, sizeof lut16);
+    add(icc_read_description(file, e, desc, sizeof desc), desc, sizeof desc);
     // Text copies of large tags for every prefix would take long; a text
     // reader is only ever pointed at small tags.
     if (e.size >= 8 && e.size <= 4096) {
-        r.text.assign(e.size - 8, '\0');
-        r.text_ok = icc_read_text(file, e, r.text.data());
+        std::vector<char> text(e.size - 8);
+        add(icc_read_text(file, e, text.data()), text.data(), text.size());
     }
-    uint32_t last8 = icc_uint_array_count(e, icc_type_ui08);
-    r.u8_ok = last8 > 0 && icc_read_uint8_element(file, e, last8 - 1, &r.u8);
-    uint32_t last32 = icc_uint_array_count(e, icc_type_ui32);
-    r.u32_ok = last32 > 0 && icc_read_uint32_element(file, e, last32 - 1, &r.u32);
-    r.curve_count = icc_curve_count(file, e);
-    r.curve_ok = r.curve_count > 0 && icc_read_curve_raw(file, e, r.curve_count - 1, &r.curve_last);
+    uint8_t u8 = 0;
+    uint32_t u32 = 0;
+    uint16_t curve_last = 0;
+    const uint32_t n8 = icc_uint_array_count(e, icc_type_ui08), n32 = icc_uint_array_count(e, icc_type_ui32);
+    const uint32_t curve_count = icc_curve_count(file, e);
+    add(n8 > 0 && icc_read_uint8_element(file, e, n8 - 1, &u8), &u8, 1);
+    add(n32 > 0 && icc_read_uint32_element(file, e, n32 - 1, &u32), &u32, 4);
+    add(curve_count > 0, &curve_count, 4);
+    add(curve_count > 0 && icc_read_curve_raw(file, e, curve_count - 1, &curve_last), &curve_last, 2);
     return r;
-}
-
-void expect_same_or_refused(const tag_reading& whole, const tag_reading& part, bool inside) {
-    ASSERT_EQ(part.contents, inside && whole.contents);
-    if (!inside) {
-        ASSERT_FALSE(part.xyz_ok || part.lut8_ok || part.lut16_ok || part.desc_ok ||
-                     part.text_ok || part.u8_ok || part.u32_ok || part.curve_ok);
-        ASSERT_EQ(part.curve_count, 0u);
-        return;
-    }
-    ASSERT_EQ(part.xyz_ok, whole.xyz_ok);
-    ASSERT_EQ(0, std::memcmp(&part.xyz, &whole.xyz, sizeof part.xyz));
-    ASSERT_EQ(part.lut16_ok, whole.lut16_ok);
-    ASSERT_EQ(0, std::memcmp(&part.lut16, &whole.lut16, sizeof part.lut16));
-    ASSERT_EQ(part.desc_ok, whole.desc_ok);
-    ASSERT_STREQ(part.desc, whole.desc);
-    ASSERT_EQ(part.text_ok, whole.text_ok);
-    ASSERT_EQ(part.text, whole.text);
-    ASSERT_EQ(part.u32, whole.u32);
-    ASSERT_EQ(part.curve_count, whole.curve_count);
-    ASSERT_EQ(part.curve_last, whole.curve_last);
 }
 
 void sweep(const std::string& path) {
     SCOPED_TRACE(path);
-    std::vector<uint8_t> original = read_file(path);
+    std::vector<uint8_t> original = read_file_bytes(path);
     ASSERT_GT(original.size(), 132u);
     // One allocation of the file's size; the sweep runs from the whole file
     // down to nothing, poisoning one more byte at the end at each step.
@@ -96,7 +68,7 @@ void sweep(const std::string& path) {
     byte_span whole{data, original.size()};
 
     std::vector<icc_tag_entry> entries;
-    std::vector<tag_reading> readings;
+    std::vector<std::string> readings;
     for (uint32_t i = 0; i < icc_tag_count(whole); ++i) {
         icc_tag_entry e;
         uint32_t type;
@@ -122,7 +94,8 @@ void sweep(const std::string& path) {
             uint32_t type;
             bool entry_inside = 132 + 12 * (i + 1) <= len;
             ASSERT_EQ(icc_read_tag(part, int32_t(i), &got, &type), entry_inside && inside);
-            expect_same_or_refused(readings[i], read_all(part, e), inside);
+            const std::string reading = read_all(part, e);
+            ASSERT_EQ(reading, inside ? readings[i] : std::string(reading.size(), '0')) << "tag " << i;
         }
         icc_tag_entry found;
         icc_find_tag(part, icc_sig('d', 'e', 's', 'c'), &found, nullptr);
@@ -135,8 +108,8 @@ void sweep(const std::string& path) {
 
 // A v2 display profile with text, description, XYZ and curve tags, and the
 // largest profile with lut16 tags of the icc-profiles-free package.
-TEST(IccTruncation, every_prefix_of_a_display_profile) { sweep("/usr/share/color/icc/sRGB.icc"); }
-
-TEST(IccTruncation, every_prefix_of_a_lut_profile) {
+TEST(IccTruncation, every_prefix_of_a_display_and_a_lut_profile)
+{
+    sweep("/usr/share/color/icc/sRGB.icc");
     sweep("/usr/share/color/icc/LCMSXYZI.ICM");
 }

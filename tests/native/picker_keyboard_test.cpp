@@ -1,6 +1,8 @@
 // The keyboard hook's decisions, the Tab orders and the display-profile keys.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "picker/key_decision.h"
 #include "picker/picker_keys.h"
 #include "picker/profile_stepping.h"
@@ -12,7 +14,7 @@ using a = hook_action;
 
 static hook_decision press(uint32_t key, int32_t page, r focus) { return decide_hook_key(0, key, 0, page, focus); }
 
-TEST(PickerHook, DecisionByKeyPageAndFocus)
+TEST(PickerHook, decision_by_key_page_and_focus)
 {
     reset_picker_for_test();
     EXPECT_EQ(decide_hook_key(-1, 'A', 0, solid_page, r::other).action, a::call_next);
@@ -22,45 +24,31 @@ TEST(PickerHook, DecisionByKeyPageAndFocus)
     EXPECT_EQ(shift_down, 0u);
     EXPECT_EQ(decide_hook_key(0, key_return, key_released_flag, solid_page, r::ok).action, a::swallow);
 
-    struct row {
-        uint32_t key;
-        int32_t page;
-        r focus;
-        a action;
-        int32_t command, result;
-        r target;
-    };
-    const row rows[] = {
+    // Key, page, focus: action, command, result, target.
+    const struct { uint32_t key; int32_t page; r focus; a action; int32_t command, result; r target; } rows[] = {
         {key_return, solid_page, r::cancel, a::post_to_picker, 2, 1, r::other},
         {key_return, process_page, r::name_edit, a::find_name, 0, 1, r::other},
         {key_return, settings_page, r::display_change, a::post_to_settings, 8, 1, r::other},
         {key_return, solid_page, r::scroll_bar, a::post_to_picker, 1, 1, r::other},
         {key_escape, settings_page, r::d50_radio, a::post_to_picker, 2, 1, r::other},
         {key_space, settings_page, r::names_check, a::post_to_settings, 4, 1, r::other},
-        {key_space, solid_page, r::name_edit, a::pass, 0, 0, r::other},
-        {key_space, settings_page, r::d65_radio, a::pass, 0, 0, r::other},
-        {key_space, solid_page, r::scroll_bar, a::swallow, 0, 1, r::other},
-        {key_f6, settings_page, r::ok, a::step_profile, 0, 1, r::other},
-        {'F', solid_page, r::scroll_bar, a::accelerator, 0, 1, r::other},
-        {key_left, solid_page, r::tab_control, a::call_next, 0, 1, r::other},
-        {key_home, solid_page, r::combo_edit, a::pass, 0, 0, r::other},
-        {key_down, process_page, r::name_edit, a::pass, 0, 0, r::other},
-        {key_next, process_page, r::ok, a::navigate, 0, 1, r::other},
-        {key_right, settings_page, r::d65_radio, a::focus, 0, 0, r::d50_radio},
+        {key_space, solid_page, r::name_edit, a::pass, 0, 0, r::other}, {key_space, settings_page, r::d65_radio, a::pass, 0, 0, r::other},
+        {key_space, solid_page, r::scroll_bar, a::swallow, 0, 1, r::other}, {key_f6, settings_page, r::ok, a::step_profile, 0, 1, r::other},
+        {'F', solid_page, r::scroll_bar, a::accelerator, 0, 1, r::other}, {key_left, solid_page, r::tab_control, a::call_next, 0, 1, r::other},
+        {key_home, solid_page, r::combo_edit, a::pass, 0, 0, r::other}, {key_down, process_page, r::name_edit, a::pass, 0, 0, r::other},
+        {key_next, process_page, r::ok, a::navigate, 0, 1, r::other}, {key_right, settings_page, r::d65_radio, a::focus, 0, 0, r::d50_radio},
         {key_up, settings_page, r::names_check, a::pass, 0, 0, r::other},
     };
-    for (const row& x : rows) {
+    for (const auto& x : rows) {
         const hook_decision d = press(x.key, x.page, x.focus);
-        const std::string where = std::to_string(x.key) + " on " + std::to_string(int(x.focus));
-        EXPECT_EQ(d.action, x.action) << where;
-        EXPECT_EQ(d.command, x.command) << where;
-        EXPECT_EQ(d.result, x.result) << where;
-        EXPECT_EQ(d.target, x.target) << where;
+        EXPECT_EQ((std::vector<int>{int(d.action), d.command, d.result, int(d.target)}),
+                  (std::vector<int>{int(x.action), x.command, x.result, int(x.target)}))
+            << x.key << " on " << int(x.focus);
     }
     EXPECT_EQ(press(key_left, solid_page, r::scroll_bar).page, solid_page);
 }
 
-TEST(PickerHook, AcceleratorsByPage)
+TEST(PickerHook, accelerators_by_page)
 {
     accelerator_matches find_and_about, type, settings_letters;
     find_and_about.find_name = find_and_about.about = true;
@@ -80,7 +68,7 @@ TEST(PickerHook, AcceleratorsByPage)
     EXPECT_EQ(decide_accelerator(solid_page, false, accelerator_matches{}).result, 1);
 }
 
-TEST(PickerTabOrder, TabAndShiftTabWalkEachPageInACircle)
+TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle)
 {
     reset_picker_for_test();
     const std::vector<r> rings[] = {
@@ -109,18 +97,14 @@ TEST(PickerTabOrder, TabAndShiftTabWalkEachPageInACircle)
     EXPECT_EQ(press(key_tab, settings_page, r::names_check).target, r::d50_radio);
 }
 
-TEST(PickerProfileKeys, StepThroughTheSortedDisplayProfiles)
+TEST(PickerProfileKeys, step_through_the_sorted_display_profiles)
 {
-    const char* one[] = {"Default Display"};
-    EXPECT_EQ(step_profile_choice(key_f5, one, 1, "Default Display"), 0);
-    EXPECT_EQ(step_profile_choice(key_f6, one, 1, "Default Display"), 0);
     const char* four[] = {"Default Display", "Alpha", "Beta", "Gamma"};
-    EXPECT_EQ(step_profile_choice(key_f5, four, 4, "beta"), 3);
-    EXPECT_EQ(step_profile_choice(key_f5, four, 4, "Gamma"), 0);
-    EXPECT_EQ(step_profile_choice(key_f6, four, 4, "Default Display"), 3);
-    EXPECT_EQ(step_profile_choice(key_f6, four, 4, "Beta"), 1);
-    EXPECT_EQ(step_profile_choice(key_f5, four, 4, "Removed Profile"), 0);
-    EXPECT_EQ(step_profile_choice(key_f6, four, 4, "Removed Profile"), 0);
-    EXPECT_EQ(step_profile_choice(key_f7, four, 4, "Beta"), -1);
-    EXPECT_EQ(step_profile_choice(key_f5, four, 0, "Beta"), -1);
+    const struct { uint32_t key; int count; const char* current; int expected; } steps[] = {
+        {key_f5, 1, "Default Display", 0}, {key_f6, 1, "Default Display", 0}, {key_f5, 4, "beta", 3}, {key_f5, 4, "Gamma", 0},
+        {key_f6, 4, "Default Display", 3}, {key_f6, 4, "Beta", 1}, {key_f5, 4, "Removed Profile", 0},
+        {key_f6, 4, "Removed Profile", 0}, {key_f7, 4, "Beta", -1}, {key_f5, 0, "Beta", -1},
+    };
+    for (const auto& s : steps)
+        EXPECT_EQ(step_profile_choice(s.key, four, s.count, s.current), s.expected) << s.key << " " << s.current;
 }

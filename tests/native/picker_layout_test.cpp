@@ -8,32 +8,24 @@
 #include "picker/picker_layout.h"
 #include "picker_test_views.h"
 
-TEST(PickerLayout, FrameOfA512By499WindowMatchesTheWorkedExample)
+TEST(PickerLayout, frame_window_and_line_height_of_the_worked_examples)
 {
     const frame_layout f = layout_frame(512, 499, 18);
     EXPECT_EQ(f.tab, (pixel_rect{13, 9, 13 + 486, 9 + 409}));
-    EXPECT_EQ((std::vector<int>{f.mx, f.my, f.button_width, f.button_height, f.button_y, f.about_x, f.cancel_x,
-                                f.ok_x}),
+    EXPECT_EQ((std::vector<int>{f.mx, f.my, f.button_width, f.button_height, f.button_y, f.about_x, f.cancel_x, f.ok_x}),
               (std::vector<int>{12, 16, 97, 31, 434, 402, 296, 190}));
     // The page child covers the tab control's display area.
     EXPECT_EQ(page_child_rect(f, pixel_rect{2, 22, 482, 405}), (pixel_rect{15, 31, 495, 414}));
-}
-
-TEST(PickerLayout, WindowIsSizedFromTheScreenAndCentredUnlessPlaced)
-{
+    // Sized from the screen and centred unless placed; 640 x 480 gets 416 x 360.
     EXPECT_EQ(picker_window_rect(1024, 768, 0, 0, 0), (pixel_rect{256, 134, 768, 633}));
-    // The 640 x 480 screen gets a 416 x 360 window.
     EXPECT_EQ(picker_window_rect(640, 480, 1, 0, 0), (pixel_rect{112, 60, 528, 420}));
     EXPECT_EQ(picker_window_rect(1024, 768, 0, 40, 0), (pixel_rect{40, 0, 552, 499}));
-}
-
-TEST(PickerLayout, LineHeightAddsHalfALine)
-{
+    // A line and a half per line.
     for (const auto& c : {std::make_pair(0, 0), std::make_pair(-3, 0), std::make_pair(1, 32), std::make_pair(2, 45)})
         EXPECT_EQ(line_height(c.first, 13), c.second) << c.first << " lines";
 }
 
-TEST(PickerLayout, SwatchGeometryOfTheWorkedExampleAndOfTheProcessGuide)
+TEST(PickerLayout, swatch_geometry_of_the_worked_example_and_of_the_real_guides)
 {
     swatch_view v;
     v.swatch_area = pixel_rect{10, 20, 450, 270};
@@ -56,23 +48,16 @@ TEST(PickerLayout, SwatchGeometryOfTheWorkedExampleAndOfTheProcessGuide)
             EXPECT_LE(v.columns * v.swatch_width + (v.columns + 1) * v.gap_x, w);
             EXPECT_LE(rows * v.swatch_height + (rows + 1) * v.gap_y, v.label_y - v.swatch_area.top);
         }
-}
-
-TEST(PickerLayout, SetupViewTakesTheCountsFromTheRealGuides)
-{
     reset_picker_for_test();
     swatch_view& s = open_view_for_test(0, solid_page);
     EXPECT_EQ(current_view, &s);
-    EXPECT_EQ(picker_view_pub, 0);
-    EXPECT_EQ(find_name_max, 15u);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(picker_view_pub), find_name_max}), (std::vector<uint32_t>{0, 15}));
     swatch_view& p = open_view_for_test(3, process_page);
-    EXPECT_EQ(p.total, 3006);
-    EXPECT_EQ(p.per_screen, 45);
-    EXPECT_EQ(find_name_max, 6u);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(p.total), uint32_t(p.per_screen), find_name_max}), (std::vector<uint32_t>{3006, 45, 6}));
     EXPECT_LT(p.swatch_height, s.swatch_height);
 }
 
-TEST(PickerLayout, PagesOfThe512By499WindowFitTheirDisplayArea)
+TEST(PickerLayout, pages_of_the_512_by_499_window_fit_their_display_area)
 {
     const frame_layout f = layout_frame(512, 499, 18);
     const pixel_rect D{2, 22, 484, 407};

@@ -1,9 +1,11 @@
-// Add-on files made by a test at run time: a copy of a resource-only module
-// with the add-on's resources written into it, so that a case can hold exactly
-// the tables it needs (short ones, odd widths, missing ones).
+// Add-ons made by a test at run time, so that a case can hold exactly the
+// tables it needs (short ones, odd widths, missing ones). Both suites describe
+// an add-on the same way; Windows writes it as a resource-only module, native
+// builds as a folder of addon.<type> files.
 #pragma once
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // Little-endian 16-bit words, the form of every colour table.
 std::string table_words(std::initializer_list<unsigned> values);
@@ -14,5 +16,32 @@ struct addon_tables {
     const char* flag;                            // string 3
 };
 
+// A descriptor text as add-on authors write it, comment lines included.
+inline std::string addon_descriptor(const std::string& desc, unsigned pub_no, unsigned per_page, unsigned pages,
+                                    const std::string& suffixes, unsigned name_size)
+{
+    return "// [desc] pub_no colors_per_page number_of_pages //\r\n[" + desc + "] " + std::to_string(pub_no) + " " +
+           std::to_string(per_page) + " " + std::to_string(pages) + "\r\n// [display_suffix][printer_suffix]\r\n" +
+           suffixes + "\r\n// [CMYK Description] //\r\n[Fixture]\r\n// COLOR_NAME_SIZE //\r\n" +
+           std::to_string(name_size) + "\r\n";
+}
+
+// Records of a fixed width (names, page labels): each cut or padded with NULs.
+inline std::string fixed_records(const std::vector<std::string>& texts, size_t width)
+{
+    std::string s;
+    for (const std::string& t : texts) {
+        s += t.substr(0, width);
+        if (t.size() < width) s.append(width - t.size(), '\0');
+    }
+    return s;
+}
+
+#ifdef _WIN32
 // Writes an add-on file at path; true when every resource was written.
 bool build_addon(const std::string& path, const addon_tables& tables);
+#else
+// Writes the add-on's tables (and page labels, when given) into the folder
+// dir, which must exist; true when every file was written.
+bool write_addon_folder(const std::string& dir, const addon_tables& tables, const std::string& page = {});
+#endif

@@ -11,7 +11,6 @@
 #include "exchange/color_book.h"
 #include "test_files.h"
 
-
 struct table_files {
     std::string pub, names, cie50, cmyk;  // full paths
 };
@@ -37,15 +36,11 @@ inline color_book color_book_from_tables(const table_files& f, const std::string
 {
     // The descriptor's data lines: "[desc] pub_no per_page pages", "[display][printer]", ..., name width.
     std::vector<std::string> lines;
-    const std::vector<uint8_t> pub = read_file_bytes(f.pub);
     std::string line;
-    for (uint8_t ch : pub) {
-        if (ch == '\n') {
-            if (!line.empty() && line[0] != '/') lines.push_back(line);
-            line.clear();
-        } else if (ch != '\r') {
-            line += static_cast<char>(ch);
-        }
+    for (uint8_t ch : read_file_bytes(f.pub)) {
+        if (ch == '\n' && !line.empty() && line[0] != '/') lines.push_back(line);
+        if (ch == '\n') line.clear();
+        else if (ch != '\r') line += static_cast<char>(ch);
     }
     color_book book;
     if (lines.size() < 4) return book;
@@ -55,8 +50,7 @@ inline color_book color_book_from_tables(const table_files& f, const std::string
     const unsigned long pub_no = std::strtoul(lines[0].c_str() + close + 1, &rest, 10);
     book.colors_per_page = static_cast<uint32_t>(std::strtoul(rest, &rest, 10));
     const unsigned long pages = std::strtoul(rest, nullptr, 10);
-    book.process = pub_no == 3;
-    book.prefix = "VERIHUE ";
+    book.process = pub_no == 3, book.prefix = "VERIHUE ";
     book.suffix = " " + lines[1].substr(1, lines[1].find(']') - 1);
     book.copyright = book.desc + " - " + copyright_tail;
     const size_t width = std::strtoul(lines[3].c_str(), nullptr, 10);

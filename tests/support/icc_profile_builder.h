@@ -8,80 +8,62 @@
 
 namespace icc_test {
 
-inline void put32(std::vector<uint8_t>& v, uint32_t x) {
-    v.push_back(uint8_t(x >> 24));
-    v.push_back(uint8_t(x >> 16));
-    v.push_back(uint8_t(x >> 8));
-    v.push_back(uint8_t(x));
-}
-inline void put16(std::vector<uint8_t>& v, uint16_t x) {
-    v.push_back(uint8_t(x >> 8));
-    v.push_back(uint8_t(x));
-}
-inline void set32(std::vector<uint8_t>& v, size_t at, uint32_t x) {
-    v[at] = uint8_t(x >> 24);
-    v[at + 1] = uint8_t(x >> 16);
-    v[at + 2] = uint8_t(x >> 8);
-    v[at + 3] = uint8_t(x);
+inline void put32(std::vector<uint8_t>& v, uint32_t x) { v.insert(v.end(), {uint8_t(x >> 24), uint8_t(x >> 16), uint8_t(x >> 8), uint8_t(x)}); }
+inline void put16(std::vector<uint8_t>& v, uint16_t x) { v.insert(v.end(), {uint8_t(x >> 8), uint8_t(x)}); }
+inline void set32(std::vector<uint8_t>& v, size_t at, uint32_t x)
+{
+    for (int i = 0; i < 4; ++i) v[at + i] = uint8_t(x >> (24 - 8 * i));
 }
 // A stored word read back independently of the readers under test.
-inline uint32_t get32(const uint8_t* p) {
-    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
-}
-inline uint32_t sig(const char* s) {
-    return (uint32_t(uint8_t(s[0])) << 24) | (uint32_t(uint8_t(s[1])) << 16) |
-           (uint32_t(uint8_t(s[2])) << 8) | uint32_t(uint8_t(s[3]));
-}
+inline uint32_t get32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3]; }
+inline uint32_t sig(const char* s) { return get32(reinterpret_cast<const uint8_t*>(s)); }
 
 // Tag data: type signature, 4 reserved bytes, then the contents.
-inline std::vector<uint8_t> tag_data(const char* type, const std::vector<uint8_t>& contents) {
+inline std::vector<uint8_t> tag_data(const char* type, const std::vector<uint8_t>& contents)
+{
     std::vector<uint8_t> v;
     put32(v, sig(type));
     put32(v, 0);
     v.insert(v.end(), contents.begin(), contents.end());
     return v;
 }
-inline std::vector<uint8_t> text_tag(const std::string& text) {
+inline std::vector<uint8_t> text_tag(const std::string& text)
+{
     std::vector<uint8_t> c(text.begin(), text.end());
     c.push_back(0);
     return tag_data("text", c);
 }
 // A v2 description: the ASCII count and text, then the empty Unicode and
 // ScriptCode parts a well-formed tag carries.
-inline std::vector<uint8_t> desc_tag(uint32_t count, const std::string& text) {
+inline std::vector<uint8_t> desc_tag(uint32_t count, const std::string& text)
+{
     std::vector<uint8_t> c;
     put32(c, count);
     c.insert(c.end(), text.begin(), text.end());
-    put32(c, 0);
-    put32(c, 0);
-    put16(c, 0);
-    c.push_back(0);
-    c.insert(c.end(), 67, 0);
+    c.insert(c.end(), 4 + 4 + 2 + 1 + 67, 0);
     return tag_data("desc", c);
 }
-inline std::vector<uint8_t> desc_tag(const std::string& text) {
-    return desc_tag(uint32_t(text.size() + 1), text + std::string(1, '\0'));
-}
-inline std::vector<uint8_t> xyz_tag(uint32_t x, uint32_t y, uint32_t z) {
+inline std::vector<uint8_t> desc_tag(const std::string& text) { return desc_tag(uint32_t(text.size() + 1), text + std::string(1, '\0')); }
+inline std::vector<uint8_t> xyz_tag(uint32_t x, uint32_t y, uint32_t z)
+{
     std::vector<uint8_t> c;
-    put32(c, x);
-    put32(c, y);
-    put32(c, z);
+    for (uint32_t n : {x, y, z}) put32(c, n);
     return tag_data("XYZ ", c);
 }
-inline std::vector<uint8_t> curve_tag(const std::vector<uint16_t>& entries) {
+inline std::vector<uint8_t> curve_tag(const std::vector<uint16_t>& entries)
+{
     std::vector<uint8_t> c;
     put32(c, uint32_t(entries.size()));
     for (uint16_t e : entries) put16(c, e);
     return tag_data("curv", c);
 }
-inline std::vector<uint8_t> lut16_tag(uint8_t in, uint8_t out, uint8_t grid,
-                                      uint16_t in_entries, uint16_t out_entries) {
+// An identity matrix and tables of zeros: input, grid^in * out, output.
+inline std::vector<uint8_t> lut16_tag(uint8_t in, uint8_t out, uint8_t grid, uint16_t in_entries, uint16_t out_entries)
+{
     std::vector<uint8_t> c = {in, out, grid, 0};
     for (int i = 0; i < 9; ++i) put32(c, (i % 4 == 0) ? 0x00010000u : 0u);
     put16(c, in_entries);
     put16(c, out_entries);
-    // Tables of zeros: input, grid^in * out, output.
     size_t grid_points = 1;
     for (int i = 0; i < in; ++i) grid_points *= grid;
     c.insert(c.end(), 2 * (size_t(in) * in_entries + grid_points * out + size_t(out) * out_entries), 0);
@@ -96,30 +78,29 @@ struct builder {
     std::vector<uint8_t> header = std::vector<uint8_t>(128, 0);
     std::vector<tag> tags;
 
-    builder() {
-        set32(header, 4, sig("lcms"));
-        set32(header, 8, 0x02100000);
-        set32(header, 12, sig("mntr"));
-        set32(header, 16, sig("RGB "));
-        set32(header, 20, sig("XYZ "));
-        set32(header, 36, sig("acsp"));
-        set32(header, 68, 0x0000F6D6);
-        set32(header, 72, 0x00010000);
-        set32(header, 76, 0x0000D32D);
+    builder()
+    {
+        const struct { size_t at; uint32_t value; } fields[] = {
+            {4, sig("lcms")}, {8, 0x02100000}, {12, sig("mntr")}, {16, sig("RGB ")}, {20, sig("XYZ ")},
+            {36, sig("acsp")}, {68, 0x0000F6D6}, {72, 0x00010000}, {76, 0x0000D32D},
+        };
+        for (const auto& f : fields) set32(header, f.at, f.value);
     }
-    builder& add(const char* signature, std::vector<uint8_t> data) {
+    builder& add(const char* signature, std::vector<uint8_t> data)
+    {
         tags.push_back({sig(signature), std::move(data)});
         return *this;
     }
     // Header, count, directory, then each tag on a 4-byte boundary; the
     // header's size field holds the result's size.
-    std::vector<uint8_t> build() const {
+    std::vector<uint8_t> build() const
+    {
         std::vector<uint8_t> v = header;
         put32(v, uint32_t(tags.size()));
-        size_t dir = v.size();
+        const size_t dir = v.size();
         v.resize(dir + 12 * tags.size());
         for (size_t i = 0; i < tags.size(); ++i) {
-            while (v.size() % 4) v.push_back(0);
+            v.resize((v.size() + 3) / 4 * 4);
             set32(v, dir + 12 * i, tags[i].signature);
             set32(v, dir + 12 * i + 4, uint32_t(v.size()));
             set32(v, dir + 12 * i + 8, uint32_t(tags[i].data.size()));
