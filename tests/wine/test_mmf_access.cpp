@@ -60,49 +60,31 @@ TEST(MmfOpen, extensions_are_compared_exactly) {
     std::string dir = fresh_case_dir("mmf_extensions");
     std::vector<uint8_t> bytes = profile_named("Extension");
     ASSERT_TRUE(CreateDirectoryA((dir + "folder.icm").c_str(), nullptr));
-    struct {
-        const char* name;
-        bool accepted;
-    } cases[] = {
-        {"display.icm", true},  {"display.icc", true},    {"printer.pf", true},
-        {"display.ICM", false}, {"display.Icc", false},   {"display", false},
-        {"display.icm.bak", false}, {"folder.icm\\display", false}, {"display.icmx", false},
+    const struct { const char* name; bool accepted; } cases[] = {
+            {"display.icm", true}, {"display.icc", true}, {"printer.pf", true}, {"display.ICM", false}, {"display.Icc", false},
+        {"display", false}, {"display.icm.bak", false}, {"folder.icm\\display", false}, {"display.icmx", false},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(write_file(dir + c.name, bytes));
+        ASSERT_TRUE(write_file_bytes(dir + c.name, bytes));
         opened p(dir + c.name);
         EXPECT_EQ(p.ok, c.accepted ? 1 : 0);
-        if (c.accepted) {
-            EXPECT_NE(p.mapping, nullptr);
-            EXPECT_NE(p.file, nullptr);
-            EXPECT_EQ(description_of(p.mapping), "Extension");
-        } else {
-            EXPECT_EQ(p.mapping, nullptr);
-            EXPECT_EQ(p.file, nullptr);
-        }
+        EXPECT_EQ(p.mapping != nullptr && p.file != nullptr, c.accepted);
+        EXPECT_EQ(description_of(p.mapping), c.accepted ? "Extension" : "(unreadable)");
     }
     opened missing(dir + "missing.icm");
-    EXPECT_EQ(missing.ok, 0);
-    EXPECT_EQ(missing.mapping, nullptr);
-    EXPECT_EQ(missing.file, nullptr);
-    HANDLE m = sentinel, f = sentinel;
-    EXPECT_EQ(MMF_open_profile_file(nullptr, &m, &f), 0);
-    EXPECT_EQ(m, nullptr);
-    EXPECT_EQ(f, nullptr);
+    EXPECT_TRUE(missing.ok == 0 && missing.mapping == nullptr && missing.file == nullptr);
 }
 
 TEST(MmfOpen, an_open_profile_is_not_shared) {
     std::string dir = fresh_case_dir("mmf_sharing");
     std::string path = dir + "shared.icc";
-    ASSERT_TRUE(write_file(path, profile_named("Shared")));
+    ASSERT_TRUE(write_file_bytes(path, profile_named("Shared")));
     {
         opened first(path);
         ASSERT_EQ(first.ok, 1);
         opened second(path);
-        EXPECT_EQ(second.ok, 0);
-        EXPECT_EQ(second.mapping, nullptr);
-        EXPECT_EQ(second.file, nullptr);
+        EXPECT_TRUE(second.ok == 0 && second.mapping == nullptr && second.file == nullptr);
         HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, 0, nullptr);
         EXPECT_EQ(reader, INVALID_HANDLE_VALUE);
@@ -116,11 +98,9 @@ TEST(MmfOpen, an_open_profile_is_not_shared) {
 TEST(MmfOpen, files_that_cannot_be_mapped_are_closed_again) {
     std::string dir = fresh_case_dir("mmf_empty");
     std::string path = dir + "empty.icm";
-    ASSERT_TRUE(write_file(path, {}));
+    ASSERT_TRUE(write_file_bytes(path, {}));
     opened empty(path);
-    EXPECT_EQ(empty.ok, 0);
-    EXPECT_EQ(empty.mapping, nullptr);
-    EXPECT_EQ(empty.file, nullptr);
+    EXPECT_TRUE(empty.ok == 0 && empty.mapping == nullptr && empty.file == nullptr);
     // Not left open: an exclusive opener gets it.
     HANDLE f = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(f, INVALID_HANDLE_VALUE);
@@ -129,8 +109,8 @@ TEST(MmfOpen, files_that_cannot_be_mapped_are_closed_again) {
 
 TEST(MmfOpen, same_file_name_in_two_folders_reads_each_file) {
     std::string a = fresh_case_dir("mmf_name_a"), b = fresh_case_dir("mmf_name_b");
-    ASSERT_TRUE(write_file(a + "display.icm", profile_named("First")));
-    ASSERT_TRUE(write_file(b + "display.icm", profile_named("Second")));
+    ASSERT_TRUE(write_file_bytes(a + "display.icm", profile_named("First")));
+    ASSERT_TRUE(write_file_bytes(b + "display.icm", profile_named("Second")));
     opened first(a + "display.icm");
     opened second(b + "display.icm");
     ASSERT_EQ(first.ok, 1);
@@ -139,33 +119,10 @@ TEST(MmfOpen, same_file_name_in_two_folders_reads_each_file) {
     EXPECT_EQ(description_of(second.mapping), "Second");
 }
 
-TEST(MmfOpen, zero_handles_read_nothing) {
-    MMF_profile_header h;
-    h.size = 0xdeadbeef;
-    EXPECT_EQ(MMF_read_profile_header(nullptr, &h), 0);
-    EXPECT_EQ(h.size, 0xdeadbeefu);
-    EXPECT_EQ(MMF_read_profile_tag_count(nullptr), 0u);
-    MMF_tag_entry e = {0xdeadbeef, 0xdeadbeef, 0xdeadbeef};
-    icSignature type = 0xdeadbeef;
-    EXPECT_EQ(MMF_read_tag(nullptr, 0, &e, &type), 0);
-    EXPECT_EQ(e.signature, 0xdeadbeefu);
-    EXPECT_EQ(type, 0xdeadbeefu);
-    MMF_tag_entry tag = {0x64657363, 132, 100};
-    char text[16] = "untouched";
-    double v = -1;
-    EXPECT_EQ(MMF_read_ProfileDescriptionType(nullptr, tag, text, sizeof text), 0);
-    EXPECT_EQ(MMF_read_textType(nullptr, tag, text), 0);
-    EXPECT_STREQ(text, "untouched");
-    EXPECT_EQ(MMF_get_CurveType_count(nullptr, tag), 0u);
-    EXPECT_EQ(MMF_read_CurveType_index(nullptr, tag, 0, &v), 0);
-    EXPECT_EQ(v, -1);
-    MMF_close_profile_file(nullptr, nullptr);
-}
-
 TEST(MmfOpen, ten_thousand_cycles_leave_no_handles_or_views) {
     std::string dir = fresh_case_dir("mmf_cycles");
     std::string path = dir + "cycle.icc";
-    ASSERT_TRUE(write_file(path, profile_named("Cycle")));
+    ASSERT_TRUE(write_file_bytes(path, profile_named("Cycle")));
     auto cycle = [&] {
         HANDLE m = nullptr, f = nullptr;
         if (!MMF_open_profile_file(path.c_str(), &m, &f)) return false;

@@ -43,66 +43,39 @@ bool has_line(const std::string& out, const std::string& line)
     return ("\n" + out).find("\n" + line + "\n") != std::string::npos;
 }
 
-struct stored {
-    bool present = false;
-    DWORD type = 0;
-    std::vector<BYTE> data;
-};
-
-stored read_stored(const std::string& root, const char* value)
+// A stored value's type and bytes; empty bytes when absent.
+std::pair<DWORD, std::vector<BYTE>> read_stored(const std::string& root, const char* value)
 {
-    stored s;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, settings_key(root).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return s;
-    DWORD size = 0;
-    if (RegQueryValueExA(key, value, nullptr, &s.type, nullptr, &size) == ERROR_SUCCESS) {
-        s.data.resize(size);
-        s.present = RegQueryValueExA(key, value, nullptr, &s.type, s.data.data(), &size) == ERROR_SUCCESS;
-    }
-    RegCloseKey(key);
-    return s;
+    DWORD type = 0, size = 512;
+    std::vector<BYTE> data(size);
+    if (RegGetValueA(HKEY_CURRENT_USER, settings_key(root).c_str(), value, RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &size) != ERROR_SUCCESS)
+        size = 0;
+    data.resize(size);
+    return {type, data};
 }
 
 bool stored_dword_is(const std::string& root, const char* value, DWORD expected)
 {
-    stored s = read_stored(root, value);
-    return s.present && s.type == REG_DWORD && s.data.size() == 4 &&
-           *reinterpret_cast<DWORD*>(s.data.data()) == expected;
+    return read_stored(root, value) == std::make_pair(DWORD(REG_DWORD), std::vector<BYTE>(reinterpret_cast<BYTE*>(&expected), reinterpret_cast<BYTE*>(&expected) + 4));
 }
 
 bool stored_text_is(const std::string& root, const char* value, const std::string& expected)
 {
-    stored s = read_stored(root, value);
-    return s.present && s.type == REG_SZ && s.data.size() == expected.size() + 1 &&
-           std::string(reinterpret_cast<char*>(s.data.data())) == expected;
+    return read_stored(root, value) == std::make_pair(DWORD(REG_SZ), std::vector<BYTE>(expected.c_str(), expected.c_str() + expected.size() + 1));
 }
 
 void store(const std::string& root, const char* value, DWORD type, const void* data, DWORD size)
 {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, settings_key(root).c_str(), 0, nullptr, 0,
-                              KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExA(key, value, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
-    RegCloseKey(key);
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, settings_key(root).c_str(), value, type, data, size), ERROR_SUCCESS);
 }
 
-void store_dword(const std::string& root, const char* value, DWORD v)
-{
-    store(root, value, REG_DWORD, &v, 4);
-}
-
-void store_text(const std::string& root, const char* value, const std::string& text)
-{
-    store(root, value, REG_SZ, text.c_str(), DWORD(text.size() + 1));
-}
+void store_dword(const std::string& root, const char* value, DWORD v) { store(root, value, REG_DWORD, &v, 4); }
+void store_text(const std::string& root, const char* value, const std::string& text) { store(root, value, REG_SZ, text.c_str(), DWORD(text.size() + 1)); }
 
 std::string test_profile(const std::string& name)
 {
     std::string dir = fresh_case_dir("settings_" + name);
-    std::string source = std::string("Z:") + HUEX_SOURCE_DIR + "/tests/profiles/" + name;
-    std::replace(source.begin(), source.end(), '/', '\\');
-    EXPECT_TRUE(copy_into(source, dir));
+    EXPECT_TRUE(copy_into(source_path("tests/profiles/" + name), dir));
     return dir + name;
 }
 
@@ -120,8 +93,8 @@ TEST(Settings, FirstLoadCreatesTheKeyAndKeepsTheInitialValues)
     EXPECT_TRUE(has_line(out, std::string("printer ") + default_printer)) << out;
 
     // Nothing was selected: the selection values are not written at all.
-    EXPECT_FALSE(read_stored(root, "selected_color").present);
-    EXPECT_FALSE(read_stored(root, "first_colorid_displayed").present);
+    EXPECT_TRUE(read_stored(root, "selected_color").second.empty());
+    EXPECT_TRUE(read_stored(root, "first_colorid_displayed").second.empty());
     EXPECT_TRUE(stored_dword_is(root, "OPTION_DISPLAY_COLOR_NAMES", 1));
     for (const char* v : {"OPTION_SHOW_PROFILE_NAME", "color_type", "window_xpos", "window_ypos", "D50FLAG"})
         EXPECT_TRUE(stored_dword_is(root, v, 0)) << v;
@@ -129,49 +102,41 @@ TEST(Settings, FirstLoadCreatesTheKeyAndKeepsTheInitialValues)
     EXPECT_TRUE(stored_text_is(root, "PRINTER_PROFILE_PATH", default_printer));
 }
 
+// Stored values come back unchanged, "nothing selected" included; a selection
+// that was never stored is not written either.
 TEST(Settings, StoredValuesAreReadAndWrittenBackUnchanged)
 {
-    const std::string root = case_root("round_trip");
-    DWORD v = 0x00010029;
-    for (const char* name : dword_values) store_dword(root, name, v++);
-    store_dword(root, "window_xpos", DWORD(-40));
-    host(root, "load free");
-    v = 0x00010029;
-    for (const char* name : dword_values) {
-        const DWORD expected = std::string(name) == "window_xpos" ? DWORD(-40) : v;
-        EXPECT_TRUE(stored_dword_is(root, name, expected)) << name;
-        ++v;
+    for (const bool with_selection : {true, false}) {
+        const std::string root = case_root(with_selection ? "round_trip" : "round_trip_no_selection");
+        DWORD v = 0x00010029;
+        for (const char* name : dword_values) store_dword(root, name, v++);
+        store_dword(root, "window_xpos", DWORD(-40));
+        if (with_selection) store_dword(root, "selected_color", 0xFFFFFFFF);
+        else RegDeleteKeyValueA(HKEY_CURRENT_USER, settings_key(root).c_str(), "selected_color");
+        host(root, "load free");
+        v = 0x00010029;
+        for (const char* name : dword_values) {
+            const std::string n = name;
+            const DWORD expected = n == "window_xpos" ? DWORD(-40) : n == "selected_color" ? 0xFFFFFFFF : v;
+            ++v;
+            if (n == "selected_color" && !with_selection) EXPECT_TRUE(read_stored(root, name).second.empty());
+            else EXPECT_TRUE(stored_dword_is(root, name, expected)) << name;
+        }
     }
 }
 
-TEST(Settings, LoadWithoutSelectionKeepsTheStoredSelection)
-{
-    const std::string root = case_root("keep_selection");
-    store_dword(root, "first_colorid_displayed", 0x00020005);
-    store_dword(root, "selected_color", 0xFFFFFFFF);
-    store_dword(root, "OPTION_DISPLAY_COLOR_NAMES", 0);
-    host(root, "load free");
-    EXPECT_TRUE(stored_dword_is(root, "selected_color", 0xFFFFFFFF));
-    EXPECT_TRUE(stored_dword_is(root, "first_colorid_displayed", 0x00020005));
-    EXPECT_TRUE(stored_dword_is(root, "OPTION_DISPLAY_COLOR_NAMES", 0));
-
-    const std::string fresh = case_root("keep_selection_absent");
-    store_dword(fresh, "first_colorid_displayed", 0x00030007);
-    host(fresh, "load free");
-    EXPECT_FALSE(read_stored(fresh, "selected_color").present);
-    EXPECT_TRUE(stored_dword_is(fresh, "first_colorid_displayed", 0x00030007));
-}
-
-TEST(Settings, ProfilesSurviveInANewProcess)
+TEST(Settings, ProfilesSurviveFreeLibraryAndANewProcess)
 {
     const std::string root = case_root("profiles");
     const std::string display = test_profile("huex_display_table.icm");
     const std::string press = test_profile("huex_press_cmyk.icc");
 
     const std::string first =
-        host(root, "load rgb 500 setmonitor " + display + " setprinter " + press + " rgb 500 free");
+        host(root, "load rgb 500 setmonitor " + display + " setprinter " + press + " rgb 500 free load monitor free");
     EXPECT_TRUE(has_line(first, "setmonitor 0")) << first;
     EXPECT_TRUE(has_line(first, "setprinter 0")) << first;
+    // A second load in the same process registers the window classes again and reads what the first stored.
+    EXPECT_TRUE(has_line(first, "monitor " + display)) << first;
     EXPECT_TRUE(stored_text_is(root, "DISPLAY_PROFILE_PATH", display));
     EXPECT_TRUE(stored_text_is(root, "PRINTER_PROFILE_PATH", press));
     std::vector<std::string> rgb;
@@ -186,17 +151,6 @@ TEST(Settings, ProfilesSurviveInANewProcess)
     EXPECT_TRUE(has_line(second, "monitor " + display)) << second;
     EXPECT_TRUE(has_line(second, "printer " + press)) << second;
     EXPECT_TRUE(has_line(second, rgb[1])) << second;
-}
-
-// A second load in the same process must register the window classes again
-// and read back what the first one stored at unload.
-TEST(Settings, ProfilesSurviveFreeLibraryAndLoadLibrary)
-{
-    const std::string root = case_root("reload");
-    const std::string display = test_profile("huex_display_gamma.icc");
-    const std::string out = host(root, "load setmonitor " + display + " free load monitor free");
-    EXPECT_TRUE(has_line(out, "load 0") == false) << out;
-    EXPECT_TRUE(has_line(out, "monitor " + display)) << out;
 }
 
 // A stored profile that cannot be used at start-up (gone, or held by another
@@ -289,8 +243,8 @@ TEST(Settings, LoadRefusedAtTheClassStepLeavesTheStoredSettingsAlone)
     store_text(root, "PRINTER_PROFILE_PATH", "Z:\\kept\\printer.icm");
     auto all_stored = [&] {
         std::vector<std::vector<BYTE>> values;
-        for (const char* name : dword_values) values.push_back(read_stored(root, name).data);
-        for (const char* name : {"DISPLAY_PROFILE_PATH", "PRINTER_PROFILE_PATH"}) values.push_back(read_stored(root, name).data);
+        for (const char* name : dword_values) values.push_back(read_stored(root, name).second);
+        for (const char* name : {"DISPLAY_PROFILE_PATH", "PRINTER_PROFILE_PATH"}) values.push_back(read_stored(root, name).second);
         return values;
     };
     const auto before = all_stored();
