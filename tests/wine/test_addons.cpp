@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <initializer_list>
 #include <map>
 #include <sstream>
 #include <string>
@@ -36,10 +35,10 @@ std::string addon_case(const std::string& name, std::initializer_list<std::strin
     return dir;
 }
 
-std::string probe(const std::string& dir, const std::string& commands, const std::string& cwd = "")
+std::string probe(const std::string& dir, const std::string& commands)
 {
     std::string out;
-    EXPECT_EQ(run_process("\"" + dir + "huex_probe.exe\" \"" + dir + "huex.dll\" " + commands, cwd.empty() ? dir : cwd, &out), 0) << out;
+    EXPECT_EQ(run_process("\"" + dir + "huex_probe.exe\" \"" + dir + "huex.dll\" " + commands, dir, &out), 0) << out;
     return out;
 }
 
@@ -56,7 +55,7 @@ std::vector<std::string> lines_starting(const std::string& out, const std::strin
 
 std::string line_for(const std::string& out, const std::string& prefix)
 {
-    std::vector<std::string> lines = lines_starting(out, prefix);
+    const std::vector<std::string> lines = lines_starting(out, prefix);
     return lines.empty() ? "(no line " + prefix + ")" : lines[0];
 }
 
