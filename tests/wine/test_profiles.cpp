@@ -1,119 +1,48 @@
-// Monitor and printer profiles, their queries and the enumeration by class,
-// through the real DLL. The profiles are the generated test set
-// (tests/profiles), copied into a folder of this test's own because the
-// reader opens files without sharing.
+// Monitor and printer profiles, header queries and the enumeration of the
+// colour directory through the real DLL, on copies of the test profiles in a
+// folder of this test's own (the reader opens files without sharing).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "colorlib/color_lookups.h"
-#include "colorlib/resource_seam.h"
 #include "huex.h"
-#include "profiles/display_characterization.h"
-#include "profiles/display_rgb.h"
-#include "profiles/monitor_profile_tags.h"
 #include "wine_test_support.h"
-
-// The conversion the library uses, linked into this program and fed with the
-// library's own colour tables, predicts the screen colours from the model.
-byte_span builtin_resource(const char* type, const char* name)
-{
-    HMODULE m = GetModuleHandleA("huex.dll");
-    HRSRC found = m ? FindResourceA(m, name, type) : nullptr;
-    HGLOBAL loaded = found ? LoadResource(m, found) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (data == nullptr) return {};
-    return byte_span{static_cast<const uint8_t*>(data), SizeofResource(m, found)};
-}
-byte_span addon_resource(uint32_t, const char*) { return {}; }
 
 namespace {
 
-const char default_display[] = "Default Display";
-const char default_printer[] = "150-line Imagesetter";
-std::string profiles_dir;  // the test's copies, with a trailing backslash
+const char default_display[] = "Default Display", default_printer[] = "150-line Imagesetter";
+std::string dir;  // the test's copies
 
-std::string windows_path(std::string unix_path)
-{
-    std::replace(unix_path.begin(), unix_path.end(), '/', '\\');
-    return "Z:" + unix_path;
-}
-
-std::string source_profile(const std::string& name)
-{
-    return windows_path(std::string(HUEX_SOURCE_DIR) + "/tests/profiles/" + name);
-}
-
-std::string profile(const std::string& name) { return profiles_dir + name; }
-
-std::string taken(short (WINAPI* getter)(char**))
+std::string taken(short(WINAPI* getter)(char**))
 {
     char* text = nullptr;
     EXPECT_EQ(getter(&text), HUEX_OK);
     std::string s = text ? text : "(null)";
-    EXPECT_EQ(HUEX_DisposeProfile(text), HUEX_OK);
+    HUEX_DisposeProfile(text);
     return s;
 }
 
-// Each refused path, set over a good one, leaves the default in force; so
-// does no path at all.
-void expect_refusals_restore_the_default(short (WINAPI* set)(const char*), short (WINAPI* get)(char**),
-                                         const std::string& good, const char* fallback,
-                                         std::initializer_list<std::string> refused)
-{
-    for (const std::string& bad : refused) {
-        EXPECT_EQ(set(good.c_str()), HUEX_OK);
-        EXPECT_EQ(set(bad.c_str()), HUEX_DEFAULT_IN_FORCE) << bad;
-        EXPECT_EQ(taken(get), fallback);
-    }
-    EXPECT_EQ(set(nullptr), HUEX_DEFAULT_IN_FORCE);
-}
-
-std::string name_of(const std::string& path)
-{
-    char name[260];
-    short n = HUEX_GetProfileName(path.c_str(), name);
-    EXPECT_EQ(n, short(std::strlen(name)));
-    return name;
-}
-
-// A header-only profile of the given class and spaces, without any tag.
-std::vector<uint8_t> bare_profile(const char* device_class, const char* space, const char* pcs)
-{
-    std::vector<uint8_t> v(132, 0);
-    v[3] = 132;
-    std::memcpy(&v[12], device_class, 4);
-    std::memcpy(&v[16], space, 4);
-    std::memcpy(&v[20], pcs, 4);
-    std::memcpy(&v[36], "acsp", 4);
-    v[67] = 3;  // rendering intent: absolute colorimetric
-    return v;
-}
-
 class profiles_environment : public ::testing::Environment {
-public:
     void SetUp() override
     {
-        profiles_dir = fresh_case_dir("profiles");
-        for (const char* name : {"huex_display_gamma.icc", "huex_display_table.icm",
-                                 "huex_display_identity.icc", "huex_display_two_entry.icc",
-                                 "huex_display_desc_only.icc", "huex_press_cmyk.icc", "xyzprof.pf",
-                                 "huex_lab_space.icc", "huex_scanner.icc"})
-            ASSERT_TRUE(copy_into(source_profile(name), profiles_dir)) << name;
-        ASSERT_TRUE(copy_into(windows_path("/usr/share/color/icc/colord/sRGB.icc"), profiles_dir,
-                              "colord_srgb_v4.icc"));
-        ASSERT_TRUE(write_file(profile("bare.icc"), bare_profile("mntr", "Lab ", "Lab ")));
+        dir = fresh_case_dir("profiles");
+        for (const char* name : {"huex_display_gamma.icc", "huex_press_cmyk.icc", "xyzprof.pf", "huex_lab_space.icc", "huex_scanner.icc"})
+            ASSERT_TRUE(copy_into(source_path(std::string("tests/profiles/") + name), dir)) << name;
+        ASSERT_TRUE(copy_into("Z:\\usr\\share\\color\\icc\\colord\\sRGB.icc", dir, "colord_srgb_v4.icc"));
+        // Header only, no tags: monitor class, Lab data and connection space, absolute colorimetric.
+        std::vector<uint8_t> bare(132, 0);
+        bare[3] = 132, bare[67] = 3;
+        std::memcpy(&bare[12], "mntrLab Lab ", 12);
+        std::memcpy(&bare[36], "acsp", 4);
+        ASSERT_TRUE(write_file_bytes(dir + "bare.icc", bare));
     }
-    // The process saves its profiles at exit; leave the defaults for the
-    // test programs that come after.
+    // The process saves its profiles at exit; leave the defaults for the programs that follow.
     void TearDown() override
     {
         HUEX_SetMonitorProfile(default_display);
@@ -124,170 +53,97 @@ const auto* environment = ::testing::AddGlobalTestEnvironment(new profiles_envir
 
 }  // namespace
 
-TEST(ProfileStrings, HandedOutCopiesAreExactBlocks)
+TEST(Profiles, HandedOutCopiesAreExactLocalBlocks)
 {
-    char* p = reinterpret_cast<char*>(0x1);
-    ASSERT_EQ(HUEX_CreateProfile("", &p), HUEX_OK);
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(LocalSize(p), 1u);
-    EXPECT_EQ(p[0], 0);
-    EXPECT_EQ(HUEX_DisposeProfile(p), HUEX_OK);
-
-    ASSERT_EQ(HUEX_CreateProfile("C:\\x\\y.icm", &p), HUEX_OK);
-    EXPECT_EQ(LocalSize(p), 11u);
-    EXPECT_STREQ(p, "C:\\x\\y.icm");
-    EXPECT_EQ(HUEX_DisposeProfile(p), HUEX_OK);
-    EXPECT_EQ(HUEX_DisposeProfile(nullptr), HUEX_OK);
-
+    for (const char* text : {"", "C:\\x\\y.icm"}) {
+        char* p = nullptr;
+        ASSERT_EQ(HUEX_CreateProfile(text, &p), HUEX_OK);
+        EXPECT_EQ(LocalSize(p), std::strlen(text) + 1);
+        EXPECT_STREQ(p, text);
+        EXPECT_EQ(HUEX_DisposeProfile(p), HUEX_OK);
+    }
     EXPECT_EQ(taken(HUEX_GetDefaultPrinterProfile), default_printer);
 }
 
-TEST(PrinterProfile, SetAndGetIncludingFailures)
+// Each refused path, set over a good one, leaves the default in force. A path
+// of 259 characters is a path like any other; one more is refused.
+TEST(Profiles, SetAndGetIncludingRefusals)
 {
-    EXPECT_EQ(HUEX_SetPrinterProfile(default_printer), HUEX_OK);
-    EXPECT_EQ(taken(HUEX_GetPrinterProfile), default_printer);
-
-    const std::string press = profile("huex_press_cmyk.icc");
-    EXPECT_EQ(HUEX_SetPrinterProfile(press.c_str()), HUEX_OK);
-    EXPECT_EQ(taken(HUEX_GetPrinterProfile), press);
-
-    expect_refusals_restore_the_default(HUEX_SetPrinterProfile, HUEX_GetPrinterProfile, press, default_printer,
-                                        {profile("missing.icm"), profile("huex_press_cmyk.ICC"),
-                                         profiles_dir + std::string(260, 'p') + ".icc"});
-}
-
-TEST(MonitorProfile, SetAndGetIncludingFailures)
-{
-    const std::string display = profile("huex_display_gamma.icc");
-    EXPECT_EQ(HUEX_SetMonitorProfile(display.c_str()), HUEX_OK);
-    EXPECT_EQ(taken(HUEX_GetMonitorProfile), display);
-    EXPECT_EQ(HUEX_SetMonitorProfile(default_display), HUEX_OK);
-    EXPECT_EQ(taken(HUEX_GetMonitorProfile), default_display);
-
-    // An exact fit (259 characters) is a path like any other; one more is refused.
-    std::string longest = profiles_dir;
-    longest += std::string(259 - longest.size() - 4, 'm') + ".icc";
-    ASSERT_EQ(longest.size(), 259u);
-    ASSERT_TRUE(CopyFileA(display.c_str(), longest.c_str(), FALSE));
-    EXPECT_EQ(HUEX_SetMonitorProfile(longest.c_str()), HUEX_OK);
-    EXPECT_EQ(taken(HUEX_GetMonitorProfile), longest);
-    DeleteFileA(longest.c_str());
-
-    const std::string upper = profile("UPPER.ICM");
-    ASSERT_TRUE(CopyFileA(display.c_str(), upper.c_str(), FALSE));
-    expect_refusals_restore_the_default(HUEX_SetMonitorProfile, HUEX_GetMonitorProfile, display, default_display,
-                                        {upper, profile("missing.icc"), longest + "x.icc"});
-}
-
-// For each display profile: the colours the library shows afterwards are the
-// ones the display conversion gives for the model read from the same tags.
-TEST(MonitorProfile, ScreenColoursFollowTheModelOfTheProfile)
-{
-    const char* displays[] = {"huex_display_gamma.icc", "huex_display_table.icm",
-                              "huex_display_identity.icc", "huex_display_two_entry.icc",
-                              "colord_srgb_v4.icc"};
-    for (const char* name : displays) {
-        const std::string path = profile(name);
-        ASSERT_EQ(HUEX_SetMonitorProfile(default_display), HUEX_OK);
-        ASSERT_EQ(HUEX_SetMonitorProfile(path.c_str()), HUEX_OK) << name;
-
-        const std::vector<uint8_t> bytes = file_bytes(path);
-        display_characterization = default_display_model;
-        char model_name[260] = "";
-        apply_monitor_profile_tags(byte_span{bytes.data(), bytes.size()}, &display_characterization,
-                                   model_name, sizeof model_name);
-        invalidate_display_matrix();
-
-        int differ = 0;
-        for (short index = 0; index < 952; index += 17) {
-            extended_color record;
-            ASSERT_EQ(HUEX_EncodeColor(37, 0, index, &record), HUEX_OK);
-            WORD rgb[3];
-            ASSERT_EQ(HUEX_GetColorRGB(&record, rgb, 1), HUEX_OK);
-            int32_t r, g, b;
-            ASSERT_EQ(get_color_display_rgb(colorid(index), &r, &g, &b, 1), 1);
-            EXPECT_TRUE(rgb[0] >> 8 == r && rgb[1] >> 8 == g && rgb[2] >> 8 == b) << name << " colour " << index;
-
-            display_model saved = display_characterization;
-            display_characterization = default_display_model;
-            invalidate_display_matrix();
-            int32_t r0, g0, b0;
-            get_color_display_rgb(colorid(index), &r0, &g0, &b0, 1);
-            differ += (r0 != r || g0 != g || b0 != b);
-            display_characterization = saved;
-            invalidate_display_matrix();
+    std::string longest = dir + std::string(259 - dir.size() - 4, 'm') + ".icc";
+    ASSERT_TRUE(CopyFileA((dir + "huex_display_gamma.icc").c_str(), longest.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((dir + "huex_display_gamma.icc").c_str(), (dir + "UPPER.ICM").c_str(), FALSE));
+    const struct {
+        short(WINAPI* set)(const char*);
+        short(WINAPI* get)(char**);
+        const char* fallback;
+        std::vector<std::string> good, refused;
+    } kinds[] = {
+        {HUEX_SetMonitorProfile, HUEX_GetMonitorProfile, default_display, {dir + "huex_display_gamma.icc", longest, default_display},
+         {dir + "UPPER.ICM", dir + "missing.icc", longest + "x.icc"}},
+        {HUEX_SetPrinterProfile, HUEX_GetPrinterProfile, default_printer, {dir + "huex_press_cmyk.icc", default_printer},
+         {dir + "missing.icm", dir + "huex_press_cmyk.ICC", dir + std::string(260, 'p') + ".icc"}},
+    };
+    for (const auto& k : kinds) {
+        for (const std::string& good : k.good) {
+            EXPECT_EQ(k.set(good.c_str()), HUEX_OK) << good;
+            EXPECT_EQ(taken(k.get), good);
         }
-        EXPECT_GT(differ, 10) << name << " should look different from the default display";
+        for (const std::string& bad : k.refused) {
+            EXPECT_EQ(k.set(k.good[0].c_str()), HUEX_OK);
+            EXPECT_EQ(k.set(bad.c_str()), HUEX_DEFAULT_IN_FORCE) << bad;
+            EXPECT_EQ(taken(k.get), k.fallback);
+        }
     }
 }
 
-TEST(ProfileQueries, HeaderCodesAndNames)
+TEST(Profiles, HeaderCodesAndNames)
 {
-    struct { const char* name; short type, pcs; const char* description; } cases[] = {
-        {"huex_display_gamma.icc", 1, 0, "HUEX Test Display Gamma 2.2"},
-        {"huex_press_cmyk.icc", 0, 1, "HUEX Test Press CMYK"},
-        {"xyzprof.pf", 2, 0, "HUEX XYZ Data"},
-        {"huex_lab_space.icc", -1, 1, "HUEX Lab Data"},
-        {"colord_srgb_v4.icc", 1, 0, "sRGB"},
-        {"bare.icc", -1, 1, "???"},
+    const struct { std::string path; short type, pcs; LONG intent; const char* name; } cases[] = {
+        {dir + "huex_display_gamma.icc", 1, 0, 0, "HUEX Test Display Gamma 2.2"},
+        {dir + "huex_press_cmyk.icc", 0, 1, 0, "HUEX Test Press CMYK"},
+        {dir + "xyzprof.pf", 2, 0, 0, "HUEX XYZ Data"},
+        {dir + "huex_lab_space.icc", -1, 1, 0, "HUEX Lab Data"},
+        {dir + "colord_srgb_v4.icc", 1, 0, 0, "sRGB"},
+        {dir + "bare.icc", -1, 1, 3, "???"},
+        // No file to read a header from: the default names answer with themselves.
+        {dir + "missing.icc", -1, -1, -1, "\x5A"}, {default_display, -1, -1, -1, default_display},
+        {default_printer, -1, -1, -1, default_printer},
     };
     for (const auto& c : cases) {
-        const std::string path = profile(c.name);
-        EXPECT_EQ(HUEX_GetProfileType(path.c_str()), c.type) << c.name;
-        EXPECT_EQ(HUEX_GetProfilePcs(path.c_str()), c.pcs) << c.name;
-        EXPECT_EQ(name_of(path), c.description) << c.name;
+        char name[260];
+        std::memset(name, 0x5A, sizeof name);
+        name[1] = 0;
+        const short n = HUEX_GetProfileName(c.path.c_str(), name);
+        EXPECT_EQ((std::vector<long>{HUEX_GetProfileType(c.path.c_str()), HUEX_GetProfilePcs(c.path.c_str()),
+                                     HUEX_GetProfileIntent(c.path.c_str()), n}),
+                  (std::vector<long>{c.type, c.pcs, c.intent, c.name[0] == 0x5A ? 0 : long(std::strlen(c.name))})) << c.path;
+        EXPECT_STREQ(name, c.name) << c.path;
     }
-    EXPECT_EQ(HUEX_GetProfileIntent(profile("huex_press_cmyk.icc").c_str()), 0);
-    EXPECT_EQ(HUEX_GetProfileIntent(profile("bare.icc").c_str()), 3);
-
-    for (const std::string& none : {profile("missing.icc"), std::string(default_display),
-                                    std::string(default_printer)}) {
-        EXPECT_EQ(HUEX_GetProfileType(none.c_str()), -1) << none;
-        EXPECT_EQ(HUEX_GetProfilePcs(none.c_str()), -1) << none;
-        EXPECT_EQ(HUEX_GetProfileIntent(none.c_str()), -1) << none;
-    }
-    EXPECT_EQ(name_of(default_display), default_display);
-    EXPECT_EQ(HUEX_GetProfileName(default_display, std::vector<char>(260).data()), 15);
-    EXPECT_EQ(name_of(default_printer), default_printer);
-
-    char untouched[260];
-    std::memset(untouched, 0x5A, sizeof untouched);
-    EXPECT_EQ(HUEX_GetProfileName(profile("missing.icc").c_str(), untouched), 0);
-    EXPECT_EQ(untouched[0], 0x5A);
 }
 
 namespace {
 
-std::string lower(std::string s)
-{
-    CharLowerA(&s[0]);
-    return s;
-}
+using walk_list = std::vector<std::pair<std::string, std::string>>;  // path, description
 
-// One whole walk of a class: (path, description) in the order delivered.
-std::vector<std::pair<std::string, std::string>> walk(LONG classification, HANDLE* state,
-                                                      WIN32_FIND_DATAA* find_data)
+// One whole walk of a class, in the order delivered.
+walk_list walk(LONG classification, HANDLE* state, WIN32_FIND_DATAA* find_data)
 {
-    std::vector<std::pair<std::string, std::string>> found;
+    walk_list found;
     char path[260], description[256];
     LONG n;
-    while ((n = enum_profiles_by_classification(classification, state, find_data, path,
-                                                description, sizeof description)) > 0) {
+    while (found.size() < 10000 && (n = enum_profiles_by_classification(classification, state, find_data, path, description,
+                                                                         sizeof description)) > 0) {
         EXPECT_EQ(n, LONG(std::strlen(path)));
         found.emplace_back(path, description);
-        if (found.size() > 10000) break;
     }
     EXPECT_EQ(n, 0);
     EXPECT_EQ(*state, nullptr);
     return found;
 }
 
-// Whether the walk delivered path, with that description when one is given.
-bool holds(const std::vector<std::pair<std::string, std::string>>& list, const std::string& path,
-           const char* description = nullptr)
+bool holds(const walk_list& list, const std::string& path, const char* description = nullptr)
 {
-    return std::any_of(list.begin(), list.end(),
-                       [&](const auto& e) { return e.first == path && (!description || e.second == description); });
+    return std::any_of(list.begin(), list.end(), [&](const auto& e) { return e.first == path && (!description || e.second == description); });
 }
 
 }  // namespace
@@ -296,84 +152,70 @@ bool holds(const std::vector<std::pair<std::string, std::string>>& list, const s
 // own and are removed afterwards; the installed profiles stay as they are.
 TEST(Enumeration, EachClassInTheColourDirectory)
 {
-    const std::string dir = colour_directory();
-    struct { const char* source; const char* name; } files[] = {
-        {"huex_display_gamma.icc", "HuexCase_Display.ICM"},
-        {"huex_press_cmyk.icc", "huexcase_printer.icc"},
-        {"huex_scanner.icc", "huexcase_scanner.icc"},
-        {"xyzprof.pf", "huexcase_xyz.pf"},
-        {"huex_lab_space.icc", "huexcase_lab.icc"},
-        {"huex_display_gamma.icc", "huexcase_display.txt"},
+    const std::string cd = colour_directory();
+    const std::pair<const char*, const char*> files[] = {
+        {"huex_display_gamma.icc", "HuexCase_Display.ICM"}, {"huex_press_cmyk.icc", "huexcase_printer.icc"},
+        {"huex_scanner.icc", "huexcase_scanner.icc"},       {"xyzprof.pf", "huexcase_xyz.pf"},
+        {"huex_lab_space.icc", "huexcase_lab.icc"},         {"huex_display_gamma.icc", "huexcase_display.txt"},
         {"colord_srgb_v4.icc", "huexcase_v4.icc"},
     };
-    for (const auto& f : files) ASSERT_TRUE(copy_into(profile(f.source), dir, f.name)) << f.name;
-    ASSERT_TRUE(write_file(dir + "huexcase_short.icc", std::vector<uint8_t>(60, 7)));
-    CreateDirectoryA((dir + "huexcase_folder.icc").c_str(), nullptr);
+    for (const auto& f : files) ASSERT_TRUE(copy_into(dir + f.first, cd, f.second)) << f.second;
+    ASSERT_TRUE(write_file_bytes(cd + "huexcase_short.icc", std::vector<uint8_t>(60, 7)));
+    CreateDirectoryA((cd + "huexcase_folder.icc").c_str(), nullptr);
 
     HANDLE state = nullptr;
-    WIN32_FIND_DATAA find_data;
-    std::memset(&find_data, 0, sizeof find_data);
-    const std::string d = lower(dir);
+    WIN32_FIND_DATAA find_data = {};
+    std::string d = cd;
+    CharLowerA(&d[0]);
     // An open matching session hides none of its profiles from the walk.
-    ASSERT_EQ(HUEX_BeginMatchingSession((dir + "huexcase_xyz.pf").c_str(), (dir + "huexcase_printer.icc").c_str()), 0);
-    EXPECT_EQ(HUEX_GetProfileType((dir + "huexcase_printer.icc").c_str()), 0);
-    const auto displays = walk(0, &state, &find_data);
+    ASSERT_EQ(HUEX_BeginMatchingSession((cd + "huexcase_xyz.pf").c_str(), (cd + "huexcase_printer.icc").c_str()), 0);
+    EXPECT_EQ(HUEX_GetProfileType((cd + "huexcase_printer.icc").c_str()), 0);
+    const walk_list displays = walk(0, &state, &find_data), inputs = walk(1, &state, &find_data),
+                    outputs = walk(2, &state, &find_data), spaces = walk(3, &state, &find_data);
+    HUEX_EndMatching();
     EXPECT_TRUE(holds(displays, d + "huexcase_display.icm", "HUEX Test Display Gamma 2.2"));
     EXPECT_TRUE(holds(displays, d + "huexcase_v4.icc", "sRGB"));
-    EXPECT_FALSE(holds(displays, d + "huexcase_printer.icc"));
-    EXPECT_FALSE(holds(displays, d + "huexcase_display.txt"));
-    for (const auto& e : displays) EXPECT_EQ(e.first, lower(e.first));
-
-    const auto inputs = walk(1, &state, &find_data);
     EXPECT_TRUE(holds(inputs, d + "huexcase_scanner.icc", "HUEX Test Scanner"));
-    const auto outputs = walk(2, &state, &find_data);
     EXPECT_TRUE(holds(outputs, d + "huexcase_printer.icc", "HUEX Test Press CMYK"));
-    EXPECT_FALSE(holds(outputs, d + "huexcase_display.icm"));
-    const auto spaces = walk(3, &state, &find_data);
     EXPECT_TRUE(holds(spaces, d + "huexcase_xyz.pf", "HUEX XYZ Data"));
-    HUEX_EndMatching();
+    // The short file is passed over, not the end of the walk.
+    for (const char* not_listed : {"huexcase_printer.icc", "huexcase_display.txt", "huexcase_short.icc"})
+        EXPECT_FALSE(holds(displays, d + not_listed)) << not_listed;
+    EXPECT_FALSE(holds(outputs, d + "huexcase_display.icm"));
     EXPECT_FALSE(holds(spaces, d + "huexcase_lab.icc"));
-    // The short file is passed over, not the end of the walk: every class
-    // lists what lies in the directory whatever order the search takes.
-    EXPECT_FALSE(holds(displays, d + "huexcase_short.icc"));
-
-    // After the end the same state starts afresh and finds the same profiles.
-    EXPECT_EQ(walk(0, &state, &find_data), displays);
+    for (const auto& e : displays) {
+        std::string lowered = e.first;
+        EXPECT_EQ(e.first, CharLowerA(&lowered[0])) << "paths come in lower case";
+    }
+    EXPECT_EQ(walk(0, &state, &find_data), displays) << "after the end the same state starts afresh";
 
     // An unknown class: -1 at once, the state untouched.
-    char path[260] = "x", description[256] = "y";
-    EXPECT_EQ(enum_profiles_by_classification(4, &state, &find_data, path, description, 256), -1);
-    EXPECT_EQ(enum_profiles_by_classification(-1, &state, &find_data, path, description, 256), -1);
+    char path[260] = "x", description[256];
+    for (LONG unknown : {4, -1}) EXPECT_EQ(enum_profiles_by_classification(unknown, &state, &find_data, path, description, 256), -1);
     EXPECT_EQ(state, nullptr);
     EXPECT_STREQ(path, "x");
-
-    // A short description buffer cuts the text.
+    // A short description buffer cuts the text; ending early leaves the search open for the caller.
     ASSERT_GT(enum_profiles_by_classification(3, &state, &find_data, path, description, 5), 0);
     EXPECT_EQ(std::strlen(description), 4u);
-    // Ending early leaves the search open for the caller to carry on.
-    const auto rest = walk(3, &state, &find_data);
-    EXPECT_EQ(rest.size() + 1, spaces.size());
+    EXPECT_EQ(walk(3, &state, &find_data).size() + 1, spaces.size());
 
-    for (const auto& f : files) DeleteFileA((dir + f.name).c_str());
-    DeleteFileA((dir + "huexcase_short.icc").c_str());
-    RemoveDirectoryA((dir + "huexcase_folder.icc").c_str());
+    for (const auto& f : files) DeleteFileA((cd + f.second).c_str());
+    DeleteFileA((cd + "huexcase_short.icc").c_str());
+    RemoveDirectoryA((cd + "huexcase_folder.icc").c_str());
 }
 
-// Without a colour directory the walk fails once and then ends, so a host
-// that calls until 0 stops.
+// Without a colour directory the walk fails once and then ends, so a host that calls until 0 stops.
 TEST(Enumeration, NoColourDirectoryFailsThenEnds)
 {
-    std::string dir = colour_directory();
-    dir.pop_back();
-    const std::string away = dir + ".huexcase_away";
-    ASSERT_TRUE(MoveFileA(dir.c_str(), away.c_str()));
+    std::string cd = colour_directory();
+    cd.pop_back();
+    ASSERT_TRUE(MoveFileA(cd.c_str(), (cd + ".huexcase_away").c_str()));
     HANDLE state = nullptr;
     WIN32_FIND_DATAA find_data = {};
     char path[260], description[256];
     const LONG first = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
     const LONG second = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
-    MoveFileA(away.c_str(), dir.c_str());
-    EXPECT_EQ(first, -1);
-    EXPECT_EQ(second, 0);
+    MoveFileA((cd + ".huexcase_away").c_str(), cd.c_str());
+    EXPECT_EQ((std::vector<LONG>{first, second}), (std::vector<LONG>{-1, 0}));
     EXPECT_EQ(state, nullptr);
 }

@@ -3,12 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include <psapi.h>
-
-#include <vector>
 
 std::string bin_dir()
 {
@@ -150,25 +146,9 @@ void expect_no_growth(const process_counts& before, const process_counts& after,
     EXPECT_LE(after.next_handle, before.next_handle);
 }
 
-std::vector<uint8_t> file_bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 std::string colour_directory()
 {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);
     return std::string(windows) + "\\system32\\color\\";
-}
-
-bool write_file(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = bytes.empty() || WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(f);
-    return ok && written == bytes.size();
 }

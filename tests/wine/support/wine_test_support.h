@@ -8,39 +8,28 @@
 #include <string>
 #include <vector>
 
-// The folder of the running test program (the build's bin folder), with a
-// trailing backslash.
+#include "test_files.h"
+
+// The folder of the running program (the build's bin folder), with a trailing backslash.
 std::string bin_dir();
-
-// A fresh, empty folder for one case below the build's bin folder
-// ("<bin>\cases\<name>\"); whatever it held before is removed.
+// A fresh, empty folder "<bin>\cases\<name>\"; whatever it held before is removed.
 std::string fresh_case_dir(const std::string& name);
-
 // Copies bin_dir() + file (or an absolute path) into dir; true on success.
 bool copy_into(const std::string& file, const std::string& dir, const std::string& new_name = "");
-
-// Copies huex.dll and the colour-matching module it imports (LgICC.dll) into
-// dir: the library does not load without it.
+// huex.dll and the colour-matching module it imports, without which it does not load.
 bool copy_library_into(const std::string& dir);
-
-// Runs a command line in working directory cwd, waits, and returns its exit
-// code (or -1); its standard output is appended to *output when given.
+// Runs a command line in cwd and returns its exit code (or -1); its output
+// is appended to *output when given.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
-
-// The whole of a file; empty when it cannot be read.
-std::vector<uint8_t> file_bytes(const std::string& path);
-
 // The Windows colour directory, with a trailing backslash.
 std::string colour_directory();
-
-// Writes bytes as the whole of the file at path; true on success.
-bool write_file(const std::string& path, const std::vector<uint8_t>& bytes);
-
 // A monotonic clock in microseconds, for the timed loops.
 double microseconds_now();
-
 // Deletes the library's settings key so that a case starts from nothing.
 void delete_settings_key();
+
+inline std::vector<uint8_t> file_bytes(const std::string& path) { return read_file_bytes(path); }
+inline bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) { return write_file_bytes(path, bytes); }
 
 // What the process holds, measured in ways that work under Wine as on Windows
 // (Wine reports neither a handle count nor private bytes): the bytes in use in

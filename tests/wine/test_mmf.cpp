@@ -1,0 +1,300 @@
+// The MMF_ exports through the real DLL: opening (the extension rule, no
+// sharing while open, mapping names shared by two files), every reader on a
+// synthetic profile, reads bounded by the file and not by its last page, and
+// no handles or views left behind by 10 000 open-read-close cycles.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "huex.h"
+#include "icc_profile_builder.h"
+#include "wine_test_support.h"
+
+using namespace icc_test;
+
+namespace {
+
+std::vector<uint8_t> profile_named(const char* description) {
+    builder b;
+    b.add("desc", desc_tag(description)).add("wtpt", xyz_tag(0xF6D6, 0x10000, 0xD32D)).add("rTRC", curve_tag({0x0233}));
+    return b.build();
+}
+
+struct opened {
+    HANDLE mapping = reinterpret_cast<HANDLE>(UINT_PTR(0xdeadbeef)), file = mapping;
+    BYTE ok = 0;
+    explicit opened(const std::string& path) { ok = MMF_open_profile_file(path.c_str(), &mapping, &file); }
+    ~opened() { MMF_close_profile_file(mapping, file); }
+    MMF_tag_entry find(const char* signature, icSignature* type = nullptr) {
+        MMF_tag_entry e = {};
+        icSignature t = 0;
+        for (DWORD i = 0, n = MMF_read_profile_tag_count(mapping); i < n; ++i)
+            if (MMF_read_tag(mapping, LONG(i), &e, &t) && e.signature == sig(signature)) {
+                if (type) *type = t;
+                return e;
+            }
+        ADD_FAILURE() << "no tag " << signature;
+        return MMF_tag_entry{};
+    }
+};
+
+std::string description_of(HANDLE mapping) {
+    MMF_tag_entry e;
+    icSignature type;
+    char text[64] = "";
+    if (!MMF_read_tag(mapping, 0, &e, &type) || !MMF_read_ProfileDescriptionType(mapping, e, text, sizeof text))
+        return "(unreadable)";
+    return text;
+}
+
+// Mapped views in the process's address space: a view that a read failed to
+// release stays here.
+size_t mapped_regions() {
+    size_t count = 0;
+    MEMORY_BASIC_INFORMATION info;
+    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_MAPPED) ++count;
+        const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
+        if (next <= at) break;
+        at = next;
+    }
+    return count;
+}
+
+std::string synthetic(const char* name, const std::vector<uint8_t>& bytes) {
+    std::string path = fresh_case_dir(std::string("mmf_") + name) + name;
+    EXPECT_TRUE(write_file_bytes(path, bytes));
+    return path;
+}
+
+}  // namespace
+
+TEST(MmfOpen, extensions_are_compared_exactly) {
+    std::string dir = fresh_case_dir("mmf_extensions");
+    std::vector<uint8_t> bytes = profile_named("Extension");
+    ASSERT_TRUE(CreateDirectoryA((dir + "folder.icm").c_str(), nullptr));
+    const struct { const char* name; bool accepted; } cases[] = {
+            {"display.icm", true}, {"display.icc", true}, {"printer.pf", true}, {"display.ICM", false}, {"display.Icc", false},
+        {"display", false}, {"display.icm.bak", false}, {"folder.icm\\display", false}, {"display.icmx", false},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(write_file_bytes(dir + c.name, bytes));
+        opened p(dir + c.name);
+        EXPECT_EQ(p.ok, c.accepted ? 1 : 0);
+        EXPECT_EQ(p.mapping != nullptr && p.file != nullptr, c.accepted);
+        EXPECT_EQ(description_of(p.mapping), c.accepted ? "Extension" : "(unreadable)");
+    }
+    opened missing(dir + "missing.icm");
+    EXPECT_TRUE(missing.ok == 0 && missing.mapping == nullptr && missing.file == nullptr);
+}
+
+TEST(MmfOpen, an_open_profile_is_not_shared) {
+    std::string dir = fresh_case_dir("mmf_sharing");
+    std::string path = dir + "shared.icc";
+    ASSERT_TRUE(write_file_bytes(path, profile_named("Shared")));
+    {
+        opened first(path);
+        ASSERT_EQ(first.ok, 1);
+        opened second(path);
+        EXPECT_TRUE(second.ok == 0 && second.mapping == nullptr && second.file == nullptr);
+        HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(reader, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(GetLastError(), DWORD(ERROR_SHARING_VIOLATION));
+        EXPECT_EQ(description_of(first.mapping), "Shared");
+    }
+    opened again(path);
+    EXPECT_EQ(again.ok, 1);
+}
+
+TEST(MmfOpen, files_that_cannot_be_mapped_are_closed_again) {
+    std::string dir = fresh_case_dir("mmf_empty");
+    std::string path = dir + "empty.icm";
+    ASSERT_TRUE(write_file_bytes(path, {}));
+    opened empty(path);
+    EXPECT_TRUE(empty.ok == 0 && empty.mapping == nullptr && empty.file == nullptr);
+    // Not left open: an exclusive opener gets it.
+    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(f, INVALID_HANDLE_VALUE);
+    CloseHandle(f);
+}
+
+TEST(MmfOpen, same_file_name_in_two_folders_reads_each_file) {
+    std::string a = fresh_case_dir("mmf_name_a"), b = fresh_case_dir("mmf_name_b");
+    ASSERT_TRUE(write_file_bytes(a + "display.icm", profile_named("First")));
+    ASSERT_TRUE(write_file_bytes(b + "display.icm", profile_named("Second")));
+    opened first(a + "display.icm");
+    opened second(b + "display.icm");
+    ASSERT_EQ(first.ok, 1);
+    ASSERT_EQ(second.ok, 1);
+    EXPECT_EQ(description_of(first.mapping), "First");
+    EXPECT_EQ(description_of(second.mapping), "Second");
+}
+
+TEST(MmfOpen, ten_thousand_cycles_leave_no_handles_or_views) {
+    std::string dir = fresh_case_dir("mmf_cycles");
+    std::string path = dir + "cycle.icc";
+    ASSERT_TRUE(write_file_bytes(path, profile_named("Cycle")));
+    auto cycle = [&] {
+        HANDLE m = nullptr, f = nullptr;
+        if (!MMF_open_profile_file(path.c_str(), &m, &f)) return false;
+        MMF_profile_header h;
+        MMF_tag_entry e;
+        icSignature type;
+        char text[8];
+        double v;
+        bool ok = MMF_read_profile_header(m, &h) && MMF_read_profile_tag_count(m) == 3 &&
+                  MMF_read_tag(m, 0, &e, &type) && MMF_read_ProfileDescriptionType(m, e, text, sizeof text) &&
+                  MMF_read_tag(m, 2, &e, &type) && MMF_get_CurveType_count(m, e) == 1 &&
+                  MMF_read_CurveType_index(m, e, 0, &v);
+        // Failing reads release their views too.
+        ok = ok && !MMF_read_tag(m, 3, &e, &type) && !MMF_read_CurveType_index(m, e, 1, &v);
+        MMF_close_profile_file(m, f);
+        return ok;
+    };
+    for (int i = 0; i < 100; ++i) ASSERT_TRUE(cycle());
+    process_counts before = current_process_counts();
+    size_t views_before = mapped_regions();
+    for (int i = 0; i < 10000; ++i) ASSERT_TRUE(cycle()) << i;
+    process_counts after = current_process_counts();
+    EXPECT_EQ(mapped_regions(), views_before);
+    // A leak of anything per cycle would show as at least 10 000 units here.
+    expect_no_growth(before, after);
+}
+
+TEST(MmfRead, synthetic_tags_of_every_type) {
+    std::vector<uint8_t> words;
+    put32(words, 0x01020304);
+    put32(words, 0xA0B0C0D0);
+    std::vector<uint16_t> ramp(256);
+    for (int i = 0; i < 256; ++i) ramp[i] = uint16_t(i * 257);
+    ramp[128] = 0x8000;
+    builder b;
+    b.add("desc", desc_tag("Hello World"))
+        .add("wtpt", xyz_tag(0xF6D6, 0x10000, 0xD32D))
+        .add("A2B0", lut16_tag(3, 3, 17, 256, 256))
+        .add("bTRC", curve_tag(ramp))
+        .add("kTRC", curve_tag({}))
+        .add("ui32", tag_data("ui32", words))
+        .add("ui08", tag_data("ui08", {7, 8, 9}))
+        .add("ui16", tag_data("ui16", std::vector<uint8_t>(12, 0)))
+        .add("ui64", tag_data("ui64", std::vector<uint8_t>(16, 0)));
+    opened p(synthetic("every_type.icc", b.build()));
+
+    char text[16];
+    std::memset(text, '#', sizeof text);
+    ASSERT_EQ(MMF_read_ProfileDescriptionType(p.mapping, p.find("desc"), text, 12), 1);
+    EXPECT_STREQ(text, "Hello World");
+    EXPECT_EQ(text[12], '#');
+    std::memset(text, '#', sizeof text);
+    ASSERT_EQ(MMF_read_ProfileDescriptionType(p.mapping, p.find("desc"), text, 8), 1);
+    EXPECT_STREQ(text, "Hello W");
+    EXPECT_EQ(text[8], '#');
+
+    MMF_lut_header lut;
+    std::memset(&lut, 0xA5, sizeof lut);
+    ASSERT_EQ(MMF_read_Lut16Type(p.mapping, p.find("A2B0"), &lut), 1);
+    EXPECT_EQ((std::vector<long long>{lut.input_channels, lut.output_channels, lut.grid_points, lut.input_entries,
+                                      lut.output_entries, lut.e00, lut.e01, lut.e11, lut.e22, lut.type_signature}),
+              (std::vector<long long>{3, 3, 17, 256, 256, 0x00010000, 0, 0x00010000, 0x00010000, 0xA5A5A5A5}))
+        << "the type signature is left as it was";
+    std::memset(&lut, 0xA5, sizeof lut);
+    ASSERT_EQ(MMF_read_Lut8Type(p.mapping, p.find("A2B0"), &lut), 1);
+    EXPECT_EQ(lut.grid_points, 17);
+    EXPECT_EQ(lut.input_entries, 0xA5A5);
+
+    MMF_tag_entry curve = p.find("bTRC");
+    double v = -1;
+    EXPECT_EQ(MMF_get_CurveType_count(p.mapping, curve), 256u);
+    ASSERT_EQ(MMF_read_CurveType_index(p.mapping, curve, 128, &v), 1);
+    EXPECT_DOUBLE_EQ(v, 32768.0 / 65535.0);
+    EXPECT_EQ(MMF_read_CurveType_index(p.mapping, curve, 256, &v), 0);
+    EXPECT_EQ(MMF_get_CurveType_count(p.mapping, p.find("kTRC")), 0u);
+    EXPECT_EQ(MMF_read_CurveType_index(p.mapping, p.find("kTRC"), 0, &v), 0);
+
+    icSignature type;
+    MMF_tag_entry u16 = p.find("ui16", &type);
+    EXPECT_EQ(get_UIntArrayType_count(u16, type), 6u);
+    MMF_tag_entry u64 = p.find("ui64", &type);
+    EXPECT_EQ(get_UIntArrayType_count(u64, type), 2u);
+    DWORD word = 0;
+    ASSERT_EQ(MMF_read_UInt32ArrayType(p.mapping, p.find("ui32"), 1, &word), 1);
+    EXPECT_EQ(word, 0xA0B0C0D0u);
+    EXPECT_EQ(MMF_read_UInt32ArrayType(p.mapping, p.find("ui32"), 2, &word), 0);
+    BYTE byte = 0;
+    ASSERT_EQ(MMF_read_UInt8ArrayType(p.mapping, p.find("ui08"), 2, &byte), 1);
+    EXPECT_EQ(byte, 9);
+    EXPECT_EQ(MMF_read_UInt8ArrayType(p.mapping, p.find("ui08"), 3, &byte), 0);
+
+    // A view of the caller's own, located with the tag entry.
+    icXYZNumber white, again;
+    MMF_tag_entry w = p.find("wtpt", &type);
+    ASSERT_EQ(MMF_read_XYZType(p.mapping, w, &white), 1);
+    EXPECT_EQ((std::vector<long>{white.X, white.Y, white.Z}), (std::vector<long>{0xF6D6, 0x10000, 0xD32D}));
+    const void* view = MapViewOfFile(p.mapping, FILE_MAP_READ, 0, 0, 0);
+    ASSERT_NE(view, nullptr);
+    const BYTE* contents = MMF_offset_to_tag(view, w);
+    EXPECT_EQ(contents, static_cast<const BYTE*>(view) + w.offset + 8);
+    EXPECT_EQ(MMF_read_icSignature(contents - 8), type);
+    MMF_read_icXYZNumber(contents, &again);
+    EXPECT_EQ(again.Z, white.Z);
+    UnmapViewOfFile(view);
+}
+
+TEST(MmfRead, bounds_are_the_files_size_not_its_last_page) {
+    builder b;
+    b.add("cprt", text_tag("Page"));
+    std::vector<uint8_t> bytes = b.build();
+    // The tag claims 16 bytes more than the file holds; the page behind the
+    // file's end is mapped and reads as zeros, but it is not the file.
+    set32(bytes, entry_at(0) + 8, uint32_t(bytes.size() - 144 + 16));
+    opened p(synthetic("past_end.icc", bytes));
+    MMF_tag_entry e = {0xdeadbeef, 0xdeadbeef, 0xdeadbeef};
+    icSignature type = 0xdeadbeef;
+    EXPECT_EQ(MMF_read_tag(p.mapping, 0, &e, &type), 0);
+    EXPECT_EQ(e.signature, 0xdeadbeefu);
+    MMF_tag_entry tag = {sig("cprt"), 144, uint32_t(bytes.size() - 144 + 16)};
+    std::vector<char> text(tag.size, '#');
+    EXPECT_EQ(MMF_read_textType(p.mapping, tag, text.data()), 0);
+    EXPECT_EQ(text[0], '#');
+    tag.size -= 16;
+    EXPECT_EQ(MMF_read_textType(p.mapping, tag, text.data()), 1);
+    EXPECT_STREQ(text.data(), "Page");
+
+    // Shorter than a header, and a header without a tag count.
+    std::vector<uint8_t> short_file(bytes.begin(), bytes.begin() + 100);
+    opened tiny(synthetic("tiny.icc", short_file));
+    MMF_profile_header h;
+    h.size = 0xdeadbeef;
+    EXPECT_EQ(MMF_read_profile_header(tiny.mapping, &h), 0);
+    EXPECT_EQ(h.size, 0xdeadbeefu);
+    EXPECT_EQ(MMF_read_profile_tag_count(tiny.mapping), 0u);
+    std::vector<uint8_t> header_only(bytes.begin(), bytes.begin() + 130);
+    opened headless(synthetic("header_only.icm", header_only));
+    EXPECT_EQ(MMF_read_profile_header(headless.mapping, &h), 1);
+    EXPECT_EQ(MMF_read_profile_tag_count(headless.mapping), 0u);
+}
+
+TEST(MmfNumbers, exports_give_the_documented_values) {
+    const BYTE date[12] = {0x07, 0xCC, 0x00, 0x0C, 0x00, 0x1F, 0x00, 0x17, 0x00, 0x3B, 0, 0};
+    icDateTimeNumber d;
+    MMF_read_icDateTimeNumber(date, &d);
+    EXPECT_EQ((std::vector<int>{d.year, d.month, d.day, d.hours, d.minutes, d.seconds}), (std::vector<int>{1996, 12, 31, 23, 59, 0}));
+    EXPECT_EQ((std::vector<long long>{MMF_read_icUInt8Number(date + 1), MMF_read_icUInt16Number(date), MMF_read_icUInt32Number(date),
+                                      MMF_read_icS15Fixed16Number(date + 2), get_UIntArrayType_count({0, 0, 28}, sig("ui16"))}),
+              (std::vector<long long>{0xCC, 0x07CC, 0x07CC000C, 0x000C001F, 10}));
+    double x = 0, y = 0, z = 0;
+    decode_s15Fixed16Number(LONG(0xFFFF0000), &x);
+    EXPECT_EQ(x, -1.0);
+    decode_XYZNumber(0x8000, 0x10000, LONG(0x80000000), &x, &y, &z);
+    EXPECT_EQ((std::vector<double>{x, y, z, convert_icUInt16Number_to_double(0x12345), double(decimal4(-1.25))}),
+              (std::vector<double>{0.5, 1.0, -32768.0, 0x2345 / 65535.0, 2500}));
+    EXPECT_STREQ(sz_signature(0x52474220), "'RGB '");
+    EXPECT_STREQ(sz_XYZNumber(0xF6D6, 0x10000, 0xD32D), "X=0.9642 Y=1.0000 Z=0.8249 ");
+    EXPECT_STREQ(sz_xy_from_XYZNumber(0xF6D6, 0x10000, 0xD32D), "x=0.3457 y=0.3585");
+}
