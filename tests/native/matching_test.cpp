@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "../../tools/matching_reference/cmyk_reference_rows.h"
-#include "../wine/matching/cmyk_reference_generated.h"
 #include "../wine/matching/cmyk_reference_table.h"
 #include "matching/cmyk_values.h"
 #include "matching/matching_element.h"
@@ -91,12 +90,11 @@ TEST(CmykValues, StoredValuesScaleExactlyAndTruncate)
 }
 
 // The Little CMS tables of the Windows tests still hold what the profiles give.
-void expect_current(const std::string& xyz, const std::string& printer, const cmyk_reference_entry* table,
-                    size_t size)
+void expect_current(const std::string& xyz, const std::string& printer, const std::vector<cmyk_reference_entry>& table)
 {
     std::vector<cmyk_reference_row> rows;
     ASSERT_TRUE(cmyk_reference(xyz, printer, &rows)) << printer;
-    ASSERT_EQ(rows.size(), size);
+    ASSERT_EQ(rows.size(), table.size());
     for (size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].index, table[i].index);
         EXPECT_EQ(std::memcmp(rows[i].element, table[i].element, sizeof table[i].element), 0) << i;
@@ -109,7 +107,7 @@ TEST(CmykValues, LittleCmsTablesOfTheWindowsTestsAreCurrent)
 {
     const std::string root = HUEX_SOURCE_DIR;
     expect_current("/usr/share/color/icc/LCMSXYZI.ICM", root + "/tests/wine/lgicc/press_cmyk.icc",
-                   cmyk_reference_table, sizeof cmyk_reference_table / sizeof cmyk_reference_table[0]);
+                   read_cmyk_reference("matching_cmyk_press.csv"));
     expect_current(root + "/tests/profiles/xyzprof.pf", root + "/tests/profiles/huex_press_cmyk.icc",
-                   cmyk_reference_generated, sizeof cmyk_reference_generated / sizeof cmyk_reference_generated[0]);
+                   read_cmyk_reference("matching_cmyk_generated.csv"));
 }
