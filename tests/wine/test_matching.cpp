@@ -89,7 +89,7 @@ TEST(MatchingSession, EveryPairAgreesWithLittleCms)
             ASSERT_EQ(HUEX_MatchToPrinterProfile(LONG(colors.size()), colors.data()), HUEX_OK);
             element e = {1, 2, 3, 4};
             EXPECT_EQ(HUEX_Match(1, e.data()), HUEX_NOT_SUPPORTED) << "its session ended";
-            HUEX_SetPrinterProfile(nullptr);
+            HUEX_SetMonitorProfile(nullptr), HUEX_SetPrinterProfile(nullptr);
         } else {
             ASSERT_EQ(HUEX_BeginMatchingSession(source.c_str(), destination.c_str()), HUEX_OK) << group.first;
             ASSERT_EQ(HUEX_Match(LONG(colors.size()), colors.data()), HUEX_OK) << group.first;
@@ -123,6 +123,7 @@ TEST(MatchingSession, RefusedAndReplacedSessionsLeaveNothing)
         EXPECT_TRUE(e[0] == element({1, 2, 3, 4}) && e[1] == element({5, 6, 7, 8})) << r.what;
         EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
     }
+    EXPECT_TRUE(HUEX_Match(0, nullptr) == HUEX_OK && HUEX_Match(-1, nullptr) == HUEX_OK) << "counts below one ask for nothing";
     HUEX_SetRenderingIntent(0);
     // Each begin releases the session it replaces, and so does a begin that fails.
     for (int i = 0; i < 20; ++i) HUEX_BeginMatchingSession(srgb.c_str(), press.c_str());
