@@ -14,7 +14,6 @@
 
 #include "../../tools/matching_reference/cmyk_reference_rows.h"
 #include "../wine/lgicc/lgicc_reference_table.h"
-#include "../wine/matching/cmyk_reference_generated.h"
 #include "../wine/matching/cmyk_reference_table.h"
 #include "lgicc/lgicc_contract.h"
 #include "matching/cmyk_values.h"
@@ -74,16 +73,15 @@ TEST(CmykValues, white_threshold_is_inclusive_and_stored_values_scale_exactly)
 
 TEST(CmykValues, little_cms_tables_of_the_windows_tests_are_current)
 {
-    const struct { std::string xyz, printer; const cmyk_reference_entry* table; size_t size; } sets[] = {
-        {"/usr/share/color/icc/LCMSXYZI.ICM", source_path("tests/wine/lgicc/press_cmyk.icc"), cmyk_reference_table,
-         sizeof cmyk_reference_table / sizeof cmyk_reference_table[0]},
-        {source_path("tests/profiles/xyzprof.pf"), source_path("tests/profiles/huex_press_cmyk.icc"), cmyk_reference_generated,
-         sizeof cmyk_reference_generated / sizeof cmyk_reference_generated[0]},
+    const struct { std::string xyz, printer; std::vector<cmyk_reference_entry> table; } sets[] = {
+        {"/usr/share/color/icc/LCMSXYZI.ICM", source_path("tests/wine/lgicc/press_cmyk.icc"), read_cmyk_reference("matching_cmyk_press.csv")},
+        {source_path("tests/profiles/xyzprof.pf"), source_path("tests/profiles/huex_press_cmyk.icc"),
+         read_cmyk_reference("matching_cmyk_generated.csv")},
     };
     for (const auto& s : sets) {
         std::vector<cmyk_reference_row> rows;
         ASSERT_TRUE(cmyk_reference(s.xyz, s.printer, &rows)) << s.printer;
-        ASSERT_EQ(rows.size(), s.size);
+        ASSERT_EQ(rows.size(), s.table.size());
         for (size_t i = 0; i < rows.size(); ++i)
             EXPECT_TRUE(rows[i].index == s.table[i].index && !std::memcmp(rows[i].element, s.table[i].element, sizeof s.table[i].element) &&
                         !std::memcmp(rows[i].cmyk, s.table[i].cmyk, sizeof s.table[i].cmyk))
@@ -99,6 +97,7 @@ TEST(LgiccReference, every_row_is_what_little_cms_gives)
     auto format = [](int channels, cmsHPROFILE p) {
         return channels == 4 ? TYPE_CMYK_16 : cmsGetColorSpace(p) == cmsSigXYZData ? TYPE_XYZ_16 : TYPE_RGB_16;
     };
+    ASSERT_EQ(lgicc_reference_rows.size(), 90u);
     for (const lgicc_reference_row& row : lgicc_reference_rows) {
         SCOPED_TRACE(std::string(row.source) + " -> " + row.destination);
         cmsHPROFILE source = cmsOpenProfileFromFile(path(row.source).c_str(), "r");

@@ -1,5 +1,5 @@
 // The conversions the module's Windows tests check, computed by Little CMS
-// natively, written as a C++ table that those tests compile in.
+// natively, written as a CSV table that those tests read.
 #pragma once
 
 #include <string>

@@ -1,13 +1,16 @@
-// The module's five functions, taken from a LgICC.dll loaded by path, so a
-// test can pick the real module or the recording build and also proves the
-// undecorated export names at run time.
+// The module's five functions from a LgICC.dll loaded by path (the real module
+// or the recording build), which also proves the undecorated export names.
 #pragma once
 
 #include <windows.h>
 
+#include <algorithm>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "../../../src/lgicc/lgicc.h"
+#include "test_files.h"
 
 struct lgicc_module {
     HMODULE handle = nullptr;
@@ -17,69 +20,54 @@ struct lgicc_module {
     decltype(&::LgoICCMatchColors) match = nullptr;
     decltype(&::LgoDeleteMatchTransformation) destroy = nullptr;
 
-    lgicc_module() = default;
-    lgicc_module(const lgicc_module&) = delete;
-    lgicc_module& operator=(const lgicc_module&) = delete;
-    ~lgicc_module() { unload(); }
-
-    void unload()
-    {
-        if (handle) FreeLibrary(handle);
-        handle = nullptr;
-    }
-
+    ~lgicc_module() { if (handle) FreeLibrary(handle); }
     bool load(const std::string& path)
     {
         handle = LoadLibraryA(path.c_str());
-        if (!handle) return false;
-        find(set_options, "SetOptions");
-        find(new_transform, "LgoNewTransformPtr");
-        find(create, "LgoCreateMatchTransformation");
-        find(match, "LgoICCMatchColors");
-        find(destroy, "LgoDeleteMatchTransformation");
-        return set_options && new_transform && create && match && destroy;
+        return handle && find(set_options, "SetOptions") && find(new_transform, "LgoNewTransformPtr") &&
+               find(create, "LgoCreateMatchTransformation") && find(match, "LgoICCMatchColors") &&
+               find(destroy, "LgoDeleteMatchTransformation");
     }
-
     template <typename function>
-    void find(function& f, const char* name)
+    bool find(function& f, const char* name)
     {
         // Through a generic function pointer: FARPROC's own type differs.
         f = reinterpret_cast<function>(reinterpret_cast<void (*)()>(GetProcAddress(handle, name)));
+        return f != nullptr;
     }
-
-    // The options word exactly as the library builds it when a session begins.
+    // The options word, the preparation and the conversion exactly as the library makes them.
     uint32_t session_options(int32_t intent) const { return set_options(set_options(0, 0, intent), 2, 0); }
-
-    // Prepares t the way the library does; returns the module's status.
     int16_t prepare(lgo_transformation* t, const std::string& source, const std::string& destination,
                     uint32_t options) const
     {
         return create(t, source.c_str(), destination.c_str(), 0, options, 0, 0, 2, 0);
     }
-
-    int16_t convert(lgo_transformation* t, uint32_t options, const uint16_t* in, uint16_t* out,
-                    int32_t count, uint16_t source_channels, uint16_t destination_channels) const
+    int16_t convert(lgo_transformation* t, uint32_t options, const uint16_t* in, uint16_t* out, int32_t count,
+                    uint16_t source_channels, uint16_t destination_channels) const
     {
         return match(t, options, in, out, count, source_channels, destination_channels, 0, 0, 2, 0);
     }
 };
 
-// A Windows path for a file of this source tree (HUEX_SOURCE_DIR is a Unix path
-// that Wine maps to drive Z:).
-inline std::string source_tree_path(const std::string& relative)
-{
-    std::string path = std::string("Z:") + HUEX_SOURCE_DIR + "/" + relative;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
 // "icc:<file>" is the shared ICC folder, "data:<file>" this folder.
 inline std::string reference_profile_path(const std::string& name)
 {
     std::string path = name.rfind("icc:", 0) == 0 ? "Z:/usr/share/color/icc/" + name.substr(4)
-                                                  : source_tree_path("tests/wine/lgicc/" + name.substr(5));
-    for (char& c : path)
-        if (c == '/') c = '\\';
+                                                  : source_path("tests/wine/lgicc/" + name.substr(5));
+    std::replace(path.begin(), path.end(), '/', '\\');
     return path;
+}
+
+// The lines of the recording build's call log; with keep_out false, without
+// the converted values, which depend on the engine rather than on the caller.
+inline std::vector<std::string> call_log_lines(const std::string& path, bool keep_out = true)
+{
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line); lines.push_back(line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t out = keep_out ? std::string::npos : line.find(" out=");
+        if (out != std::string::npos) line.erase(out, line.find(" status=") - out);
+    }
+    return lines;
 }

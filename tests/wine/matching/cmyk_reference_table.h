@@ -1,19 +1,25 @@
-// Written by tools/matching_reference from Little CMS 2140; do not edit.
-// /usr/share/color/icc/LCMSXYZI.ICM to tests/wine/lgicc/press_cmyk.icc
+// The CMYK Little CMS gives for guide colours matched as the look-up does it (written by tools/matching_reference).
 #pragma once
-#include "cmyk_reference_entry.h"
 
-static const cmyk_reference_entry cmyk_reference_table[] = {
-    {37, 0, 0, 1, {52860, 51431, 42427}, {1525, 6988, 5164, 1446}},
-    {37, 0, 100, 0, {32852, 26397, 14922}, {3115, 26170, 27747, 2960}},
-    {37, 0, 500, 1, {18448, 21954, 20381}, {28867, 14820, 14669, 10700}},
-    {37, 0, 951, 0, {1212, 1251, 1559}, {51709, 49213, 44679, 26472}},
-    {37, 1, 200, 1, {29110, 27649, 5596}, {5940, 19319, 47371, 5388}},
-    {37, 1, 777, 0, {49446, 51444, 57611}, {10773, 6105, 218, 217}},
-    {37, 2, 300, 1, {9731, 12740, 2896}, {31817, 21002, 50340, 15890}},
-    {37, 2, 42, 0, {45428, 44262, 45376}, {6882, 10476, 2442, 1588}},
-    {293, 0, 0, 1, {54865, 56989, 45933}, {2076, 2132, 2891, 1852}},
-    {293, 0, 1500, 0, {5930, 4993, 11940}, {40743, 41647, 20083, 15313}},
-    {293, 0, 3005, 1, {3302, 3368, 2700}, {38698, 39618, 39797, 24300}},
-    {37, 3, 640, 0, {17347, 9266, 3656}, {8057, 56496, 44729, 7164}},
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "../../support/test_data.h"
+
+struct cmyk_reference_entry {
+    short system, flag, index, d50;
+    uint16_t element[3], cmyk[4];
 };
+
+inline std::vector<cmyk_reference_entry> read_cmyk_reference(const std::string& name)
+{
+    std::vector<cmyk_reference_entry> rows;
+    for (const data_row& f : read_data_table(name)) {
+        long v[11];
+        for (int i = 0; i < 11; ++i) v[i] = data_number(f.at(i));
+        rows.push_back({short(v[0]), short(v[1]), short(v[2]), short(v[3]), {uint16_t(v[4]), uint16_t(v[5]), uint16_t(v[6])},
+                        {uint16_t(v[7]), uint16_t(v[8]), uint16_t(v[9]), uint16_t(v[10])}});
+    }
+    return rows;
+}
