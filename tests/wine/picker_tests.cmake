@@ -1,24 +1,22 @@
-# The picker tests: a driver thread reads the open picker off the screen and
-# checks it against the picker's own window-free unit, linked in for its
-# geometry (without the library's resources, which the tests reach through
-# the exports).
-add_library(picker_test_support STATIC support/picker_driver.cpp support/screen_capture.cpp
-  support/picker_expectations.cpp support/picker_checks.cpp)
-target_link_libraries(picker_test_support PUBLIC wine_test_support huex_portable comctl32)
-if(TARGET test_picker)
-  target_sources(test_picker PRIVATE support/unit_without_resources.cpp)
-  target_link_libraries(test_picker PRIVATE picker_test_support)
-endif()
+# The picker tests: a driver thread reads the open picker off the screen (with
+# the demo tour's screen capture and real input) and checks it against the
+# picker's own window-free unit, linked in for its geometry (without the
+# library's resources, which the tests reach through the exports).
+add_library(picker_test_support STATIC support/picker_driver.cpp support/picker_checks.cpp)
+target_link_libraries(picker_test_support PUBLIC wine_test_support huex_screen_capture huex huex_portable comctl32)
+foreach(program test_picker test_picker_interaction)
+  if(TARGET ${program})
+    target_sources(${program} PRIVATE support/unit_without_resources.cpp)
+    target_link_libraries(${program} PRIVATE picker_test_support)
+  endif()
+endforeach()
 
 # The picker on other screens: each in a Wine session of its own screen and
 # prefix, since a prefix keeps the screen it was made on.
 add_executable(picker_screens screens/picker_screens.cpp support/unit_without_resources.cpp)
 target_link_libraries(picker_screens PRIVATE picker_test_support huex gtest_main)
 add_dependencies(picker_screens LgICC)
-set(picker_screen_runs
-  "small|640x480x24|SmallScreen.*:NamesOff.*"
-  "palette|1024x768x8|PaletteScreen.*")
-foreach(run ${picker_screen_runs})
+foreach(run "small|640x480x24|SmallScreen.*:NamesOff.*" "palette|1024x768x8|PaletteScreen.*")
   string(REPLACE "|" ";" parts "${run}")
   list(GET parts 0 name)
   list(GET parts 1 screen)

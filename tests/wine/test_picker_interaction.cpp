@@ -1,6 +1,6 @@
-// The picker's keyboard and mouse, driven with real input (SendInput after
-// SetForegroundWindow) from a driver thread while the test's thread sits in
-// the picker, and read back through the windows' state and the exports.
+// The picker's keyboard and mouse, driven with real input from a driver
+// thread while the test's thread sits in the picker, and read back through
+// the windows' state and the exports.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,119 +8,19 @@
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "huex.h"
+#include "picker/paint_geometry.h"
+#include "picker_checks.h"
 #include "picker_driver.h"
-#include "screen_capture.h"
+#include "test_files.h"
 #include "wine_test_support.h"
 
 namespace {
 
 using check = std::function<bool()>;
-constexpr WORD shifted = 0x100;
-
-bool wait_for(const check& done)
-{
-    for (int i = 0; i < 150 && !done(); ++i) Sleep(20);
-    return done();
-}
-
-// The window's thread has handled its activation (the picker puts its hook
-// back when it becomes active) before the input goes in.
-void send(HWND foreground, std::vector<INPUT> in)
-{
-    if (GetForegroundWindow() != foreground) SetForegroundWindow(foreground);
-    wait_for([&] { return GetForegroundWindow() == foreground; });
-    DWORD_PTR unused;
-    SendMessageTimeoutA(foreground, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &unused);
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-}
-
-void press(HWND foreground, WORD key)
-{
-    std::vector<INPUT> in;
-    auto add = [&](WORD k, DWORD flags) {
-        INPUT i = {INPUT_KEYBOARD};
-        i.ki.wVk = k;
-        i.ki.dwFlags = flags;
-        in.push_back(i);
-    };
-    if (key & shifted) add(VK_SHIFT, 0);
-    add(key & 0xFF, 0);
-    add(key & 0xFF, KEYEVENTF_KEYUP);
-    if (key & shifted) add(VK_SHIFT, KEYEVENTF_KEYUP);
-    send(foreground, in);
-}
-
-// Clicks at a screen point: one, or two for a double-click.
-void click_at(HWND foreground, POINT at, int clicks = 1)
-{
-    std::vector<INPUT> in(1 + 2 * clicks, INPUT{INPUT_MOUSE});
-    in[0].mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    in[0].mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    for (size_t i = 1; i < in.size(); ++i) in[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    send(foreground, in);
-}
-
-HWND focus_of(HWND window)
-{
-    GUITHREADINFO info = {sizeof info};
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
-std::string text_of(HWND w)
-{
-    char text[256] = "";
-    return GetWindowTextA(w, text, sizeof text), text;
-}
-
-extended_color solid(short flag, int index)
-{
-    extended_color c = {};
-    return HUEX_EncodeColor(HUEX_SYSTEM_SOLID, flag, static_cast<short>(index), &c), c;
-}
-
-std::string short_name(short flag, int index)
-{
-    const extended_color c = solid(flag, index);
-    char name[64] = "";
-    return HUEX_GetShortColorName(&c, name), name;
-}
-
-int picked_index(const extended_color& record)
-{
-    short system = 0, flag = 0, index = -1;
-    return HUEX_DecodeColor(&system, &flag, &index, &record), index;
-}
-
-// The current display profile's description, as the picker lists it.
-std::string monitor_profile()
-{
-    char *path = nullptr, name[260] = "";
-    if (HUEX_GetMonitorProfile(&path) == HUEX_OK) HUEX_GetProfileName(path, name);
-    HUEX_DisposeProfile(path);
-    return name;
-}
-
-// Where a colour is painted on a window (screen coordinates), outside skip.
-RECT painted_area(HWND w, const extended_color& c, const RECT& skip = {})
-{
-    WORD rgb[3] = {};
-    HUEX_GetColorRGB(&c, rgb, 0);
-    const screen_image im = capture_window(w);
-    RECT r = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    for (int y = 0; y < im.height; ++y)
-        for (int x = 0; x < im.width; ++x) {
-            const POINT at = {im.left + x, im.top + y};
-            if (im.pixels[y * im.width + x] == rgb_of(rgb[0] >> 8, rgb[1] >> 8, rgb[2] >> 8) && !PtInRect(&skip, at))
-                r = {std::min(r.left, at.x), std::min(r.top, at.y), std::max(r.right, at.x + 1), std::max(r.bottom, at.y + 1)};
-        }
-    return r;
-}
 
 // Each row: keys pressed, then what must hold within three seconds.
 struct key_step {
@@ -130,8 +30,8 @@ struct key_step {
 void run_steps(HWND window, const std::vector<key_step>& steps)
 {
     for (size_t i = 0; i < steps.size(); ++i) {
-        for (WORD k : steps[i].keys) press(window, k);
-        EXPECT_TRUE(wait_for(steps[i].holds)) << "step " << i << ", focus " << GetDlgCtrlID(focus_of(window));
+        for (WORD k : steps[i].keys) press_key(window, k);
+        EXPECT_TRUE(wait_for(steps[i].holds, 3000)) << "step " << i << ", focus " << GetDlgCtrlID(focus_of(window));
     }
 }
 std::vector<WORD> typed(const std::string& text)
@@ -140,46 +40,43 @@ std::vector<WORD> typed(const std::string& text)
     for (char c : text) keys.push_back(LOBYTE(VkKeyScanA(c)));
     return keys;
 }
-POINT centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+check focused(HWND picker, HWND w)
+{
+    // The combo box hands its focus to its edit child.
+    return [=] { HWND f = focus_of(picker); return f == w || GetParent(f) == w; };
+}
+POINT on_screen(HWND child, int x, int y)
+{
+    POINT at = {x, y};
+    ClientToScreen(child, &at);
+    return at;
+}
+
+// The current display (printer) profile's description, as the picker lists it.
+std::string current_profile(bool printer = false)
+{
+    char *path = nullptr, name[260] = "";
+    if ((printer ? HUEX_GetPrinterProfile(&path) : HUEX_GetMonitorProfile(&path)) == HUEX_OK) HUEX_GetProfileName(path, name);
+    HUEX_DisposeProfile(path);
+    return name;
+}
 
 // The solid page shown, its scroll bar focused, colour 0 selected.
-struct solid_page {
+struct solid_tab {
     HWND child, scroll, edit;
     short flag;
+    check shows(int index) const { return [=] { return window_text(edit) == short_name(HUEX_SYSTEM_SOLID, flag, index); }; }
 };
-solid_page start_on_solid_page(const open_picker& p)
+solid_tab start_on_solid_page(const open_picker& p)
 {
-    // The picker gives the tab control the focus a moment after it opens.
-    EXPECT_TRUE(wait_for([&] { return focus_of(p.window) == p.tab; }));
     click_tab(p, 0);
-    solid_page s = {p.pages[0], GetDlgItem(p.pages[0], 90), GetDlgItem(p.pages[0], 92), 0};
+    solid_tab s = {p.pages[0], GetDlgItem(p.pages[0], 90), GetDlgItem(p.pages[0], 92), 0};
     EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) != 0; }));
     s.flag = static_cast<short>(SendDlgItemMessageA(s.child, 91, CB_GETCURSEL, 0, 0));
     PostMessageA(s.child, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(s.scroll));
-    press(p.window, VK_HOME);
-    EXPECT_TRUE(wait_for([&] { return text_of(s.edit) == short_name(s.flag, 0); }));
+    press_key(p.window, VK_HOME);
+    EXPECT_TRUE(wait_for(s.shows(0)));
     return s;
-}
-
-BYTE open_and_drive(const std::function<void(const open_picker&)>& drive, extended_color* record = nullptr,
-                    short* d50 = nullptr)
-{
-    HWND host = make_host_window("host");
-    extended_color unused = {};
-    BYTE result = 0;
-    run_with_driver([&] { result = HUEX_PickColor(host, record != nullptr ? record : &unused, d50); },
-                    [&] {
-                        open_picker p = wait_for_picker();
-                        ASSERT_NE(p.window, nullptr);
-                        // A moment after opening the picker gives its tab control the
-                        // focus (a timer): let that pass before driving.
-                        wait_for([&] { return focus_of(p.window) == p.tab; });
-                        Sleep(300);
-                        drive(p);
-                        for (; IsWindow(p.window); Sleep(100)) PostMessageA(p.window, WM_CLOSE, 0, 0);
-                    });
-    DestroyWindow(host);
-    return result;
 }
 
 }  // namespace
@@ -188,127 +85,164 @@ BYTE open_and_drive(const std::function<void(const open_picker&)>& drive, extend
 // gets its keys while the picker is open.
 TEST(PickerKeys, OtherThreadsKeepTheirKeysAndEscapeCancels)
 {
-    EXPECT_EQ(0, open_and_drive([](const open_picker& p) {
+    EXPECT_EQ(0, pick_and_drive([](const open_picker& p) {
         HWND other = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 500, 200, 60, nullptr,
                                      nullptr, GetModuleHandleA(nullptr), nullptr);
-        for (WORD k : typed("abc")) press(other, k);
+        for (WORD k : typed("abc")) press_key(other, k);
         EXPECT_TRUE(wait_for([&] {
             for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); DispatchMessageA(&msg)) TranslateMessage(&msg);
-            return text_of(other) == "abc";
+            return window_text(other) == "abc";
         }));
         DestroyWindow(other);
-        press(p.window, VK_ESCAPE);
+        press_key(p.window, VK_ESCAPE);
         EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
     }));
 }
 
-// Navigation at the guide's edges, the Tab order, find-by-name (no match, then
-// a match in other letter case), the colour type keeping the index, and
-// Enter on OK picking.
+// Navigation at the guide's edges, the Tab order, find-by-name (no match;
+// texts at the guide's name width and at the edit box's 79 characters and one
+// longer, which name nothing and stay whole; a match in other letter case),
+// the colour type keeping the index, and Enter on OK picking.
 TEST(PickerKeys, KeySequencesOnTheSolidPage)
 {
     extended_color record = {};
-    short flag = 0, other = 0;
-    const BYTE chosen = open_and_drive(
+    short other = 0;
+    const BYTE chosen = pick_and_drive(
         [&](const open_picker& p) {
-            const solid_page s = start_on_solid_page(p);
-            flag = s.flag;
-            other = flag == 0 ? 1 : flag - 1;
-            const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, flag), total = rows * HUEX_PubPages(HUEX_SYSTEM_SOLID, flag);
+            const solid_tab s = start_on_solid_page(p);
+            other = s.flag == 0 ? 1 : s.flag - 1;
+            const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag), total = rows * HUEX_PubPages(HUEX_SYSTEM_SOLID, s.flag);
             HWND combo = GetDlgItem(s.child, 91);
-            auto shows = [&](short f, int index) -> check { return [=] { return text_of(s.edit) == short_name(f, index); }; };
-            // The combo box hands its focus to its edit child.
-            auto focused = [&](HWND w) -> check { return [=] { HWND f = focus_of(p.window); return f == w || GetParent(f) == w; }; };
-            auto edit_is = [&](const char* text, bool selected) -> check {
+            auto edit_is = [&](const std::string& text, bool selected) -> check {
                 return [=] {
                     DWORD from = 1, to = 0;
                     SendMessageA(s.edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-                    return text_of(s.edit) == text && (!selected || (from == 0 && to == strlen(text))) &&
-                           focus_of(p.window) == s.edit;
+                    return window_text(s.edit) == text && (!selected || (from == 0 && to == text.size())) && focus_of(p.window) == s.edit;
                 };
             };
-            std::string lower = short_name(flag, 40);
+            auto found = [&](short flag, int index) -> check {
+                return [=] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, flag, index) && focus_of(p.window) == p.ok; };
+            };
+            std::string lower = short_name(HUEX_SYSTEM_SOLID, s.flag, 40), longest = "forget-me-not 1";
             CharLowerA(&lower[0]);
+            const std::string a79(79, 'a'), a80(80, 'a');
             run_steps(p.window, {
-                {{VK_UP}, shows(flag, rows - 1)},   {{VK_DOWN}, shows(flag, 0)},
-                {{VK_LEFT, VK_RIGHT}, shows(flag, rows)}, {{VK_END}, shows(flag, total - 1)},
-                {{VK_PRIOR}, shows(flag, total - 1 - 5 * rows)}, {{VK_NEXT}, shows(flag, total - 1)},
-                {{VK_HOME}, [&] { return shows(flag, 0)() && focus_of(p.window) == s.scroll; }},
-                {{VK_TAB}, focused(s.edit)}, {{VK_TAB}, focused(p.ok)}, {{VK_TAB}, focused(p.cancel)},
-                {{VK_TAB}, focused(p.about)}, {{VK_TAB}, focused(p.tab)}, {{VK_TAB}, focused(combo)},
-                {{VK_TAB}, focused(s.scroll)}, {{VK_TAB | shifted}, focused(combo)}, {{VK_TAB}, focused(s.scroll)},
-                {{'F'}, focused(s.edit)}, {typed("zzzz"), edit_is("zzzz", false)},
-                {{VK_RETURN}, edit_is("zzzz", true)},
-                {typed(lower), [] { return true; }},
-                {{VK_RETURN}, [&] { return shows(flag, 40)() && focus_of(p.window) == p.ok; }},
-                {{'C', other > flag ? VK_DOWN : VK_UP}, shows(other, 40)},
+                {{VK_UP}, s.shows(rows - 1)}, {{VK_DOWN}, s.shows(0)}, {{VK_LEFT, VK_RIGHT}, s.shows(rows)},
+                {{VK_END}, s.shows(total - 1)}, {{VK_PRIOR}, s.shows(total - 1 - 5 * rows)}, {{VK_NEXT}, s.shows(total - 1)},
+                {{VK_HOME}, [&] { return s.shows(0)() && focus_of(p.window) == s.scroll; }},
+                {{VK_TAB}, focused(p.window, s.edit)}, {{VK_TAB}, focused(p.window, p.ok)}, {{VK_TAB}, focused(p.window, p.cancel)},
+                {{VK_TAB}, focused(p.window, p.about)}, {{VK_TAB}, focused(p.window, p.tab)}, {{VK_TAB}, focused(p.window, combo)},
+                {{VK_TAB}, focused(p.window, s.scroll)}, {{VK_TAB | shifted_key}, focused(p.window, combo)},
+                {{VK_TAB}, focused(p.window, s.scroll)}, {{'F'}, focused(p.window, s.edit)},
+                {typed("zzzz"), edit_is("zzzz", false)}, {{VK_RETURN}, edit_is("zzzz", true)},
+                {typed(a79 + "\r"), edit_is(a79, true)}, {typed(a80 + "\r"), edit_is(a80, true)},
+                {typed(longest + "x\r"), edit_is(longest + "x", true)},
+                {typed(longest + "\r"), found(s.flag, 714)},
+                {{'F'}, focused(p.window, s.edit)}, {typed(lower + "\r"), found(s.flag, 40)},
+                {{'C', WORD(other > s.flag ? VK_DOWN : VK_UP)}, [&] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, other, 40); }},
                 {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }},
             });
         },
         &record);
     EXPECT_EQ(chosen, 1);
     EXPECT_EQ(HUEX_GetColorFlag(&record), other);
-    EXPECT_EQ(picked_index(record), 40);
+    short system = 0, flag = 0, index = -1;
+    HUEX_DecodeColor(&system, &flag, &index, &record);
+    EXPECT_EQ(index, 40);
 }
 
 // With the German texts the letters are theirs: "&Farbtyp" chooses the colour
-// type, "Farbname &suchen:" the name box (a small letter in the text). The module is read when the library
-// loads, so the case runs in a copy of this program beside a German library.
+// type, "Farbname &suchen:" the name box (a small letter in the text). The
+// module is read when the library loads: the case runs in a copy of this
+// program beside a German library.
 TEST(PickerKeys, LanguageModuleLetters)
 {
     char in_case[4];
     if (GetEnvironmentVariableA("HUEX_GERMAN_CASE", in_case, sizeof in_case) == 0) {
         const std::string dir = fresh_case_dir("picker_german");
-        ASSERT_TRUE(copy_library_into(dir) && copy_into("lang\\HUEXLANG.DLL", dir) &&
-                    copy_into("test_picker_interaction.exe", dir));
+        ASSERT_TRUE(copy_library_into(dir) && copy_into("lang\\HUEXLANG.DLL", dir) && copy_into("test_picker_interaction.exe", dir));
         SetEnvironmentVariableA("HUEX_GERMAN_CASE", "1");
         std::string out;
-        EXPECT_EQ(0, run_process("\"" + dir + "test_picker_interaction.exe\" --gtest_filter=*LanguageModuleLetters", dir, &out))
-            << out;
+        EXPECT_EQ(0, run_process("\"" + dir + "test_picker_interaction.exe\" --gtest_filter=*LanguageModuleLetters", dir, &out)) << out;
         SetEnvironmentVariableA("HUEX_GERMAN_CASE", nullptr);
         return;
     }
-    open_and_drive([](const open_picker& p) {
-        const solid_page s = start_on_solid_page(p);
-        HWND combo = GetDlgItem(s.child, 91);
-        run_steps(p.window, {{{'F'}, [&] { return GetParent(focus_of(p.window)) == combo; }},
-                             {{VK_TAB}, [&] { return focus_of(p.window) == s.scroll; }},
-                             {{'S'}, [&] { return focus_of(p.window) == s.edit; }}});
+    pick_and_drive([](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        run_steps(p.window, {{{'F'}, focused(p.window, GetDlgItem(s.child, 91))},
+                             {{VK_TAB}, focused(p.window, s.scroll)}, {{'S'}, focused(p.window, s.edit)}});
     });
 }
 
-// A click selects and frames a swatch; a double-click on "New" makes the
-// selection the "Original"; a double-click on a swatch picks it.
-TEST(PickerMouse, ClicksSelectFrameAndPick)
+// A click selects and frames a swatch; on the strip it jumps to the colour
+// shown there; on the page-label line it selects nothing; a double-click on
+// "New" makes the selection the "Original"; a double-click on a swatch picks it.
+TEST(PickerMouse, ClicksSelectJumpFrameAndPick)
 {
     extended_color record = {};
     int rows = 0;
-    EXPECT_EQ(1, open_and_drive(
+    EXPECT_EQ(1, pick_and_drive(
                      [&](const open_picker& p) {
-                         const solid_page s = start_on_solid_page(p);
+                         const solid_tab s = start_on_solid_page(p);
                          rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag);
-                         const extended_color c = solid(s.flag, rows + 2);
+                         const swatch_view v = expected_page_of(p, 0, 8, false).view;
+                         auto click = [&](const pixel_rect& r, int clicks) {
+                             click_at(p.window, on_screen(s.child, (r.left + r.right) / 2, (r.top + r.bottom) / 2), clicks);
+                         };
+                         const int x = v.swatch_area.left + v.swatch_area.width() * 3 / 4;
+                         const pixel_rect strip = {x, v.swatch_area.bottom, x + 1, v.scroll_y};
+                         const POINT at = on_screen(s.child, x, (strip.top + strip.bottom) / 2);
                          wait_until_painted(p.window);
-                         const RECT swatch = painted_area(s.child, c);
-                         ASSERT_LT(swatch.left, swatch.right);
-                         click_at(p.window, centre(swatch));
-                         EXPECT_TRUE(wait_for([&] { return text_of(s.edit) == short_name(s.flag, rows + 2); }));
+                         const screen_image shown = capture_window(s.child);
+                         click(strip, 1);
+                         EXPECT_TRUE(wait_for([&] {   // the colour shown there (or beside it, at a column's edge)
+                             const int k = index_of_short_name(guide_of_page(p, 0), window_text(s.edit));
+                             const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, k);
+                             return k > 0 && (shown.at(at.x - 1, at.y) == rgb || shown.at(at.x, at.y) == rgb || shown.at(at.x + 1, at.y) == rgb);
+                         }));
+                         press_key(p.window, VK_HOME);
+                         ASSERT_TRUE(wait_for(s.shows(0)));
+                         click(pixel_rect{v.swatch_area.left, v.label_y, v.swatch_area.left + 4, v.swatch_area.bottom}, 1);
+                         press_key(p.window, VK_DOWN);   // on from colour 0: the label line selected nothing
+                         EXPECT_TRUE(wait_for(s.shows(1)));
+                         const pixel_rect swatch = swatch_rect(v, rows + 2);
+                         click(swatch, 1);
+                         EXPECT_TRUE(wait_for(s.shows(rows + 2)));
                          wait_until_painted(p.window);
                          const screen_image im = capture_window(s.child);   // the frame's corners
-                         EXPECT_EQ(im.at(swatch.left - 2, swatch.top - 2), 0u);
-                         EXPECT_EQ(im.at(swatch.right + 1, swatch.bottom + 1), 0u);
-                         const RECT patch = painted_area(s.child, c, swatch);
-                         ASSERT_LT(patch.left, patch.right);
-                         click_at(p.window, centre(patch), 2);
-                         EXPECT_TRUE(wait_for([&] {   // the "Original" patch shows it too
-                             const RECT all = painted_area(s.child, c, swatch);
-                             return all.left < patch.left || all.right > patch.right || all.bottom > patch.bottom;
-                         }));
-                         click_at(p.window, centre(swatch), 2);
+                         EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.left - 3, swatch.top - 3, 0, 0}), 0u);
+                         EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.right, swatch.bottom, 0, 0}), 0u);
+                         const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, rows + 2);
+                         EXPECT_NE(corner(im, s.child, v.original_patch), rgb);
+                         click(v.new_patch, 2);
+                         EXPECT_TRUE(wait_for([&] { return corner(capture_window(s.child), s.child, v.original_patch) == rgb; }));
+                         click(swatch, 2);
                          EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
                      },
                      &record));
-    EXPECT_EQ(picked_index(record), rows + 2);
+    short system = 0, flag = 0, index = -1;
+    HUEX_DecodeColor(&system, &flag, &index, &record);
+    EXPECT_EQ(index, rows + 2);
+}
+
+// The process page shows the process colour nearest to the solid selection
+// (under D65), and shows it again when entered again from the same colour.
+TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
+{
+    const char* nearest[] = {"080d", "086b", "092f"};   // to "Raspberry 4" of each solid guide
+    pick_and_drive([&](const open_picker& p) {
+        PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));   // D65
+        const solid_tab s = start_on_solid_page(p);
+        HWND process_edit = GetDlgItem(p.pages[1], 92);
+        run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
+        for (int i = 0; i < 2; ++i) {
+            click_tab(p, 1);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && window_text(process_edit) == nearest[s.flag]; }))
+                << window_text(process_edit);
+            click_tab(p, 0);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)(); }));
+        }
+    });
 }
 
 // The settings page's Tab order and keys; Cancel takes the names option back
@@ -316,19 +250,19 @@ TEST(PickerMouse, ClicksSelectFrameAndPick)
 TEST(PickerSettings, TabOrderCancelAndOk)
 {
     short d50 = -1;
-    open_and_drive(
+    pick_and_drive(
         [](const open_picker& p) {
             HWND settings = p.pages[2], names = GetDlgItem(settings, 4);
             auto shown = [&](int page) -> check { return [=] { return IsWindowVisible(p.pages[page]) != 0; }; };
-            auto focused = [&](int id) -> check { return [=] { return focus_of(p.window) == GetDlgItem(settings, id); }; };
+            auto on = [&](int id) -> check { return [=] { return focus_of(p.window) == GetDlgItem(settings, id); }; };
             click_tab(p, 0);
             ASSERT_TRUE(wait_for(shown(0)));
             click_tab(p, 2);
             ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_of(p.window) == p.tab; }));
             const LRESULT names_before = SendMessageA(names, BM_GETCHECK, 0, 0);
-            run_steps(p.window, {{{VK_TAB}, focused(8)}, {{VK_TAB}, focused(5)}, {{VK_TAB}, focused(9)},
-                                 {{VK_TAB}, focused(4)}, {{VK_SPACE, VK_TAB}, focused(6)}, {{VK_LEFT, VK_SPACE}, focused(7)}});
-            EXPECT_TRUE(wait_for([&] { return SendMessageA(names, BM_GETCHECK, 0, 0) != names_before; }));
+            run_steps(p.window, {{{VK_TAB}, on(8)}, {{VK_TAB}, on(5)}, {{VK_TAB}, on(9)}, {{VK_TAB}, on(4)},
+                                 {{VK_SPACE, VK_TAB}, [&] { return on(6)() && SendMessageA(names, BM_GETCHECK, 0, 0) != names_before; }},
+                                 {{VK_LEFT, VK_SPACE}, [&] { return on(7)() && SendDlgItemMessageA(settings, 7, BM_GETCHECK, 0, 0) == BST_CHECKED; }}});
             click_button(p.cancel);
             EXPECT_TRUE(wait_for(shown(0)));
             EXPECT_EQ(SendMessageA(names, BM_GETCHECK, 0, 0), names_before);
@@ -347,63 +281,84 @@ TEST(PickerSettings, TabOrderCancelAndOk)
     EXPECT_EQ(d50, 0);
 }
 
-// F5 and F6 step through the installed display profiles and back to the
-// default; the colours follow.
+// F5 and F6 step through the display profiles of the colour folder and F7
+// back to the default, the colours following. With no display profile in the
+// folder, or with the current one removed from it, they come to the default.
 TEST(PickerSettings, FunctionKeysStepTheDisplayProfile)
 {
-    HUEX_SetMonitorProfile("Default Display");
-    const extended_color c = solid(0, 40);
+    const std::string dir = colour_directory(), away = dir.substr(0, dir.size() - 1) + ".huexcase_away",
+                      removed = dir + "huexcase_removed.icc";
+    std::vector<uint8_t> profile = read_file_bytes(dir + "huex_display_gamma.icc");
+    const std::string description = "HUEX Test Display Gamma 2.2";
+    auto at = std::search(profile.begin(), profile.end(), description.begin(), description.end());
+    ASSERT_NE(at, profile.end());
+    at[description.size() - 1] = '9';   // a description no other profile bears
+    const extended_color c = color_record(HUEX_SYSTEM_SOLID, 0, 40);
     WORD before[3], now[3];
+    HUEX_SetMonitorProfile("Default Display");
     HUEX_GetColorRGB(&c, before, 0);
-    open_and_drive([&](const open_picker& p) {
-        std::string first;
-        auto profile_is = [&](bool is_default) -> check { return [&, is_default] { return (monitor_profile() == "Default Display") == is_default; }; };
-        run_steps(p.window, {{{VK_F5}, profile_is(false)},
-                             {{}, [&] { first = monitor_profile(); return HUEX_GetColorRGB(&c, now, 0) == HUEX_OK && memcmp(now, before, 6); }},
-                             {{VK_F6}, profile_is(true)},
-                             {{VK_F6}, [&] { return profile_is(false)() && monitor_profile() != first; }},
-                             {{VK_F7}, profile_is(true)}});
+    auto colours = [&](bool as_default) { return HUEX_GetColorRGB(&c, now, 0) == HUEX_OK && (memcmp(now, before, 6) == 0) == as_default; };
+    auto on_default = [&](bool yes) -> check { return [&, yes] { return (current_profile() == "Default Display") == yes && colours(yes); }; };
+    auto set_removed = [&] {
+        EXPECT_TRUE(write_file_bytes(removed, profile) && HUEX_SetMonitorProfile(removed.c_str()) == HUEX_OK && colours(false));
+        DeleteFileA(removed.c_str());
+        return true;
+    };
+    std::string first;
+    pick_and_drive([&](const open_picker& p) {
+        run_steps(p.window, {{{VK_F5}, on_default(false)}, {{}, [&] { return !(first = current_profile()).empty(); }},
+                             {{VK_F6}, on_default(true)},
+                             {{VK_F6}, [&] { return on_default(false)() && current_profile() != first; }},
+                             {{VK_F7}, on_default(true)}});
+        const std::vector<key_step> from_removed = {
+            {{}, set_removed}, {{VK_F5}, on_default(true)}, {{}, set_removed}, {{VK_F6}, on_default(true)}};
+        run_steps(p.window, from_removed);
+        ASSERT_TRUE(MoveFileA(dir.c_str(), away.c_str()) && CreateDirectoryA(dir.c_str(), nullptr));
+        run_steps(p.window, from_removed);
+        RemoveDirectoryA(dir.c_str());
+        MoveFileA(away.c_str(), dir.c_str());
     });
-    HUEX_GetColorRGB(&c, now, 0);
-    EXPECT_EQ(0, memcmp(now, before, sizeof now));
+    EXPECT_TRUE(colours(true));
 }
 
-// The display-profile dialog: the current profile selected, a double-click
-// chooses, Cancel and OK with nothing selected change nothing.
-TEST(PickerSettings, DisplayProfileDialog)
+// Both profile dialogs list the current profile selected; a double-click and
+// OK choose, Cancel and OK with nothing selected change nothing.
+TEST(PickerSettings, ProfileDialogs)
 {
     HUEX_SetMonitorProfile("Default Display");
-    open_and_drive([](const open_picker& p) {
+    pick_and_drive([](const open_picker& p) {
         click_tab(p, 2);
         HWND settings = p.pages[2], dialog = nullptr;
         ASSERT_TRUE(wait_for([&] { return IsWindowVisible(settings) != 0; }));
-        auto open_dialog = [&] {
-            click_button(GetDlgItem(settings, 8));
-            return wait_for([&] { return (dialog = FindWindowA(nullptr, "Select Display Profile")) != nullptr; });
-        };
-        ASSERT_TRUE(open_dialog());
-        HWND list = GetDlgItem(dialog, 1003);
-        EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
-        char chosen[260] = "";
-        SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(chosen));
-        // Two files may bear one description: the first of them stands for it.
-        const LRESULT k = SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(chosen));
-        wait_until_painted(dialog);
-        write_png(bin_dir() + "picker_profile_dialog.png", capture_window(dialog));
-        RECT item;
-        SendMessageA(list, LB_SETCURSEL, k, 0);
-        SendMessageA(list, LB_GETITEMRECT, k, reinterpret_cast<LPARAM>(&item));
-        PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.left + 2, item.top + 2));
-        EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
-        EXPECT_EQ(monitor_profile(), chosen);
-        EXPECT_TRUE(wait_for([&] { return text_of(GetDlgItem(settings, 94)) == chosen; }));
-        for (const int button : {IDCANCEL, IDOK}) {
-            ASSERT_TRUE(open_dialog());
-            EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 1003), LB_GETCURSEL, 0, 0), k);
-            SendMessageA(GetDlgItem(dialog, 1003), LB_SETCURSEL, WPARAM(-1), 0);
-            click_button(GetDlgItem(dialog, button));
-            EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
-            EXPECT_EQ(monitor_profile(), chosen);
+        const struct { int button, edit; const char* caption; bool printer; } kinds[] = {
+            {8, 94, "Select Display Profile", false}, {9, 95, "Select Printer Profile", true}};
+        for (const auto& kind : kinds) {
+            std::string expected = current_profile(kind.printer);
+            // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on it).
+            const struct { int item; int end; } rows[] = {{1, 0}, {0, IDOK}, {1, IDCANCEL}, {-1, IDOK}};
+            for (const auto& row : rows) {
+                click_button(GetDlgItem(settings, kind.button));
+                ASSERT_TRUE(wait_for([&] { return (dialog = FindWindowA(nullptr, kind.caption)) != nullptr; }));
+                HWND list = GetDlgItem(dialog, 1003);
+                // Two files may bear one description: the first of them stands for it.
+                const LRESULT current = SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(expected.c_str()));
+                EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), current) << kind.caption;
+                if (&row == rows && !kind.printer) {
+                    wait_until_painted(dialog);
+                    write_png(bin_dir() + "picker_profile_dialog.png", capture_window(dialog));
+                }
+                char text[260] = "";
+                SendMessageA(list, LB_SETCURSEL, row.item, 0);
+                SendMessageA(list, LB_GETTEXT, row.item, reinterpret_cast<LPARAM>(text));
+                if (row.end != IDCANCEL && row.item >= 0) expected = text;
+                RECT r;
+                SendMessageA(list, LB_GETITEMRECT, row.item, reinterpret_cast<LPARAM>(&r));
+                if (row.end == 0) PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 2, r.top + 2));
+                else click_button(GetDlgItem(dialog, row.end));
+                EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
+                EXPECT_EQ(current_profile(kind.printer), expected) << kind.caption << " item " << row.item;
+                EXPECT_TRUE(wait_for([&] { return window_text(GetDlgItem(settings, kind.edit)) == expected; }));
+            }
         }
     });
     HUEX_SetMonitorProfile("Default Display");

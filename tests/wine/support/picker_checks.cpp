@@ -5,35 +5,47 @@
 
 #include <vector>
 
-#include "huex.h"
 #include "picker/paint_geometry.h"
-#include "picker/swatch_hits.h"
+#include "picker/picker_state.h"
 #include "wine_test_support.h"
 
-guide guide_of_page(HWND child, int page)
+guide guide_of_page(const open_picker& p, int page)
 {
     if (page == 1) return guide{HUEX_SYSTEM_PROCESS, 0, 9, 334};
-    const short flag = static_cast<short>(SendMessageA(GetDlgItem(child, 91), CB_GETCURSEL, 0, 0));
-    return guide{HUEX_SYSTEM_SOLID, flag, 7, 136};
-}
-
-std::string window_text(HWND w)
-{
-    char text[256] = "";
-    GetWindowTextA(w, text, sizeof text);
-    return text;
+    return guide{HUEX_SYSTEM_SOLID, static_cast<short>(SendDlgItemMessageA(p.pages[0], 91, CB_GETCURSEL, 0, 0)), 7, 136};
 }
 
 int index_of_short_name(const guide& g, const std::string& name)
 {
-    for (int i = 0; i < g.rows * g.pages; ++i) {
-        extended_color r = {0, 0, 0, 0};
-        char n[40];
-        if (HUEX_EncodeColor(g.system, g.flag, static_cast<short>(i), &r) == HUEX_OK && HUEX_GetShortColorName(&r, n) &&
-            name == n)
-            return i;
-    }
+    for (int i = 0; i < g.rows * g.pages; ++i)
+        if (short_name(g.system, g.flag, i) == name) return i;
     return -1;
+}
+
+namespace {
+
+SIZE extent(int points, const char* face, const char* text)
+{
+    HDC dc = GetDC(nullptr);
+    LOGFONTA lf = {};
+    lf.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    lf.lfWeight = FW_NORMAL;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    HFONT font = CreateFontIndirectA(&lf);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE s = {0, 0};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &s);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return s;
+}
+
+std::string text(unsigned id)
+{
+    char buffer[256] = "";
+    LoadStringA(GetModuleHandleA("huex.dll"), id, buffer, sizeof buffer);
+    return buffer;
 }
 
 pixel_rect on_screen(HWND child, const pixel_rect& r)
@@ -43,82 +55,27 @@ pixel_rect on_screen(HWND child, const pixel_rect& r)
     return pixel_rect{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
 }
 
-static int white_pixels(const screen_image& shot, const pixel_rect& r)
+int pixels_unlike(const screen_image& shot, const pixel_rect& r, uint32_t rgb)
 {
     int n = 0;
     for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) n += shot.at(x, y) == 0xFFFFFFu;
+        for (int x = r.left; x < r.right; ++x) n += shot.at(x, y) != rgb;
     return n;
 }
 
-uint32_t corner(const screen_image& shot, HWND child, const pixel_rect& r)
-{
-    const pixel_rect s = on_screen(child, r);
-    return shot.at(s.left + 1, s.top + 1);
-}
-
 // The guide index of the top-left swatch: the one screen of consecutive
-// colours, starting at a guide page, that every swatch's corner agrees with;
-// -1 when there is none.
-static int first_shown(const screen_image& shot, HWND child, const swatch_view& v, const guide& g)
+// colours, starting at a guide page, that every swatch's corner agrees with.
+int first_shown(const screen_image& shot, HWND child, const swatch_view& v, const guide& g)
 {
-    std::vector<uint32_t> rgb(static_cast<size_t>(g.rows * g.pages));
-    for (size_t i = 0; i < rgb.size(); ++i) rgb[i] = expected_rgb(g.system, g.flag, static_cast<int>(i));
-    for (int first = 0; first + v.per_screen <= static_cast<int>(rgb.size()); first += g.rows) {
-        bool all = true;
-        for (int k = 0; k < v.per_screen && all; ++k) {
-            all = corner(shot, child, swatch_rect(v, k)) == rgb[static_cast<size_t>(first + k)];
-        }
-        if (all) return first;
+    for (int first = 0; first + v.per_screen <= g.rows * g.pages; first += g.rows) {
+        int k = 0;
+        while (k < v.per_screen && corner(shot, child, swatch_rect(v, k)) == expected_rgb(g.system, g.flag, first + k)) ++k;
+        if (k == v.per_screen) return first;
     }
     return -1;
 }
 
-
-// Controls, swatches, patches and the strip of colour page `page` against the
-// unit; returns the index of the selected colour (from the name edit box).
-int check_color_page(const open_picker& p, int page, const frame_layout& f, const pixel_rect& D, const page_looks& looks,
-                     const char* png)
-{
-    HWND child = p.pages[page];
-    EXPECT_TRUE(IsWindowVisible(child));
-    EXPECT_EQ(rect_in_parent(child), page_child_rect(f, D));
-    const guide g = guide_of_page(p.pages[0], page);
-    const expected_page e = expected_page_of(page, f, D, looks.points, g.rows, g.pages, looks.palette);
-    EXPECT_EQ(rect_in_parent(GetDlgItem(child, 90)), e.layout.scroll_bar);
-    EXPECT_EQ(rect_in_parent(GetDlgItem(child, 92)), e.layout.name_edit);
-    if (page == 0) {
-        // A drop-down combo box is as high as its edit part whatever height it was given.
-        const pixel_rect combo = rect_in_parent(GetDlgItem(child, 91));
-        EXPECT_EQ(combo.left, e.layout.type_combo.left);
-        EXPECT_EQ(combo.top, e.layout.type_combo.top);
-        EXPECT_EQ(combo.right, e.layout.type_combo.right);
-    }
-
-    const screen_image shot = capture_window(p.window);
-    EXPECT_TRUE(write_png(bin_dir() + png, shot));
-    // Wine shows a palette screen's colours dithered from its static colours
-    // (its window surfaces keep the colour table they were made with), so
-    // there only the palette itself can be compared.
-    if (!looks.palette)
-        EXPECT_GE(first_shown(shot, child, e.view, g), 0) << "the swatches are not one screen of consecutive colours";
-    for (int k = 0; k < e.view.per_screen; ++k) {
-        const int white = white_pixels(shot, on_screen(child, swatch_rect(e.view, k)));
-        if (looks.names) EXPECT_GT(white, 0) << "no name on swatch " << k;
-        else EXPECT_EQ(white, 0) << "a name on swatch " << k;
-    }
-
-    const int selected = index_of_short_name(g, window_text(GetDlgItem(child, 92)));
-    EXPECT_GE(selected, 0);
-    if (looks.palette) return selected;
-    EXPECT_EQ(corner(shot, child, e.view.new_patch), expected_rgb(g.system, g.flag, selected));
-    const strip_column s = strip_column_at(e.view, 0);
-    EXPECT_EQ(static_cast<int>(s.color & 0xFFFF), g.rows / 2) << "the strip starts at the first guide page's middle colour";
-    EXPECT_EQ(shot.at(on_screen(child, pixel_rect{s.x, e.view.swatch_area.bottom, 0, 0}).left,
-                      on_screen(child, pixel_rect{s.x, e.view.swatch_area.bottom, 0, 0}).top),
-              expected_rgb(g.system, g.flag, g.rows / 2));
-    return selected;
-}
+}  // namespace
 
 frame_layout frame_of(HWND window)
 {
@@ -127,22 +84,103 @@ frame_layout frame_of(HWND window)
     return layout_frame(r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CYCAPTION));
 }
 
-pixel_rect display_area(HWND tab, const frame_layout& f)
+pixel_rect display_area(const open_picker& p)
 {
+    const frame_layout f = frame_of(p.window);
     RECT d = {0, 0, f.tab.width(), f.tab.height()};
-    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&d));
+    SendMessageA(p.tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&d));
     return pixel_rect{d.left, d.top, d.right, d.bottom};
 }
 
-
-int profile_band_ink(HWND window, const frame_layout& f)
+expected_page expected_page_of(const open_picker& p, int page, int points, bool palette)
 {
-    const screen_image shot = capture_window(window);
-    const pixel_rect band = on_screen(window, expected_profile_band(f));
+    const char* ui = "MS Sans Serif";
+    page_text_metrics m;
+    m.text_height = extent(points, ui, "ABCDEFG").cy;
+    for (unsigned id = 12; id <= 14; ++id) m.widest_type_text = std::max<int32_t>(m.widest_type_text, extent(points, ui, text(id).c_str()).cx);
+    const SIZE find = extent(points, ui, text(7).c_str());
+    m.find_label_cx = find.cx;
+    m.find_label_cy = find.cy;
+    m.comparison_label_height = extent(7, ui, text(8).c_str()).cy;
+    m.label_height = extent(6, "Arial", "99").cy;
+    const int metric[] = {SM_CYCAPTION, SM_CXBORDER, SM_CXFRAME, SM_CXVSCROLL, SM_CXHSCROLL, SM_CYHSCROLL, SM_CYMENU, SM_CYDLGFRAME};
+    int32_t* field[] = {&picker_metrics.cy_caption, &picker_metrics.cx_border, &picker_metrics.cx_frame, &picker_metrics.cx_vscroll,
+                        &picker_metrics.cx_hscroll, &picker_metrics.cy_hscroll, &picker_metrics.cy_menu, &picker_metrics.cy_dlgframe};
+    for (int i = 0; i < 8; ++i) *field[i] = GetSystemMetrics(metric[i]);
+
+    expected_page e;
+    const frame_layout f = frame_of(p.window);
+    if (page == 0) layout_solid_page(display_area(p), f, m, picker_metrics, palette, e.layout, e.view);
+    else layout_process_page(display_area(p), f, m, picker_metrics, palette, e.layout, e.view);
+    const guide g = guide_of_page(p, page);
+    e.view.rows = g.rows;
+    e.view.pages = g.pages;
+    e.view.total = g.rows * g.pages;
+    e.view.per_screen = e.view.columns * g.rows;
+    compute_swatch_geometry(e.view);
+    return e;
+}
+
+uint32_t expected_rgb(short system, short flag, int index)
+{
+    const extended_color r = color_record(system, flag, index);
+    WORD rgb[3] = {0, 0, 0};
+    if (HUEX_GetColorRGB(&r, rgb, 0) != HUEX_OK) return 0xFFFFFFFFu;
+    return rgb_of(rgb[0] >> 8, rgb[1] >> 8, rgb[2] >> 8);
+}
+
+pixel_rect rect_in_parent(HWND w)
+{
+    RECT r;
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    return pixel_rect{r.left, r.top, r.right, r.bottom};
+}
+
+uint32_t corner(const screen_image& shot, HWND child, const pixel_rect& r)
+{
+    const pixel_rect s = on_screen(child, r);
+    return shot.at(s.left + 1, s.top + 1);
+}
+
+int check_color_page(const open_picker& p, int page, const page_looks& looks, const char* png)
+{
+    HWND child = p.pages[page];
+    EXPECT_TRUE(IsWindowVisible(child));
+    EXPECT_EQ(rect_in_parent(child), page_child_rect(frame_of(p.window), display_area(p)));
+    const guide g = guide_of_page(p, page);
+    const expected_page e = expected_page_of(p, page, looks.points, looks.palette);
+    EXPECT_EQ(rect_in_parent(GetDlgItem(child, 90)), e.layout.scroll_bar);
+    EXPECT_EQ(rect_in_parent(GetDlgItem(child, 92)), e.layout.name_edit);
+    // A drop-down combo box is as high as its edit part whatever height it was given.
+    pixel_rect combo = rect_in_parent(GetDlgItem(child, 91));
+    combo.bottom = e.layout.type_combo.bottom;
+    EXPECT_TRUE(page != 0 || combo == e.layout.type_combo);
+
+    const screen_image shot = capture_window(p.window);
+    EXPECT_TRUE(write_png(bin_dir() + png, shot));
+    // Wine dithers a palette screen's colours from its static colours: there
+    // only the palette itself can be compared.
+    EXPECT_TRUE(looks.palette || first_shown(shot, child, e.view, g) >= 0) << "not one screen of consecutive colours";
+    for (int k = 0; k < e.view.per_screen; ++k) {
+        const pixel_rect r = on_screen(child, swatch_rect(e.view, k));
+        EXPECT_EQ(pixels_unlike(shot, r, 0xFFFFFF) < r.width() * r.height(), looks.names) << "name on swatch " << k;
+    }
+    const int selected = index_of_short_name(g, window_text(GetDlgItem(child, 92)));
+    EXPECT_GE(selected, 0);
+    if (looks.palette) return selected;
+    EXPECT_EQ(corner(shot, child, e.view.new_patch), expected_rgb(g.system, g.flag, selected));
+    // The strip starts at the first guide page's middle colour.
+    const strip_column s = strip_column_at(e.view, 0);
+    EXPECT_EQ(static_cast<int>(s.color & 0xFFFF), g.rows / 2);
+    EXPECT_EQ(corner(shot, child, pixel_rect{s.x - 1, e.view.swatch_area.bottom - 1, 0, 0}), expected_rgb(g.system, g.flag, g.rows / 2));
+    return selected;
+}
+
+int profile_band_ink(HWND window)
+{
+    const int32_t cy = extent(6, "MS Sans Serif", "Default Display").cy;
+    const pixel_rect band = on_screen(window, footer_layout(frame_of(window), cy, cy).profile_band);
     const COLORREF c = GetSysColor(COLOR_INACTIVEBORDER);
-    const uint32_t background = rgb_of(GetRValue(c), GetGValue(c), GetBValue(c));
-    int n = 0;
-    for (int y = band.top; y < band.bottom; ++y)
-        for (int x = band.left; x < band.right; ++x) n += shot.at(x, y) != background;
-    return n;
+    return pixels_unlike(capture_window(window), band, rgb_of(GetRValue(c), GetGValue(c), GetBValue(c)));
 }

@@ -1,66 +1,18 @@
 #include "picker_driver.h"
 
 #include <commctrl.h>
-
-#include <vector>
-
-#include "screen_capture.h"
-
-namespace {
-
-BOOL CALLBACK collect_child(HWND child, LPARAM list)
-{
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-}
-
-bool nothing_to_paint(HWND window)
-{
-    std::vector<HWND> all = {window};
-    EnumChildWindows(window, collect_child, reinterpret_cast<LPARAM>(&all));
-    for (HWND w : all)
-        if (IsWindowVisible(w) && GetUpdateRect(w, nullptr, FALSE)) return false;
-    return true;
-}
-
-struct driver_call {
-    const std::function<void()>* drive;
-};
-
-DWORD WINAPI driver_thread(void* param)
-{
-    (*static_cast<driver_call*>(param)->drive)();
-    return 0;
-}
-
-}  // namespace
-
-void wait_until_painted(HWND window, bool settle)
-{
-    for (int i = 0; i < 200 && !nothing_to_paint(window); ++i) Sleep(20);
-    if (!settle) return;
-    // What is painted reaches the X server a little later: wait for two equal
-    // copies of the window in a row.
-    screen_image last = capture_window(window);
-    for (int i = 0; i < 50; ++i) {
-        Sleep(60);
-        screen_image now = capture_window(window);
-        if (now.pixels == last.pixels) return;
-        last = now;
-    }
-}
+#include <gtest/gtest.h>
 
 open_picker wait_for_picker(bool settle)
 {
     open_picker p;
-    for (int i = 0; i < 500 && p.window == nullptr; ++i) {
+    wait_for([&] {
         HWND w = FindWindowA("VerihuePickerClass", nullptr);
         DWORD process = 0;
         if (w != nullptr && IsWindowVisible(w) && GetWindowThreadProcessId(w, &process) && process == GetCurrentProcessId())
             p.window = w;
-        else
-            Sleep(20);
-    }
+        return p.window != nullptr;
+    });
     if (p.window == nullptr) return p;
     wait_until_painted(p.window, settle);
     p.tab = GetDlgItem(p.window, 93);
@@ -77,9 +29,33 @@ open_picker wait_for_picker(bool settle)
     return p;
 }
 
-void run_with_driver(const std::function<void()>& open, const std::function<void()>& drive)
+namespace {
+
+struct driver_call {
+    const std::function<void(const open_picker&)>* drive;
+    bool ready;
+};
+
+DWORD WINAPI driver_thread(void* param)
 {
-    driver_call call = {&drive};
+    const driver_call& call = *static_cast<driver_call*>(param);
+    const open_picker p = wait_for_picker(call.ready);
+    if (p.window == nullptr) {
+        ADD_FAILURE() << "no picker opened";
+        return 0;
+    }
+    if (call.ready) wait_for([&] { return focus_of(p.window) == p.tab; });
+    (*call.drive)(p);
+    for (int i = 1; IsWindow(p.window); ++i, Sleep(20))
+        if (i % 25 == 0) PostMessageA(p.window, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+}  // namespace
+
+void drive_picker(const std::function<void()>& open, const std::function<void(const open_picker&)>& drive, bool ready)
+{
+    driver_call call = {&drive, ready};
     HANDLE thread = CreateThread(nullptr, 0, driver_thread, &call, 0, nullptr);
     open();
     // The driver may still be checking what the run left behind; keep this
@@ -89,6 +65,16 @@ void run_with_driver(const std::function<void()>& open, const std::function<void
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     }
     CloseHandle(thread);
+}
+
+BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extended_color* record, short* d50)
+{
+    HWND host = make_host_window("host");
+    extended_color unused = {};
+    BYTE result = 0;
+    drive_picker([&] { result = HUEX_PickColor(host, record != nullptr ? record : &unused, d50); }, drive, true);
+    DestroyWindow(host);
+    return result;
 }
 
 void click_tab(const open_picker& p, int index)
@@ -106,4 +92,33 @@ HWND make_host_window(const char* title)
 {
     return CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, nullptr, nullptr,
                            GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string window_text(HWND w)
+{
+    char text[256] = "";
+    GetWindowTextA(w, text, sizeof text);
+    return text;
+}
+
+HWND focus_of(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+extended_color color_record(short system, short flag, int index)
+{
+    extended_color c = {};
+    HUEX_EncodeColor(system, flag, static_cast<short>(index), &c);
+    return c;
+}
+
+std::string short_name(short system, short flag, int index)
+{
+    const extended_color c = color_record(system, flag, index);
+    char name[64] = "";
+    HUEX_GetShortColorName(&c, name);
+    return name;
 }

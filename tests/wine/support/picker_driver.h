@@ -4,6 +4,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+
+#include "huex.h"
+#include "real_input.h"
+#include "screen_capture.h"
 
 // The parts of an open picker window.
 struct open_picker {
@@ -12,25 +17,30 @@ struct open_picker {
     int tab_count = 0;
 };
 
-// Waits up to ten seconds for a shown picker window of this process, then until
-// it and its children have nothing left to paint and (when settle) the screen
-// holds still. window is null on time-out.
+// Waits for a shown picker window of this process, then until it is painted
+// and (when settle) holds still; window is null on time-out.
 open_picker wait_for_picker(bool settle = true);
 
-// Waits until the open picker's windows are painted and (when settle) the
-// screen holds still.
-void wait_until_painted(HWND window, bool settle = true);
+// Runs open (which blocks in the picker) here while drive works the open
+// picker from a thread of its own; closes the picker when drive leaves it open.
+// With ready, drive starts once the picker has given its tab control the focus
+// (a moment after opening), so that keys go where a user's would.
+void drive_picker(const std::function<void()>& open, const std::function<void(const open_picker&)>& drive,
+                  bool ready = false);
 
-// Runs drive on a thread of its own while open runs here; returns when both
-// have finished. open is what blocks in the picker.
-void run_with_driver(const std::function<void()>& open, const std::function<void()>& drive);
+// HUEX_PickColor over a host window of this thread, driven when ready.
+BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extended_color* record = nullptr,
+                    short* d50 = nullptr);
 
-// A click on tab `index` of the tab control, through the control's own
-// mouse handling (so the picker sees a real TCN_SELCHANGE).
+// A click on tab `index` through the control's own mouse handling (so the
+// picker sees a real TCN_SELCHANGE).
 void click_tab(const open_picker& p, int index);
-
-// Posts a click to a button (the picker acts on it in its own thread).
 void click_button(HWND button);
-
 // A plain visible top-level window of this thread for the picker to open over.
 HWND make_host_window(const char* title);
+
+std::string window_text(HWND w);
+// The window with the keyboard focus in window's thread.
+HWND focus_of(HWND window);
+extended_color color_record(short system, short flag, int index);
+std::string short_name(short system, short flag, int index);
