@@ -7,14 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <string>
 #include <vector>
 
-#include "huex.h"
 #include "picker/paint_geometry.h"
 #include "picker_checks.h"
-#include "picker_driver.h"
 #include "test_files.h"
 #include "wine_test_support.h"
 
@@ -40,18 +37,13 @@ std::vector<WORD> typed(const std::string& text)
     for (char c : text) keys.push_back(LOBYTE(VkKeyScanA(c)));
     return keys;
 }
-check focused(HWND picker, HWND w)
+// The combo box hands its focus to its edit child.
+check focused(HWND picker, HWND w) { return [=] { return focus_of(picker) == w || GetParent(focus_of(picker)) == w; }; }
+int picked_index(const extended_color& record)
 {
-    // The combo box hands its focus to its edit child.
-    return [=] { HWND f = focus_of(picker); return f == w || GetParent(f) == w; };
+    short system = 0, flag = 0, index = -1;
+    return HUEX_DecodeColor(&system, &flag, &index, &record), index;
 }
-POINT on_screen(HWND child, int x, int y)
-{
-    POINT at = {x, y};
-    ClientToScreen(child, &at);
-    return at;
-}
-
 // The current display (printer) profile's description, as the picker lists it.
 std::string current_profile(bool printer = false)
 {
@@ -86,69 +78,55 @@ solid_tab start_on_solid_page(const open_picker& p)
 TEST(PickerKeys, OtherThreadsKeepTheirKeysAndEscapeCancels)
 {
     EXPECT_EQ(0, pick_and_drive([](const open_picker& p) {
-        HWND other = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 500, 200, 60, nullptr,
-                                     nullptr, GetModuleHandleA(nullptr), nullptr);
+        HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 500, 500, 200, 60, nullptr, nullptr, nullptr, nullptr);
         for (WORD k : typed("abc")) press_key(other, k);
         EXPECT_TRUE(wait_for([&] {
             for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); DispatchMessageA(&msg)) TranslateMessage(&msg);
             return window_text(other) == "abc";
         }));
         DestroyWindow(other);
-        press_key(p.window, VK_ESCAPE);
-        EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
+        run_steps(p.window, {{{VK_ESCAPE}, [&] { return !IsWindow(p.window); }}});
     }));
 }
 
 // Navigation at the guide's edges, the Tab order, find-by-name (no match;
-// texts at the guide's name width and at the edit box's 79 characters and one
-// longer, which name nothing and stay whole; a match in other letter case),
-// the colour type keeping the index, and Enter on OK picking.
+// texts at the edit box's 79 characters, one longer, and one longer than the
+// guide's name width, which name nothing and stay whole; a match at the width
+// and one in other letter case), the colour type keeping the index, Enter on OK.
 TEST(PickerKeys, KeySequencesOnTheSolidPage)
 {
     extended_color record = {};
     short other = 0;
-    const BYTE chosen = pick_and_drive(
-        [&](const open_picker& p) {
-            const solid_tab s = start_on_solid_page(p);
-            other = s.flag == 0 ? 1 : s.flag - 1;
-            const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag), total = rows * HUEX_PubPages(HUEX_SYSTEM_SOLID, s.flag);
-            HWND combo = GetDlgItem(s.child, 91);
-            auto edit_is = [&](const std::string& text, bool selected) -> check {
-                return [=] {
-                    DWORD from = 1, to = 0;
-                    SendMessageA(s.edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-                    return window_text(s.edit) == text && (!selected || (from == 0 && to == text.size())) && focus_of(p.window) == s.edit;
-                };
+    const BYTE chosen = pick_and_drive([&](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        other = s.flag == 0 ? 1 : s.flag - 1;
+        const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag), last = rows * HUEX_PubPages(HUEX_SYSTEM_SOLID, s.flag) - 1;
+        HWND combo = GetDlgItem(s.child, 91);
+        auto edit_is = [&](const std::string& text) -> check {
+            return [=] {
+                DWORD from = 1, to = 0;
+                SendMessageA(s.edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+                return window_text(s.edit) == text && from == 0 && to == text.size() && focus_of(p.window) == s.edit;
             };
-            auto found = [&](short flag, int index) -> check {
-                return [=] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, flag, index) && focus_of(p.window) == p.ok; };
-            };
-            std::string lower = short_name(HUEX_SYSTEM_SOLID, s.flag, 40), longest = "forget-me-not 1";
-            CharLowerA(&lower[0]);
-            const std::string a79(79, 'a'), a80(80, 'a');
-            run_steps(p.window, {
-                {{VK_UP}, s.shows(rows - 1)}, {{VK_DOWN}, s.shows(0)}, {{VK_LEFT, VK_RIGHT}, s.shows(rows)},
-                {{VK_END}, s.shows(total - 1)}, {{VK_PRIOR}, s.shows(total - 1 - 5 * rows)}, {{VK_NEXT}, s.shows(total - 1)},
-                {{VK_HOME}, [&] { return s.shows(0)() && focus_of(p.window) == s.scroll; }},
-                {{VK_TAB}, focused(p.window, s.edit)}, {{VK_TAB}, focused(p.window, p.ok)}, {{VK_TAB}, focused(p.window, p.cancel)},
-                {{VK_TAB}, focused(p.window, p.about)}, {{VK_TAB}, focused(p.window, p.tab)}, {{VK_TAB}, focused(p.window, combo)},
-                {{VK_TAB}, focused(p.window, s.scroll)}, {{VK_TAB | shifted_key}, focused(p.window, combo)},
-                {{VK_TAB}, focused(p.window, s.scroll)}, {{'F'}, focused(p.window, s.edit)},
-                {typed("zzzz"), edit_is("zzzz", false)}, {{VK_RETURN}, edit_is("zzzz", true)},
-                {typed(a79 + "\r"), edit_is(a79, true)}, {typed(a80 + "\r"), edit_is(a80, true)},
-                {typed(longest + "x\r"), edit_is(longest + "x", true)},
-                {typed(longest + "\r"), found(s.flag, 714)},
-                {{'F'}, focused(p.window, s.edit)}, {typed(lower + "\r"), found(s.flag, 40)},
-                {{'C', WORD(other > s.flag ? VK_DOWN : VK_UP)}, [&] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, other, 40); }},
-                {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }},
-            });
-        },
-        &record);
-    EXPECT_EQ(chosen, 1);
-    EXPECT_EQ(HUEX_GetColorFlag(&record), other);
-    short system = 0, flag = 0, index = -1;
-    HUEX_DecodeColor(&system, &flag, &index, &record);
-    EXPECT_EQ(index, 40);
+        };
+        auto found = [&](int index) -> check { return [=] { return s.shows(index)() && focus_of(p.window) == p.ok; }; };
+        std::string lower = short_name(HUEX_SYSTEM_SOLID, s.flag, 40), width = "forget-me-not 1";
+        CharLowerA(&lower[0]);
+        const std::string a79(79, 'a'), a80(80, 'a');
+        run_steps(p.window, {{{VK_UP}, s.shows(rows - 1)}, {{VK_DOWN}, s.shows(0)}, {{VK_LEFT, VK_RIGHT}, s.shows(rows)},
+                             {{VK_END}, s.shows(last)}, {{VK_PRIOR}, s.shows(last - 5 * rows)}, {{VK_NEXT}, s.shows(last)},
+                             {{VK_HOME}, [&] { return s.shows(0)() && focus_of(p.window) == s.scroll; }}});
+        for (HWND w : {s.edit, p.ok, p.cancel, p.about, p.tab, combo, s.scroll}) run_steps(p.window, {{{VK_TAB}, focused(p.window, w)}});
+        run_steps(p.window, {{{VK_TAB | shifted_key}, focused(p.window, combo)}, {{VK_TAB}, focused(p.window, s.scroll)},
+                             {{'F'}, focused(p.window, s.edit)}, {typed("zzzz\r"), edit_is("zzzz")},
+                             {typed(a79 + "\r"), edit_is(a79)}, {typed(a80 + "\r"), edit_is(a80)},
+                             {typed(width + "x\r"), edit_is(width + "x")}, {typed(width + "\r"), found(714)},
+                             {{'F'}, focused(p.window, s.edit)}, {typed(lower + "\r"), found(40)},
+                             {{'C', WORD(other > s.flag ? VK_DOWN : VK_UP)},
+                              [&] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, other, 40); }},
+                             {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }}});
+    }, &record);
+    EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
 }
 
 // With the German texts the letters are theirs: "&Farbtyp" chooses the colour
@@ -159,70 +137,63 @@ TEST(PickerKeys, LanguageModuleLetters)
 {
     char in_case[4];
     if (GetEnvironmentVariableA("HUEX_GERMAN_CASE", in_case, sizeof in_case) == 0) {
-        const std::string dir = fresh_case_dir("picker_german");
-        ASSERT_TRUE(copy_library_into(dir) && copy_into("lang\\HUEXLANG.DLL", dir) && copy_into("test_picker_interaction.exe", dir));
+        const std::string dir = fresh_case_dir("picker_german"), exe = "test_picker_interaction.exe";
+        ASSERT_TRUE(copy_library_into(dir) && copy_into("lang\\HUEXLANG.DLL", dir) && copy_into(exe, dir));
         SetEnvironmentVariableA("HUEX_GERMAN_CASE", "1");
         std::string out;
-        EXPECT_EQ(0, run_process("\"" + dir + "test_picker_interaction.exe\" --gtest_filter=*LanguageModuleLetters", dir, &out)) << out;
+        EXPECT_EQ(0, run_process("\"" + dir + exe + "\" --gtest_filter=*LanguageModuleLetters", dir, &out)) << out;
         SetEnvironmentVariableA("HUEX_GERMAN_CASE", nullptr);
         return;
     }
     pick_and_drive([](const open_picker& p) {
         const solid_tab s = start_on_solid_page(p);
-        run_steps(p.window, {{{'F'}, focused(p.window, GetDlgItem(s.child, 91))},
-                             {{VK_TAB}, focused(p.window, s.scroll)}, {{'S'}, focused(p.window, s.edit)}});
+        run_steps(p.window, {{{'F'}, focused(p.window, GetDlgItem(s.child, 91))}, {{VK_TAB}, focused(p.window, s.scroll)},
+                             {{'S'}, focused(p.window, s.edit)}});
     });
 }
 
-// A click selects and frames a swatch; on the strip it jumps to the colour
-// shown there; on the page-label line it selects nothing; a double-click on
+// A click on the strip jumps to the colour shown there; on the page-label line
+// it selects nothing; on a swatch it selects and frames it; a double-click on
 // "New" makes the selection the "Original"; a double-click on a swatch picks it.
-TEST(PickerMouse, ClicksSelectJumpFrameAndPick)
+TEST(PickerMouse, ClicksJumpSelectFrameAndPick)
 {
     extended_color record = {};
-    int rows = 0;
-    EXPECT_EQ(1, pick_and_drive(
-                     [&](const open_picker& p) {
-                         const solid_tab s = start_on_solid_page(p);
-                         rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag);
-                         const swatch_view v = expected_page_of(p, 0, 8, false).view;
-                         auto click = [&](const pixel_rect& r, int clicks) {
-                             click_at(p.window, on_screen(s.child, (r.left + r.right) / 2, (r.top + r.bottom) / 2), clicks);
-                         };
-                         const int x = v.swatch_area.left + v.swatch_area.width() * 3 / 4;
-                         const pixel_rect strip = {x, v.swatch_area.bottom, x + 1, v.scroll_y};
-                         const POINT at = on_screen(s.child, x, (strip.top + strip.bottom) / 2);
-                         wait_until_painted(p.window);
-                         const screen_image shown = capture_window(s.child);
-                         click(strip, 1);
-                         EXPECT_TRUE(wait_for([&] {   // the colour shown there (or beside it, at a column's edge)
-                             const int k = index_of_short_name(guide_of_page(p, 0), window_text(s.edit));
-                             const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, k);
-                             return k > 0 && (shown.at(at.x - 1, at.y) == rgb || shown.at(at.x, at.y) == rgb || shown.at(at.x + 1, at.y) == rgb);
-                         }));
-                         press_key(p.window, VK_HOME);
-                         ASSERT_TRUE(wait_for(s.shows(0)));
-                         click(pixel_rect{v.swatch_area.left, v.label_y, v.swatch_area.left + 4, v.swatch_area.bottom}, 1);
-                         press_key(p.window, VK_DOWN);   // on from colour 0: the label line selected nothing
-                         EXPECT_TRUE(wait_for(s.shows(1)));
-                         const pixel_rect swatch = swatch_rect(v, rows + 2);
-                         click(swatch, 1);
-                         EXPECT_TRUE(wait_for(s.shows(rows + 2)));
-                         wait_until_painted(p.window);
-                         const screen_image im = capture_window(s.child);   // the frame's corners
-                         EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.left - 3, swatch.top - 3, 0, 0}), 0u);
-                         EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.right, swatch.bottom, 0, 0}), 0u);
-                         const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, rows + 2);
-                         EXPECT_NE(corner(im, s.child, v.original_patch), rgb);
-                         click(v.new_patch, 2);
-                         EXPECT_TRUE(wait_for([&] { return corner(capture_window(s.child), s.child, v.original_patch) == rgb; }));
-                         click(swatch, 2);
-                         EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
-                     },
-                     &record));
-    short system = 0, flag = 0, index = -1;
-    HUEX_DecodeColor(&system, &flag, &index, &record);
-    EXPECT_EQ(index, rows + 2);
+    int k = 0;
+    EXPECT_EQ(1, pick_and_drive([&](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        const swatch_view v = expected_page_of(p, 0, 8, false).view;
+        auto click = [&](const pixel_rect& r, int clicks) {
+            const pixel_rect at = on_screen(s.child, r);
+            click_at(p.window, {(at.left + at.right) / 2, (at.top + at.bottom) / 2}, clicks);
+        };
+        const int x = v.swatch_area.left + v.swatch_area.width() * 3 / 4, y = (v.swatch_area.bottom + v.scroll_y) / 2;
+        const pixel_rect at = on_screen(s.child, pixel_rect{x, y, x + 1, y + 1});
+        wait_until_painted(p.window);
+        const screen_image shown = capture_window(s.child);
+        click(pixel_rect{x, y, x + 1, y + 1}, 1);
+        EXPECT_TRUE(wait_for([&] {   // the colour shown there (or beside it, at a column's edge)
+            const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, index_of_short_name(guide_of_page(p, 0), window_text(s.edit)));
+            return !s.shows(0)() && (shown.at(at.left - 1, at.top) == rgb || shown.at(at.left, at.top) == rgb || shown.at(at.left + 1, at.top) == rgb);
+        }));
+        k = v.rows + 2;
+        const pixel_rect swatch = swatch_rect(v, k);
+        run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
+        click(pixel_rect{v.swatch_area.left, v.label_y, v.swatch_area.left + 4, v.swatch_area.bottom}, 1);
+        run_steps(p.window, {{{VK_DOWN}, s.shows(1)}});   // on from colour 0: the label line selected nothing
+        click(swatch, 1);
+        ASSERT_TRUE(wait_for(s.shows(k)));
+        wait_until_painted(p.window);
+        const screen_image im = capture_window(s.child);   // the frame's corners
+        EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.left - 3, swatch.top - 3, 0, 0}), 0u);
+        EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.right, swatch.bottom, 0, 0}), 0u);
+        const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, k);
+        EXPECT_NE(corner(im, s.child, v.original_patch), rgb);
+        click(v.new_patch, 2);
+        EXPECT_TRUE(wait_for([&] { return corner(capture_window(s.child), s.child, v.original_patch) == rgb; }));
+        click(swatch, 2);
+        EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
+    }, &record));
+    EXPECT_EQ(picked_index(record), k);
 }
 
 // The process page shows the process colour nearest to the solid selection
@@ -231,14 +202,12 @@ TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
 {
     const char* nearest[] = {"080d", "086b", "092f"};   // to "Raspberry 4" of each solid guide
     pick_and_drive([&](const open_picker& p) {
-        PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));   // D65
+        PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));
         const solid_tab s = start_on_solid_page(p);
-        HWND process_edit = GetDlgItem(p.pages[1], 92);
         run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
         for (int i = 0; i < 2; ++i) {
             click_tab(p, 1);
-            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && window_text(process_edit) == nearest[s.flag]; }))
-                << window_text(process_edit);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && window_text(GetDlgItem(p.pages[1], 92)) == nearest[s.flag]; }));
             click_tab(p, 0);
             EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)(); }));
         }
@@ -250,73 +219,65 @@ TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
 TEST(PickerSettings, TabOrderCancelAndOk)
 {
     short d50 = -1;
-    pick_and_drive(
-        [](const open_picker& p) {
-            HWND settings = p.pages[2], names = GetDlgItem(settings, 4);
-            auto shown = [&](int page) -> check { return [=] { return IsWindowVisible(p.pages[page]) != 0; }; };
-            auto on = [&](int id) -> check { return [=] { return focus_of(p.window) == GetDlgItem(settings, id); }; };
-            click_tab(p, 0);
-            ASSERT_TRUE(wait_for(shown(0)));
-            click_tab(p, 2);
-            ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_of(p.window) == p.tab; }));
-            const LRESULT names_before = SendMessageA(names, BM_GETCHECK, 0, 0);
-            run_steps(p.window, {{{VK_TAB}, on(8)}, {{VK_TAB}, on(5)}, {{VK_TAB}, on(9)}, {{VK_TAB}, on(4)},
-                                 {{VK_SPACE, VK_TAB}, [&] { return on(6)() && SendMessageA(names, BM_GETCHECK, 0, 0) != names_before; }},
-                                 {{VK_LEFT, VK_SPACE}, [&] { return on(7)() && SendDlgItemMessageA(settings, 7, BM_GETCHECK, 0, 0) == BST_CHECKED; }}});
-            click_button(p.cancel);
-            EXPECT_TRUE(wait_for(shown(0)));
-            EXPECT_EQ(SendMessageA(names, BM_GETCHECK, 0, 0), names_before);
-            EXPECT_EQ(SendMessageA(GetDlgItem(settings, 7), BM_GETCHECK, 0, 0), BST_CHECKED);
-            click_tab(p, 2);
-            ASSERT_TRUE(wait_for(shown(2)));
-            click_button(GetDlgItem(settings, 6));   // back to D65
-            wait_until_painted(p.window);
-            write_png(bin_dir() + "picker_settings.png", capture_window(p.window));
-            click_button(p.ok);
-            EXPECT_TRUE(wait_for(shown(0)));
-            click_button(p.ok);
-            EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
-        },
-        nullptr, &d50);
+    pick_and_drive([](const open_picker& p) {
+        HWND settings = p.pages[2];
+        auto shown = [&](int page) -> check { return [=] { return IsWindowVisible(p.pages[page]) != 0; }; };
+        auto on = [&](int id) -> check { return [=] { return focus_of(p.window) == GetDlgItem(settings, id); }; };
+        auto checked = [&](int id) { return SendDlgItemMessageA(settings, id, BM_GETCHECK, 0, 0) == BST_CHECKED; };
+        click_tab(p, 0);
+        ASSERT_TRUE(wait_for(shown(0)));
+        click_tab(p, 2);
+        ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_of(p.window) == p.tab; }));
+        const bool names = checked(4);
+        run_steps(p.window, {{{VK_TAB}, on(8)}, {{VK_TAB}, on(5)}, {{VK_TAB}, on(9)}, {{VK_TAB}, on(4)},
+                             {{VK_SPACE, VK_TAB}, [&] { return on(6)() && checked(4) != names; }},
+                             {{VK_LEFT, VK_SPACE}, [&] { return on(7)() && checked(7); }}});
+        click_button(p.cancel);
+        EXPECT_TRUE(wait_for(shown(0)) && checked(4) == names && checked(7));
+        click_tab(p, 2);
+        ASSERT_TRUE(wait_for(shown(2)));
+        click_button(GetDlgItem(settings, 6));   // back to D65
+        wait_until_painted(p.window);
+        write_png(bin_dir() + "picker_settings.png", capture_window(p.window));
+        click_button(p.ok);
+        EXPECT_TRUE(wait_for(shown(0)));
+        click_button(p.ok);
+        EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
+    }, nullptr, &d50);
     EXPECT_EQ(d50, 0);
 }
 
 // F5 and F6 step through the display profiles of the colour folder and F7
-// back to the default, the colours following. With no display profile in the
-// folder, or with the current one removed from it, they come to the default.
+// back to the default, the colours following. With the current one removed
+// from the folder, and with no display profile in it, they come to the default.
 TEST(PickerSettings, FunctionKeysStepTheDisplayProfile)
 {
     const std::string dir = colour_directory(), away = dir.substr(0, dir.size() - 1) + ".huexcase_away",
-                      removed = dir + "huexcase_removed.icc";
+                      removed = dir + "huexcase_removed.icc", description = "HUEX Test Display Gamma 2.2";
     std::vector<uint8_t> profile = read_file_bytes(dir + "huex_display_gamma.icc");
-    const std::string description = "HUEX Test Display Gamma 2.2";
-    auto at = std::search(profile.begin(), profile.end(), description.begin(), description.end());
+    const auto at = std::search(profile.begin(), profile.end(), description.begin(), description.end());
     ASSERT_NE(at, profile.end());
     at[description.size() - 1] = '9';   // a description no other profile bears
     const extended_color c = color_record(HUEX_SYSTEM_SOLID, 0, 40);
     WORD before[3], now[3];
     HUEX_SetMonitorProfile("Default Display");
     HUEX_GetColorRGB(&c, before, 0);
-    auto colours = [&](bool as_default) { return HUEX_GetColorRGB(&c, now, 0) == HUEX_OK && (memcmp(now, before, 6) == 0) == as_default; };
+    auto colours = [&](bool as_default) { return HUEX_GetColorRGB(&c, now, 0) == HUEX_OK && !memcmp(now, before, 6) == as_default; };
     auto on_default = [&](bool yes) -> check { return [&, yes] { return (current_profile() == "Default Display") == yes && colours(yes); }; };
     auto set_removed = [&] {
         EXPECT_TRUE(write_file_bytes(removed, profile) && HUEX_SetMonitorProfile(removed.c_str()) == HUEX_OK && colours(false));
-        DeleteFileA(removed.c_str());
-        return true;
+        return DeleteFileA(removed.c_str()) != 0;
     };
     std::string first;
     pick_and_drive([&](const open_picker& p) {
         run_steps(p.window, {{{VK_F5}, on_default(false)}, {{}, [&] { return !(first = current_profile()).empty(); }},
-                             {{VK_F6}, on_default(true)},
-                             {{VK_F6}, [&] { return on_default(false)() && current_profile() != first; }},
+                             {{VK_F6}, on_default(true)}, {{VK_F6}, [&] { return on_default(false)() && current_profile() != first; }},
                              {{VK_F7}, on_default(true)}});
-        const std::vector<key_step> from_removed = {
-            {{}, set_removed}, {{VK_F5}, on_default(true)}, {{}, set_removed}, {{VK_F6}, on_default(true)}};
+        const std::vector<key_step> from_removed = {{{}, set_removed}, {{VK_F5}, on_default(true)}, {{}, set_removed}, {{VK_F6}, on_default(true)}};
         run_steps(p.window, from_removed);
         ASSERT_TRUE(MoveFileA(dir.c_str(), away.c_str()) && CreateDirectoryA(dir.c_str(), nullptr));
         run_steps(p.window, from_removed);
-        RemoveDirectoryA(dir.c_str());
-        MoveFileA(away.c_str(), dir.c_str());
+        EXPECT_TRUE(RemoveDirectoryA(dir.c_str()) && MoveFileA(away.c_str(), dir.c_str()));
     });
     EXPECT_TRUE(colours(true));
 }
@@ -332,34 +293,29 @@ TEST(PickerSettings, ProfileDialogs)
         ASSERT_TRUE(wait_for([&] { return IsWindowVisible(settings) != 0; }));
         const struct { int button, edit; const char* caption; bool printer; } kinds[] = {
             {8, 94, "Select Display Profile", false}, {9, 95, "Select Printer Profile", true}};
-        for (const auto& kind : kinds) {
-            std::string expected = current_profile(kind.printer);
-            // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on it).
-            const struct { int item; int end; } rows[] = {{1, 0}, {0, IDOK}, {1, IDCANCEL}, {-1, IDOK}};
+        // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on the item).
+        const struct { int item, end; } rows[] = {{1, 0}, {0, IDOK}, {1, IDCANCEL}, {-1, IDOK}};
+        for (const auto& kind : kinds)
             for (const auto& row : rows) {
+                std::string expected = current_profile(kind.printer);
                 click_button(GetDlgItem(settings, kind.button));
                 ASSERT_TRUE(wait_for([&] { return (dialog = FindWindowA(nullptr, kind.caption)) != nullptr; }));
                 HWND list = GetDlgItem(dialog, 1003);
                 // Two files may bear one description: the first of them stands for it.
-                const LRESULT current = SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(expected.c_str()));
-                EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), current) << kind.caption;
-                if (&row == rows && !kind.printer) {
-                    wait_until_painted(dialog);
-                    write_png(bin_dir() + "picker_profile_dialog.png", capture_window(dialog));
-                }
+                EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0),
+                          SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(expected.c_str())));
+                if (&row == rows && !kind.printer) wait_until_painted(dialog), write_png(bin_dir() + "picker_profile_dialog.png", capture_window(dialog));
                 char text[260] = "";
                 SendMessageA(list, LB_SETCURSEL, row.item, 0);
-                SendMessageA(list, LB_GETTEXT, row.item, reinterpret_cast<LPARAM>(text));
-                if (row.end != IDCANCEL && row.item >= 0) expected = text;
-                RECT r;
+                if (SendMessageA(list, LB_GETTEXT, row.item, reinterpret_cast<LPARAM>(text)) > 0 && row.end != IDCANCEL) expected = text;
+                RECT r = {};
                 SendMessageA(list, LB_GETITEMRECT, row.item, reinterpret_cast<LPARAM>(&r));
                 if (row.end == 0) PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 2, r.top + 2));
                 else click_button(GetDlgItem(dialog, row.end));
                 EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
-                EXPECT_EQ(current_profile(kind.printer), expected) << kind.caption << " item " << row.item;
-                EXPECT_TRUE(wait_for([&] { return window_text(GetDlgItem(settings, kind.edit)) == expected; }));
+                EXPECT_TRUE(wait_for([&] { return current_profile(kind.printer) == expected && window_text(GetDlgItem(settings, kind.edit)) == expected; }))
+                    << kind.caption << " item " << row.item;
             }
-        }
     });
     HUEX_SetMonitorProfile("Default Display");
 }

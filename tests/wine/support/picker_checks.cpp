@@ -48,13 +48,6 @@ std::string text(unsigned id)
     return buffer;
 }
 
-pixel_rect on_screen(HWND child, const pixel_rect& r)
-{
-    POINT o = {0, 0};
-    ClientToScreen(child, &o);
-    return pixel_rect{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
-}
-
 int pixels_unlike(const screen_image& shot, const pixel_rect& r, uint32_t rgb)
 {
     int n = 0;
@@ -76,6 +69,13 @@ int first_shown(const screen_image& shot, HWND child, const swatch_view& v, cons
 }
 
 }  // namespace
+
+pixel_rect on_screen(HWND child, const pixel_rect& r)
+{
+    POINT o = {0, 0};
+    ClientToScreen(child, &o);
+    return pixel_rect{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
+}
 
 frame_layout frame_of(HWND window)
 {

@@ -34,6 +34,8 @@ pixel_rect display_area(const open_picker& p);
 // The screen colour of a guide's colour as HUEX_GetColorRGB gives it (0x00RRGGBB).
 uint32_t expected_rgb(short system, short flag, int index);
 pixel_rect rect_in_parent(HWND w);
+// A child's client rectangle on the screen.
+pixel_rect on_screen(HWND child, const pixel_rect& r);
 // The colour one pixel inside a child's rectangle's top-left corner.
 uint32_t corner(const screen_image& shot, HWND child, const pixel_rect& r);
 
