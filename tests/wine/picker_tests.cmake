@@ -1,28 +1,22 @@
 # The picker tests: a driver thread reads the open picker off the screen (with
 # the demo tour's screen capture and real input) and checks it against the
-# picker's own window-free unit, linked in for its geometry (without the
-# library's resources, which the tests reach through the exports).
-add_library(picker_test_support STATIC support/picker_driver.cpp support/picker_checks.cpp)
+# picker's own window-free unit, linked in for its geometry without the
+# library's resources (the tests reach those through the exports).
+add_library(picker_test_support STATIC support/picker_driver.cpp)
 target_link_libraries(picker_test_support PUBLIC wine_test_support huex_screen_capture huex huex_portable comctl32)
-foreach(program test_picker test_picker_interaction)
-  if(TARGET ${program})
-    target_sources(${program} PRIVATE support/unit_without_resources.cpp)
-    target_link_libraries(${program} PRIVATE picker_test_support)
-  endif()
-endforeach()
-
-# The picker on other screens: each in a Wine session of its own screen and
-# prefix, since a prefix keeps the screen it was made on.
-add_executable(picker_screens screens/picker_screens.cpp support/unit_without_resources.cpp)
-target_link_libraries(picker_screens PRIVATE picker_test_support huex gtest_main)
+add_executable(picker_screens screens/picker_screens.cpp)
 add_dependencies(picker_screens LgICC)
-foreach(run "small|640x480x24|SmallScreen.*:NamesOff.*" "palette|1024x768x8|PaletteScreen.*")
-  string(REPLACE "|" ";" parts "${run}")
-  list(GET parts 0 name)
-  list(GET parts 1 screen)
-  list(GET parts 2 filter)
-  add_test(NAME wine.picker_screen_${name}
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR} ${screen}
-            ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter})
+foreach(program test_picker test_picker_interaction picker_screens)
+  target_sources(${program} PRIVATE support/unit_without_resources.cpp)
+  target_link_libraries(${program} PRIVATE picker_test_support gtest_main)
+endforeach()
+# The picker on other screens, each in a Wine session of its own screen and
+# prefix (a prefix keeps the screen it was made on).
+foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*" "palette;1024x768x8;PaletteScreen.*")
+  list(GET run 0 name)
+  list(GET run 1 screen)
+  list(GET run 2 filter)
+  add_test(NAME wine.picker_screen_${name} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR}
+           ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter})
   set_tests_properties(wine.picker_screen_${name} PROPERTIES LABELS wine TIMEOUT 600 RESOURCE_LOCK picker_screen_sessions)
 endforeach()

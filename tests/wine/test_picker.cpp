@@ -1,25 +1,20 @@
-// The picker through its exports, on the real window: a host window on this
-// thread, a driver thread that finds the picker, reads it off the screen,
-// checks it against the picker's window-free unit and presses its buttons.
+// The picker through its exports: a host window on this thread, a driver thread that reads the open picker
+// off the screen, checks it against the picker's window-free unit and presses its buttons.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "huex.h"
-#include "picker_checks.h"
+#include "picker_driver.h"
 #include "wine_test_support.h"
 
 namespace {
 
 using look_fn = std::function<void(const open_picker&)>;
-HWND host()
-{
-    static HWND window = make_host_window("host");
-    return window;
-}
 // One run that the driver ends with a button (0: none) as soon as the picker is painted.
 void run_and_press(const std::function<void()>& open, int button, const look_fn& look = {})
 {
@@ -30,10 +25,8 @@ void run_and_press(const std::function<void()>& open, int button, const look_fn&
 }
 BYTE pick_and_press(int button, const look_fn& look = {}, extended_color* record = nullptr, short* d50 = nullptr)
 {
-    extended_color unused = {};
-    BYTE chosen = 9;
-    run_and_press([&] { chosen = HUEX_PickColor(host(), record != nullptr ? record : &unused, d50); }, button, look);
-    return chosen;
+    return pick_and_drive([&](const open_picker& p) { if (look) look(p); if (button != 0) click_button(GetDlgItem(p.window, button)); },
+                          record, d50, false);
 }
 
 }  // namespace
@@ -60,29 +53,34 @@ TEST(PickerWindow, FrameControlsAndBothPagesStandWhereTheUnitPutsThem)
     const extended_color expected = color_record(HUEX_SYSTEM_PROCESS, 0, selected);
     WORD rgb[3];
     ASSERT_EQ(HUEX_GetColorRGB(&expected, rgb, 0), HUEX_OK);
-    EXPECT_EQ(record.color_system, HUEX_SYSTEM_PROCESS);
-    EXPECT_EQ(HUEX_GetColorFlag(&record), static_cast<short>(selected >> 8));
-    EXPECT_EQ(record.red & 0xFF00, rgb[0]);
-    EXPECT_EQ(record.green & 0xFF00, rgb[1]);
-    EXPECT_EQ(record.blue & 0xFF00, rgb[2]);
+    EXPECT_TRUE(record.color_system == HUEX_SYSTEM_PROCESS && HUEX_GetColorFlag(&record) == selected >> 8);
+    EXPECT_EQ(std::vector<int>({record.red & 0xFF00, record.green & 0xFF00, record.blue & 0xFF00}), std::vector<int>({rgb[0], rgb[1], rgb[2]}));
     DWORD index = 0;
     EXPECT_TRUE(HUEX_GetColorIndex(&record, &index) == HUEX_OK && static_cast<int>(index) == selected) << index;
 }
 
+// Cancel and close choose nothing; the About dialog in between shows the library's version block.
 TEST(PickerWindow, CancelAndCloseChooseNothingAndLeaveTheRecord)
 {
+    std::string texts[3];
     extended_color record = color_record(HUEX_SYSTEM_SOLID, 1, 100);
     record.red |= 0xAB00;
     const extended_color before = record;
     for (const auto& end : {std::make_pair(WM_COMMAND, IDCANCEL), {WM_SYSCOMMAND, SC_CLOSE}}) {
         short d50 = 77;
         EXPECT_EQ(0, pick_and_press(0, [&](const open_picker& p) {
-            const int page = IsWindowVisible(p.pages[0]) ? 0 : 1;
-            // The caller's colour stands in the "Original" patch.
-            EXPECT_EQ(corner(capture_window(p.window), p.pages[page], expected_page_of(p, page, 8, false).view.original_patch),
-                      expected_rgb(HUEX_SYSTEM_SOLID, 1, 100));
+            click_button(p.about);
+            HWND about = nullptr;
+            ASSERT_TRUE(wait_for([&] { return (about = GetLastActivePopup(p.window)) != p.window && IsWindowVisible(about); }));
+            const int ids[] = {1001, 1007, 1008};
+            for (int i = 0; i < 3; ++i) texts[i] = window_text(GetDlgItem(about, ids[i]));
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(wait_for([&] { return !IsWindow(about) && IsWindowVisible(p.window); }));
             PostMessageA(p.window, end.first, end.second, 0);
         }, &record, &d50));
+        EXPECT_EQ(texts[0], "1.0.0.0");
+        EXPECT_EQ(texts[1], "VERIHUE is a name of the HUEX colour guides");
+        EXPECT_EQ(texts[2].rfind("Color Matching Module (CMM)", 0), 0u) << texts[2];
         EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0) << end.first;
         EXPECT_EQ(d50, 0) << end.first;
     }
@@ -116,57 +114,32 @@ TEST(PickerExports, PackedRgbAndNameCutToTheCallersLength)
         run_and_press([&] { id = VERIHUE_SHOW_PICKER(); }, e.button);
         EXPECT_TRUE(result == e.result && id == e.id) << result << " " << id;
     }
-    EXPECT_EQ(HUEX_PickColor(host(), nullptr, nullptr), 0) << "no record: nothing to hand back";
+    EXPECT_EQ(HUEX_PickColor(nullptr, nullptr, nullptr), 0) << "no record: nothing to hand back";
 }
-
-TEST(PickerExports, SettingsTabCanBeHidden)
-{
-    const struct { LONG mode, previous; int tabs; } steps[] = {{0, 1, 2}, {1, 0, 3}};
-    for (const auto& s : steps) {
-        EXPECT_EQ(HUEX_ShowSettingsTab(s.mode), s.previous);
-        EXPECT_EQ(s.mode == 0 ? HUEX_ShowSettingsTab(5) : 0, 0) << "an unknown mode changes nothing";
-        pick_and_press(IDCANCEL, [&](const open_picker& p) { EXPECT_TRUE(p.tab_count == s.tabs && (p.pages[2] != nullptr) == (s.tabs == 3)); });
-    }
-}
-
-namespace {
-
-struct other_thread_window {
-    HWND window = nullptr;
-    HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-};
-
-DWORD WINAPI run_topmost_window(void* param)
-{
-    auto* t = static_cast<other_thread_window*>(param);
-    t->window = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60, nullptr, nullptr, nullptr, nullptr);
-    MSG msg;
-    while (MsgWaitForMultipleObjects(1, &t->stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    return DestroyWindow(t->window);
-}
-
-}  // namespace
 
 TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)
 {
-    // A topmost window of another thread heads the desktop's Z order; the
-    // picker must not take it for its owner and disable it.
-    other_thread_window other;
-    HANDLE thread = CreateThread(nullptr, 0, run_topmost_window, &other, 0, nullptr);
-    ASSERT_TRUE(wait_for([&] { return other.window != nullptr; }));
-    pick_and_press(IDCANCEL, [&](const open_picker& p) {
-        EXPECT_EQ(GetWindow(p.window, GW_OWNER), host());
-        EXPECT_TRUE(!IsWindowEnabled(host()) && IsWindowEnabled(other.window));
+    // A topmost window of another thread heads the Z order: not the owner, not disabled.
+    static HWND other = nullptr;
+    HANDLE thread = CreateThread(nullptr, 0, [](void*) -> DWORD {
+        other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60, nullptr, nullptr, nullptr, nullptr);
+        for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0;) DispatchMessageA(&msg);
+        return DestroyWindow(other);
+    }, nullptr, 0, nullptr);
+    ASSERT_TRUE(wait_for([&] { return other != nullptr; }));
+    HWND host = make_host_window("host");
+    run_and_press([] { VERIHUE_SHOW_PICKER(); }, IDCANCEL, [&](const open_picker& p) {
+        EXPECT_EQ(GetWindow(p.window, GW_OWNER), host);
+        EXPECT_TRUE(!IsWindowEnabled(host) && IsWindowEnabled(other));
         EXPECT_EQ(VERIHUE_SHOW_PICKER(), -1) << "a call while a picker is open chooses nothing at once";
     });
-    EXPECT_TRUE(IsWindowEnabled(host()));
-    SetEvent(other.stop);
+    EXPECT_TRUE(IsWindowEnabled(host));
+    DestroyWindow(host);
+    PostThreadMessageA(GetThreadId(thread), WM_QUIT, 0, 0);
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
 
-    // A destroyed owner counts as none; an extended record that names no
-    // colour (code 3877) opens the picker without an initial colour.
+    // A destroyed owner counts as none; an extended record naming no colour (code 3877) is no initial colour.
     HWND gone = make_host_window("gone");
     DestroyWindow(gone);
     extended_color record = {0x1200, 0x3400, 0x5600, 0x0F25};
@@ -178,24 +151,8 @@ TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)
     EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
 }
 
-TEST(PickerRun, SavedPositionIsReusedUnlessNoScreenShowsItOrItIsZero)
-{
-    const pixel_rect c = picker_window_rect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 0, 0, 0);
-    // Each run opens where expected (the first wherever the last run left it), then is moved.
-    const struct { POINT opens_at, move_to; } steps[] = {
-        {{-1, -1}, {120, 90}}, {{120, 90}, {5000, 4000}}, {{c.left, c.top}, {0, 0}}, {{c.left, c.top}, {0, 0}}};
-    for (const auto& step : steps)
-        pick_and_press(IDCANCEL, [&](const open_picker& p) {
-            RECT r;
-            GetWindowRect(p.window, &r);
-            EXPECT_TRUE(step.opens_at.x < 0 || (r.left == step.opens_at.x && r.top == step.opens_at.y)) << r.left << ", " << r.top;
-            SetWindowPos(p.window, nullptr, step.move_to.x, step.move_to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        });
-}
-
-// Live GDI objects, and windows and menus, of this process: under Wine a
-// handle is a table index in the low word with a reuse count above it, and a
-// handle whose high word is 0 matches whatever lives at that index.
+// Live GDI objects, and windows and menus, of this process: under Wine a handle whose high word is 0
+// matches whatever lives at its table index (GetGuiResources answers 0).
 std::pair<int, int> live_objects()
 {
     std::pair<int, int> n = {0, 0};
@@ -208,13 +165,18 @@ std::pair<int, int> live_objects()
     return n;
 }
 
+// A hundred runs, the settings tab hidden in every other one, leave nothing behind.
 TEST(PickerRun, HundredRunsLeaveNoObjectsOrMemoryBehind)
 {
     extended_color record = color_record(HUEX_SYSTEM_SOLID, 0, 5);
-    for (int i = 0; i < 3; ++i) pick_and_press(IDCANCEL, {}, &record);   // caches of fonts and classes fill once
-    const std::pair<int, int> objects = live_objects();
-    const process_counts before = current_process_counts();
-    for (int i = 0; i < 100; ++i) pick_and_press(IDCANCEL, {}, &record);
+    std::pair<int, int> objects;
+    process_counts before = {};
+    for (int i = 0; i < 104; ++i) {
+        if (i == 4) objects = live_objects(), before = current_process_counts();   // once caches of fonts and classes are filled
+        EXPECT_EQ(HUEX_ShowSettingsTab(i % 2), 1 - i % 2);
+        EXPECT_EQ(i == 0 ? HUEX_ShowSettingsTab(5) : 0, 0) << "an unknown mode changes nothing";
+        pick_and_press(IDCANCEL, [&](const open_picker& p) { EXPECT_TRUE(p.tab_count == 2 + i % 2 && (p.pages[2] != nullptr) == (i % 2 == 1)); }, &record);
+    }
     expect_no_growth(before, current_process_counts());
     EXPECT_EQ(live_objects(), objects);
     // The count sees a leak: five brushes left behind raise it by five.
@@ -222,21 +184,4 @@ TEST(PickerRun, HundredRunsLeaveNoObjectsOrMemoryBehind)
     for (HBRUSH& b : leaked) b = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(live_objects().first, objects.first + 5);
     for (HBRUSH b : leaked) DeleteObject(b);
-}
-
-TEST(PickerWindow, AboutShowsTheLibrarysVersionBlock)
-{
-    std::string texts[3];
-    pick_and_press(IDCANCEL, [&](const open_picker& p) {
-        click_button(p.about);
-        HWND about = nullptr;
-        ASSERT_TRUE(wait_for([&] { return (about = GetLastActivePopup(p.window)) != p.window && IsWindowVisible(about); }));
-        const int ids[] = {1001, 1007, 1008};
-        for (int i = 0; i < 3; ++i) texts[i] = window_text(GetDlgItem(about, ids[i]));
-        PostMessageA(about, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(wait_for([&] { return !IsWindow(about) && IsWindowVisible(p.window); }));
-    });
-    EXPECT_EQ(texts[0], "1.0.0.0");
-    EXPECT_EQ(texts[1], "VERIHUE is a name of the HUEX colour guides");
-    EXPECT_EQ(texts[2].rfind("Color Matching Module (CMM)", 0), 0u) << texts[2];
 }

@@ -1,42 +1,30 @@
 // The picker on the screens that change its look: the 640 x 480 screen, an
-// 8-bit palette screen, and the colour names switched off. Each case runs in
-// a Wine session of its own screen and prefix (picker_tests.cmake) and first
-// checks that it has the screen it is about.
-#include <windows.h>
-
+// 8-bit palette screen, and with the colour names switched off. Each case runs
+// in a Wine session of its own screen and prefix (picker_tests.cmake) and
+// first checks that it has the screen it is about.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "huex.h"
-#include "picker_checks.h"
+#include "picker_driver.h"
 
-namespace {
-
-// Opens the picker, checks the page it shows, and cancels.
-void check_open_page(const page_looks& looks, const char* png, const std::function<void(const open_picker&)>& more)
+// Opens the picker, checks the page it shows and more, and cancels.
+static void check_open_page(const page_looks& looks, const char* png, const std::function<void(const open_picker&)>& more)
 {
-    HWND host = make_host_window("host");
-    extended_color record = {0, 0, 0, 0};
-    drive_picker([&] { HUEX_PickColor(host, &record, nullptr); }, [&](const open_picker& p) {
+    pick_and_drive([&](const open_picker& p) {
         check_color_page(p, IsWindowVisible(p.pages[0]) ? 0 : 1, looks, png);
         more(p);
-    }, true);
-    DestroyWindow(host);
+    });
 }
-
-}  // namespace
 
 TEST(SmallScreen, WindowIs416By360WithTheSixPointFont)
 {
-    ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
-    ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 480);
+    ASSERT_TRUE(GetSystemMetrics(SM_CXSCREEN) == 640 && GetSystemMetrics(SM_CYSCREEN) == 480);
     check_open_page(page_looks{6}, "picker_small_screen.png", [](const open_picker& p) {
         RECT r;
         GetWindowRect(p.window, &r);
-        EXPECT_EQ(r.right - r.left, 416);
-        EXPECT_EQ(r.bottom - r.top, 360);
+        EXPECT_TRUE(r.right - r.left == 416 && r.bottom - r.top == 360) << r.right - r.left << " x " << r.bottom - r.top;
     });
 }
 
@@ -47,27 +35,26 @@ TEST(NamesOff, SwatchesArePlainAndTheFooterShowsTheProfileName)
                     [](const open_picker& p) { EXPECT_GT(profile_band_ink(p.window), 0); });
 }
 
+// No strip, and the system palette holds the colour of every visible swatch,
+// realised from the page palette. The session starts without settings: the
+// first colours of the coated guide show, the first selected.
 TEST(PaletteScreen, NoStripAndThePaletteHoldsTheVisibleColours)
 {
     HDC dc = GetDC(nullptr);
+    PALETTEENTRY system[256];
+    const UINT n = GetSystemPaletteEntries(dc, 0, 256, system);
     ASSERT_TRUE(GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE);
-    ReleaseDC(nullptr, dc);
-    check_open_page(page_looks{8, true, true}, "picker_palette_screen.png", [](const open_picker& p) {
+    check_open_page(page_looks{8, true, true}, "picker_palette_screen.png", [&](const open_picker& p) {
         const int page = IsWindowVisible(p.pages[0]) ? 0 : 1;
         const guide g = guide_of_page(p, page);
         const expected_page e = expected_page_of(p, page, 8, true);
-        EXPECT_EQ(e.view.scroll_y, e.view.swatch_area.bottom) << "no strip: the scroll bar follows the swatches";
-        // The system palette holds the colour of every visible swatch, realised
-        // from the page palette. The session starts without settings: the
-        // first colours of the coated guide show, the first selected.
-        PALETTEENTRY system[256];
-        HDC screen = GetDC(nullptr);
-        const UINT n = GetSystemPaletteEntries(screen, 0, 256, system);
-        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(e.view.scroll_y, e.view.swatch_area.bottom) << "the scroll bar follows the swatches";
+        GetSystemPaletteEntries(dc, 0, 256, system);
         std::vector<uint32_t> held;
         for (UINT i = 0; i < n; ++i) held.push_back(rgb_of(system[i].peRed, system[i].peGreen, system[i].peBlue));
         ASSERT_EQ(index_of_short_name(g, window_text(GetDlgItem(p.pages[page], 92))), 0);
         for (int k = 0; k < e.view.per_screen; ++k)
             EXPECT_NE(std::find(held.begin(), held.end(), expected_rgb(g.system, g.flag, k)), held.end()) << "swatch " << k;
     });
+    ReleaseDC(nullptr, dc);
 }
