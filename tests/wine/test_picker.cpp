@@ -1,15 +1,20 @@
-// The picker through its exports: a host window on this thread, a driver thread that reads the open picker
-// off the screen, checks it against the picker's window-free unit and presses its buttons.
+// The picker on the real window, through its exports: a host window on this thread, a driver thread that
+// reads the open picker off the screen, checks it against the picker's window-free unit, and drives it with
+// real input (SendInput after SetForegroundWindow) and its buttons.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "huex.h"
+#include "picker/paint_geometry.h"
+#include "picker/swatch_hits.h"
 #include "picker_driver.h"
+#include "test_files.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -23,10 +28,59 @@ void run_and_press(const std::function<void()>& open, int button, const look_fn&
         if (button != 0) click_button(GetDlgItem(p.window, button));
     });
 }
-BYTE pick_and_press(int button, const look_fn& look = {}, extended_color* record = nullptr, short* d50 = nullptr)
+
+using check = std::function<bool()>;
+
+// Each row: keys pressed, then what must hold within three seconds.
+struct key_step {
+    std::vector<WORD> keys;
+    check holds;
+};
+void run_steps(HWND window, const std::vector<key_step>& steps)
 {
-    return pick_and_drive([&](const open_picker& p) { if (look) look(p); if (button != 0) click_button(GetDlgItem(p.window, button)); },
-                          record, d50, false);
+    for (size_t i = 0; i < steps.size(); ++i) {
+        for (WORD k : steps[i].keys) press_key(window, k);
+        EXPECT_TRUE(wait_for(steps[i].holds, 3000)) << "step " << i << ", focus " << GetDlgCtrlID(focus_of(window));
+    }
+}
+std::vector<WORD> typed(const std::string& text)
+{
+    std::vector<WORD> keys;
+    for (char c : text) keys.push_back(LOBYTE(VkKeyScanA(c)));
+    return keys;
+}
+// The combo box hands its focus to its edit child.
+check focused(HWND picker, HWND w) { return [=] { return focus_of(picker) == w || GetParent(focus_of(picker)) == w; }; }
+int picked_index(const extended_color& record)
+{
+    short system = 0, flag = 0, index = -1;
+    return HUEX_DecodeColor(&system, &flag, &index, &record), index;
+}
+// The current display (printer) profile's description, as the picker lists it.
+std::string current_profile(bool printer = false)
+{
+    char *path = nullptr, name[260] = "";
+    if ((printer ? HUEX_GetPrinterProfile(&path) : HUEX_GetMonitorProfile(&path)) == HUEX_OK) HUEX_GetProfileName(path, name);
+    HUEX_DisposeProfile(path);
+    return name;
+}
+
+// The solid page shown, its scroll bar focused, colour 0 selected.
+struct solid_tab {
+    HWND child, scroll, edit;
+    short flag;
+    check shows(int index) const { return [=] { return window_text(edit) == short_name(HUEX_SYSTEM_SOLID, flag, index); }; }
+};
+solid_tab start_on_solid_page(const open_picker& p)
+{
+    click_tab(p, 0);
+    solid_tab s = {p.pages[0], GetDlgItem(p.pages[0], 90), GetDlgItem(p.pages[0], 92), 0};
+    EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) != 0; }));
+    s.flag = static_cast<short>(SendDlgItemMessageA(s.child, 91, CB_GETCURSEL, 0, 0));
+    // A scroll command selects on the page and gives its scroll bar the focus: the keys then act there.
+    PostMessageA(s.child, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(s.scroll));
+    run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
+    return s;
 }
 
 }  // namespace
@@ -36,7 +90,7 @@ TEST(PickerWindow, FrameControlsAndBothPagesStandWhereTheUnitPutsThem)
     ASSERT_EQ(HUEX_ShowSettingsTab(1), 1);
     extended_color record = {0x1111, 0x2222, 0x3333, 0x0025};   // not extended: no initial colour
     int selected = -1;
-    ASSERT_EQ(1, pick_and_press(IDOK, [&](const open_picker& p) {
+    ASSERT_EQ(1, pick_and_drive([&](const open_picker& p) {
         const frame_layout f = frame_of(p.window);
         EXPECT_EQ(rect_in_parent(p.tab), f.tab);
         for (const auto& b : {std::make_pair(p.ok, f.ok_x), {p.cancel, f.cancel_x}, {p.about, f.about_x}})
@@ -48,7 +102,8 @@ TEST(PickerWindow, FrameControlsAndBothPagesStandWhereTheUnitPutsThem)
         wait_until_painted(p.window);
         EXPECT_FALSE(IsWindowVisible(p.pages[0]));
         selected = check_color_page(p, 1, page_looks{}, "picker_process.png");
-    }, &record));
+        click_button(p.ok);
+    }, &record, nullptr, false));
     // The record names the process colour OK left selected, in the process code, with its screen colour.
     const extended_color expected = color_record(HUEX_SYSTEM_PROCESS, 0, selected);
     WORD rgb[3];
@@ -68,7 +123,7 @@ TEST(PickerWindow, CancelAndCloseChooseNothingAndLeaveTheRecord)
     const extended_color before = record;
     for (const auto& end : {std::make_pair(WM_COMMAND, IDCANCEL), {WM_SYSCOMMAND, SC_CLOSE}}) {
         short d50 = 77;
-        EXPECT_EQ(0, pick_and_press(0, [&](const open_picker& p) {
+        EXPECT_EQ(0, pick_and_drive([&](const open_picker& p) {
             click_button(p.about);
             HWND about = nullptr;
             ASSERT_TRUE(wait_for([&] { return (about = GetLastActivePopup(p.window)) != p.window && IsWindowVisible(about); }));
@@ -77,7 +132,7 @@ TEST(PickerWindow, CancelAndCloseChooseNothingAndLeaveTheRecord)
             PostMessageA(about, WM_COMMAND, IDOK, 0);
             EXPECT_TRUE(wait_for([&] { return !IsWindow(about) && IsWindowVisible(p.window); }));
             PostMessageA(p.window, end.first, end.second, 0);
-        }, &record, &d50));
+        }, &record, &d50, false));
         EXPECT_EQ(texts[0], "1.0.0.0");
         EXPECT_EQ(texts[1], "VERIHUE is a name of the HUEX colour guides");
         EXPECT_EQ(texts[2].rfind("Color Matching Module (CMM)", 0), 0u) << texts[2];
@@ -175,7 +230,10 @@ TEST(PickerRun, HundredRunsLeaveNoObjectsOrMemoryBehind)
         if (i == 4) objects = live_objects(), before = current_process_counts();   // once caches of fonts and classes are filled
         EXPECT_EQ(HUEX_ShowSettingsTab(i % 2), 1 - i % 2);
         EXPECT_EQ(i == 0 ? HUEX_ShowSettingsTab(5) : 0, 0) << "an unknown mode changes nothing";
-        pick_and_press(IDCANCEL, [&](const open_picker& p) { EXPECT_TRUE(p.tab_count == 2 + i % 2 && (p.pages[2] != nullptr) == (i % 2 == 1)); }, &record);
+        pick_and_drive([&](const open_picker& p) {
+            EXPECT_TRUE(p.tab_count == 2 + i % 2 && (p.pages[2] != nullptr) == (i % 2 == 1));
+            click_button(p.cancel);
+        }, &record, nullptr, false);
     }
     expect_no_growth(before, current_process_counts());
     EXPECT_EQ(live_objects(), objects);
@@ -184,4 +242,229 @@ TEST(PickerRun, HundredRunsLeaveNoObjectsOrMemoryBehind)
     for (HBRUSH& b : leaked) b = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(live_objects().first, objects.first + 5);
     for (HBRUSH b : leaked) DeleteObject(b);
+}
+
+// The hook belongs to the picker's thread: a window of another thread still gets its keys.
+TEST(PickerKeys, OtherThreadsKeepTheirKeysAndEscapeCancels)
+{
+    EXPECT_EQ(0, pick_and_drive([](const open_picker& p) {
+        HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 500, 500, 200, 60, nullptr, nullptr, nullptr, nullptr);
+        for (WORD k : typed("abc")) press_key(other, k);
+        EXPECT_TRUE(wait_for([&] {
+            for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); DispatchMessageA(&msg)) TranslateMessage(&msg);
+            return window_text(other) == "abc";
+        }));
+        DestroyWindow(other);
+        run_steps(p.window, {{{VK_ESCAPE}, [&] { return !IsWindow(p.window); }}});
+    }));
+}
+
+// Navigation, the Tab order, find-by-name (texts of 79 and 80 characters and one past the guide's name
+// width name nothing and stay whole and selected), the colour type keeping the index, Enter on OK.
+TEST(PickerKeys, KeySequencesOnTheSolidPage)
+{
+    extended_color record = {};
+    short other = 0;
+    const BYTE chosen = pick_and_drive([&](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        other = s.flag == 0 ? 1 : s.flag - 1;
+        const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag), last = rows * HUEX_PubPages(HUEX_SYSTEM_SOLID, s.flag) - 1;
+        HWND combo = GetDlgItem(s.child, 91);
+        auto edit_is = [&](const std::string& text) -> check {
+            return [=] {
+                DWORD from = 1, to = 0;
+                SendMessageA(s.edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+                return window_text(s.edit) == text && from == 0 && to == text.size() && focus_of(p.window) == s.edit;
+            };
+        };
+        auto found = [&](int index) -> check { return [=] { return s.shows(index)() && focus_of(p.window) == p.ok; }; };
+        std::string lower = short_name(HUEX_SYSTEM_SOLID, s.flag, 40), width = "forget-me-not 1";
+        CharLowerA(&lower[0]);
+        const std::string a79(79, 'a'), a80(80, 'a');
+        run_steps(p.window, {{{VK_UP}, s.shows(rows - 1)}, {{VK_RIGHT}, s.shows(2 * rows - 1)}, {{VK_END}, s.shows(last)},
+                             {{VK_PRIOR}, s.shows(last - 5 * rows)}, {{VK_HOME}, [&] { return s.shows(0)() && focus_of(p.window) == s.scroll; }}});
+        for (HWND w : {s.edit, p.ok, p.cancel, p.about, p.tab, combo, s.scroll}) run_steps(p.window, {{{VK_TAB}, focused(p.window, w)}});
+        run_steps(p.window, {{{VK_TAB | shifted_key}, focused(p.window, combo)}, {{VK_TAB}, focused(p.window, s.scroll)},
+                             {{'F'}, focused(p.window, s.edit)}, {typed("zzzz\r"), edit_is("zzzz")},
+                             {typed(a79 + "\r"), edit_is(a79)}, {typed(a80 + "\r"), edit_is(a80)},
+                             {typed(width + "x\r"), edit_is(width + "x")}, {typed(width + "\r"), found(714)},
+                             {{'F'}, focused(p.window, s.edit)}, {typed(lower + "\r"), found(40)},
+                             {{'C', WORD(other > s.flag ? VK_DOWN : VK_UP)},
+                              [&] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, other, 40); }},
+                             {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }}});
+    }, &record);
+    EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
+}
+
+// The German module's letters: "&Farbtyp" the colour type, "Farbname &suchen:" (small) the name box. The
+// module is read when the library loads: a copy of the library, loaded as a second module beside it.
+TEST(PickerKeys, LanguageModuleLetters)
+{
+    const std::string dir = fresh_case_dir("picker_german");
+    ASSERT_TRUE(copy_into("huex.dll", dir, "huex_de.dll") && copy_into("lang\\HUEXLANG.DLL", dir));
+    HMODULE german = LoadLibraryA((dir + "huex_de.dll").c_str());
+    const auto pick = reinterpret_cast<decltype(&HUEX_PickColor)>(reinterpret_cast<void*>(GetProcAddress(german, "HUEX_PickColor")));
+    ASSERT_NE(pick, nullptr);
+    HWND host = make_host_window("host");
+    extended_color record = {};
+    drive_picker([&] { pick(host, &record, nullptr); }, [](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        run_steps(p.window, {{{'F'}, focused(p.window, GetDlgItem(s.child, 91))}, {{VK_TAB}, focused(p.window, s.scroll)},
+                             {{'S'}, focused(p.window, s.edit)}});
+    }, true);
+    DestroyWindow(host);
+    FreeLibrary(german);
+}
+
+// Clicks: the strip jumps to the colour shown there, the page-label line selects nothing, a swatch is
+// selected and framed; double-clicks: "New" becomes the "Original", a swatch is picked.
+TEST(PickerMouse, ClicksJumpSelectFrameAndPick)
+{
+    extended_color record = {};
+    int k = 0;
+    EXPECT_EQ(1, pick_and_drive([&](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        const swatch_view v = expected_page_of(p, 0, 8, false).view;
+        auto click = [&](const pixel_rect& r, int clicks) {
+            const pixel_rect at = on_screen(s.child, r);
+            click_at(p.window, {(at.left + at.right) / 2, (at.top + at.bottom) / 2}, clicks);
+        };
+        const int x = strip_left(v) + strip_geometry(v).n * 3 / 4, y = (v.swatch_area.bottom + v.scroll_y) / 2;
+        click(pixel_rect{x, y, x + 1, y + 1}, 1);
+        EXPECT_TRUE(wait_for([&] {   // the middle colour of the guide page three quarters along
+            const int i = index_of_short_name(guide_of_page(p, 0), window_text(s.edit));
+            return i % v.rows == v.rows / 2 && std::abs(i / v.rows - v.pages * 3 / 4) <= 1;
+        }));
+        k = v.rows + 2;
+        const pixel_rect swatch = swatch_rect(v, k);
+        run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
+        click(pixel_rect{v.swatch_area.left, v.label_y, v.swatch_area.left + 4, v.swatch_area.bottom}, 1);
+        run_steps(p.window, {{{VK_DOWN}, s.shows(1)}});   // on from colour 0: the label line selected nothing
+        click(swatch, 1);
+        ASSERT_TRUE(wait_for(s.shows(k)));
+        wait_until_painted(p.window);
+        const screen_image im = capture_window(s.child);   // the frame's corners
+        EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.left - 3, swatch.top - 3, 0, 0}), 0u);
+        EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.right, swatch.bottom, 0, 0}), 0u);
+        const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, k);
+        EXPECT_NE(corner(im, s.child, v.original_patch), rgb);
+        click(v.new_patch, 2);
+        EXPECT_TRUE(wait_for([&] { return corner(capture_window(s.child), s.child, v.original_patch) == rgb; }));
+        click(swatch, 2);
+        EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
+    }, &record));
+    EXPECT_EQ(picked_index(record), k);
+}
+
+// The process page shows the process colour nearest to the solid selection (D65), and again the next time.
+TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
+{
+    const char* nearest[] = {"080d", "086b", "092f"};   // to "Raspberry 4" of each solid guide
+    pick_and_drive([&](const open_picker& p) {
+        PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));
+        const solid_tab s = start_on_solid_page(p);
+        run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
+        for (int i = 0; i < 2; ++i) {
+            click_tab(p, 1);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && window_text(GetDlgItem(p.pages[1], 92)) == nearest[s.flag]; }));
+            click_tab(p, 0);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)(); }));
+        }
+    });
+}
+
+// The settings page's keys; Cancel takes the names option back but keeps D50; OK returns to the colour page.
+TEST(PickerSettings, TabOrderCancelAndOk)
+{
+    short d50 = -1;
+    pick_and_drive([](const open_picker& p) {
+        HWND settings = p.pages[2];
+        auto shown = [&](int page) -> check { return [=] { return IsWindowVisible(p.pages[page]) != 0; }; };
+        auto on = [&](int id) -> check { return [=] { return focus_of(p.window) == GetDlgItem(settings, id); }; };
+        auto checked = [&](int id) { return SendDlgItemMessageA(settings, id, BM_GETCHECK, 0, 0) == BST_CHECKED; };
+        start_on_solid_page(p);
+        click_tab(p, 2);
+        ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_of(p.window) == p.tab; }));
+        const bool names = checked(4);
+        run_steps(p.window, {{{VK_TAB}, on(8)}, {{VK_TAB}, on(5)}, {{VK_TAB}, on(9)}, {{VK_TAB}, on(4)},
+                             {{VK_SPACE, VK_TAB}, [&] { return on(6)() && checked(4) != names; }},
+                             {{VK_LEFT, VK_SPACE}, [&] { return on(7)() && checked(7); }}});
+        click_button(p.cancel);
+        EXPECT_TRUE(wait_for(shown(0)) && checked(4) == names && checked(7));
+        click_tab(p, 2);
+        ASSERT_TRUE(wait_for(shown(2)));
+        click_button(GetDlgItem(settings, 6));   // back to D65
+        click_button(p.ok);
+        EXPECT_TRUE(wait_for(shown(0)));
+    }, nullptr, &d50);
+    EXPECT_EQ(d50, 0);
+}
+
+// F5/F6 step through the colour folder's display profiles, F7 back to the default, the colours following;
+// with the current one removed from the folder, and with none in it, they come to the default.
+TEST(PickerSettings, FunctionKeysStepTheDisplayProfile)
+{
+    const std::string dir = colour_directory(), away = dir.substr(0, dir.size() - 1) + ".huexcase_away",
+                      removed = dir + "huexcase_removed.icc", description = "HUEX Test Display Gamma 2.2";
+    std::vector<uint8_t> profile = read_file_bytes(dir + "huex_display_gamma.icc");
+    const auto at = std::search(profile.begin(), profile.end(), description.begin(), description.end());
+    ASSERT_NE(at, profile.end());
+    at[description.size() - 1] = '9';   // a description no other profile bears
+    const extended_color c = color_record(HUEX_SYSTEM_SOLID, 0, 40);
+    WORD before[3], now[3];
+    HUEX_SetMonitorProfile("Default Display");
+    HUEX_GetColorRGB(&c, before, 0);
+    auto colours = [&](bool as_default) { return HUEX_GetColorRGB(&c, now, 0) == HUEX_OK && !memcmp(now, before, 6) == as_default; };
+    auto on_default = [&](bool yes) -> check { return [&, yes] { return (current_profile() == "Default Display") == yes && colours(yes); }; };
+    auto set_removed = [&] {
+        EXPECT_TRUE(write_file_bytes(removed, profile) && HUEX_SetMonitorProfile(removed.c_str()) == HUEX_OK && colours(false));
+        return DeleteFileA(removed.c_str()) != 0;
+    };
+    std::string first;
+    pick_and_drive([&](const open_picker& p) {
+        run_steps(p.window, {{{VK_F5}, on_default(false)}, {{}, [&] { return !(first = current_profile()).empty(); }},
+                             {{VK_F6}, on_default(true)}, {{VK_F6}, [&] { return on_default(false)() && current_profile() != first; }},
+                             {{VK_F7}, on_default(true)}});
+        const std::vector<key_step> from_removed = {{{}, set_removed}, {{VK_F5}, on_default(true)}, {{}, set_removed}, {{VK_F6}, on_default(true)}};
+        run_steps(p.window, from_removed);
+        ASSERT_TRUE(MoveFileA(dir.c_str(), away.c_str()) && CreateDirectoryA(dir.c_str(), nullptr));
+        run_steps(p.window, from_removed);
+        EXPECT_TRUE(RemoveDirectoryA(dir.c_str()) && MoveFileA(away.c_str(), dir.c_str()));
+    });
+    EXPECT_TRUE(colours(true));
+}
+
+// Both profile dialogs: the current one selected, a double-click and OK choose, Cancel and OK on nothing do not.
+TEST(PickerSettings, ProfileDialogs)
+{
+    HUEX_SetMonitorProfile("Default Display");
+    pick_and_drive([](const open_picker& p) {
+        click_tab(p, 2);
+        HWND settings = p.pages[2], dialog = nullptr;
+        ASSERT_TRUE(wait_for([&] { return IsWindowVisible(settings) != 0; }));
+        const struct { int button, edit; const char* caption; bool printer; } kinds[] = {
+            {8, 94, "Select Display Profile", false}, {9, 95, "Select Printer Profile", true}};
+        // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on the item).
+        const struct { int item, end; } rows[] = {{1, 0}, {0, IDOK}, {1, IDCANCEL}, {-1, IDOK}};
+        for (const auto& kind : kinds)
+            for (const auto& row : rows) {
+                std::string expected = current_profile(kind.printer);
+                click_button(GetDlgItem(settings, kind.button));
+                ASSERT_TRUE(wait_for([&] { return (dialog = FindWindowA(nullptr, kind.caption)) != nullptr; }));
+                HWND list = GetDlgItem(dialog, 1003);
+                        EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0),
+                          SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(expected.c_str())));
+                char text[260] = "";
+                SendMessageA(list, LB_SETCURSEL, row.item, 0);
+                if (SendMessageA(list, LB_GETTEXT, row.item, reinterpret_cast<LPARAM>(text)) > 0 && row.end != IDCANCEL) expected = text;
+                RECT r = {};
+                SendMessageA(list, LB_GETITEMRECT, row.item, reinterpret_cast<LPARAM>(&r));
+                if (row.end == 0) PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 2, r.top + 2));
+                else click_button(GetDlgItem(dialog, row.end));
+                EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
+                EXPECT_TRUE(wait_for([&] { return current_profile(kind.printer) == expected && window_text(GetDlgItem(settings, kind.edit)) == expected; }))
+                    << kind.caption << " item " << row.item;
+            }
+    });
+    HUEX_SetMonitorProfile("Default Display");
 }

@@ -52,7 +52,6 @@ TEST(PaletteScreen, NoStripAndThePaletteHoldsTheVisibleColours)
         GetSystemPaletteEntries(dc, 0, 256, system);
         std::vector<uint32_t> held;
         for (UINT i = 0; i < n; ++i) held.push_back(rgb_of(system[i].peRed, system[i].peGreen, system[i].peBlue));
-        ASSERT_EQ(index_of_short_name(g, window_text(GetDlgItem(p.pages[page], 92))), 0);
         for (int k = 0; k < e.view.per_screen; ++k)
             EXPECT_NE(std::find(held.begin(), held.end(), expected_rgb(g.system, g.flag, k)), held.end()) << "swatch " << k;
     });

@@ -1,8 +1,6 @@
-// Driving an open picker from a second thread while the test's own thread
-// sits in the picker's modal wait, as a host's would, and checking what it
-// shows against the picker's own window-free unit, fed with what the test
-// measures the way the library does (frame from the window size, page layouts
-// from the fonts' text extents), and against the library's colours.
+// Driving an open picker from a second thread while the test's thread sits in its modal wait, as a host's
+// would; checking what it shows against the picker's window-free unit (fed with text extents measured as
+// the library measures them) and against the library's colours.
 #pragma once
 #include <windows.h>
 
@@ -21,18 +19,15 @@ struct open_picker {
     int tab_count = 0;
 };
 
-// Runs open (which blocks in the picker) here while drive works the open
-// picker, once painted, from a thread of its own; closes the picker if drive
-// leaves it open. With ready, drive starts when the screen holds still and the
-// picker has given its tab control the focus (a moment after opening), so
-// that keys go where a user's would.
+// Runs open (which blocks in the picker) while drive works the painted picker from a thread of its own, and
+// closes the picker if drive leaves it open. With ready, drive starts once the screen holds still and the
+// picker has given its tab control the focus (a moment after opening), so that keys go where a user's would.
 void drive_picker(const std::function<void()>& open, const std::function<void(const open_picker&)>& drive, bool ready = false);
 // HUEX_PickColor over a host window of this thread, driven (when ready, as above); its result.
 BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extended_color* record = nullptr, short* d50 = nullptr,
                     bool ready = true);
 
-// A click on tab `index` through the control's own mouse handling (so the
-// picker sees a real TCN_SELCHANGE).
+// A click on tab `index` through the control's own mouse handling (a real TCN_SELCHANGE).
 void click_tab(const open_picker& p, int index);
 void click_button(HWND button);
 HWND make_host_window(const char* title);
