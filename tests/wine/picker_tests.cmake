@@ -1,14 +1,12 @@
-# The picker tests: a driver thread reads the open picker off the screen (with
-# the demo tour's screen capture and real input) and checks it against the
-# picker's own window-free unit, linked in for its geometry.
+# The picker tests read the open picker off the screen and drive it (with the demo tour's screen capture and
+# real input), checking it against the picker's own window-free unit, linked in for its geometry.
 add_library(picker_test_support STATIC support/picker_driver.cpp)
 target_link_libraries(picker_test_support PUBLIC wine_test_support huex_screen_capture huex huex_portable comctl32)
 target_link_libraries(test_picker PRIVATE picker_test_support)
 add_executable(picker_screens screens/picker_screens.cpp)
 target_link_libraries(picker_screens PRIVATE picker_test_support gtest_main)
 add_dependencies(picker_screens LgICC)
-# The picker on other screens, each in a Wine session of its own screen and
-# prefix (a prefix keeps the screen it was made on).
+# Other screens, each in a Wine session of its own screen and prefix (a prefix keeps the screen it was made on).
 foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*" "palette;1024x768x8;PaletteScreen.*")
   list(GET run 0 name)
   list(GET run 1 screen)

@@ -8,14 +8,12 @@
 #include "picker/picker_state.h"
 #include "wine_test_support.h"
 
-// The picker's unit is linked for its geometry only; the colours come from the
-// real library through its exports, so the unit finds no resources here.
+// The unit is linked for its geometry only: the colours come from the library's exports.
 byte_span builtin_resource(const char*, const char*) { return byte_span{}; }
 byte_span addon_resource(uint32_t, const char*) { return byte_span{}; }
 
 namespace {
 
-// Finds the shown picker window of this process and its parts.
 open_picker find_picker()
 {
     open_picker p;
@@ -54,8 +52,7 @@ void drive_picker(const std::function<void()>& open, const std::function<void(co
     std::pair<const std::function<void(const open_picker&)>*, bool> call = {&drive, ready};
     HANDLE thread = CreateThread(nullptr, 0, driver_thread, &call, 0, nullptr);
     open();
-    // The driver may still be checking what the run left behind; keep this
-    // thread's windows answering while it does.
+    // The driver may still be checking what the run left: keep this thread's windows answering.
     MSG msg;
     while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
@@ -64,7 +61,7 @@ void drive_picker(const std::function<void()>& open, const std::function<void(co
 
 BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extended_color* record, short* d50, bool ready)
 {
-    HWND host = make_host_window("host");
+    HWND host = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, nullptr, nullptr, nullptr, nullptr);
     extended_color unused = {};
     BYTE result = 0;
     drive_picker([&] { result = HUEX_PickColor(host, record != nullptr ? record : &unused, d50); }, drive, ready);
@@ -81,11 +78,6 @@ void click_tab(const open_picker& p, int index)
 }
 
 void click_button(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
-
-HWND make_host_window(const char* title)
-{
-    return CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, nullptr, nullptr, nullptr, nullptr);
-}
 
 std::string window_text(HWND w)
 {
@@ -156,8 +148,7 @@ int pixels_unlike(const screen_image& shot, const pixel_rect& r, uint32_t rgb)
     return n;
 }
 
-// The guide index of the top-left swatch: the one screen of consecutive
-// colours, starting at a guide page, that every swatch's corner agrees with.
+// The top-left swatch's guide index: the screen of consecutive colours every swatch's corner agrees with.
 int first_shown(const screen_image& shot, HWND child, const swatch_view& v, const guide& g)
 {
     for (int first = 0; first + v.per_screen <= g.rows * g.pages; first += g.rows) {
@@ -254,8 +245,7 @@ int check_color_page(const open_picker& p, int page, const page_looks& looks, co
 
     const screen_image shot = capture_window(p.window);
     EXPECT_TRUE(write_png(bin_dir() + png, shot));
-    // Wine dithers a palette screen's colours from its static colours: there
-    // only the palette itself can be compared.
+    // Wine dithers a palette screen's colours from its static colours: there only the palette can be compared.
     EXPECT_TRUE(looks.palette || first_shown(shot, child, e.view, g) >= 0) << "not one screen of consecutive colours";
     for (int k = 0; k < e.view.per_screen; ++k) {
         const pixel_rect r = on_screen(child, swatch_rect(e.view, k));

@@ -30,7 +30,6 @@ BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extend
 // A click on tab `index` through the control's own mouse handling (a real TCN_SELCHANGE).
 void click_tab(const open_picker& p, int index);
 void click_button(HWND button);
-HWND make_host_window(const char* title);
 std::string window_text(HWND w);
 // The window with the keyboard focus in window's thread.
 HWND focus_of(HWND window);
@@ -65,9 +64,8 @@ struct page_looks {
     bool names = true;
     bool palette = false;
 };
-// Controls, swatches, names, the "New" patch and the strip of colour page
-// `page` against the unit, with a screenshot written to bin/png; returns the
-// selected colour's index (from the name edit box).
+// Controls, swatches, names, "New" patch and strip of colour page `page` against the unit, with a screenshot
+// written to bin/png; returns the selected colour's index (from the name edit box).
 int check_color_page(const open_picker& p, int page, const page_looks& looks, const char* png);
 // Pixels of the footer's profile-name band that are not its background.
 int profile_band_ink(HWND window);
