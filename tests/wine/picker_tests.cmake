@@ -1,30 +1,17 @@
-# The picker tests: a driver thread reads the open picker off the screen and
-# checks it against the picker's own window-free unit, linked in for its
-# geometry (without the library's resources, which the tests reach through
-# the exports).
-add_library(picker_test_support STATIC support/picker_driver.cpp support/screen_capture.cpp
-  support/picker_expectations.cpp support/picker_checks.cpp)
-target_link_libraries(picker_test_support PUBLIC wine_test_support huex_portable comctl32)
-if(TARGET test_picker)
-  target_sources(test_picker PRIVATE support/unit_without_resources.cpp)
-  target_link_libraries(test_picker PRIVATE picker_test_support)
-endif()
-
-# The picker on other screens: each in a Wine session of its own screen and
-# prefix, since a prefix keeps the screen it was made on.
-add_executable(picker_screens screens/picker_screens.cpp support/unit_without_resources.cpp)
-target_link_libraries(picker_screens PRIVATE picker_test_support huex gtest_main)
+# The picker tests read the open picker off the screen and drive it (with the demo tour's screen capture and
+# real input), checking it against the picker's own window-free unit, linked in for its geometry.
+add_library(picker_test_support STATIC support/picker_driver.cpp)
+target_link_libraries(picker_test_support PUBLIC wine_test_support huex_screen_capture huex huex_portable comctl32)
+target_link_libraries(test_picker PRIVATE picker_test_support)
+add_executable(picker_screens screens/picker_screens.cpp)
+target_link_libraries(picker_screens PRIVATE picker_test_support gtest_main)
 add_dependencies(picker_screens LgICC)
-set(picker_screen_runs
-  "small|640x480x24|SmallScreen.*:NamesOff.*"
-  "palette|1024x768x8|PaletteScreen.*")
-foreach(run ${picker_screen_runs})
-  string(REPLACE "|" ";" parts "${run}")
-  list(GET parts 0 name)
-  list(GET parts 1 screen)
-  list(GET parts 2 filter)
-  add_test(NAME wine.picker_screen_${name}
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR} ${screen}
-            ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter})
+# Other screens, each in a Wine session of its own screen and prefix (a prefix keeps the screen it was made on).
+foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*" "palette;1024x768x8;PaletteScreen.*")
+  list(GET run 0 name)
+  list(GET run 1 screen)
+  list(GET run 2 filter)
+  add_test(NAME wine.picker_screen_${name} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR}
+           ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter})
   set_tests_properties(wine.picker_screen_${name} PROPERTIES LABELS wine TIMEOUT 600 RESOURCE_LOCK picker_screen_sessions)
 endforeach()

@@ -1,43 +1,84 @@
-// The picker through its exports, on the real window: a host window on this
-// thread, a driver thread that finds the picker, reads it off the screen,
-// checks it against the picker's window-free unit and presses its buttons.
-// The cases run in order and build on the state the previous runs left.
+// The picker on the real window through its exports, read off the screen and driven with real input and its
+// buttons by a driver thread while this thread sits in the picker.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "huex.h"
 #include "picker/paint_geometry.h"
 #include "picker/swatch_hits.h"
-#include "picker_checks.h"
 #include "picker_driver.h"
-#include "picker_expectations.h"
-#include "screen_capture.h"
+#include "test_files.h"
 #include "wine_test_support.h"
 
 namespace {
 
-// One run that the driver ends with a button as soon as the picker is painted.
-void run_and_press(const std::function<void()>& open, int button, const std::function<void(const open_picker&)>& look = {})
+using look_fn = std::function<void(const open_picker&)>;
+// One run that the driver ends with a button (0: none) as soon as the picker is painted.
+void run_and_press(const std::function<void()>& open, int button, const look_fn& look = {})
 {
-    run_with_driver(open, [&] {
-        const open_picker p = wait_for_picker(false);
-        ASSERT_NE(p.window, nullptr);
+    drive_picker(open, [&](const open_picker& p) {
         if (look) look(p);
-        click_button(GetDlgItem(p.window, button));
+        if (button != 0) click_button(GetDlgItem(p.window, button));
     });
 }
 
-extended_color color_record(short system, short flag, short index)
+using check = std::function<bool()>;
+
+// Each row: keys pressed, then what must hold within three seconds.
+struct key_step {
+    std::vector<WORD> keys;
+    check holds;
+};
+void run_steps(HWND window, const std::vector<key_step>& steps)
 {
-    extended_color r = {0, 0, 0, 0};
-    HUEX_EncodeColor(system, flag, index, &r);
-    return r;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        for (WORD k : steps[i].keys) press_key(window, k);
+        EXPECT_TRUE(wait_for(steps[i].holds, 3000)) << "step " << i << ", focus " << GetDlgCtrlID(focus_of(window));
+    }
+}
+std::vector<WORD> typed(const std::string& text)
+{
+    std::vector<WORD> keys;
+    for (char c : text) keys.push_back(LOBYTE(VkKeyScanA(c)));
+    return keys;
+}
+check focused(HWND picker, HWND w) { return [=] { return focus_of(picker) == w || GetParent(focus_of(picker)) == w; }; }
+int picked_index(const extended_color& record)
+{
+    short system = 0, flag = 0, index = -1;
+    return HUEX_DecodeColor(&system, &flag, &index, &record), index;
+}
+// The current display (printer) profile's description, as the picker lists it.
+std::string current_profile(bool printer = false)
+{
+    char *path = nullptr, name[260] = "";
+    if ((printer ? HUEX_GetPrinterProfile(&path) : HUEX_GetMonitorProfile(&path)) == HUEX_OK) HUEX_GetProfileName(path, name);
+    HUEX_DisposeProfile(path);
+    return name;
+}
+
+// The solid page shown, its scroll bar focused, colour 0 selected.
+struct solid_tab {
+    HWND child, scroll, edit;
+    short flag;
+    check shows(int index) const { return [=] { return window_text(edit) == short_name(HUEX_SYSTEM_SOLID, flag, index); }; }
+};
+solid_tab start_on_solid_page(const open_picker& p)
+{
+    click_tab(p, 0);
+    solid_tab s = {p.pages[0], GetDlgItem(p.pages[0], 90), GetDlgItem(p.pages[0], 92), 0};
+    EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) != 0; }));
+    s.flag = static_cast<short>(SendDlgItemMessageA(s.child, 91, CB_GETCURSEL, 0, 0));
+    // A scroll command selects on the page and gives its scroll bar the focus: the keys then act there.
+    PostMessageA(s.child, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(s.scroll));
+    run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
+    return s;
 }
 
 }  // namespace
@@ -45,87 +86,59 @@ extended_color color_record(short system, short flag, short index)
 TEST(PickerWindow, FrameControlsAndBothPagesStandWhereTheUnitPutsThem)
 {
     ASSERT_EQ(HUEX_ShowSettingsTab(1), 1);
-    HWND host = make_host_window("host");
     extended_color record = {0x1111, 0x2222, 0x3333, 0x0025};   // not extended: no initial colour
-    BYTE chosen = 9;
-    int original = -1, selected = -1;
-    std::string selected_name;
-    run_with_driver([&] { chosen = HUEX_PickColor(host, &record, nullptr); }, [&] {
-        const open_picker p = wait_for_picker();
-        ASSERT_NE(p.window, nullptr);
+    int selected = -1;
+    ASSERT_EQ(1, pick_and_drive([&](const open_picker& p) {
         const frame_layout f = frame_of(p.window);
         EXPECT_EQ(rect_in_parent(p.tab), f.tab);
-        const struct { HWND button; int32_t x; } buttons[] = {{p.ok, f.ok_x}, {p.cancel, f.cancel_x}, {p.about, f.about_x}};
-        for (const auto& b : buttons)
-            EXPECT_EQ(rect_in_parent(b.button), (pixel_rect{b.x, f.button_y, b.x + f.button_width, f.button_y + f.button_height}));
+        for (const auto& b : {std::make_pair(p.ok, f.ok_x), {p.cancel, f.cancel_x}, {p.about, f.about_x}})
+            EXPECT_EQ(rect_in_parent(b.first), (pixel_rect{b.second, f.button_y, b.second + f.button_width, f.button_y + f.button_height}));
         EXPECT_EQ(p.tab_count, 3);
-        const pixel_rect D = display_area(p.tab, f);
-        EXPECT_EQ(profile_band_ink(p.window, f), 0) << "the profile's name is shown only when asked for";
-
-        original = check_color_page(p, 0, f, D, page_looks{}, "picker_solid.png");
+        EXPECT_EQ(profile_band_ink(p.window), 0) << "the profile's name is shown only when asked for";
+        EXPECT_GE(check_color_page(p, 0, page_looks{}, "picker_solid.png"), 0);
         click_tab(p, 1);
         wait_until_painted(p.window);
         EXPECT_FALSE(IsWindowVisible(p.pages[0]));
-        selected = check_color_page(p, 1, f, D, page_looks{}, "picker_process.png");
-        selected_name = window_text(GetDlgItem(p.pages[1], 92));
+        selected = check_color_page(p, 1, page_looks{}, "picker_process.png");
         click_button(p.ok);
-    });
-    DestroyWindow(host);
-    ASSERT_EQ(chosen, 1);
-    // The record names the process colour the OK left selected, in the process code.
-    EXPECT_EQ(record.color_system, HUEX_SYSTEM_PROCESS);
-    DWORD index = 0;
-    ASSERT_EQ(HUEX_GetColorIndex(&record, &index), HUEX_OK);
-    EXPECT_EQ(static_cast<int>(index), selected);
-    EXPECT_EQ(HUEX_GetColorFlag(&record), static_cast<short>(index >> 8));
-    char name[40] = "";
-    HUEX_GetShortColorName(&record, name);
-    EXPECT_EQ(selected_name, name);
+    }, &record, nullptr, false));
+    // The record names the process colour OK left selected, in the process code, with its screen colour.
+    const extended_color expected = color_record(HUEX_SYSTEM_PROCESS, 0, selected);
     WORD rgb[3];
-    ASSERT_EQ(HUEX_GetColorRGB(&record, rgb, 0), HUEX_OK);
-    EXPECT_EQ(record.red & 0xFF00, rgb[0]);
-    EXPECT_EQ(record.green & 0xFF00, rgb[1]);
-    EXPECT_EQ(record.blue & 0xFF00, rgb[2]);
-    EXPECT_GE(original, 0);
+    ASSERT_EQ(HUEX_GetColorRGB(&expected, rgb, 0), HUEX_OK);
+    EXPECT_TRUE(record.color_system == HUEX_SYSTEM_PROCESS && HUEX_GetColorFlag(&record) == selected >> 8);
+    EXPECT_EQ(std::vector<int>({record.red & 0xFF00, record.green & 0xFF00, record.blue & 0xFF00}), std::vector<int>({rgb[0], rgb[1], rgb[2]}));
+    DWORD index = 0;
+    EXPECT_TRUE(HUEX_GetColorIndex(&record, &index) == HUEX_OK && static_cast<int>(index) == selected) << index;
 }
 
+// Cancel and close choose nothing; the About dialog in between shows the library's version block.
 TEST(PickerWindow, CancelAndCloseChooseNothingAndLeaveTheRecord)
 {
-    HWND host = make_host_window("host");
     extended_color record = color_record(HUEX_SYSTEM_SOLID, 1, 100);
     record.red |= 0xAB00;
     const extended_color before = record;
-    const uint32_t original_rgb = expected_rgb(HUEX_SYSTEM_SOLID, 1, 100);
-    short d50 = 77;
-    const struct { const char* how; UINT message; WPARAM wparam; } ends[] = {
-        {"Cancel", WM_COMMAND, IDCANCEL}, {"close", WM_SYSCOMMAND, SC_CLOSE}};
-    for (const auto& end : ends) {
-        BYTE chosen = 9;
-        run_with_driver([&] { chosen = HUEX_PickColor(host, &record, &d50); }, [&] {
-            const open_picker p = wait_for_picker();
-            ASSERT_NE(p.window, nullptr);
-            const frame_layout f = frame_of(p.window);
-            const int page = IsWindowVisible(p.pages[0]) ? 0 : 1;
-            const guide g = guide_of_page(p.pages[0], page);
-            const expected_page e = expected_page_of(page, f, display_area(p.tab, f), 8, g.rows, g.pages, false);
-            // The caller's colour stands in the "Original" patch.
-            EXPECT_EQ(corner(capture_window(p.window), p.pages[page], e.view.original_patch), original_rgb);
-            PostMessageA(p.window, end.message, end.wparam, 0);
-        });
-        EXPECT_EQ(chosen, 0) << end.how;
-        EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0) << end.how;
-        EXPECT_EQ(d50, 0) << end.how;
+    for (const auto& end : {std::make_pair(WM_COMMAND, IDCANCEL), {WM_SYSCOMMAND, SC_CLOSE}}) {
+        short d50 = 77;
+        EXPECT_EQ(0, pick_and_drive([&](const open_picker& p) {
+            click_button(p.about);
+            HWND about = nullptr;
+            ASSERT_TRUE(wait_for([&] { return (about = GetLastActivePopup(p.window)) != p.window && IsWindowVisible(about); }));
+            EXPECT_EQ(window_text(GetDlgItem(about, 1001)), "1.0.0.0");
+            EXPECT_EQ(window_text(GetDlgItem(about, 1007)), "VERIHUE is a name of the HUEX colour guides");
+            EXPECT_EQ(window_text(GetDlgItem(about, 1008)).rfind("Color Matching Module (CMM)", 0), 0u);
+            PostMessageA(about, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(wait_for([&] { return !IsWindow(about) && IsWindowVisible(p.window); }));
+            PostMessageA(p.window, end.first, end.second, 0);
+        }, &record, &d50, false));
+        EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0) << end.first;
+        EXPECT_EQ(d50, 0) << end.first;
     }
-    // After a cancel the picker opens at the last "Original" colour.
-    LONG id = -2;
-    run_and_press([&] { id = VERIHUE_SHOW_PICKER(); }, IDOK);
-    EXPECT_EQ(id, 0x10064);
-    DestroyWindow(host);
 }
 
+// After the cancels above the picker opens at the last "Original" colour.
 TEST(PickerExports, PackedRgbAndNameCutToTheCallersLength)
 {
-    HWND host = make_host_window("host");
     const extended_color chosen = color_record(HUEX_SYSTEM_SOLID, 1, 100);
     char full[80];
     const int length = HUEX_GetColorName(&chosen, full);
@@ -140,94 +153,44 @@ TEST(PickerExports, PackedRgbAndNameCutToTheCallersLength)
         DWORD result = 0;
         run_and_press([&] { result = VERIHUE_COLOR_PICKER(name, c.max); }, IDOK);
         EXPECT_EQ(result, packed) << c.max;
-        if (c.expected_length < 0) {
-            EXPECT_EQ(name[0], 'x') << "a negative length writes nothing";
-        } else {
-            EXPECT_EQ(std::string(name), std::string(full, static_cast<size_t>(c.expected_length))) << c.max;
-            EXPECT_EQ(name[c.expected_length + 1], 'x') << "written past the given length";
-        }
+        EXPECT_EQ(std::string(name, std::max(c.expected_length, 0) + 2),
+                  c.expected_length < 0 ? "xx" : std::string(full, c.expected_length) + '\0' + 'x') << c.max;
     }
-    DWORD result = 0;
-    run_and_press([&] { result = VERIHUE_COLOR_PICKER(nullptr, 20); }, IDOK);
-    EXPECT_EQ(result, packed);
-    run_and_press([&] { result = VERIHUE_COLOR_PICKER(nullptr, 20); }, IDCANCEL);
-    EXPECT_EQ(result, 0u);
-    LONG id = 0;
-    run_and_press([&] { id = VERIHUE_SHOW_PICKER(); }, IDCANCEL);
-    EXPECT_EQ(id, -1);
-    EXPECT_EQ(HUEX_OpenResponder(12345), 0);
-    EXPECT_EQ(HUEX_CloseResponder(), 0);
-    BYTE picked = 9;
-    run_with_driver([&] { picked = HUEX_PickColor(host, nullptr, nullptr); }, [] {});
-    EXPECT_EQ(picked, 0) << "no record: nothing to hand back";
-    DestroyWindow(host);
-}
-
-TEST(PickerExports, SettingsTabCanBeHidden)
-{
-    HWND host = make_host_window("host");
-    EXPECT_EQ(HUEX_ShowSettingsTab(0), 1);
-    EXPECT_EQ(HUEX_ShowSettingsTab(5), 0);
-    extended_color record = {0, 0, 0, 0};
-    run_and_press([&] { HUEX_PickColor(host, &record, nullptr); }, IDCANCEL, [](const open_picker& p) {
-        EXPECT_EQ(p.tab_count, 2);
-        EXPECT_EQ(p.pages[2], nullptr);
-    });
-    EXPECT_EQ(HUEX_ShowSettingsTab(1), 0);
-    run_and_press([&] { HUEX_PickColor(host, &record, nullptr); }, IDCANCEL, [](const open_picker& p) {
-        EXPECT_EQ(p.tab_count, 3);
-        EXPECT_NE(p.pages[2], nullptr);
-    });
-    DestroyWindow(host);
-}
-
-namespace {
-
-struct topmost_thread {
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE stop = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HWND window = nullptr;
-};
-
-DWORD WINAPI run_topmost_window(void* param)
-{
-    auto* t = static_cast<topmost_thread*>(param);
-    t->window = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "another thread", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetEvent(t->ready);
-    while (MsgWaitForMultipleObjects(1, &t->stop, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    const struct { int button; DWORD result; LONG id; } ends[] = {{IDOK, packed, 0x10064}, {IDCANCEL, 0, -1}};
+    for (const auto& e : ends) {
+        DWORD result = 1;
+        LONG id = 0;
+        run_and_press([&] { result = VERIHUE_COLOR_PICKER(nullptr, 20); }, e.button);
+        run_and_press([&] { id = VERIHUE_SHOW_PICKER(); }, e.button);
+        EXPECT_TRUE(result == e.result && id == e.id) << result << " " << id;
     }
-    DestroyWindow(t->window);
-    return 0;
+    EXPECT_EQ(HUEX_PickColor(nullptr, nullptr, nullptr), 0) << "no record: nothing to hand back";
 }
-
-}  // namespace
 
 TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)
 {
-    HWND host = make_host_window("host");
-    // A topmost window of another thread heads the desktop's Z order; the
-    // picker must not take it for its owner and disable it.
-    topmost_thread other;
-    HANDLE thread = CreateThread(nullptr, 0, run_topmost_window, &other, 0, nullptr);
-    WaitForSingleObject(other.ready, 5000);
-    ASSERT_NE(other.window, nullptr);
-    LONG id = 0;
-    run_and_press([&] { id = VERIHUE_SHOW_PICKER(); }, IDCANCEL, [&](const open_picker& p) {
+    // A topmost window of another thread heads the Z order: not the owner, not disabled.
+    static HWND other = nullptr;
+    HANDLE thread = CreateThread(nullptr, 0, [](void*) -> DWORD {
+        other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60, nullptr, nullptr, nullptr, nullptr);
+        for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0;) DispatchMessageA(&msg);
+        return DestroyWindow(other);
+    }, nullptr, 0, nullptr);
+    ASSERT_TRUE(wait_for([&] { return other != nullptr; }));
+    HWND host = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    run_and_press([] { VERIHUE_SHOW_PICKER(); }, IDCANCEL, [&](const open_picker& p) {
         EXPECT_EQ(GetWindow(p.window, GW_OWNER), host);
-        EXPECT_FALSE(IsWindowEnabled(host));
-        EXPECT_TRUE(IsWindowEnabled(other.window));
+        EXPECT_TRUE(!IsWindowEnabled(host) && IsWindowEnabled(other));
+        EXPECT_EQ(VERIHUE_SHOW_PICKER(), -1) << "a call while a picker is open chooses nothing at once";
     });
     EXPECT_TRUE(IsWindowEnabled(host));
-    SetEvent(other.stop);
+    DestroyWindow(host);
+    PostThreadMessageA(GetThreadId(thread), WM_QUIT, 0, 0);
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
 
-    // A destroyed owner counts as none; an extended record that names no
-    // colour (code 3877) opens the picker without an initial colour.
-    HWND gone = make_host_window("gone");
+    // A destroyed owner counts as none; an extended record naming no colour (code 3877) is no initial colour.
+    HWND gone = CreateWindowExA(0, "STATIC", "gone", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     DestroyWindow(gone);
     extended_color record = {0x1200, 0x3400, 0x5600, 0x0F25};
     const extended_color before = record;
@@ -236,157 +199,258 @@ TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)
                   [](const open_picker& p) { EXPECT_EQ(GetWindow(p.window, GW_OWNER), nullptr); });
     EXPECT_EQ(chosen, 0);
     EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
-    DestroyWindow(host);
 }
 
-TEST(PickerRun, SavedPositionIsReusedUnlessNoScreenShowsItOrItIsZero)
+// Live GDI objects, and windows and menus: under Wine a handle with high word 0 matches what lives at its index.
+std::pair<int, int> live_objects()
 {
-    HWND host = make_host_window("host");
-    const pixel_rect centred = picker_window_rect(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), 0, 0, 0);
-    const struct { POINT move_to; POINT opens_at; } steps[] = {
-        {{120, 90}, {centred.left, centred.top}},  // opens wherever the last run left it; moved
-        {{5000, 4000}, {120, 90}},                 // reused; then moved beyond every screen
-        {{0, 0}, {centred.left, centred.top}},     // out of reach: centred; then moved to (0, 0)
-        {{0, 0}, {centred.left, centred.top}},     // (0, 0) centres
-    };
-    extended_color record = {0, 0, 0, 0};
-    bool first = true;
-    for (const auto& step : steps) {
-        run_and_press([&] { HUEX_PickColor(host, &record, nullptr); }, IDCANCEL, [&](const open_picker& p) {
-            RECT r;
-            GetWindowRect(p.window, &r);
-            if (!first) {
-                EXPECT_EQ(r.left, step.opens_at.x);
-                EXPECT_EQ(r.top, step.opens_at.y);
-            }
-            SetWindowPos(p.window, nullptr, step.move_to.x, step.move_to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        });
-        first = false;
-    }
-    DestroyWindow(host);
-}
-
-namespace {
-
-LONG nested_result = 0;
-bool nested_done = false;
-
-LRESULT CALLBACK reentrant_host_proc(HWND w, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message != WM_APP) return DefWindowProcA(w, message, wparam, lparam);
-    nested_result = VERIHUE_SHOW_PICKER();
-    nested_done = true;
-    return 0;
-}
-
-}  // namespace
-
-TEST(PickerRun, ACallWhileAPickerIsOpenChoosesNothingAtOnce)
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = reentrant_host_proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "reentrant_host";
-    RegisterClassA(&wc);
-    HWND host = CreateWindowExA(0, "reentrant_host", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200,
-                                nullptr, nullptr, wc.hInstance, nullptr);
-    extended_color record = color_record(HUEX_SYSTEM_SOLID, 0, 5);
-    BYTE chosen = 9;
-    run_and_press([&] { chosen = HUEX_PickColor(host, &record, nullptr); }, IDOK, [&](const open_picker& p) {
-        PostMessageA(host, WM_APP, 0, 0);
-        for (int i = 0; i < 250 && !nested_done; ++i) Sleep(20);
-        EXPECT_TRUE(nested_done);
-        EXPECT_EQ(nested_result, -1);
-        EXPECT_TRUE(IsWindowVisible(p.window)) << "the open picker goes on";
-        EXPECT_EQ(FindWindowA("VerihuePickerClass", nullptr), p.window);
-    });
-    EXPECT_EQ(chosen, 1) << "the open run still hands its choice back";
-    DestroyWindow(host);
-}
-
-namespace {
-
-// Live GDI objects of this process. Under Wine a GDI handle is a table index
-// in the low word with a reuse count above it, and a handle whose high word is
-// 0 matches whatever lives at that index: so one pass over the table counts
-// them. (GetGuiResources answers 0 under Wine.)
-int live_gdi_objects()
-{
-    int n = 0;
-    for (UINT_PTR i = 1; i < 0x10000; ++i) n += GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0;
-    return n;
-}
-
-// Live windows and menus of this process: USER handles are indexed the same
-// way, two apart.
-int live_user_objects()
-{
-    int n = 0;
-    const DWORD self = GetCurrentProcessId();
+    std::pair<int, int> n = {0, 0};
+    for (UINT_PTR i = 1; i < 0x10000; ++i) n.first += GetObjectType(reinterpret_cast<HGDIOBJ>(i)) != 0;
     for (UINT_PTR i = 0x20; i < 0x10000; i += 2) {
-        HWND w = reinterpret_cast<HWND>(i);
         DWORD process = 0;
-        if (IsWindow(w) && GetWindowThreadProcessId(w, &process) && process == self) ++n;
-        else if (IsMenu(reinterpret_cast<HMENU>(i))) ++n;
+        n.second += (IsWindow(reinterpret_cast<HWND>(i)) && GetWindowThreadProcessId(reinterpret_cast<HWND>(i), &process) &&
+                     process == GetCurrentProcessId()) || IsMenu(reinterpret_cast<HMENU>(i));
     }
     return n;
 }
 
-}  // namespace
-
+// A hundred runs, the settings tab hidden in every other one, leave nothing behind.
 TEST(PickerRun, HundredRunsLeaveNoObjectsOrMemoryBehind)
 {
-    HWND host = make_host_window("host");
     extended_color record = color_record(HUEX_SYSTEM_SOLID, 0, 5);
-    const auto one_run = [&] {
-        run_with_driver([&] { HUEX_PickColor(host, &record, nullptr); }, [] {
-            const open_picker p = wait_for_picker(false);
-            if (p.window != nullptr) PostMessageA(p.window, WM_COMMAND, IDCANCEL, 0);
-        });
-    };
-    for (int i = 0; i < 3; ++i) one_run();   // caches of fonts and classes fill once
-    const int gdi = live_gdi_objects(), user = live_user_objects();
-    const process_counts before = current_process_counts();
-    for (int i = 0; i < 100; ++i) one_run();
-    const process_counts after = current_process_counts();
-    std::printf("GDI objects %d -> %d, USER objects %d -> %d\n", gdi, live_gdi_objects(), user, live_user_objects());
-    EXPECT_EQ(live_gdi_objects(), gdi);
-    EXPECT_EQ(live_user_objects(), user);
-    expect_no_growth(before, after);
-
-    // The count sees a leak: five brushes left behind raise it by five.
-    HBRUSH leaked[5];
+    std::pair<int, int> objects;
+    process_counts before = {};
+    for (int i = 0; i < 104; ++i) {
+        if (i == 4) objects = live_objects(), before = current_process_counts();   // once caches of fonts and classes are filled
+        EXPECT_EQ(HUEX_ShowSettingsTab(i % 2), 1 - i % 2);
+        EXPECT_EQ(i == 0 ? HUEX_ShowSettingsTab(5) : 0, 0) << "an unknown mode changes nothing";
+        pick_and_drive([&](const open_picker& p) {
+            EXPECT_TRUE(p.tab_count == 2 + i % 2 && (p.pages[2] != nullptr) == (i % 2 == 1));
+            click_button(p.cancel);
+        }, &record, nullptr, false);
+    }
+    expect_no_growth(before, current_process_counts());
+    EXPECT_EQ(live_objects(), objects);
+    HBRUSH leaked[5];   // the count sees a leak
     for (HBRUSH& b : leaked) b = CreateSolidBrush(RGB(1, 2, 3));
-    EXPECT_EQ(live_gdi_objects(), gdi + 5);
+    EXPECT_EQ(live_objects().first, objects.first + 5);
     for (HBRUSH b : leaked) DeleteObject(b);
-    DestroyWindow(host);
 }
 
-TEST(PickerWindow, AboutShowsTheLibrarysVersionBlock)
+// The hook belongs to the picker's thread: a window of another thread still gets its keys.
+TEST(PickerKeys, OtherThreadsKeepTheirKeysAndEscapeCancels)
 {
-    HWND host = make_host_window("host");
-    extended_color record = {0, 0, 0, 0};
-    std::string version, trademarks, credits;
-    bool picker_stayed = false;
-    run_and_press([&] { HUEX_PickColor(host, &record, nullptr); }, IDCANCEL, [&](const open_picker& p) {
-        click_button(p.about);
-        HWND about = nullptr;
-        for (int i = 0; i < 250 && about == nullptr; ++i) {
-            Sleep(20);
-            HWND w = GetLastActivePopup(p.window);
-            if (w != p.window && IsWindowVisible(w)) about = w;
+    EXPECT_EQ(0, pick_and_drive([](const open_picker& p) {
+        HWND other = CreateWindowExA(0, "EDIT", "", WS_POPUP | WS_VISIBLE, 500, 500, 200, 60, nullptr, nullptr, nullptr, nullptr);
+        for (WORD k : typed("abc")) press_key(other, k);
+        EXPECT_TRUE(wait_for([&] {
+            for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); DispatchMessageA(&msg)) TranslateMessage(&msg);
+            return window_text(other) == "abc";
+        }));
+        DestroyWindow(other);
+        run_steps(p.window, {{{VK_ESCAPE}, [&] { return !IsWindow(p.window); }}});
+    }));
+}
+
+// Navigation, Tab order, find-by-name (79 and 80 characters, one past the name width: nothing found, the text
+// whole and selected; the width; other letter case), the colour type keeping the index, Enter on OK.
+TEST(PickerKeys, KeySequencesOnTheSolidPage)
+{
+    extended_color record = {};
+    short other = 0;
+    const BYTE chosen = pick_and_drive([&](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        other = s.flag == 0 ? 1 : s.flag - 1;
+        const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag), last = rows * HUEX_PubPages(HUEX_SYSTEM_SOLID, s.flag) - 1;
+        HWND combo = GetDlgItem(s.child, 91);
+        auto edit_is = [&](const std::string& text) -> check {
+            return [=] {
+                DWORD from = 1, to = 0;
+                SendMessageA(s.edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+                return window_text(s.edit) == text && from == 0 && to == text.size() && focus_of(p.window) == s.edit;
+            };
+        };
+        auto found = [&](int index) -> check { return [=] { return s.shows(index)() && focus_of(p.window) == p.ok; }; };
+        std::string lower = short_name(HUEX_SYSTEM_SOLID, s.flag, 40), width = "forget-me-not 1";
+        CharLowerA(&lower[0]);
+        const std::string a79(79, 'a'), a80(80, 'a');
+        run_steps(p.window, {{{VK_UP}, s.shows(rows - 1)}, {{VK_RIGHT}, s.shows(2 * rows - 1)}, {{VK_END}, s.shows(last)},
+                             {{VK_PRIOR}, s.shows(last - 5 * rows)}, {{VK_HOME}, [&] { return s.shows(0)() && focus_of(p.window) == s.scroll; }}});
+        for (HWND w : {s.edit, p.ok, p.cancel, p.about, p.tab, combo, s.scroll}) run_steps(p.window, {{{VK_TAB}, focused(p.window, w)}});
+        run_steps(p.window, {{{VK_TAB | shifted_key}, focused(p.window, combo)}, {{VK_TAB}, focused(p.window, s.scroll)},
+                             {{'F'}, focused(p.window, s.edit)}, {typed("zzzz\r"), edit_is("zzzz")},
+                             {typed(a79 + "\r"), edit_is(a79)}, {typed(a80 + "\r"), edit_is(a80)},
+                             {typed(width + "x\r"), edit_is(width + "x")}, {typed(width + "\r"), found(714)},
+                             {{'F'}, focused(p.window, s.edit)}, {typed(lower + "\r"), found(40)},
+                             {{'C', WORD(other > s.flag ? VK_DOWN : VK_UP)},
+                              [&] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, other, 40); }},
+                             {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }}});
+    }, &record);
+    EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
+}
+
+// The German letters, "&Farbtyp" and a small one in "Farbname &suchen:", in a second library beside the module.
+TEST(PickerKeys, LanguageModuleLetters)
+{
+    const std::string dir = fresh_case_dir("picker_german");
+    ASSERT_TRUE(copy_into("huex.dll", dir, "huex_de.dll") && copy_into("lang\\HUEXLANG.DLL", dir));
+    HMODULE german = LoadLibraryA((dir + "huex_de.dll").c_str());
+    const auto pick = reinterpret_cast<decltype(&HUEX_PickColor)>(reinterpret_cast<void*>(GetProcAddress(german, "HUEX_PickColor")));
+    ASSERT_NE(pick, nullptr);
+    extended_color record = {};
+    drive_picker([&] { pick(nullptr, &record, nullptr); }, [](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        run_steps(p.window, {{{'F'}, focused(p.window, GetDlgItem(s.child, 91))}, {{VK_TAB}, focused(p.window, s.scroll)},
+                             {{'S'}, focused(p.window, s.edit)}});
+    }, true);
+    FreeLibrary(german);
+}
+
+// Clicks: the strip jumps, the page-label line selects nothing, a swatch is framed; double-clicks on "New" and on a swatch.
+TEST(PickerMouse, ClicksJumpSelectFrameAndPick)
+{
+    extended_color record = {};
+    int k = 0;
+    EXPECT_EQ(1, pick_and_drive([&](const open_picker& p) {
+        const solid_tab s = start_on_solid_page(p);
+        const swatch_view v = expected_page_of(p, 0, 8, false).view;
+        auto click = [&](const pixel_rect& r, int clicks) {
+            const pixel_rect at = on_screen(s.child, r);
+            click_at(p.window, {(at.left + at.right) / 2, (at.top + at.bottom) / 2}, clicks);
+        };
+        const int x = strip_left(v) + strip_geometry(v).n * 3 / 4, y = (v.swatch_area.bottom + v.scroll_y) / 2;
+        click(pixel_rect{x, y, x + 1, y + 1}, 1);
+        EXPECT_TRUE(wait_for([&] {   // the middle colour of the guide page three quarters along
+            const int i = index_of_short_name(guide_of_page(p, 0), window_text(s.edit));
+            return i % v.rows == v.rows / 2 && std::abs(i / v.rows - v.pages * 3 / 4) <= 1;
+        }));
+        k = v.rows + 2;
+        const pixel_rect swatch = swatch_rect(v, k);
+        run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
+        click(pixel_rect{v.swatch_area.left, v.label_y, v.swatch_area.left + 4, v.swatch_area.bottom}, 1);
+        run_steps(p.window, {{{VK_DOWN}, s.shows(1)}});   // on from colour 0: the label line selected nothing
+        click(swatch, 1);
+        ASSERT_TRUE(wait_for(s.shows(k)));
+        wait_until_painted(p.window);
+        const screen_image im = capture_window(s.child);   // the frame's corners
+        EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.left - 3, swatch.top - 3, 0, 0}), 0u);
+        EXPECT_EQ(corner(im, s.child, pixel_rect{swatch.right, swatch.bottom, 0, 0}), 0u);
+        const uint32_t rgb = expected_rgb(HUEX_SYSTEM_SOLID, s.flag, k);
+        EXPECT_NE(corner(im, s.child, v.original_patch), rgb);
+        click(v.new_patch, 2);
+        EXPECT_TRUE(wait_for([&] { return corner(capture_window(s.child), s.child, v.original_patch) == rgb; }));
+        click(swatch, 2);
+        EXPECT_TRUE(wait_for([&] { return !IsWindow(p.window); }));
+    }, &record));
+    EXPECT_EQ(picked_index(record), k);
+}
+
+// The process page shows the process colour nearest to the solid selection (D65), and again the next time.
+TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
+{
+    const char* nearest[] = {"080d", "086b", "092f"};   // to "Raspberry 4" of each solid guide
+    pick_and_drive([&](const open_picker& p) {
+        PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));
+        const solid_tab s = start_on_solid_page(p);
+        run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
+        for (int i = 0; i < 2; ++i) {
+            click_tab(p, 1);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && window_text(GetDlgItem(p.pages[1], 92)) == nearest[s.flag]; }));
+            click_tab(p, 0);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)(); }));
         }
-        ASSERT_NE(about, nullptr);
-        version = window_text(GetDlgItem(about, 1001));
-        trademarks = window_text(GetDlgItem(about, 1007));
-        credits = window_text(GetDlgItem(about, 1008));
-        PostMessageA(about, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 250 && IsWindow(about); ++i) Sleep(20);
-        picker_stayed = !IsWindow(about) && IsWindowVisible(p.window);
     });
-    EXPECT_EQ(version, "1.0.0.0");
-    EXPECT_EQ(trademarks, "VERIHUE is a name of the HUEX colour guides");
-    EXPECT_EQ(credits.rfind("Color Matching Module (CMM)", 0), 0u) << credits;
-    EXPECT_TRUE(picker_stayed);
-    DestroyWindow(host);
+}
+
+// The settings page's keys; Cancel takes the names option back but keeps D50; OK returns to the colour page.
+TEST(PickerSettings, TabOrderCancelAndOk)
+{
+    short d50 = -1;
+    pick_and_drive([](const open_picker& p) {
+        HWND settings = p.pages[2];
+        auto shown = [&](int page) -> check { return [=] { return IsWindowVisible(p.pages[page]) != 0; }; };
+        auto on = [&](int id) -> check { return [=] { return focus_of(p.window) == GetDlgItem(settings, id); }; };
+        auto checked = [&](int id) { return SendDlgItemMessageA(settings, id, BM_GETCHECK, 0, 0) == BST_CHECKED; };
+        start_on_solid_page(p);
+        click_tab(p, 2);
+        ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_of(p.window) == p.tab; }));
+        const bool names = checked(4);
+        run_steps(p.window, {{{VK_TAB}, on(8)}, {{VK_TAB}, on(5)}, {{VK_TAB}, on(9)}, {{VK_TAB}, on(4)},
+                             {{VK_SPACE, VK_TAB}, [&] { return on(6)() && checked(4) != names; }},
+                             {{VK_LEFT, VK_SPACE}, [&] { return on(7)() && checked(7); }}});
+        click_button(p.cancel);
+        EXPECT_TRUE(wait_for(shown(0)) && checked(4) == names && checked(7));
+        click_tab(p, 2);
+        ASSERT_TRUE(wait_for(shown(2)));
+        click_button(GetDlgItem(settings, 6));   // back to D65
+        click_button(p.ok);
+        EXPECT_TRUE(wait_for(shown(0)));
+    }, nullptr, &d50);
+    EXPECT_EQ(d50, 0);
+}
+
+// F5/F6 step through the folder's display profiles, F7 back to the default; with the current one removed
+// from the folder, and with none in it, they come to the default. The colours follow.
+TEST(PickerSettings, FunctionKeysStepTheDisplayProfile)
+{
+    const std::string dir = colour_directory(), away = dir.substr(0, dir.size() - 1) + ".huexcase_away",
+                      removed = dir + "huexcase_removed.icc", description = "HUEX Test Display Gamma 2.2";
+    std::vector<uint8_t> profile = read_file_bytes(dir + "huex_display_gamma.icc");
+    const auto at = std::search(profile.begin(), profile.end(), description.begin(), description.end());
+    ASSERT_NE(at, profile.end());
+    at[description.size() - 1] = '9';   // a description no other profile bears
+    const extended_color c = color_record(HUEX_SYSTEM_SOLID, 0, 40);
+    WORD before[3], now[3];
+    HUEX_SetMonitorProfile("Default Display");
+    HUEX_GetColorRGB(&c, before, 0);
+    auto colours = [&](bool as_default) { return HUEX_GetColorRGB(&c, now, 0) == HUEX_OK && !memcmp(now, before, 6) == as_default; };
+    auto on_default = [&](bool yes) -> check { return [&, yes] { return (current_profile() == "Default Display") == yes && colours(yes); }; };
+    auto set_removed = [&] {
+        EXPECT_TRUE(write_file_bytes(removed, profile) && HUEX_SetMonitorProfile(removed.c_str()) == HUEX_OK && colours(false));
+        return DeleteFileA(removed.c_str()) != 0;
+    };
+    pick_and_drive([&](const open_picker& p) {
+        run_steps(p.window, {{{VK_F5}, on_default(false)}, {{VK_F6}, on_default(true)}, {{VK_F6}, on_default(false)}, {{VK_F7}, on_default(true)}});
+        const std::vector<key_step> from_removed = {{{}, set_removed}, {{VK_F5}, on_default(true)}, {{}, set_removed}, {{VK_F6}, on_default(true)}};
+        run_steps(p.window, from_removed);
+        ASSERT_TRUE(MoveFileA(dir.c_str(), away.c_str()) && CreateDirectoryA(dir.c_str(), nullptr));
+        run_steps(p.window, from_removed);
+        EXPECT_TRUE(RemoveDirectoryA(dir.c_str()) && MoveFileA(away.c_str(), dir.c_str()));
+    });
+    EXPECT_TRUE(colours(true));
+}
+
+// Both profile dialogs: the current one selected, a double-click and OK choose, Cancel and OK on nothing do not.
+TEST(PickerSettings, ProfileDialogs)
+{
+    HUEX_SetMonitorProfile("Default Display");
+    pick_and_drive([](const open_picker& p) {
+        click_tab(p, 2);
+        HWND settings = p.pages[2], dialog = nullptr;
+        ASSERT_TRUE(wait_for([&] { return IsWindowVisible(settings) != 0; }));
+        const struct { int button, edit; const char* caption; bool printer; } kinds[] = {
+            {8, 94, "Select Display Profile", false}, {9, 95, "Select Printer Profile", true}};
+        // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on the item).
+        const struct { int item, end; } rows[] = {{1, 0}, {0, IDOK}, {1, IDCANCEL}, {-1, IDOK}};
+        for (const auto& kind : kinds)
+            for (const auto& row : rows) {
+                std::string expected = current_profile(kind.printer);
+                click_button(GetDlgItem(settings, kind.button));
+                ASSERT_TRUE(wait_for([&] { return (dialog = FindWindowA(nullptr, kind.caption)) != nullptr; }));
+                HWND list = GetDlgItem(dialog, 1003);
+                        EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0),
+                          SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), reinterpret_cast<LPARAM>(expected.c_str())));
+                char text[260] = "";
+                SendMessageA(list, LB_SETCURSEL, row.item, 0);
+                if (SendMessageA(list, LB_GETTEXT, row.item, reinterpret_cast<LPARAM>(text)) > 0 && row.end != IDCANCEL) expected = text;
+                RECT r = {};
+                SendMessageA(list, LB_GETITEMRECT, row.item, reinterpret_cast<LPARAM>(&r));
+                if (row.end == 0) PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 2, r.top + 2));
+                else click_button(GetDlgItem(dialog, row.end));
+                EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
+                EXPECT_TRUE(wait_for([&] { return current_profile(kind.printer) == expected && window_text(GetDlgItem(settings, kind.edit)) == expected; }))
+                    << kind.caption << " item " << row.item;
+            }
+    });
+    HUEX_SetMonitorProfile("Default Display");
 }

@@ -12,7 +12,6 @@
 #include <string>
 
 #include "other_process_windows.h"
-#include "picker_driver.h"
 #include "real_input.h"
 #include "screen_capture.h"
 
@@ -130,7 +129,7 @@ void click_picker_tab(tour& t, int index)
 {
     RECT r;
     check(t, tab_item_rect(GetDlgItem(t.picker, id_tab_control), index, &r), "the tab control did not give its tabs");
-    click_at({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    click_at(t.picker, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
 void switch_guide(tour& t)

@@ -20,6 +20,10 @@ screen_image capture_screen(const RECT& r);
 // The window's whole rectangle on screen.
 screen_image capture_window(HWND window);
 
+// Waits until the window and its children have nothing left to paint and
+// (when settle) what they painted holds still on the screen.
+void wait_until_painted(HWND window, bool settle = true);
+
 // 8-bit RGB PNG, stored (uncompressed) deflate; true when written.
 bool write_png(const std::string& path, const screen_image& image);
 

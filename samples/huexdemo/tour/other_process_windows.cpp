@@ -74,10 +74,3 @@ int picker_pages(HWND picker, HWND pages[3])
     }
     return n;
 }
-
-bool wait_for(const std::function<bool()>& done)
-{
-    for (int i = 0; i < 500; ++i, Sleep(20))
-        if (done()) return true;
-    return done();
-}

@@ -4,7 +4,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 // The first visible top-level window of class cls that belongs to process.
@@ -17,5 +16,3 @@ HWND focus_in_thread_of(HWND window);
 bool tab_item_rect(HWND tab, int index, RECT* screen_rect);
 // The page children of a picker window in creation order: solid, process, settings.
 int picker_pages(HWND picker, HWND pages[3]);
-// Polls done every 20 ms for up to ten seconds.
-bool wait_for(const std::function<bool()>& done);

@@ -51,6 +51,40 @@ screen_image capture_window(HWND window)
 
 namespace {
 
+BOOL CALLBACK collect_child(HWND child, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+bool nothing_to_paint(HWND window)
+{
+    std::vector<HWND> all = {window};
+    EnumChildWindows(window, collect_child, reinterpret_cast<LPARAM>(&all));
+    for (HWND w : all)
+        if (IsWindowVisible(w) && GetUpdateRect(w, nullptr, FALSE)) return false;
+    return true;
+}
+
+}  // namespace
+
+void wait_until_painted(HWND window, bool settle)
+{
+    for (int i = 0; i < 200 && !nothing_to_paint(window); ++i) Sleep(20);
+    if (!settle) return;
+    // What is painted reaches the X server a little later: wait for two equal
+    // copies of the window in a row.
+    screen_image last = capture_window(window);
+    for (int i = 0; i < 50; ++i) {
+        Sleep(60);
+        screen_image now = capture_window(window);
+        if (now.pixels == last.pixels) return;
+        last = now;
+    }
+}
+
+namespace {
+
 uint32_t crc32_of(const uint8_t* data, size_t n, uint32_t crc = 0)
 {
     crc = ~crc;
