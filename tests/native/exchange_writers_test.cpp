@@ -1,6 +1,4 @@
-// The three colour-book writers: each built-in guide's named-colour profile
-// read back by Little CMS and parsed by Argyll's iccdump, and golden bytes of
-// swatch exchange and palette files for a two-colour publication.
+// The colour-book writers: named-colour profiles read back by Little CMS and iccdump, golden exchange files.
 #include <gtest/gtest.h>
 #include <lcms2.h>
 #include <unistd.h>
@@ -8,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <string>
 #include <vector>
 
 #include "color_book_from_tables.h"
@@ -22,68 +18,55 @@ namespace {
 
 const icc_date_time created = {2026, 12, 6, 17, 30, 0};
 
-color_book builtin_book(int n)
-{
+color_book builtin_book(int n) {
     return color_book_from_tables(builtin_table_files(HUEX_RESOURCE_DIR, n), "VERIHUE\xAE COLOR SYSTEM");
 }
 
-cmsCIELab reference_lab(const book_color& c)
-{
+cmsCIELab reference_lab(const book_color& c) {
     const cmsCIEXYZ xyz = {c.xyz_d50[0] / 10000.0, c.xyz_d50[1] / 10000.0, c.xyz_d50[2] / 10000.0};
     cmsCIELab lab;
     cmsXYZ2Lab(cmsD50_XYZ(), &lab, &xyz);
     return lab;
 }
 
-// Two colours on one page; the second name carries a Windows-1252 letter.
-color_book two_colour_book()
-{
+// A neutral grey and a blue-green (a*, b* below 0) whose name carries a Windows-1252 letter.
+color_book two_colour_book() {
     color_book b;
-    b.desc = "Two Guide";
-    b.copyright = "Two Guide - test";
-    b.prefix = "VERIHUE ";
-    b.suffix = " DTG";
-    b.colors_per_page = 2;
-    book_color first;
-    first.name = "Ash 1";
-    first.xyz_d50[0] = 4821, first.xyz_d50[1] = 5000, first.xyz_d50[2] = 4125;  // a neutral grey: a* = b* = 0
-    first.has_recipe = true;
-    first.cmyk[3] = 500;
-    first.rgb[0] = first.rgb[1] = first.rgb[2] = 187;
-    book_color second = first;
-    second.name = "Caf\xE9";
-    second.xyz_d50[0] = 1200, second.xyz_d50[1] = 1500, second.xyz_d50[2] = 3100;  // a blue-green: a* and b* below 0
-    second.cmyk[0] = 850, second.cmyk[1] = 120, second.cmyk[2] = 333;
-    second.rgb[0] = 9, second.rgb[1] = 120, second.rgb[2] = 255;
-    b.colors = {first, second};
+    b.desc = "Two Guide", b.copyright = "Two Guide - test", b.prefix = "VERIHUE ", b.suffix = " DTG", b.colors_per_page = 2;
+    b.colors.resize(2);
+    book_color &first = b.colors[0], &second = b.colors[1];
+    first.name = "Ash 1", second.name = "Caf\xE9";
+    const uint16_t xyz[2][3] = {{4821, 5000, 4125}, {1200, 1500, 3100}}, cmyk[2][4] = {{0, 0, 0, 500}, {850, 120, 333, 500}};
+    const uint8_t rgb[2][3] = {{187, 187, 187}, {9, 120, 255}};
+    for (int i = 0; i < 2; ++i) {
+        book_color& c = b.colors[i];
+        c.has_recipe = true;
+        std::copy(xyz[i], xyz[i] + 3, c.xyz_d50), std::copy(cmyk[i], cmyk[i] + 4, c.cmyk), std::copy(rgb[i], rgb[i] + 3, c.rgb);
+    }
     return b;
 }
 
-cmsNAMEDCOLORLIST* named_colors(cmsHPROFILE h)
-{
+cmsNAMEDCOLORLIST* named_colors(cmsHPROFILE h) {
     return h ? static_cast<cmsNAMEDCOLORLIST*>(cmsReadTag(h, cmsSigNamedColor2Tag)) : nullptr;
 }
 
-cmsHPROFILE open_profile(const icc_write_result& r)
-{
+cmsHPROFILE open_profile(const icc_write_result& r) {
     return cmsOpenProfileFromMem(r.bytes.data(), static_cast<cmsUInt32Number>(r.bytes.size()));
 }
 
 }  // namespace
 
-TEST(ExchangeIcc, every_builtin_guide_reads_back_through_little_cms_and_iccdump)
-{
+TEST(ExchangeIcc, every_builtin_guide_reads_back_through_little_cms_and_iccdump) {
     for (int n = 0; n < 4; ++n) {
         SCOPED_TRACE("publication " + std::to_string(n));
         const color_book book = builtin_book(n);
-        ASSERT_EQ(book.colors.size(), n == 3 ? 3006u : 952u);
         const icc_write_result icc = write_icc_named_colors(book, created);
-        ASSERT_EQ(icc.status, icc_write_status::ok);
-        EXPECT_EQ(icc.names_left_out, 0u);
-
+        ASSERT_TRUE(book.colors.size() == (n == 3 ? 3006u : 952u) && icc.status == icc_write_status::ok && icc.names_left_out == 0u);
         cmsHPROFILE h = open_profile(icc);
         cmsNAMEDCOLORLIST* list = named_colors(h);
         ASSERT_NE(list, nullptr);
+        const auto* white = static_cast<cmsCIEXYZ*>(cmsReadTag(h, cmsSigMediaWhitePointTag));
+        EXPECT_TRUE(white && std::fabs(white->X - 0.9642) + std::fabs(white->Z - 0.8249) < 1e-4);
         EXPECT_EQ((std::vector<uint32_t>{cmsGetDeviceClass(h), cmsGetPCS(h), cmsGetColorSpace(h), cmsGetEncodedICCversion(h)}),
                   (std::vector<uint32_t>{cmsSigNamedColorClass, cmsSigLabData, cmsSigCmykData, 0x02400000u}));
         char desc[256], copyright[256];
@@ -100,33 +83,26 @@ TEST(ExchangeIcc, every_builtin_guide_reads_back_through_little_cms_and_iccdump)
             cmsCIELab lab;
             cmsLabEncoded2FloatV2(&lab, pcs);
             const cmsCIELab want = reference_lab(c);
-            bool same = name == c.name && prefix == book.prefix && suffix == book.suffix && std::fabs(lab.L - want.L) <= 0.01 &&
-                        std::fabs(lab.a - want.a) <= 0.01 && std::fabs(lab.b - want.b) <= 0.01;
+            bool same = name == c.name && prefix == book.prefix && suffix == book.suffix &&
+                        std::fabs(lab.L - want.L) + std::fabs(lab.a - want.a) + std::fabs(lab.b - want.b) <= 0.01;
             for (int k = 0; k < 4; ++k) same = same && std::lround(device[k] * 1000.0 / 65535.0) == c.cmyk[k];
-            if (!same && ++mismatches <= 3) ADD_FAILURE() << "colour " << i << " " << name << ": L " << lab.L << " want " << want.L;
+            if (!same && ++mismatches <= 3) ADD_FAILURE() << "colour " << i << " " << name;
         }
-        EXPECT_EQ(mismatches, 0);
         cmsCloseProfile(h);
-
         const std::string path = ::testing::TempDir() + "huex_exchange_" + std::to_string(getpid()) + ".icc";
         ASSERT_TRUE(write_file_bytes(path, icc.bytes));
         std::string out;
-        FILE* dump = popen(("iccdump -v 2 '" + path + "' 2>&1").c_str(), "r");
-        ASSERT_NE(dump, nullptr) << "iccdump (Debian argyll) is needed";
+        FILE* dump = popen(("iccdump -v 2 '" + path + "' 2>&1").c_str(), "r");  // argyll
         char buffer[4096];
         for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, dump)) > 0;) out.append(buffer, got);
-        EXPECT_EQ(pclose(dump), 0) << out.substr(0, 2000);
         std::remove(path.c_str());
-        EXPECT_NE(out.find("No. colors  = " + std::to_string(book.colors.size())), std::string::npos) << out.substr(0, 2000);
-        for (const char* complaint : {"rror", "arning", "ailed"})
-            EXPECT_EQ(out.find(complaint), std::string::npos) << complaint << "\n" << out.substr(0, 2000);
+        EXPECT_TRUE(pclose(dump) == 0 && out.find("No. colors  = " + std::to_string(book.colors.size())) != std::string::npos &&
+                    out.find("rror") == std::string::npos && out.find("arning") == std::string::npos) << out.substr(0, 2000);
     }
 }
 
-// Names meet the 32-byte fields: 31 characters fit, 32 do not, nor a letter
-// outside 7-bit ASCII; such colours are left out and counted.
-TEST(ExchangeIcc, names_and_suffix_at_the_field_end_and_outside_ascii)
-{
+// 31 characters fit the 32-byte fields, 32 do not, nor a letter outside 7-bit ASCII: left out and counted.
+TEST(ExchangeIcc, names_and_suffix_at_the_field_end_and_outside_ascii) {
     color_book book = two_colour_book();
     book.colors.resize(1);
     for (const char* name : {"N234567890123456789012345678901", "N2345678901234567890123456789012", "Caf\xE9"}) {
@@ -144,9 +120,7 @@ TEST(ExchangeIcc, names_and_suffix_at_the_field_end_and_outside_ascii)
     ASSERT_TRUE(cmsNamedColorInfo(list, 1, name, nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(std::string(name), "N234567890123456789012345678901");
     cmsCloseProfile(h);
-
-    // The suffix field has the same end; a colour without a recipe takes the
-    // device coordinates away from all of them.
+    // The suffix field has the same end; a colour without a recipe takes the device coordinates from all.
     book.suffix = " 234567890123456789012345678901";
     book.colors[0].has_recipe = false;
     r = write_icc_named_colors(book, created);
@@ -160,23 +134,18 @@ TEST(ExchangeIcc, names_and_suffix_at_the_field_end_and_outside_ascii)
     cmsCloseProfile(h);
     book.suffix += "2";
     EXPECT_EQ(write_icc_named_colors(book, created).status, icc_write_status::prefix_or_suffix_too_long);
-    book.colors.clear();
-    book.suffix = "";
+    book.colors.clear(), book.suffix = "";
     EXPECT_EQ(write_icc_named_colors(book, created).status, icc_write_status::no_colors);
 }
 
-// Golden files, checked against the format by hand when made: a palette, and
-// swatch exchange files of the book as spot colours in Lab (group "Two Guide",
-// L 76.07 as 0.7607 for the grey) and as process colours in CMYK.
-TEST(ExchangeGolden, two_colour_publication)
-{
+// Golden files, checked by hand when made: a palette, swatch exchange files in Lab (spot) and CMYK (process).
+TEST(ExchangeGolden, two_colour_publication) {
     color_book book = two_colour_book();
     const std::vector<uint8_t> gpl = read_file_bytes(source_path("tests/data/native_two_colour.gpl"));
     EXPECT_EQ(write_gpl(book), std::string(gpl.begin(), gpl.end()));
     EXPECT_TRUE(write_ase(book) == read_file_bytes(source_path("tests/data/native_two_colour.ase")));
     book.process = true;
     EXPECT_TRUE(write_ase(book) == read_file_bytes(source_path("tests/data/native_two_colour_process.ase")));
-    // A whole guide counts all its blocks and ends its group.
     const std::vector<uint8_t> guide = write_ase(builtin_book(3));
     ASSERT_GT(guide.size(), 18u);
     EXPECT_EQ(uint32_t(guide[8] << 24 | guide[9] << 16 | guide[10] << 8 | guide[11]), 3006u + 2);

@@ -1,13 +1,10 @@
-// Add-ons made by a test at run time, so that a case can hold exactly the
-// tables it needs (short ones, odd widths, missing ones). Both suites describe
-// an add-on the same way; Windows writes it as a resource-only module, native
-// builds as a folder of addon.<type> files.
+// Add-ons made at run time with exactly the tables a case needs: a resource-only module on Windows,
+// a folder of addon.<type> files natively.
 #pragma once
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-// Little-endian 16-bit words, the form of every colour table.
 std::string table_words(std::initializer_list<unsigned> values);
 
 struct addon_tables {
@@ -16,19 +13,16 @@ struct addon_tables {
     const char* flag;                            // string 3
 };
 
-// A descriptor text as add-on authors write it, comment lines included.
+// A descriptor as add-on authors write it, comments included.
 inline std::string addon_descriptor(const std::string& desc, unsigned pub_no, unsigned per_page, unsigned pages,
-                                    const std::string& suffixes, unsigned name_size)
-{
+                                    const std::string& suffixes, unsigned name_size) {
     return "// [desc] pub_no colors_per_page number_of_pages //\r\n[" + desc + "] " + std::to_string(pub_no) + " " +
            std::to_string(per_page) + " " + std::to_string(pages) + "\r\n// [display_suffix][printer_suffix]\r\n" +
            suffixes + "\r\n// [CMYK Description] //\r\n[Fixture]\r\n// COLOR_NAME_SIZE //\r\n" +
            std::to_string(name_size) + "\r\n";
 }
 
-// Records of a fixed width (names, page labels): each cut or padded with NULs.
-inline std::string fixed_records(const std::vector<std::string>& texts, size_t width)
-{
+inline std::string fixed_records(const std::vector<std::string>& texts, size_t width) {
     std::string s;
     for (const std::string& t : texts) {
         s += t.substr(0, width);
@@ -38,10 +32,7 @@ inline std::string fixed_records(const std::vector<std::string>& texts, size_t w
 }
 
 #ifdef _WIN32
-// Writes an add-on file at path; true when every resource was written.
 bool build_addon(const std::string& path, const addon_tables& tables);
 #else
-// Writes the add-on's tables (and page labels, when given) into the folder
-// dir, which must exist; true when every file was written.
 bool write_addon_folder(const std::string& dir, const addon_tables& tables, const std::string& page = {});
 #endif

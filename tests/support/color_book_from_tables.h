@@ -1,7 +1,4 @@
-// A colour book read straight from a publication's committed table files
-// (descriptor, NAMES, CIE50, CMYK), without the library: what an export of
-// that publication must hold. Native tests feed it to the writers; the
-// Windows tests compare the sample host's export against the same book.
+// A colour book read straight from a publication's committed tables, without the library: what its export must hold.
 #pragma once
 #include <cstdint>
 #include <cstdlib>
@@ -11,30 +8,22 @@
 #include "exchange/color_book.h"
 #include "test_files.h"
 
-struct table_files {
-    std::string pub, names, cie50, cmyk;  // full paths
-};
+struct table_files { std::string pub, names, cie50, cmyk; };
 
-// Built-in publication n (0 to 3) in the folder of the library's resource data.
-inline table_files builtin_table_files(const std::string& data_dir, int n)
-{
+inline table_files builtin_table_files(const std::string& data_dir, int n) {
     static const char* const cie[] = {"solidc", "solidu", "simprc", "process"};
     const std::string kind = n == 3 ? "process" : "spot";
     const std::string d = data_dir + "/";
     return {d + cie[n] + ".pub", d + kind + ".names", d + cie[n] + ".cie50", d + kind + ".cmyk"};
 }
 
-inline table_files addon_table_files(const std::string& dir)
-{
+inline table_files addon_table_files(const std::string& dir) {
     const std::string d = dir + "/addon.";
     return {d + "pub", d + "names", d + "cie50", d + "cmyk"};
 }
 
-// `copyright_tail` follows the description in the copyright line, as the
-// exporting host writes it ("<desc> - <colour system name>").
-inline color_book color_book_from_tables(const table_files& f, const std::string& copyright_tail)
-{
-    // The descriptor's data lines: "[desc] pub_no per_page pages", "[display][printer]", ..., name width.
+// The copyright line reads "<desc> - <copyright_tail>".
+inline color_book color_book_from_tables(const table_files& f, const std::string& copyright_tail) {
     std::vector<std::string> lines;
     std::string line;
     for (uint8_t ch : read_file_bytes(f.pub)) {

@@ -1,5 +1,4 @@
-// Profiles made byte by byte for tests: a header, a directory and tag data,
-// each field placed where a test wants it, well-formed or not.
+// Profiles made byte by byte for tests, each field placed where a test wants it, well-formed or not.
 #pragma once
 #include <cstdint>
 #include <cstring>
@@ -10,33 +9,24 @@ namespace icc_test {
 
 inline void put32(std::vector<uint8_t>& v, uint32_t x) { v.insert(v.end(), {uint8_t(x >> 24), uint8_t(x >> 16), uint8_t(x >> 8), uint8_t(x)}); }
 inline void put16(std::vector<uint8_t>& v, uint16_t x) { v.insert(v.end(), {uint8_t(x >> 8), uint8_t(x)}); }
-inline void set32(std::vector<uint8_t>& v, size_t at, uint32_t x)
-{
-    for (int i = 0; i < 4; ++i) v[at + i] = uint8_t(x >> (24 - 8 * i));
-}
-// A stored word read back independently of the readers under test.
+inline void set32(std::vector<uint8_t>& v, size_t at, uint32_t x) { for (int i = 0; i < 4; ++i) v[at + i] = uint8_t(x >> (24 - 8 * i)); }
 inline uint32_t get32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3]; }
 inline uint32_t sig(const char* s) { return get32(reinterpret_cast<const uint8_t*>(s)); }
 
-// Tag data: type signature, 4 reserved bytes, then the contents.
-inline std::vector<uint8_t> tag_data(const char* type, const std::vector<uint8_t>& contents)
-{
+inline std::vector<uint8_t> tag_data(const char* type, const std::vector<uint8_t>& contents) {
     std::vector<uint8_t> v;
     put32(v, sig(type));
     put32(v, 0);
     v.insert(v.end(), contents.begin(), contents.end());
     return v;
 }
-inline std::vector<uint8_t> text_tag(const std::string& text)
-{
+inline std::vector<uint8_t> text_tag(const std::string& text) {
     std::vector<uint8_t> c(text.begin(), text.end());
     c.push_back(0);
     return tag_data("text", c);
 }
-// A v2 description: the ASCII count and text, then the empty Unicode and
-// ScriptCode parts a well-formed tag carries.
-inline std::vector<uint8_t> desc_tag(uint32_t count, const std::string& text)
-{
+// A v2 description: count and text, then the empty Unicode and ScriptCode parts.
+inline std::vector<uint8_t> desc_tag(uint32_t count, const std::string& text) {
     std::vector<uint8_t> c;
     put32(c, count);
     c.insert(c.end(), text.begin(), text.end());
@@ -44,22 +34,19 @@ inline std::vector<uint8_t> desc_tag(uint32_t count, const std::string& text)
     return tag_data("desc", c);
 }
 inline std::vector<uint8_t> desc_tag(const std::string& text) { return desc_tag(uint32_t(text.size() + 1), text + std::string(1, '\0')); }
-inline std::vector<uint8_t> xyz_tag(uint32_t x, uint32_t y, uint32_t z)
-{
+inline std::vector<uint8_t> xyz_tag(uint32_t x, uint32_t y, uint32_t z) {
     std::vector<uint8_t> c;
     for (uint32_t n : {x, y, z}) put32(c, n);
     return tag_data("XYZ ", c);
 }
-inline std::vector<uint8_t> curve_tag(const std::vector<uint16_t>& entries)
-{
+inline std::vector<uint8_t> curve_tag(const std::vector<uint16_t>& entries) {
     std::vector<uint8_t> c;
     put32(c, uint32_t(entries.size()));
     for (uint16_t e : entries) put16(c, e);
     return tag_data("curv", c);
 }
-// An identity matrix and tables of zeros: input, grid^in * out, output.
-inline std::vector<uint8_t> lut16_tag(uint8_t in, uint8_t out, uint8_t grid, uint16_t in_entries, uint16_t out_entries)
-{
+// An identity matrix and tables of zeros.
+inline std::vector<uint8_t> lut16_tag(uint8_t in, uint8_t out, uint8_t grid, uint16_t in_entries, uint16_t out_entries) {
     std::vector<uint8_t> c = {in, out, grid, 0};
     for (int i = 0; i < 9; ++i) put32(c, (i % 4 == 0) ? 0x00010000u : 0u);
     put16(c, in_entries);
@@ -71,30 +58,23 @@ inline std::vector<uint8_t> lut16_tag(uint8_t in, uint8_t out, uint8_t grid, uin
 }
 
 struct builder {
-    struct tag {
-        uint32_t signature;
-        std::vector<uint8_t> data;
-    };
+    struct tag { uint32_t signature; std::vector<uint8_t> data; };
     std::vector<uint8_t> header = std::vector<uint8_t>(128, 0);
     std::vector<tag> tags;
 
-    builder()
-    {
+    builder() {
         const struct { size_t at; uint32_t value; } fields[] = {
             {4, sig("lcms")}, {8, 0x02100000}, {12, sig("mntr")}, {16, sig("RGB ")}, {20, sig("XYZ ")},
             {36, sig("acsp")}, {68, 0x0000F6D6}, {72, 0x00010000}, {76, 0x0000D32D},
         };
         for (const auto& f : fields) set32(header, f.at, f.value);
     }
-    builder& add(const char* signature, std::vector<uint8_t> data)
-    {
+    builder& add(const char* signature, std::vector<uint8_t> data) {
         tags.push_back({sig(signature), std::move(data)});
         return *this;
     }
-    // Header, count, directory, then each tag on a 4-byte boundary; the
-    // header's size field holds the result's size.
-    std::vector<uint8_t> build() const
-    {
+    // Header, count, directory, then each tag on a 4-byte boundary.
+    std::vector<uint8_t> build() const {
         std::vector<uint8_t> v = header;
         put32(v, uint32_t(tags.size()));
         const size_t dir = v.size();
@@ -111,7 +91,6 @@ struct builder {
     }
 };
 
-// Where directory entry i lies in a built profile.
 inline size_t entry_at(size_t i) { return 132 + 12 * i; }
 
 }  // namespace icc_test

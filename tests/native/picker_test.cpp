@@ -1,0 +1,494 @@
+// The picker's window-free logic on the real guides: keys, layout, paging, selection, find-by-name.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "colorlib/color_tables.h"
+#include "colorlib/colorid.h"
+#include "colorlib/publications.h"
+#include "frame/library_state.h"
+#include "picker/find_by_name.h"
+#include "picker/key_decision.h"
+#include "picker/nearest_color.h"
+#include "picker/page_switch.h"
+#include "picker/picker_keys.h"
+#include "picker/picker_layout.h"
+#include "picker/picker_state.h"
+#include "picker/profile_stepping.h"
+#include "picker/swatch_hits.h"
+#include "picker/swatch_paging.h"
+#include "picker/swatch_view.h"
+#include "picker/tab_order.h"
+#include "test_data.h"
+
+inline void reset_picker_for_test() {
+    reset_library_state();
+    reset_picker_state();
+    reset_nearest_color_cache();
+}
+
+// The 440 x 250 swatch area of the layout examples, room for the strip below, 96 dpi metrics.
+inline swatch_view& open_view_for_test(uint32_t pub, int32_t page) {
+    picker_metrics.cx_border = 1, picker_metrics.cx_hscroll = 17, picker_metrics.cy_hscroll = 17;
+    swatch_view& v = pub == process_pub ? process_view : solid_view;
+    v.swatch_area = pixel_rect{10, 20, 450, 270}, v.scroll_y = 282, v.columns = 5, v.label_height = 10;
+    setup_view(pub, v);
+    current_page = page;
+    return v;
+}
+
+inline colorid color_of(uint32_t pub, uint32_t index) { return make_colorid(pub, index); }
+
+using r = control_role;
+using a = hook_action;
+
+static hook_decision press(uint32_t key, int32_t page, r focus) { return decide_hook_key(0, key, 0, page, focus); }
+
+TEST(PickerHook, decision_by_key_page_and_focus) {
+    reset_picker_for_test();
+    EXPECT_EQ(decide_hook_key(-1, 'A', 0, solid_page, r::other).action, a::call_next);
+    EXPECT_EQ(decide_hook_key(0, key_shift, 0, solid_page, r::other).action, a::swallow);
+    EXPECT_EQ(shift_down, 1u);
+    EXPECT_EQ(decide_hook_key(0, key_shift, key_released_flag, solid_page, r::other).action, a::swallow);
+    EXPECT_EQ(shift_down, 0u);
+    EXPECT_EQ(decide_hook_key(0, key_return, key_released_flag, solid_page, r::ok).action, a::swallow);
+    const struct { uint32_t key; int32_t page; r focus; a action; int32_t command, result; r target; } rows[] = {
+        {key_return, solid_page, r::cancel, a::post_to_picker, 2, 1, r::other},
+        {key_return, process_page, r::name_edit, a::find_name, 0, 1, r::other},
+        {key_return, settings_page, r::display_change, a::post_to_settings, 8, 1, r::other},
+        {key_return, solid_page, r::scroll_bar, a::post_to_picker, 1, 1, r::other},
+        {key_escape, settings_page, r::d50_radio, a::post_to_picker, 2, 1, r::other},
+        {key_space, settings_page, r::names_check, a::post_to_settings, 4, 1, r::other},
+        {key_space, solid_page, r::name_edit, a::pass, 0, 0, r::other}, {key_space, settings_page, r::d65_radio, a::pass, 0, 0, r::other},
+        {key_space, solid_page, r::scroll_bar, a::swallow, 0, 1, r::other}, {key_f6, settings_page, r::ok, a::step_profile, 0, 1, r::other},
+        {'F', solid_page, r::scroll_bar, a::accelerator, 0, 1, r::other}, {key_left, solid_page, r::tab_control, a::call_next, 0, 1, r::other},
+        {key_home, solid_page, r::combo_edit, a::pass, 0, 0, r::other}, {key_down, process_page, r::name_edit, a::pass, 0, 0, r::other},
+        {key_next, process_page, r::ok, a::navigate, 0, 1, r::other}, {key_right, settings_page, r::d65_radio, a::focus, 0, 0, r::d50_radio},
+        {key_up, settings_page, r::names_check, a::pass, 0, 0, r::other},
+    };
+    for (const auto& x : rows) {
+        const hook_decision d = press(x.key, x.page, x.focus);
+        EXPECT_EQ((std::vector<int>{int(d.action), d.command, d.result, int(d.target)}),
+                  (std::vector<int>{int(x.action), x.command, x.result, int(x.target)}))
+            << x.key << " on " << int(x.focus);
+    }
+    EXPECT_EQ(press(key_left, solid_page, r::scroll_bar).page, solid_page);
+}
+
+TEST(PickerHook, accelerators_by_page) {
+    accelerator_matches find_and_about, type, letters;
+    find_and_about.find_name = find_and_about.about = true;
+    type.color_type = true;
+    letters.display_profile = letters.display_names = true;
+    const accelerator_decision d = decide_accelerator(solid_page, false, find_and_about);
+    EXPECT_TRUE(d.post_about && d.then.target == r::name_edit);
+    EXPECT_EQ(decide_accelerator(solid_page, true, find_and_about).result, 0);  // typing into the name box
+    EXPECT_EQ(decide_accelerator(solid_page, false, type).then.target, r::type_combo);
+    EXPECT_EQ(decide_accelerator(process_page, false, type).then.action, a::swallow);  // no combo box there
+    EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.command, 8);
+    letters.display_profile = false;
+    EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.target, r::names_check);
+}
+
+TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle) {
+    reset_picker_for_test();
+    const std::vector<r> rings[] = {
+        {r::tab_control, r::type_combo, r::scroll_bar, r::name_edit, r::ok, r::cancel, r::about},
+        {r::tab_control, r::scroll_bar, r::name_edit, r::ok, r::cancel, r::about},
+        {r::tab_control, r::display_change, r::profile_name_check, r::printer_change, r::names_check, r::d65_radio, r::ok, r::cancel, r::about},
+    };
+    for (int32_t page = 0; page < 3; ++page) {
+        const std::vector<r>& ring = rings[page];
+        for (size_t i = 0; i < ring.size(); ++i) {
+            const r next = ring[(i + 1) % ring.size()];
+            EXPECT_TRUE(tab_target(page, ring[i], false, 0) == next && tab_target(page, next, true, 0) == ring[i]) << page << ":" << i;
+        }
+    }
+    EXPECT_EQ((std::vector<r>{tab_target(solid_page, r::combo_edit, true, 0), tab_target(solid_page, r::d50_radio, false, 0),
+                              tab_target(settings_page, r::other, false, 0), tab_target(settings_page, r::ok, true, 1)}),
+              (std::vector<r>{r::tab_control, r::name_edit, r::cancel, r::d50_radio}));
+
+    decide_hook_key(0, key_shift, 0, solid_page, r::other);
+    EXPECT_EQ(press(key_tab, solid_page, r::ok).target, r::name_edit);
+    decide_hook_key(0, key_shift, key_released_flag, solid_page, r::other);
+    D50FLAG = 1;
+    EXPECT_EQ(press(key_tab, settings_page, r::names_check).target, r::d50_radio);
+}
+
+TEST(PickerProfileKeys, step_through_the_sorted_display_profiles) {
+    const char* four[] = {"Default Display", "Alpha", "Beta", "Gamma"};
+    const struct { uint32_t key; int count; const char* current; int expected; } steps[] = {
+        {key_f5, 1, "Default Display", 0}, {key_f6, 1, "Default Display", 0}, {key_f5, 4, "beta", 3}, {key_f5, 4, "Gamma", 0},
+        {key_f6, 4, "Default Display", 3}, {key_f6, 4, "Beta", 1}, {key_f5, 4, "Removed Profile", 0},
+        {key_f6, 4, "Removed Profile", 0}, {key_f7, 4, "Beta", -1}, {key_f5, 0, "Beta", -1},
+    };
+    for (const auto& s : steps)
+        EXPECT_EQ(step_profile_choice(s.key, four, s.count, s.current), s.expected) << s.key << " " << s.current;
+}
+
+TEST(PickerLayout, frame_window_and_line_height_of_the_worked_examples) {
+    const frame_layout f = layout_frame(512, 499, 18);
+    EXPECT_EQ(f.tab, (pixel_rect{13, 9, 13 + 486, 9 + 409}));
+    EXPECT_EQ((std::vector<int>{f.mx, f.my, f.button_width, f.button_height, f.button_y, f.about_x, f.cancel_x, f.ok_x}),
+              (std::vector<int>{12, 16, 97, 31, 434, 402, 296, 190}));
+    EXPECT_EQ(page_child_rect(f, pixel_rect{2, 22, 482, 405}), (pixel_rect{15, 31, 495, 414}));
+    // Sized from the screen, centred unless placed.
+    EXPECT_EQ(picker_window_rect(1024, 768, 0, 0, 0), (pixel_rect{256, 134, 768, 633}));
+    EXPECT_EQ(picker_window_rect(640, 480, 1, 0, 0), (pixel_rect{112, 60, 528, 420}));
+    EXPECT_EQ(picker_window_rect(1024, 768, 0, 40, 0), (pixel_rect{40, 0, 552, 499}));
+    for (const auto& c : {std::make_pair(0, 0), std::make_pair(-3, 0), std::make_pair(1, 32), std::make_pair(2, 45)})
+        EXPECT_EQ(line_height(c.first, 13), c.second) << c.first << " lines";
+}
+
+TEST(PickerLayout, swatch_geometry_of_the_worked_example_and_of_the_real_guides) {
+    swatch_view v;
+    v.swatch_area = pixel_rect{10, 20, 450, 270}, v.label_height = 10, v.rows = 7;
+    compute_swatch_geometry(v);
+    EXPECT_EQ((std::vector<int>{v.swatch_width, v.gap_x, v.swatch_height, v.gap_y, v.label_y}), (std::vector<int>{79, 7, 26, 7, 270 - 12}));
+
+    // Gaps absorb the remainders.
+    for (int w = 50; w < 900; w += 37)
+        for (int rows : {1, 7, 9, 30}) {
+            v.swatch_area = pixel_rect{0, 0, w, w / 2 + 40}, v.rows = rows;
+            compute_swatch_geometry(v);
+            EXPECT_LE(v.columns * v.swatch_width + (v.columns + 1) * v.gap_x, w);
+            EXPECT_LE(rows * v.swatch_height + (rows + 1) * v.gap_y, v.label_y - v.swatch_area.top);
+        }
+    reset_picker_for_test();
+    swatch_view& s = open_view_for_test(0, solid_page);
+    EXPECT_TRUE(current_view == &s && picker_view_pub == 0 && find_name_max == 15);
+    swatch_view& p = open_view_for_test(3, process_page);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(p.total), uint32_t(p.per_screen), find_name_max}), (std::vector<uint32_t>{3006, 45, 6}));
+    EXPECT_LT(p.swatch_height, s.swatch_height);
+}
+
+// The solid page of the 512 x 499 window; a palette display has no strip and gets a page palette.
+TEST(PickerLayout, solid_page_and_palette_display) {
+    picker_system_metrics sm;
+    sm.cx_border = 1, sm.cx_frame = 4, sm.cx_vscroll = 17, sm.cx_hscroll = 17, sm.cy_hscroll = 17, sm.cy_menu = 19;
+    page_text_metrics m;
+    m.text_height = 13, m.widest_type_text = 95, m.find_label_cx = 86, m.find_label_cy = 13, m.comparison_label_height = 12, m.label_height = 10;
+    page_layout solid;
+    swatch_view sv, pal;
+    layout_solid_page(pixel_rect{2, 22, 484, 407}, layout_frame(512, 499, 18), m, sm, 0, solid, sv);
+    EXPECT_TRUE(sv.swatch_area == (pixel_rect{12, 69, 472, 281}) && solid.name_edit == (pixel_rect{253, 314, 472, 333}) && sv.scroll_y == 281 + 12);
+    layout_solid_page(pixel_rect{2, 22, 484, 407}, layout_frame(512, 499, 18), m, sm, 1, solid, pal);
+    EXPECT_EQ(pal.scroll_y, pal.swatch_area.bottom);
+    reset_picker_for_test();
+    palette_device = 1;
+    pal.label_height = 10;
+    setup_view(0, pal);
+    EXPECT_EQ(pal.palette_count * 100 + page_palette_entries(pal), 3536);
+}
+
+namespace {
+
+struct guide_case { uint32_t pub; int32_t page, rows, pages; };
+
+// What the page's child window does with a picked colour: select and scroll.
+void select_like_the_page(colorid c, swatch_view& v) {
+    if (c != no_color) place_selection(c, v, true);
+}
+
+class PickerPaging : public ::testing::TestWithParam<guide_case> {
+protected:
+    void SetUp() override { reset_picker_for_test(), g = GetParam(), v = &open_view_for_test(g.pub, g.page); }
+    colorid at(int32_t index) const { return color_of(g.pub, static_cast<uint32_t>(index)); }
+    int32_t index_of(colorid c) const { return static_cast<int32_t>(colorid_index(c)); }
+    void start(int32_t selected) { selected_color = at(selected), first_colorid_displayed = at(0), selected_row = selected % g.rows; }
+    void press(uint32_t key) { select_like_the_page(navigation_target(key, *v), *v); }
+    void scroll(int32_t code, int32_t position = 0) { select_like_the_page(scroll_command_target(code, position, *v), *v); }
+    guide_case g;
+    swatch_view* v = nullptr;
+};
+
+}  // namespace
+
+TEST(PickerPagingExamples, solid_guide_scrolls_minimally_and_centres_and_the_thumb_follows) {
+    reset_picker_for_test();
+    swatch_view& v = open_view_for_test(0, solid_page);
+    int32_t row = -1, column = -1;
+    first_colorid_displayed = color_of(0, 0);
+    EXPECT_EQ((std::vector<int>{locate_on_screen(color_of(0, 40), &row, &column, v), column}), (std::vector<int>{after_screen, 1}));
+    selection_outcome s = place_selection(color_of(0, 40), v, true);
+    EXPECT_EQ((std::vector<uint32_t>{first_colorid_displayed, uint32_t(s.place.scrolled), uint32_t(s.place.column), uint32_t(s.place.row), uint32_t(selected_row)}),
+              (std::vector<uint32_t>{color_of(0, 7), 1, 4, 5, 5}));
+    // The frame is one pixel outside the 79 x 26 swatch, two to the sides.
+    EXPECT_EQ(s.frame, (pixel_rect{10 + 4 * 86 + 7 - 2, 20 + 5 * 33 + 7 - 1, 10 + 4 * 86 + 7 + 81, 20 + 5 * 33 + 7 + 29}));
+    first_colorid_displayed = color_of(0, 21);
+    EXPECT_EQ((std::vector<int>{locate_on_screen(color_of(0, 3), &row, &column, v), column}), (std::vector<int>{before_screen, 3}));
+    place_selection(color_of(0, 3), v, true);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    // Centring stops at the guide's first and last pages.
+    for (const auto& c : {std::make_pair(65u, 49u), std::make_pair(951u, 917u), std::make_pair(2u, 0u)}) {
+        center_on_color(color_of(0, c.first), v);
+        EXPECT_EQ(first_colorid_displayed, color_of(0, c.second)) << c.first;
+    }
+    // A centring request is answered once.
+    first_colorid_displayed = color_of(0, 0);
+    scroll_mode = scroll_centre;
+    EXPECT_EQ(locate_on_screen(color_of(0, 65), &row, &column, v), centre_requested);
+    s = place_selection(color_of(0, 65), v, true);
+    EXPECT_TRUE(first_colorid_displayed == color_of(0, 49) && s.place.column == 2 && scroll_mode == scroll_minimal);
+    first_colorid_displayed = color_of(0, 0);
+    s = place_selection(color_of(0, 500), v, false);
+    EXPECT_TRUE(first_colorid_displayed == color_of(0, 0) && !s.place.visible && selected_row == 500 % 7);
+    // The thumb: 1 on the first screen, then the last of the five pages shown.
+    EXPECT_EQ(scroll_thumb(v), 1);
+    for (int k = 2; k <= 132; ++k) {
+        first_colorid_displayed = color_of(0, 7 * (k - 1));
+        EXPECT_EQ(scroll_thumb(v), k + 4) << k;
+    }
+}
+
+// From `from` (or where the last step left off), a key or command lands on `expected`, the screen at `first`.
+TEST_P(PickerPaging, keys_wrap_inside_the_guide_page_and_scroll_commands_move_by_their_step) {
+    const int32_t R = g.rows, total = g.rows * g.pages, last = total - 1;
+    const struct { bool key; int32_t from, command, position, expected, first; } steps[] = {
+        {1, 3 * R, key_up, 0, 3 * R + R - 1, -1}, {1, -1, key_down, 0, 3 * R, -1}, {1, -1, key_down, 0, 3 * R + 1, -1},
+        {1, 2, key_left, 0, 2, -1},  // the first guide page: nowhere further left
+        {1, -1, key_right, 0, 2 + R, -1}, {1, -1, key_home, 0, 0, -1}, {1, -1, key_end, 0, last, (g.pages - 5) * R},
+        {1, -1, key_right, 0, last, -1},  // the last guide page: stays on the same row
+        {1, -1, key_next, 0, last, -1}, {1, -1, key_prior, 0, last - 5 * R, -1},
+        {0, 4 * R + 2, scroll_top, 0, 2, -1},  // the selection's row on the first guide page
+        {0, -1, scroll_bottom, 0, last, -1}, {0, R + 1, scroll_page_right, 0, R + 1 + 5 * R, 5 * R},  // a screen further, and the screen follows
+        {0, -1, scroll_page_left, 0, R + 1, 0}, {0, -1, scroll_line_left, 0, 1, -1},  // the same row of the first page
+        {0, -1, scroll_line_right, 0, R + 1, -1}, {0, -1, scroll_thumb_track, 50, 49 * R + 1, -1},
+        {0, -1, scroll_thumb_position, g.pages + 7, total - R + 1, -1},  // past the end: the same row of the last page
+    };
+    for (const auto& s : steps) {
+        if (s.from >= 0) start(s.from);
+        s.key ? press(static_cast<uint32_t>(s.command)) : scroll(s.command, s.position);
+        EXPECT_EQ(selected_color, at(s.expected)) << (s.key ? "key " : "command ") << s.command << " to " << s.expected;
+        EXPECT_TRUE(s.first < 0 || index_of(first_colorid_displayed) == s.first) << "screen at " << s.first;
+    }
+    EXPECT_EQ(scroll_command_target(scroll_end, 0, *v), selected_color);
+    EXPECT_EQ(navigation_target(key_tab, *v), no_color);
+}
+
+TEST_P(PickerPaging, any_sequence_of_keys_scrolls_and_clicks_stays_inside_the_guide) {
+    std::mt19937 rng(20261206u + g.pub);
+    const int32_t R = g.rows, total = g.rows * g.pages;
+    const uint32_t keys[] = {key_prior, key_next, key_end, key_home, key_left, key_up, key_right, key_down};
+    for (int run = 0; run < 60; ++run) {
+        start(static_cast<int32_t>(rng() % total));
+        first_colorid_displayed = no_color;
+        center_on_color(selected_color, *v);
+        scroll_mode = scroll_minimal;
+        for (int step = 0; step < 80; ++step) {
+            const unsigned what = rng() % 3;
+            if (what == 0) {
+                press(keys[rng() % 8]);
+            } else if (what == 1) {
+                scroll(static_cast<int32_t>(rng() % 9), static_cast<int32_t>(rng() % (g.pages + 10)) - 5);
+            } else {
+                colorid c = no_color;
+                const int32_t x = v->swatch_area.left + static_cast<int32_t>(rng() % v->swatch_area.width());
+                const int32_t y = v->swatch_area.top + static_cast<int32_t>(rng() % (v->scroll_y - v->swatch_area.top));
+                if (hit_strip(x, y, &c, *v) || hit_swatch(x, y, &c, *v)) select_like_the_page(c, *v);
+            }
+            const int32_t s = index_of(selected_color), f = index_of(first_colorid_displayed), thumb = scroll_thumb(*v);
+            ASSERT_TRUE(selected_color != no_color && colorid_pub(selected_color) == g.pub && s < total) << s;
+            ASSERT_TRUE(colorid_pub(first_colorid_displayed) == g.pub && f % R == 0 && f <= total - 5 * R && f <= s && s < f + 5 * R) << f;
+            ASSERT_TRUE(selected_row == s % R && thumb >= 1 && thumb <= g.pages && scroll_mode == scroll_minimal) << thumb;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Guides, PickerPaging, ::testing::Values(guide_case{0, solid_page, 7, 136}, guide_case{3, process_page, 9, 334}),
+                         [](const ::testing::TestParamInfo<guide_case>& i) { return i.param.pub == 3 ? "Process" : "Solid"; });
+
+TEST(PickerPagingExamples, a_view_without_colours_moves_nothing) {
+    reset_picker_for_test();
+    swatch_view v;
+    v.swatch_area = pixel_rect{0, 0, 440, 250};
+    compute_swatch_geometry(v);
+    selected_color = color_of(0, 3);
+    first_colorid_displayed = color_of(0, 0);
+    for (uint32_t key = key_prior; key <= key_down; ++key) EXPECT_EQ(navigation_target(key, v), no_color);
+    for (int32_t code = 0; code <= scroll_end; ++code) EXPECT_EQ(scroll_command_target(code, 3, v), selected_color);
+    EXPECT_FALSE(place_selection(color_of(0, 3), v, true).place.visible);
+    center_on_color(color_of(0, 3), v);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    colorid c = no_color;
+    v.scroll_y = 260;
+    v.swatch_area.right = 20;  // narrower than the strip's margins
+    EXPECT_FALSE(hit_swatch(10, 10, &c, v) || hit_strip(5, 255, &c, v) || grid_position_holds_color(v, 0));
+}
+
+namespace {
+
+double distance(colorid a, colorid b, int d50) {
+    double p[3], q[3];
+    EXPECT_TRUE(get_color_xyz(a, d50, &p[0], &p[1], &p[2]) && get_color_xyz(b, d50, &q[0], &q[1], &q[2]));
+    return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+}
+
+std::string short_name(colorid c) {
+    char name[40];
+    get_color_name(c, name, 39, -1);
+    return name;
+}
+
+}  // namespace
+
+TEST(PickerNearestColor, finds_the_nearest_colour_once_and_remembers_it) {
+    reset_picker_for_test();
+    const colorid solid = color_of(0, 100), found = nearest_color_in_pub(solid, 3);
+    for (uint32_t k = 0; k < 3006; ++k) ASSERT_LE(distance(solid, found, 0), distance(solid, color_of(3, k), 0)) << k;
+    EXPECT_EQ(nearest_color_in_pub(solid, 3), found);
+    const colorid d65 = nearest_color_in_pub(color_of(0, 101), 3);
+    D50FLAG = 1;
+    EXPECT_LE(distance(color_of(0, 101), nearest_color_in_pub(color_of(0, 101), 3), 1), distance(color_of(0, 101), d65, 1));
+    EXPECT_EQ(nearest_color_searches, 3u);  // source and measurement set key the cache
+    EXPECT_EQ((std::vector<colorid>{nearest_color_in_pub(color_of(3, 7), 3), nearest_color_in_pub(no_color, 3),
+                                    nearest_color_in_pub(solid, 0x7FFFFFFF), nearest_color_in_pub(color_of(3, 703), 0)}),
+              (std::vector<colorid>{color_of(3, 7), no_color, no_color, color_of(0, 0)}));  // the last: index 0 is a candidate
+}
+
+TEST(PickerPageSwitch, solid_to_process_selects_the_nearest_and_centres_it) {
+    reset_picker_for_test();
+    begin_picker_run(color_of(0, 100));
+    EXPECT_EQ(selected_color, 0u);
+    selected_color = color_of(0, 100);
+    open_view_for_test(0, solid_page);
+    solid_pub_choice = 0;
+    swatch_view* v = enter_color_page(solid_page);
+    EXPECT_EQ(first_colorid_displayed, color_of(0, 84));
+    const colorid expected = nearest_color_in_pub(color_of(0, 100), 3);
+    v = enter_color_page(process_page);
+    int32_t row, column;
+    EXPECT_TRUE(v == &process_view && current_page == process_page && selected_color == expected);
+    EXPECT_EQ(locate_on_screen(selected_color, &row, &column, *v), on_screen);
+    v = enter_color_page(solid_page);
+    EXPECT_EQ(colorid_pub(selected_color) + colorid_pub(first_colorid_displayed), 0u);
+
+    selected_color = color_of(0, 300);
+    first_colorid_displayed = color_of(0, 280);
+    EXPECT_EQ(switch_page_for_selection(change_solid_guide(1), *v), solid_page);
+    v = enter_color_page(solid_page);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(v->pub), color_type, selected_color, first_colorid_displayed, change_solid_guide(-1),
+                                     change_solid_guide(3), solid_pub_choice}),
+              (std::vector<uint32_t>{1, 1, color_of(1, 300), color_of(1, 280), no_color, no_color, 1}));
+    EXPECT_EQ((std::vector<int32_t>{switch_page_for_selection(color_of(1, 5), *v), switch_page_for_selection(color_of(3, 5), *v),
+                                    page_of_pub(4), switch_page_for_selection(0x00040001u, *v), switch_page_for_selection(no_color, *v)}),
+              (std::vector<int32_t>{-1, process_page, settings_page, page_refused, page_refused}));
+    enter_settings_page();
+    EXPECT_EQ(current_view, nullptr);
+}
+
+TEST(PickerRun, opening_keeps_the_last_selection_and_checks_what_the_registry_gave) {
+    reset_picker_for_test();
+    selected_color = color_of(3, 500);
+    begin_picker_run(color_of(0, 10));
+    EXPECT_EQ((std::vector<uint32_t>{selected_color, original_color, uint32_t(current_page), uint32_t(previous_page)}),
+              (std::vector<uint32_t>{color_of(3, 500), color_of(0, 10), process_page, process_page}));
+    selected_color = no_color;  // after a cancel: the last original colour
+    begin_picker_run(no_color);
+    EXPECT_EQ((std::vector<uint32_t>{selected_color, uint32_t(current_page)}), (std::vector<uint32_t>{color_of(0, 10), solid_page}));
+    selected_color = no_color, original_color = 0x00050003u;  // an add-on original is no selection
+    begin_picker_run(no_color);
+    EXPECT_EQ(selected_color, 0u);
+
+    const std::vector<data_row> rows = read_data_table("native_picker_stored_state.csv");
+    ASSERT_EQ(rows.size(), 7u);
+    for (const data_row& s : rows) {
+        reset_picker_for_test();
+        color_type = uint32_t(data_number(s[0]));
+        selected_color = colorid(data_number(s[1]));
+        first_colorid_displayed = colorid(data_number(s[2]));
+        sanitize_persisted_picker_state();
+        EXPECT_EQ((std::vector<long>{color_type, selected_color, first_colorid_displayed}),
+                  (std::vector<long>{uint32_t(data_number(s[3])), uint32_t(data_number(s[4])), uint32_t(data_number(s[5]))}))
+            << s[1];
+    }
+    // A stored colour type out of range never reaches the solid page.
+    reset_picker_for_test();
+    color_type = 9;
+    selected_color = color_of(3, 4);
+    begin_picker_run(no_color);
+    open_view_for_test(0, solid_page);
+    enter_color_page(solid_page);
+    EXPECT_TRUE(solid_view.pub == 0 && selected_color == nearest_color_in_pub(color_of(3, 4), 0) && colorid_pub(first_colorid_displayed) == 0);
+}
+
+TEST(PickerHitTest, swatch_cells_patches_the_label_line_and_the_strip) {
+    reset_picker_for_test();
+    swatch_view& v = open_view_for_test(0, solid_page);
+    first_colorid_displayed = color_of(0, 70);
+    colorid c = 0xdeadbeef;
+    // Cells of 86 x 33 from (10, 20); index 0 is a miss.
+    const struct { int32_t x, y; uint32_t index; } hits[] = {
+        {10, 20, 70}, {10 + 2 * 86 + 3, 20 + 4 * 33 + 1, 88}, {10 + 4 * 86 + 85, 20 + 6 * 33 + 32, 104},
+        {100, v.label_y + 2, 0}, {10 + 5 * 86 + 2, 30, 0}, {9, 30, 0}, {100, 270, 0}};
+    for (const auto& h : hits) {
+        c = 0xdeadbeef;
+        EXPECT_EQ(hit_swatch(h.x, h.y, &c, v), h.index != 0) << h.x << "," << h.y;
+        EXPECT_EQ(c, h.index ? color_of(0, h.index) : 0xdeadbeef);
+    }
+    v.original_patch = pixel_rect{20, 300, 60, 330};
+    v.new_patch = pixel_rect{60, 300, 100, 330};
+    EXPECT_EQ((std::vector<bool>{hit_original_patch(20, 300, v), hit_original_patch(60, 300, v), hit_new_patch(60, 329, v),
+                                 hit_new_patch(100, 310, v)}), (std::vector<bool>{true, false, true, false}));
+    first_colorid_displayed = color_of(0, 917);  // the last screen is full, nothing past it
+    EXPECT_TRUE(grid_position_holds_color(v, 34) && !grid_position_holds_color(v, 35));
+    current_page = settings_page;
+    EXPECT_FALSE(hit_original_patch(20, 300, v) || hit_swatch(10, 20, &c, v));
+
+    // The strip maps the whole guide: left of the track the first page, 100 of 404 pixels page 83.
+    swatch_view& p = open_view_for_test(3, process_page);
+    const strip_extent s = strip_geometry(p);
+    const int32_t x0 = strip_left(p);
+    EXPECT_EQ((std::vector<int32_t>{s.pad, s.n, x0}), (std::vector<int32_t>{2, 440 - 34 - 2, 10 + 17 + 2}));
+    const std::pair<int32_t, uint32_t> strip[] = {{10, 4}, {x0 + 100, 82 * 9 + 4}, {x0 + s.n - 1, 333 * 9 + 4}, {x0 + s.n, 333 * 9 + 4}, {449, 333 * 9 + 4}};
+    for (const auto& h : strip) {
+        ASSERT_TRUE(hit_strip(h.first, 275, &c, p));
+        EXPECT_EQ(c, color_of(3, h.second)) << h.first;
+    }
+    EXPECT_EQ(scroll_mode, scroll_centre);
+    EXPECT_FALSE(hit_strip(100, 282, &c, p) || hit_strip(100, 269, &c, p));
+    palette_device = 1;
+    EXPECT_FALSE(hit_strip(100, 275, &c, p));
+}
+
+TEST(PickerFindByName, finds_the_first_colour_of_the_name_in_the_guide_shown) {
+    reset_picker_for_test();
+    swatch_view& v = open_view_for_test(3, process_page);
+    std::string name = short_name(color_of(3, 3005));
+    for (char& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    EXPECT_EQ(find_color_by_name(name.c_str(), &v), color_of(3, 3005));
+    for (uint32_t k = 0; k < 3006; k += 97) {
+        const colorid c = find_color_by_name(short_name(color_of(3, k)).c_str(), &v);
+        EXPECT_TRUE(colorid_index(c) <= k && short_name(c) == short_name(color_of(3, k))) << k;
+    }
+    name = short_name(color_of(0, 5));
+    EXPECT_EQ(find_color_by_name(name.c_str(), &open_view_for_test(1, solid_page)), color_of(1, 5));
+    swatch_view& s = open_view_for_test(0, solid_page);
+    const colorid none[] = {find_color_by_name(name.substr(0, name.size() - 1).c_str(), &s), find_color_by_name("", &s),
+                            find_color_by_name((name + "x").c_str(), &s), find_color_by_name(name.c_str(), nullptr),
+                            (current_page = settings_page, find_color_by_name(name.c_str(), &s))};
+    EXPECT_EQ(std::vector<colorid>(none, none + 5), std::vector<colorid>(5, no_color));
+
+    reset_picker_for_test();
+    open_view_for_test(3, process_page);
+    std::strcpy(find_text, short_name(color_of(3, 42)).c_str());
+    selected_color = color_of(3, 42);
+    EXPECT_EQ(resolve_typed_name(find_text), find_outcome::unchanged);
+    std::string typed = short_name(color_of(3, 2000));
+    typed[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(typed[0])));
+    EXPECT_EQ(resolve_typed_name(typed.c_str()), find_outcome::found);
+    EXPECT_TRUE(selected_color == color_of(3, 2000) && scroll_mode == scroll_centre);
+    scroll_mode = scroll_minimal;
+    EXPECT_EQ(resolve_typed_name("zzzzzz"), find_outcome::not_found);
+    EXPECT_TRUE(selected_color == color_of(3, 2000) && scroll_mode == scroll_minimal);
+
+    EXPECT_TRUE(names_equal_ignoring_case("Warm Red 2", "wARM rED 2") && names_equal_ignoring_case("\xC9\x63ru", "\xE9\x43RU"));
+    EXPECT_FALSE(names_equal_ignoring_case("\xD7", "\xF7") || names_equal_ignoring_case("[", "{"));  // times/divide are no letters
+    const struct { const char* text; char letter; } texts[] = {{"Display Color &Names", 'N'}, {"a & b &c", ' '}, {"Description", 0}, {"trailing&", 0}};
+    for (const auto& t : texts) EXPECT_EQ(accelerator_char(t.text), t.letter) << t.text;
+}
