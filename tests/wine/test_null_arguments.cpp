@@ -81,7 +81,7 @@ const row rows[] = {
     {"HUEX_GetPrinterProfile", "o", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_GetPrinterProfile(a[0]); }},
     {"HUEX_GetDefaultPrinterProfile", "o", HUEX_NO_MEMORY,
      [](args a) -> long { return HUEX_GetDefaultPrinterProfile(a[0]); }},
-    {"HUEX_CreateProfile", "Po", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_CreateProfile(a[0], a[1]); }},
+    {"HUEX_CreateProfile", "ph", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_CreateProfile(a[0], a[1]); }},
     {"HUEX_DisposeProfile", "n", HUEX_OK, [](args a) -> long { return HUEX_DisposeProfile(a[0]); }},
     {"HUEX_SetMonitorProfile", "p", HUEX_DEFAULT_IN_FORCE, [](args a) -> long { return HUEX_SetMonitorProfile(a[0]); }},
     {"HUEX_SetPrinterProfile", "p", HUEX_DEFAULT_IN_FORCE, [](args a) -> long { return HUEX_SetPrinterProfile(a[0]); }},
