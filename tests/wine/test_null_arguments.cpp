@@ -1,7 +1,4 @@
-// Every export of huex.dll that takes a pointer, called with a null in each
-// pointer argument in turn (and in all at once): it answers its refusal and
-// writes nothing into the other arguments. A new export must get a row here
-// or a place in the list of exports without pointers to refuse.
+// Every pointer-taking export with a null in each pointer argument in turn (and all at once): refused, nothing written.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,7 +12,6 @@
 
 namespace {
 
-// An argument that converts to whatever pointer the export takes.
 struct arg {
     void* v;
     template <class T> operator T*() const { return static_cast<T*>(v); }
@@ -97,8 +93,7 @@ const row rows[] = {
     {"HUEX_PickColor", "rq", 0, [](args a) -> long { return HUEX_PickColor(nullptr, a[0], a[1]); }},
 };
 
-// Exports with no pointer to refuse: none at all, pure address arithmetic
-// (MMF_offset_to_tag), or only an optional one (VERIHUE_COLOR_PICKER).
+// No pointer to refuse, pure address arithmetic, or only an optional one.
 const char* const without_pointers[] = {
     "HUEX_PubColors", "HUEX_PubPages", "uint2byte", "byte2uint", "uint2long", "long2uint",
     "MMF_offset_to_tag", "get_UIntArrayType_count", "convert_icUInt16Number_to_double", "decimal4",
