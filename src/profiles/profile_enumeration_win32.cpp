@@ -31,7 +31,7 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
 {
     uint32_t wanted;
     if (!classification_device_class(classification, &wanted)) return -1;
-    if (state == nullptr || find_data == nullptr || path == nullptr) return -1;
+    if (state == nullptr || find_data == nullptr || path == nullptr || description == nullptr) return -1;
 
     // The call after a failed start ends that enumeration, so that a host
     // calling until 0 stops.

@@ -67,6 +67,12 @@ extern "C" short WINAPI HUEX_SetPrinterProfile(const char* path)
 
 extern "C" short WINAPI HUEX_CreateProfile(const char* path, char** profile)
 {
+    // A null path names no profile: refused like a failed copy rather than
+    // handed out as an empty name the host would take for a real one.
+    if (path == nullptr) {
+        if (profile != nullptr) *profile = nullptr;
+        return HUEX_NO_MEMORY;
+    }
     return hand_out(path, profile);
 }
 

@@ -1,8 +1,4 @@
-// huexinfo export under Wine: every format for the process guide and the
-// sample add-on equals what the writers make of the committed tables (so the
-// gathering through the exports loses nothing), with an ICC printer profile
-// stored so that recipes must come from the built-in printer; bad input is
-// refused with one line and no file left.
+// huexinfo export: every format equals what the writers make of the committed tables.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,9 +17,7 @@ namespace {
 
 const char settings_key[] = "Software\\VERIHUE\\HUEX";
 
-// A folder with the library, the sample host and an add-on, and an XYZ
-// profile in the colour directory, so that a CMYK look-up matches once an
-// ICC printer is stored in the settings.
+// The library, huexinfo and an add-on, with an XYZ profile in the colour directory.
 struct export_case {
     std::string dir = fresh_case_dir("export"), printer = source_path("tests/profiles/huex_press_cmyk.icc");
     std::string xyz = colour_directory() + "xyzprof.pf", saved_xyz = bin_dir() + "cases\\xyzprof.pf.export.saved";
@@ -42,7 +36,6 @@ struct export_case {
         else DeleteFileA(xyz.c_str());
         delete_settings_key();
     }
-    // Not before `huexinfo dump`, which would match every colour through it.
     void store_icc_printer() const
     {
         RegSetKeyValueA(HKEY_CURRENT_USER, settings_key, "PRINTER_PROFILE_PATH", REG_SZ, printer.c_str(), DWORD(printer.size() + 1));
@@ -61,7 +54,6 @@ std::string set_name()
     return name;
 }
 
-// An exported ICC file with its creation time (header bytes 24 to 35, the clock's) cleared.
 std::vector<uint8_t> timeless(std::vector<uint8_t> icc)
 {
     if (icc.size() > 36) std::fill(icc.begin() + 24, icc.begin() + 36, 0);
@@ -73,13 +65,11 @@ std::vector<uint8_t> timeless(std::vector<uint8_t> icc)
 TEST(Export, EveryFormatEqualsTheWritersOverTheCommittedTables)
 {
     export_case c;
-    // The add-on takes the solid guides' path (spot Lab); the process guide the recipes' (process CMYK).
     const std::pair<int, table_files> pubs[] = {{3, builtin_table_files(source_path("src/resources/data"), 3)},
                                                 {4, addon_table_files(source_path("addons/pastel"))}};
     std::vector<color_book> books;
     for (const auto& p : pubs) {
         books.push_back(color_book_from_tables(p.second, set_name()));
-        // The screen colours as `huexinfo dump` shows them (R G B in fields 10 to 12).
         std::string out;
         EXPECT_EQ(c.huexinfo("dump " + std::to_string(p.first), &out), 0) << out;
         std::istringstream lines(out);
@@ -114,7 +104,6 @@ TEST(Export, EveryFormatEqualsTheWritersOverTheCommittedTables)
     EXPECT_EQ(stored, c.printer) << "the host's printer stays chosen";
 }
 
-// One line and a non-zero exit for each; no file of any name left behind.
 TEST(Export, BadInputIsRefusedWithoutLeavingAFile)
 {
     export_case c;
@@ -139,9 +128,7 @@ TEST(Export, BadInputIsRefusedWithoutLeavingAFile)
     EXPECT_EQ(out, "huex.dll\r\nhuex_pastel.dll\r\nhuexinfo.exe\r\nLgICC.dll\r\ntaken.icc\r\n");
 }
 
-// An add-on whose tables end early: the one colour with a name and a whole
-// measurement is written (without device values: it has no whole recipe, and
-// the stored ICC printer must not lend it a match); the others are counted.
+// Only the colour with a name and a whole measurement is written, without device values.
 TEST(Export, IncompleteAddOnWritesWhatItHasAndCountsTheRest)
 {
     export_case c("addon_fixtures\\huex_short.dll");

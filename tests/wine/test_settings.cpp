@@ -1,7 +1,6 @@
-// The settings store: what a load of the library reads from the registry at
-// start-up and writes back at process end. Each case runs the settings host
-// in fresh processes with HKEY_CURRENT_USER pointed at a key of the case's
-// own, so no other test program's start or end can touch what it checks.
+// The settings store: what a load reads from the registry at start-up and
+// writes back at process end, through the probe in fresh processes whose
+// HKEY_CURRENT_USER is a key of the case's own.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -26,24 +25,29 @@ std::string case_root(const std::string& name)
 
 std::string settings_key(const std::string& root) { return "Software\\HUEXTests\\" + root + "\\Software\\VERIHUE\\HUEX"; }
 
-// The host's output with "\n" around every line.
+// The probe's output with "\n" around every line.
 std::string host(const std::string& root, const std::string& commands, const std::string& library = bin_dir() + "huex.dll")
 {
     std::string out;
-    EXPECT_EQ(run_process("\"" + bin_dir() + "settings_host.exe\" \"" + library + "\" " + root + " " + commands, bin_dir(), &out), 0) << out;
+    EXPECT_EQ(run_process("\"" + bin_dir() + "huex_probe.exe\" \"" + library + "\" root " + root + " " + commands, bin_dir(), &out), 0) << out;
     out.erase(std::remove(out.begin(), out.end(), '\r'), out.end());
     return "\n" + out;
 }
 
 bool has_line(const std::string& out, const std::string& line) { return out.find("\n" + line + "\n") != std::string::npos; }
 
+std::string line_after(const std::string& out, const std::string& prefix, size_t from = 0)
+{
+    const size_t at = out.find("\n" + prefix, from);
+    return at == std::string::npos ? "(none)" : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+}
+
 // A stored value's type and bytes; no bytes when absent.
 std::pair<DWORD, std::vector<BYTE>> stored(const std::string& root, const char* value)
 {
     DWORD type = 0, size = 512;
     std::vector<BYTE> data(size);
-    if (RegGetValueA(HKEY_CURRENT_USER, settings_key(root).c_str(), value, RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &size))
-        size = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, settings_key(root).c_str(), value, RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &size)) size = 0;
     data.resize(size);
     return {type, data};
 }
@@ -78,52 +82,47 @@ std::string test_profile(const std::string& name)
 TEST(Settings, FirstLoadCreatesTheKeyAndKeepsTheInitialValues)
 {
     const std::string root = case_root("first_load");
-    const std::string out = host(root, "load monitor printer free");
+    const std::string out = host(root, "load monitor printer unload");
     EXPECT_TRUE(has_line(out, "monitor " + display_default) && has_line(out, "printer " + printer_default)) << out;
-    // Nothing was selected: the selection values are not written at all.
     EXPECT_TRUE(stored(root, "selected_color").second.empty() && stored(root, "first_colorid_displayed").second.empty());
     EXPECT_TRUE(stored_dword_is(root, "OPTION_DISPLAY_COLOR_NAMES", 1));
-    for (const char* v : {"OPTION_SHOW_PROFILE_NAME", "color_type", "window_xpos", "window_ypos", "D50FLAG"})
-        EXPECT_TRUE(stored_dword_is(root, v, 0)) << v;
+    for (int k = 3; k < 8; ++k) EXPECT_TRUE(stored_dword_is(root, dword_values[k], 0)) << dword_values[k];
     EXPECT_TRUE(stored_paths_are(root, display_default, printer_default));
 }
 
-// Stored values come back unchanged, "nothing selected" included; a selection
-// that was never stored is not written either.
+// A colour selected, "nothing selected", and no selection stored (not written either).
 TEST(Settings, StoredValuesAreReadAndWrittenBackUnchanged)
 {
-    for (int c = 0; c < 3; ++c) {  // a colour selected, "nothing selected", no selection stored
+    for (int c = 0; c < 3; ++c) {
         const std::string root = case_root("round_trip_" + std::to_string(c));
         const DWORD selection = c == 0 ? 0x00010029 : 0xFFFFFFFF;
         for (DWORD k = 1; k < 8; ++k) store_dword(root, dword_values[k], k == 5 ? DWORD(-40) : 0x00010029 + k);
         if (c < 2) store_dword(root, "selected_color", selection);
-        host(root, "load free");
+        host(root, "load unload");
         for (DWORD k = 1; k < 8; ++k) EXPECT_TRUE(stored_dword_is(root, dword_values[k], k == 5 ? DWORD(-40) : 0x00010029 + k)) << k;
-        if (c < 2) EXPECT_TRUE(stored_dword_is(root, "selected_color", selection));
-        else EXPECT_TRUE(stored(root, "selected_color").second.empty());
+        EXPECT_TRUE(c < 2 ? stored_dword_is(root, "selected_color", selection) : stored(root, "selected_color").second.empty());
     }
 }
 
+// A second load in one process reads what the first stored; a new process starts with the stored display model.
 TEST(Settings, ProfilesSurviveFreeLibraryAndANewProcess)
 {
     const std::string root = case_root("profiles");
     const std::string display = test_profile("huex_display_table.icm"), press = test_profile("huex_press_cmyk.icc");
-    // A second load in the same process registers the window classes again and reads what the first stored.
-    const std::string first = host(root, "load rgb 500 setmonitor " + display + " setprinter " + press + " rgb 500 free load monitor free");
+    const std::string first = host(root, "load color 37 0 500 setmonitor " + display + " setprinter " + press +
+                                             " color 37 0 500 unload load monitor unload");
     EXPECT_TRUE(has_line(first, "setmonitor 0") && has_line(first, "setprinter 0") && has_line(first, "monitor " + display)) << first;
     EXPECT_TRUE(stored_paths_are(root, display, press));
-    const size_t at = first.find("rgb "), next = first.find("rgb ", at + 1);
-    ASSERT_NE(next, std::string::npos) << first;
-    const std::string before = first.substr(at, first.find('\n', at) - at), after = first.substr(next, first.find('\n', next) - next);
-    EXPECT_NE(before, after);
-    // The stored display profile is current from the start: the screen colour is the profile's.
-    const std::string second = host(root, "load monitor printer rgb 500");
+    const std::string before = line_after(first, "color "), after = line_after(first, "color ", first.find(before) + 1);
+    auto rgb = [](const std::string& l) { return l.substr(l.find(" rgb1"), l.find(" cmyk") - l.find(" rgb1")); };
+    EXPECT_NE(rgb(before), rgb(after));
+    const std::string second = host(root, "load monitor printer color 37 0 500");
     EXPECT_TRUE(has_line(second, "monitor " + display) && has_line(second, "printer " + press) && has_line(second, after)) << second;
 }
 
-// A stored profile that cannot be used at start-up (gone, or held by another
-// program without sharing) stands aside for that process only: the stored
-// path stays unless a profile is chosen while the process runs.
+// A stored profile that cannot be used at start-up (gone, or held without
+// sharing) stands aside for that process only: the path stays stored unless
+// another is chosen.
 TEST(Settings, StoredPathsThatCannotBeUsedAreKeptUnlessAnotherIsChosen)
 {
     const std::string root = case_root("gone"), gone = fresh_case_dir("settings_gone") + "gone.icc";
@@ -131,43 +130,36 @@ TEST(Settings, StoredPathsThatCannotBeUsedAreKeptUnlessAnotherIsChosen)
     store_text(root, "DISPLAY_PROFILE_PATH", gone);
     store_text(root, "PRINTER_PROFILE_PATH", held);
     HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::string out = host(root, "load monitor printer free");
+    std::string out = host(root, "load monitor printer unload");
     CloseHandle(holder);
     EXPECT_TRUE(has_line(out, "monitor " + display_default) && has_line(out, "printer " + printer_default)) << out;
     EXPECT_TRUE(stored_paths_are(root, gone, held));
     EXPECT_TRUE(has_line(host(root, "load printer"), "printer " + held));
-
-    host(root, "load setmonitor " + display_default + " setprinter " + gone + ".icm free");
+    host(root, "load setmonitor " + display_default + " setprinter " + gone + ".icm unload");
     EXPECT_TRUE(stored_paths_are(root, display_default, printer_default));
-    // The default name stored as a path selects the default.
     EXPECT_TRUE(has_line(host(root, "load monitor"), "monitor " + display_default));
 }
 
-// An open matching session holds neither of its files: the chosen profiles
-// are made current and are what the registry keeps.
+// An open matching session holds neither of its files.
 TEST(Settings, ProfilesOfAnOpenSessionCanBeChosenAndAreStored)
 {
     const std::string root = case_root("session");
     const std::string display = test_profile("huex_display_gamma.icc"), press = test_profile("huex_press_cmyk.icc");
     const std::string out = host(root, "load begin " + display + " " + press + " setmonitor " + display + " setprinter " + press +
-                                           " name " + press + " free");
+                                           " name " + press + " unload");
     EXPECT_TRUE(has_line(out, "begin 0") && has_line(out, "setmonitor 0") && has_line(out, "setprinter 0")) << out;
     EXPECT_TRUE(has_line(out, "name 20 HUEX Test Press CMYK")) << out;
     EXPECT_TRUE(stored_paths_are(root, display, press));
 }
 
-// The display model depends on the current profile alone: a profile without
-// model tags gives the same screen colour after different profiles, after a
-// restart, and as a profile that cannot be loaded.
+// A profile without model tags gives one screen colour whatever came before, after a restart and after a failed load.
 TEST(Settings, ScreenColoursOfAProfileDoNotDependOnWhatCameBefore)
 {
     const std::string root = case_root("history"), partial = test_profile("huex_display_desc_only.icc");
     const std::string out = host(root, "load setmonitor " + test_profile("huex_display_gamma.icc") + " setmonitor " + partial +
-                                           " rgb 500 setmonitor " + test_profile("huex_display_table.icm") + " setmonitor " +
-                                           partial + " rgb 500 free load rgb 500 setmonitor " + partial + ".gone.icc rgb 500");
-    const size_t first = out.find("\nrgb ");
-    ASSERT_NE(first, std::string::npos) << out;
-    const std::string line = out.substr(first, out.find('\n', first + 1) - first + 1);
+                                           " color 37 0 500 setmonitor " + test_profile("huex_display_table.icm") + " setmonitor " +
+                                           partial + " color 37 0 500 unload load color 37 0 500 setmonitor " + partial + ".gone.icc color 37 0 500");
+    const std::string line = "\n" + line_after(out, "color ") + "\n";
     size_t count = 0;
     for (size_t at = out.find(line); at != std::string::npos; at = out.find(line, at + 1)) ++count;
     EXPECT_EQ(count, 4u) << out;
@@ -180,33 +172,30 @@ TEST(Settings, MalformedStoredValuesCountAsMissing)
     store(root, "D50FLAG", REG_BINARY, "\1\2\3\4\5\6\7\10", 8);
     store(root, "DISPLAY_PROFILE_PATH", REG_BINARY, unterminated.data(), 300);
     store(root, "PRINTER_PROFILE_PATH", REG_BINARY, unterminated.data(), 260);
-    const std::string out = host(root, "load monitor printer free");
+    const std::string out = host(root, "load monitor printer unload");
     EXPECT_TRUE(has_line(out, "monitor " + display_default) && has_line(out, "printer " + printer_default)) << out;
     EXPECT_TRUE(stored_dword_is(root, "window_xpos", 0) && stored_dword_is(root, "D50FLAG", 0));
 }
 
-// A load refused at the class step still gets its detach call; what the user
-// stored must come through it untouched.
+// A load refused at the class step still gets its detach call, which must leave the stored settings alone.
 TEST(Settings, LoadRefusedAtTheClassStepLeavesTheStoredSettingsAlone)
 {
     const std::string root = case_root("refused_load");
     for (DWORD k = 0; k < 8; ++k) store_dword(root, dword_values[k], 0x00010029 + k);
     store_text(root, "DISPLAY_PROFILE_PATH", "Z:\\kept\\display.icm");
     store_text(root, "PRINTER_PROFILE_PATH", "Z:\\kept\\printer.icm");
-    const std::string out = host(root, "classtaken load");
-    ASSERT_TRUE(has_line(out, "classtaken 1") && has_line(out, "load 0")) << out;
+    ASSERT_TRUE(has_line(host(root, "classtaken load"), "load 0"));
     for (DWORD k = 0; k < 8; ++k) EXPECT_TRUE(stored_dword_is(root, dword_values[k], 0x00010029 + k)) << dword_values[k];
     EXPECT_TRUE(stored_paths_are(root, "Z:\\kept\\display.icm", "Z:\\kept\\printer.icm"));
 }
 
-// The two default profile names are texts of the language module, also of one
-// whose entry point refuses to load: it is read, never run.
+// The default profile names come from the language module, also one whose entry point refuses to load.
 TEST(Settings, DefaultProfileNamesComeFromTheGermanModule)
 {
     for (const char* module : {"lang\\HUEXLANG.DLL", "addon_fixtures\\refusing_lang\\HUEXLANG.DLL"}) {
         const std::string dir = fresh_case_dir("settings_german");
         ASSERT_TRUE(copy_library_into(dir) && copy_into(module, dir));
-        const std::string out = host(case_root("german_names"), "load monitor printer free", dir + "huex.dll");
+        const std::string out = host(case_root("german_names"), "load monitor printer unload", dir + "huex.dll");
         EXPECT_TRUE(has_line(out, "monitor Standardbildschirm") && has_line(out, "printer 150er-Raster Belichter")) << module << out;
     }
 }

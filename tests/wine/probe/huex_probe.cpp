@@ -1,12 +1,14 @@
-// huex_probe LIBRARY COMMAND...: a host that loads huex.dll from the given path
-// (never through the import table) and prints what it sees, one fact a line.
-// Tests run it in folder layouts of their own, in a fresh process each time.
+// huex_probe LIBRARY COMMAND...: a host that loads huex.dll by path (never
+// through the import table) and prints what it sees, one fact a line. When
+// the first command is "root NAME", HKEY_CURRENT_USER of this process is
+// HKCU\Software\HUEXTests\NAME and the library waits for "load".
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "wine_test_support.h"
 
@@ -14,12 +16,10 @@ static HMODULE huex;
 static WORD last_record[4];  // of the last "color", which "held" looks up again after a reload
 
 template <class F> static F get(const char* name) { return reinterpret_cast<F>(GetProcAddress(huex, name)); }
-
 typedef short(WINAPI* record_words_fn)(const void*, WORD*, short);
 typedef short(WINAPI* record_text_fn)(const void*, char*);
 
-// Every look-up of a record; a failed look-up prints its status and the
-// receivers as they were (zero).
+// Every look-up of a record; a failed look-up prints its status and the receivers as they were (zero).
 static void print_lookups(const WORD* record)
 {
     short s = 0, f = 0, i = 0;
@@ -43,7 +43,6 @@ static void print_lookups(const WORD* record)
     std::printf(" cmyk %d %u %u %u %u\n", st, cmyk[0], cmyk[1], cmyk[2], cmyk[3]);
 }
 
-// "color S F I": a colour encoded by pair and index, then every look-up.
 static void print_color(int system, int flag, int index)
 {
     WORD record[4] = {0x1100, 0x2200, 0x3300, 0};
@@ -53,8 +52,7 @@ static void print_color(int system, int flag, int index)
     print_lookups(record);
 }
 
-// Calls visit(path, base name) for every view of a file mapped in this
-// process: modules the loader holds and modules mapped for their resources.
+// Calls visit(path, base name) for every mapped file: loaded modules and modules mapped for their resources.
 template <class Visit> static void for_each_mapped_file(Visit visit)
 {
     MEMORY_BASIC_INFORMATION m;
@@ -81,14 +79,25 @@ static size_t resource_module_views()
     return views;
 }
 
+// The library's folder first for what it imports, as a host that loads it from another folder must.
 static HMODULE load(const char* path) { return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH); }
 
 int main(int argc, char** argv)
 {
-    // The library's folder first for what it imports, as a host that loads it from another folder must.
-    if (argc < 3 || (huex = load(argv[1])) == nullptr) return 3;
-    for (int i = 2; i < argc; ++i) {
+    if (argc < 3) return 3;
+    int i = 2;
+    if (!std::strcmp(argv[2], "root") && argc > 3) {
+        HKEY root = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, (std::string("Software\\HUEXTests\\") + argv[3]).c_str(), 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &root, nullptr) || RegOverridePredefKey(HKEY_CURRENT_USER, root))
+            return 4;
+        i = 4;
+    } else if ((huex = load(argv[1])) == nullptr) {
+        return 3;
+    }
+    for (; i < argc; ++i) {
         const char* c = argv[i];
+        const char* arg = i + 1 < argc ? argv[i + 1] : "";
         auto number = [&](int k) { return std::atoi(argv[i + k]); };
         if (!std::strcmp(c, "pubs")) {
             auto enum_pubs = get<int(WINAPI*)(short*, short*, char*)>("HUEX_EnumPubs");
@@ -97,7 +106,7 @@ int main(int argc, char** argv)
             // Bounded, so that a list that never ends fails instead of hanging.
             for (int listed = 0; listed < 64 && enum_pubs(&system, &flag, name) > 0; ++listed)
                 std::printf("pub %d %d %s\n", system, flag, name);
-        } else if (!std::strcmp(c, "modules")) {  // every mapped huex*.dll and language module
+        } else if (!std::strcmp(c, "modules")) {
             for_each_mapped_file([](const char* path, const char* base) {
                 if (!_strnicmp(base, "huex", 4)) std::printf("module %s\n", path);
             });
@@ -119,9 +128,7 @@ int main(int argc, char** argv)
                 if (is_addon_file(base)) std::printf("addon_module %s\n", path);
             });
             std::printf("addon_modules end\n");
-        } else if (!std::strcmp(c, "reload") && i + 1 < argc) {
-            // Unload, then load, use the add-ons and unload N times; what the
-            // process holds before and after.
+        } else if (!std::strcmp(c, "reload") && i + 1 < argc) {  // N loads that use the add-ons; the process before and after
             const int cycles = number(1);
             ++i;
             FreeLibrary(huex);
@@ -130,7 +137,7 @@ int main(int argc, char** argv)
             int loaded = 0;
             for (; loaded < cycles && (huex = load(argv[1])) != nullptr; ++loaded) {
                 auto colors = get<int(WINAPI*)(short, short)>("HUEX_PubColors");
-                colors(549, 0), colors(2085, 0);  // map the add-ons that hold these
+                colors(549, 0), colors(2085, 0);
                 FreeLibrary(huex);
             }
             const process_counts after = current_process_counts();
@@ -146,8 +153,33 @@ int main(int argc, char** argv)
         } else if (!std::strcmp(c, "load")) {
             std::printf("load %d\n", (huex = load(argv[1])) != nullptr);
         } else if (!std::strcmp(c, "unload")) {
-            std::printf("unload %d\n", FreeLibrary(huex) ? 1 : 0);
+            std::printf("unload %d\n", huex && FreeLibrary(huex) ? 1 : 0);
             huex = nullptr;
+        } else if (!std::strcmp(c, "classtaken")) {
+            // Mapped without running it, the library shows where the loader puts it, so that its own class registration fails.
+            HMODULE mapped = LoadLibraryExA(argv[1], nullptr, DONT_RESOLVE_DLL_REFERENCES);
+            if (mapped) FreeLibrary(mapped);
+            WNDCLASSA wc = {};
+            wc.lpfnWndProc = DefWindowProcA;
+            wc.hInstance = mapped;
+            wc.lpszClassName = "VerihuePickerClass";
+            std::printf("classtaken %d\n", mapped && RegisterClassA(&wc) ? 1 : 0);
+        } else if (!std::strcmp(c, "monitor") || !std::strcmp(c, "printer")) {
+            char* text = nullptr;
+            if (get<short(WINAPI*)(char**)>(c[0] == 'm' ? "HUEX_GetMonitorProfile" : "HUEX_GetPrinterProfile")(&text) == 0)
+                std::printf("%s %s\n", c, text);
+            get<short(WINAPI*)(char*)>("HUEX_DisposeProfile")(text);
+        } else if (!std::strcmp(c, "setmonitor") || !std::strcmp(c, "setprinter")) {
+            std::printf("%s %d\n", c, get<short(WINAPI*)(const char*)>(c[3] == 'm' ? "HUEX_SetMonitorProfile" : "HUEX_SetPrinterProfile")(arg));
+            ++i;
+        } else if (!std::strcmp(c, "begin") && i + 2 < argc) {
+            std::printf("begin %d\n", get<short(WINAPI*)(const char*, const char*)>("HUEX_BeginMatchingSession")(arg, argv[i + 2]));
+            i += 2;
+        } else if (!std::strcmp(c, "name")) {
+            char name[260] = "";
+            const short n = get<short(WINAPI*)(const char*, char*)>("HUEX_GetProfileName")(arg, name);
+            std::printf("name %d %s\n", n, name);
+            ++i;
         }
     }
     std::fflush(stdout);

@@ -1,6 +1,4 @@
-// Helpers for the Windows tests: folders laid out per case, copies of the
-// built modules, child processes whose output the test reads, and the
-// process's handle and memory counts for leak checks.
+// Helpers for the Windows tests: case folders, module copies, child processes, leak counts.
 #pragma once
 #include <windows.h>
 
@@ -18,8 +16,7 @@ std::string fresh_case_dir(const std::string& name);
 bool copy_into(const std::string& file, const std::string& dir, const std::string& new_name = "");
 // huex.dll and the colour-matching module it imports, without which it does not load.
 bool copy_library_into(const std::string& dir);
-// Runs a command line in cwd and returns its exit code (or -1); its output
-// is appended to *output when given.
+// Runs a command line in cwd; its exit code (or -1), its output appended to *output.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
 // The Windows colour directory, with a trailing backslash.
 std::string colour_directory();
@@ -31,10 +28,7 @@ void delete_settings_key();
 inline std::vector<uint8_t> file_bytes(const std::string& path) { return read_file_bytes(path); }
 inline bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) { return write_file_bytes(path, bytes); }
 
-// What the process holds, measured in ways that work under Wine as on Windows
-// (Wine reports neither a handle count nor private bytes): the bytes in use in
-// every heap, the committed memory, and the value the next new handle gets;
-// handle tables hand out the lowest free slot, so a leaked handle raises it.
+// Heap bytes in use, committed memory, and the next handle value (the lowest free slot: a leak raises it).
 struct process_counts {
     size_t heap_bytes;
     size_t committed_bytes;
@@ -42,7 +36,6 @@ struct process_counts {
 };
 process_counts current_process_counts();
 
-// Fails the running test when the process grew from before to after: any
-// handle left open, or memory beyond the heaps' ordinary fluctuation.
+// Fails the running test on any handle left open or memory beyond ordinary fluctuation.
 void expect_no_growth(const process_counts& before, const process_counts& after,
                       size_t heap_slack = 64 * 1024, size_t committed_slack = 1024 * 1024);
