@@ -31,9 +31,7 @@
 namespace {
 
 addon_tables sized(unsigned per_page, unsigned pages, unsigned name_size = 15, unsigned pub_no = 4) {
-    addon_tables t = {};
-    t.pub = addon_descriptor("Test Guide", pub_no, per_page, pages, "[DSX][PSX]", name_size);
-    return t;
+    return {addon_descriptor("Test Guide", pub_no, per_page, pages, "[DSX][PSX]", name_size), "", "", "", "", nullptr, nullptr};
 }
 
 addon_tables six_colours() {
@@ -60,12 +58,9 @@ protected:
     void install(const addon_tables& t, const std::string& page = {}, uint32_t pub_no = 4) {
         static int serial = 0;
         const std::string dir = ::testing::TempDir() + "huex_addon_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
         ASSERT_TRUE(std::filesystem::create_directory(dir) && write_addon_folder(dir, t, page)) << dir;
         dirs_.push_back(dir);
-        first_addon = addon_record{};
-        first_addon.pub_no = pub_no, first_addon.system = 549;
+        first_addon = addon_record{}, first_addon.pub_no = pub_no, first_addon.system = 549;
         std::snprintf(first_addon.desc, sizeof first_addon.desc, "Test Guide");
         std::snprintf(first_addon.path, sizeof first_addon.path, "%s", dir.c_str());
         addon_list = &first_addon, addon_count = 1;
@@ -103,13 +98,11 @@ TEST_F(ColorTables, names_in_every_mode_and_cut) {
     }
     // Names end at their NUL or their record's end; an empty one has no full name.
     EXPECT_EQ(get_color_name(make_colorid(4, 1), buf, 99, -1), 3);
-    EXPECT_EQ(get_color_name(make_colorid(4, 2), buf, 99, -1), 15);
-    EXPECT_STREQ(buf, "FifteenCharName");
+    EXPECT_EQ(std::to_string(get_color_name(make_colorid(4, 2), buf, 99, -1)) + buf, "15FifteenCharName");
     EXPECT_EQ(get_color_name(make_colorid(4, 3), buf, 99, 0) + std::strlen(buf), 0u);
     // Records wider than a name can be contribute 35 bytes; width 0 gives none.
     addon_tables wide = six_colours();
-    wide.pub = sized(3, 2, 50).pub;
-    wide.names = std::string(50 * 6, 'W');
+    wide.pub = sized(3, 2, 50).pub, wide.names = std::string(50 * 6, 'W');
     install(wide);
     EXPECT_EQ(get_color_name(make_colorid(4, 0), buf, 99, 0), 8 + 35 + 1 + 3);
     wide.pub = sized(3, 2, 0).pub;
@@ -145,10 +138,7 @@ TEST_F(ColorTables, measurements_recipes_and_page_labels_in_stored_units) {
 
 TEST_F(ColorTables, tables_shorter_than_their_descriptor_read_as_not_available) {
     addon_tables t = six_colours();
-    t.names.resize(4 * 15);
-    t.cie50.resize((5 * 3 - 1) * 2);  // the fifth record is cut short
-    t.cmyk.resize(3 * 4 * 2);
-    t.cie65.clear();
+    t.names.resize(4 * 15), t.cie50.resize((5 * 3 - 1) * 2), t.cmyk.resize(3 * 4 * 2), t.cie65.clear();  // the fifth XYZ cut short
     install(t, six_pages.substr(0, 8));
     char buf[100] = "untouched";
     double X = -7, Y = -7, Z = -7;
@@ -241,8 +231,7 @@ TEST_F(ColorTables, add_on_layouts_round_trip_up_to_what_they_store) {
         EXPECT_TRUE(decode_color(&sys, &fl, &idx, &r) == 0 && idx == c.index && record_to_colorid(&r) == (c.pub << 16 | uint32_t(c.index))) << c.index;
     }
     // Field 1 bits that make the 16-bit index negative name nothing.
-    r = {};
-    r.color_system = 805;
+    r = {}, r.color_system = 805;
     set_color_flag(&r, 1);
     set_index(&r, 1, 0x20);
     EXPECT_EQ(record_to_colorid(&r), no_color);
@@ -285,9 +274,9 @@ TEST(BuiltinDescriptors, every_field_and_the_walk) {
     }
     EXPECT_EQ(desc(7), "Process");
     EXPECT_EQ((std::vector<int>{pub_exists(-1), pub_exists(0), pub_exists(3), pub_exists(4)}), (std::vector<int>{0, 1, 1, 0}));
-    const byte_span before = current_descriptor;
+    const uint8_t* before = current_descriptor.data;
     select_publication(4);  // not a built-in number: nothing changes
-    EXPECT_EQ(current_descriptor.data, before.data);
+    EXPECT_EQ(current_descriptor.data, before);
     std::strcpy(name, "untouched");
     for (const auto& e : {std::make_pair(293, 0), std::make_pair(37, 3), std::make_pair(37, -1), std::make_pair(2085, 0), std::make_pair(-2, 0)}) {
         short s = short(e.first), f = short(e.second);
@@ -423,8 +412,7 @@ TEST_F(AddonList, list_follows_the_scan_order_and_passes_over_an_unloadable_file
     EXPECT_EQ(walk_addons(), (std::vector<std::string>{"Pastel Guide/Coated 549/0", "Second 2085/0", "After the broken one 805/0"}));
     EXPECT_EQ(pub_exists(12) * 10 + pub_exists(13), 10);
     char desc[128] = "keep";
-    EXPECT_EQ(pub_desc(13, desc, 100), 0);
-    EXPECT_STREQ(desc, "keep");
+    EXPECT_EQ(std::to_string(pub_desc(13, desc, 100)) + desc, "0keep");
     EXPECT_EQ(std::to_string(pub_desc(8, desc, 100)) + desc, "6Second");
     // A pair no listed add-on carries (the broken file's 0, 0 among them) ends the list, nothing written.
     for (int16_t code : {1317, 0}) {
@@ -440,8 +428,7 @@ TEST_F(AddonList, list_follows_the_scan_order_and_passes_over_an_unloadable_file
 TEST_F(AddonList, an_open_picker_keeps_its_descriptor_while_other_publications_are_asked) {
     link({{4, "Pastel Guide/Coated", 549}});
     select_publication(0);
-    picker_open = 1;
-    picker_view_pub = 0;
+    picker_open = 1, picker_view_pub = 0;
     const uint8_t* shown = current_descriptor.data;
     EXPECT_EQ((std::vector<uint32_t>{pub_colors_per_page(4), pub_number_of_pages(4), pub_color_name_size(4), pub_color_name_size(3),
                                      pub_number_of_pages(3), make_colorid(4, 287), uint32_t(pair_number_of_pages(549, 0))}),
@@ -453,8 +440,7 @@ TEST_F(AddonList, an_open_picker_keeps_its_descriptor_while_other_publications_a
     EXPECT_GT(lookup_color_name(&r, buffer), 0);
     EXPECT_TRUE(current_descriptor.data == shown && descriptor_colors_per_page() == 7u);
     picker_open = 0, picker_view_pub = -1;  // closed, the add-on's descriptor becomes current
-    EXPECT_EQ(make_colorid(4, 0), 0x00040000u);
-    EXPECT_EQ(descriptor_colors_per_page(), 8u);
+    EXPECT_EQ(make_colorid(4, 0) + descriptor_colors_per_page(), 0x00040000u + 8);
 }
 
 // Each fault is named once, with its kind, and nothing else is reported.

@@ -111,8 +111,7 @@ TEST_F(DisplayRgb, matrix_agrees_with_little_cms_matrix_shaper) {
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 3; ++c) EXPECT_NEAR(display_matrix.M[r][c] * 100.0, xyz_to_rgb.v[r].n[c], 1e-9) << r << "," << c;
         EXPECT_DOUBLE_EQ(display_matrix.eG, 1.0 / m.ggamma);
-        cmsCloseProfile(p);
-        for (cmsToneCurve* t : curves) cmsFreeToneCurve(t);
+        cmsCloseProfile(p), cmsFreeToneCurve(curves[0]), cmsFreeToneCurve(curves[1]), cmsFreeToneCurve(curves[2]);
     }
 }
 
@@ -151,8 +150,8 @@ TEST(MonitorProfileTags, replace_their_fields_only) {
         .add("wtpt", xyz_tag(s15(0.9642), s15(1.0), s15(0.8249))).add("desc", desc_tag("Test display"))
         .add("rTRC", curve_tag({0x0233})).add("gTRC", curve_tag({})).build();
     display_model m = default_display_model;
-    m.Yw = 0.5;
     char name[260] = "before";
+    m.Yw = 0.5;
     apply_monitor_profile_tags(span_of(file), &m, name, sizeof name);
     EXPECT_STREQ(name, "Test display");
     EXPECT_NEAR(m.xw, 0.3457, 1e-4);
@@ -160,16 +159,13 @@ TEST(MonitorProfileTags, replace_their_fields_only) {
               (std::vector<double>{default_display_model.xr, 1.0, 2.19921875, 1.0, default_display_model.bgamma}));
 
     const auto para = [](uint16_t function, std::vector<double> params) {
-        std::vector<uint8_t> c;
-        put16(c, function);
-        put16(c, 0);
+        std::vector<uint8_t> c = {uint8_t(function >> 8), uint8_t(function), 0, 0};
         for (double p : params) put32(c, s15(p));
         return tag_data("para", c);
     };
     std::vector<uint8_t> bad = builder().add("rXYZ", xyz_tag(0, 0, 0)).add("wtpt", xyz_tag(0, 0, 0))
         .add("bTRC", curve_tag({0, 65535, 0})).add("gXYZ", tag_data("XYZ ", {1, 2})).build();
-    m = default_display_model;
-    m.Yw = 0.25;
+    m = default_display_model, m.Yw = 0.25;
     apply_monitor_profile_tags(span_of(bad), &m, name, 8);
     EXPECT_EQ(std::memcmp(&m.xr, &default_display_model.xr, 8 * sizeof(double)), 0);
     EXPECT_EQ((std::vector<double>{m.Yw, m.bgamma}), (std::vector<double>{0.25, default_display_model.bgamma}));
@@ -184,25 +180,15 @@ TEST(MonitorProfileTags, replace_their_fields_only) {
               (std::vector<double>{int32_t(s15(2.4)) / 65536.0, int32_t(s15(1.8)) / 65536.0, default_display_model.bgamma}));
 }
 
-}  // namespace
-
-using namespace icc_test;
-
-namespace {
-
-
 struct mluc_record { const char *language, *country; std::u16string text; };
 
 std::vector<uint8_t> mluc_tag(const std::vector<mluc_record>& records) {
     std::vector<uint8_t> c;
-    put32(c, uint32_t(records.size()));
-    put32(c, 12);
+    for (uint32_t w : {uint32_t(records.size()), 12u}) put32(c, w);
     uint32_t text_at = 16 + 12 * uint32_t(records.size());
     for (const mluc_record& r : records) {
-        put16(c, uint16_t(r.language[0] << 8 | r.language[1]));
-        put16(c, uint16_t(r.country[0] << 8 | r.country[1]));
-        put32(c, uint32_t(2 * r.text.size()));
-        put32(c, text_at);
+        c.insert(c.end(), {uint8_t(r.language[0]), uint8_t(r.language[1]), uint8_t(r.country[0]), uint8_t(r.country[1])});
+        put32(c, uint32_t(2 * r.text.size())), put32(c, text_at);
         text_at += uint32_t(2 * r.text.size());
     }
     for (const mluc_record& r : records)

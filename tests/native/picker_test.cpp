@@ -1,6 +1,7 @@
 // The picker's window-free logic on the real guides: keys, layout, paging, selection, find-by-name.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -26,11 +27,7 @@
 #include "picker/tab_order.h"
 #include "test_data.h"
 
-inline void reset_picker_for_test() {
-    reset_library_state();
-    reset_picker_state();
-    reset_nearest_color_cache();
-}
+inline void reset_picker_for_test() { reset_library_state(), reset_picker_state(), reset_nearest_color_cache(); }
 
 // The 440 x 250 swatch area of the layout examples, room for the strip below, 96 dpi metrics.
 inline swatch_view& open_view_for_test(uint32_t pub, int32_t page) {
@@ -49,6 +46,15 @@ using a = hook_action;
 
 static hook_decision press(uint32_t key, int32_t page, r focus) { return decide_hook_key(0, key, 0, page, focus); }
 
+// A name's position in a list of names in enum order.
+static int named(const std::string& name, const std::string& names) {
+    const size_t at = (" " + names + " ").find(" " + name + " ");
+    return at == std::string::npos ? -1 : int(std::count(names.begin(), names.begin() + at, ' '));
+}
+static const char* roles = "other tab_control ok cancel about type_combo combo_edit scroll_bar name_edit names_check profile_name_check"
+                           " d65_radio d50_radio display_change";
+static const char* actions = "call_next pass swallow focus post_to_picker post_to_settings find_name navigate step_profile accelerator";
+
 TEST(PickerHook, decision_by_key_page_and_focus) {
     reset_picker_for_test();
     EXPECT_EQ(decide_hook_key(-1, 'A', 0, solid_page, r::other).action, a::call_next);
@@ -57,34 +63,19 @@ TEST(PickerHook, decision_by_key_page_and_focus) {
     EXPECT_EQ(decide_hook_key(0, key_shift, key_released_flag, solid_page, r::other).action, a::swallow);
     EXPECT_EQ(shift_down, 0u);
     EXPECT_EQ(decide_hook_key(0, key_return, key_released_flag, solid_page, r::ok).action, a::swallow);
-    const struct { uint32_t key; int32_t page; r focus; a action; int32_t command, result; r target; } rows[] = {
-        {key_return, solid_page, r::cancel, a::post_to_picker, 2, 1, r::other},
-        {key_return, process_page, r::name_edit, a::find_name, 0, 1, r::other},
-        {key_return, settings_page, r::display_change, a::post_to_settings, 8, 1, r::other},
-        {key_return, solid_page, r::scroll_bar, a::post_to_picker, 1, 1, r::other},
-        {key_escape, settings_page, r::d50_radio, a::post_to_picker, 2, 1, r::other},
-        {key_space, settings_page, r::names_check, a::post_to_settings, 4, 1, r::other},
-        {key_space, solid_page, r::name_edit, a::pass, 0, 0, r::other}, {key_space, settings_page, r::d65_radio, a::pass, 0, 0, r::other},
-        {key_space, solid_page, r::scroll_bar, a::swallow, 0, 1, r::other}, {key_f6, settings_page, r::ok, a::step_profile, 0, 1, r::other},
-        {'F', solid_page, r::scroll_bar, a::accelerator, 0, 1, r::other}, {key_left, solid_page, r::tab_control, a::call_next, 0, 1, r::other},
-        {key_home, solid_page, r::combo_edit, a::pass, 0, 0, r::other}, {key_down, process_page, r::name_edit, a::pass, 0, 0, r::other},
-        {key_next, process_page, r::ok, a::navigate, 0, 1, r::other}, {key_right, settings_page, r::d65_radio, a::focus, 0, 0, r::d50_radio},
-        {key_up, settings_page, r::names_check, a::pass, 0, 0, r::other},
-    };
-    for (const auto& x : rows) {
-        const hook_decision d = press(x.key, x.page, x.focus);
+    const std::vector<data_row> rows = read_data_table("native_picker_hook.csv");
+    ASSERT_EQ(rows.size(), 17u);
+    for (const data_row& x : rows) {
+        const hook_decision d = press(uint32_t(data_number(x[0])), int32_t(data_number(x[1])), r(named(x[2], roles)));
         EXPECT_EQ((std::vector<int>{int(d.action), d.command, d.result, int(d.target)}),
-                  (std::vector<int>{int(x.action), x.command, x.result, int(x.target)}))
-            << x.key << " on " << int(x.focus);
+                  (std::vector<int>{named(x[3], actions), int(data_number(x[4])), int(data_number(x[5])), named(x[6], roles)})) << x[0];
     }
     EXPECT_EQ(press(key_left, solid_page, r::scroll_bar).page, solid_page);
 }
 
 TEST(PickerHook, accelerators_by_page) {
     accelerator_matches find_and_about, type, letters;
-    find_and_about.find_name = find_and_about.about = true;
-    type.color_type = true;
-    letters.display_profile = letters.display_names = true;
+    find_and_about.find_name = find_and_about.about = type.color_type = letters.display_profile = letters.display_names = true;
     const accelerator_decision d = decide_accelerator(solid_page, false, find_and_about);
     EXPECT_TRUE(d.post_about && d.then.target == r::name_edit);
     EXPECT_EQ(decide_accelerator(solid_page, true, find_and_about).result, 0);  // typing into the name box
@@ -102,13 +93,11 @@ TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle) {
         {r::tab_control, r::scroll_bar, r::name_edit, r::ok, r::cancel, r::about},
         {r::tab_control, r::display_change, r::profile_name_check, r::printer_change, r::names_check, r::d65_radio, r::ok, r::cancel, r::about},
     };
-    for (int32_t page = 0; page < 3; ++page) {
-        const std::vector<r>& ring = rings[page];
-        for (size_t i = 0; i < ring.size(); ++i) {
-            const r next = ring[(i + 1) % ring.size()];
-            EXPECT_TRUE(tab_target(page, ring[i], false, 0) == next && tab_target(page, next, true, 0) == ring[i]) << page << ":" << i;
+    for (int32_t page = 0; page < 3; ++page)
+        for (size_t i = 0, n = rings[page].size(); i < n; ++i) {
+            const r here = rings[page][i], next = rings[page][(i + 1) % n];
+            EXPECT_TRUE(tab_target(page, here, false, 0) == next && tab_target(page, next, true, 0) == here) << page << ":" << i;
         }
-    }
     EXPECT_EQ((std::vector<r>{tab_target(solid_page, r::combo_edit, true, 0), tab_target(solid_page, r::d50_radio, false, 0),
                               tab_target(settings_page, r::other, false, 0), tab_target(settings_page, r::ok, true, 1)}),
               (std::vector<r>{r::tab_control, r::name_edit, r::cancel, r::d50_radio}));
@@ -133,7 +122,7 @@ TEST(PickerProfileKeys, step_through_the_sorted_display_profiles) {
 
 TEST(PickerLayout, frame_window_and_line_height_of_the_worked_examples) {
     const frame_layout f = layout_frame(512, 499, 18);
-    EXPECT_EQ(f.tab, (pixel_rect{13, 9, 13 + 486, 9 + 409}));
+    EXPECT_EQ(f.tab, (pixel_rect{13, 9, 499, 418}));
     EXPECT_EQ((std::vector<int>{f.mx, f.my, f.button_width, f.button_height, f.button_y, f.about_x, f.cancel_x, f.ok_x}),
               (std::vector<int>{12, 16, 97, 31, 434, 402, 296, 190}));
     EXPECT_EQ(page_child_rect(f, pixel_rect{2, 22, 482, 405}), (pixel_rect{15, 31, 495, 414}));
@@ -191,9 +180,7 @@ namespace {
 struct guide_case { uint32_t pub; int32_t page, rows, pages; };
 
 // What the page's child window does with a picked colour: select and scroll.
-void select_like_the_page(colorid c, swatch_view& v) {
-    if (c != no_color) place_selection(c, v, true);
-}
+void select_like_the_page(colorid c, swatch_view& v) { if (c != no_color) place_selection(c, v, true); }
 
 class PickerPaging : public ::testing::TestWithParam<guide_case> {
 protected:
@@ -308,16 +295,14 @@ TEST(PickerPagingExamples, a_view_without_colours_moves_nothing) {
     swatch_view v;
     v.swatch_area = pixel_rect{0, 0, 440, 250};
     compute_swatch_geometry(v);
-    selected_color = color_of(0, 3);
-    first_colorid_displayed = color_of(0, 0);
+    selected_color = color_of(0, 3), first_colorid_displayed = color_of(0, 0);
     for (uint32_t key = key_prior; key <= key_down; ++key) EXPECT_EQ(navigation_target(key, v), no_color);
     for (int32_t code = 0; code <= scroll_end; ++code) EXPECT_EQ(scroll_command_target(code, 3, v), selected_color);
     EXPECT_FALSE(place_selection(color_of(0, 3), v, true).place.visible);
     center_on_color(color_of(0, 3), v);
     EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
     colorid c = no_color;
-    v.scroll_y = 260;
-    v.swatch_area.right = 20;  // narrower than the strip's margins
+    v.scroll_y = 260, v.swatch_area.right = 20;  // narrower than the strip's margins
     EXPECT_FALSE(hit_swatch(10, 10, &c, v) || hit_strip(5, 255, &c, v) || grid_position_holds_color(v, 0));
 }
 
@@ -331,8 +316,7 @@ double distance(colorid a, colorid b, int d50) {
 
 std::string short_name(colorid c) {
     char name[40];
-    get_color_name(c, name, 39, -1);
-    return name;
+    return get_color_name(c, name, 39, -1), name;
 }
 
 }  // namespace
@@ -355,9 +339,8 @@ TEST(PickerPageSwitch, solid_to_process_selects_the_nearest_and_centres_it) {
     reset_picker_for_test();
     begin_picker_run(color_of(0, 100));
     EXPECT_EQ(selected_color, 0u);
-    selected_color = color_of(0, 100);
+    selected_color = color_of(0, 100), solid_pub_choice = 0;
     open_view_for_test(0, solid_page);
-    solid_pub_choice = 0;
     swatch_view* v = enter_color_page(solid_page);
     EXPECT_EQ(first_colorid_displayed, color_of(0, 84));
     const colorid expected = nearest_color_in_pub(color_of(0, 100), 3);
@@ -368,8 +351,7 @@ TEST(PickerPageSwitch, solid_to_process_selects_the_nearest_and_centres_it) {
     v = enter_color_page(solid_page);
     EXPECT_EQ(colorid_pub(selected_color) + colorid_pub(first_colorid_displayed), 0u);
 
-    selected_color = color_of(0, 300);
-    first_colorid_displayed = color_of(0, 280);
+    selected_color = color_of(0, 300), first_colorid_displayed = color_of(0, 280);
     EXPECT_EQ(switch_page_for_selection(change_solid_guide(1), *v), solid_page);
     v = enter_color_page(solid_page);
     EXPECT_EQ((std::vector<uint32_t>{uint32_t(v->pub), color_type, selected_color, first_colorid_displayed, change_solid_guide(-1),
@@ -399,9 +381,7 @@ TEST(PickerRun, opening_keeps_the_last_selection_and_checks_what_the_registry_ga
     ASSERT_EQ(rows.size(), 7u);
     for (const data_row& s : rows) {
         reset_picker_for_test();
-        color_type = uint32_t(data_number(s[0]));
-        selected_color = colorid(data_number(s[1]));
-        first_colorid_displayed = colorid(data_number(s[2]));
+        color_type = uint32_t(data_number(s[0])), selected_color = colorid(data_number(s[1])), first_colorid_displayed = colorid(data_number(s[2]));
         sanitize_persisted_picker_state();
         EXPECT_EQ((std::vector<long>{color_type, selected_color, first_colorid_displayed}),
                   (std::vector<long>{uint32_t(data_number(s[3])), uint32_t(data_number(s[4])), uint32_t(data_number(s[5]))}))
@@ -409,8 +389,7 @@ TEST(PickerRun, opening_keeps_the_last_selection_and_checks_what_the_registry_ga
     }
     // A stored colour type out of range never reaches the solid page.
     reset_picker_for_test();
-    color_type = 9;
-    selected_color = color_of(3, 4);
+    color_type = 9, selected_color = color_of(3, 4);
     begin_picker_run(no_color);
     open_view_for_test(0, solid_page);
     enter_color_page(solid_page);
@@ -431,8 +410,7 @@ TEST(PickerHitTest, swatch_cells_patches_the_label_line_and_the_strip) {
         EXPECT_EQ(hit_swatch(h.x, h.y, &c, v), h.index != 0) << h.x << "," << h.y;
         EXPECT_EQ(c, h.index ? color_of(0, h.index) : 0xdeadbeef);
     }
-    v.original_patch = pixel_rect{20, 300, 60, 330};
-    v.new_patch = pixel_rect{60, 300, 100, 330};
+    v.original_patch = pixel_rect{20, 300, 60, 330}, v.new_patch = pixel_rect{60, 300, 100, 330};
     EXPECT_EQ((std::vector<bool>{hit_original_patch(20, 300, v), hit_original_patch(60, 300, v), hit_new_patch(60, 329, v),
                                  hit_new_patch(100, 310, v)}), (std::vector<bool>{true, false, true, false}));
     first_colorid_displayed = color_of(0, 917);  // the last screen is full, nothing past it
@@ -476,8 +454,7 @@ TEST(PickerFindByName, finds_the_first_colour_of_the_name_in_the_guide_shown) {
 
     reset_picker_for_test();
     open_view_for_test(3, process_page);
-    std::strcpy(find_text, short_name(color_of(3, 42)).c_str());
-    selected_color = color_of(3, 42);
+    std::strcpy(find_text, short_name(color_of(3, 42)).c_str()), selected_color = color_of(3, 42);
     EXPECT_EQ(resolve_typed_name(find_text), find_outcome::unchanged);
     std::string typed = short_name(color_of(3, 2000));
     typed[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(typed[0])));

@@ -44,8 +44,7 @@ inline color_book color_book_from_tables(const table_files& f, const std::string
     book.copyright = book.desc + " - " + copyright_tail;
     const size_t width = std::strtoul(lines[3].c_str(), nullptr, 10);
 
-    const std::vector<uint8_t> names = read_file_bytes(f.names), cie = read_file_bytes(f.cie50),
-                               cmyk = read_file_bytes(f.cmyk);
+    const std::vector<uint8_t> names = read_file_bytes(f.names), cie = read_file_bytes(f.cie50), cmyk = read_file_bytes(f.cmyk);
     auto word = [](const std::vector<uint8_t>& t, size_t at) { return static_cast<uint16_t>(t[at] | t[at + 1] << 8); };
     for (size_t i = 0; i < book.colors_per_page * pages; ++i) {
         if (width == 0 || (i + 1) * width > names.size() || (i + 1) * 6 > cie.size()) continue;

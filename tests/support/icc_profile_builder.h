@@ -14,16 +14,13 @@ inline uint32_t get32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (uint3
 inline uint32_t sig(const char* s) { return get32(reinterpret_cast<const uint8_t*>(s)); }
 
 inline std::vector<uint8_t> tag_data(const char* type, const std::vector<uint8_t>& contents) {
-    std::vector<uint8_t> v;
-    put32(v, sig(type));
-    put32(v, 0);
+    std::vector<uint8_t> v(type, type + 4);
+    v.resize(8);
     v.insert(v.end(), contents.begin(), contents.end());
     return v;
 }
 inline std::vector<uint8_t> text_tag(const std::string& text) {
-    std::vector<uint8_t> c(text.begin(), text.end());
-    c.push_back(0);
-    return tag_data("text", c);
+    return tag_data("text", std::vector<uint8_t>(text.c_str(), text.c_str() + text.size() + 1));
 }
 // A v2 description: count and text, then the empty Unicode and ScriptCode parts.
 inline std::vector<uint8_t> desc_tag(uint32_t count, const std::string& text) {
@@ -49,8 +46,7 @@ inline std::vector<uint8_t> curve_tag(const std::vector<uint16_t>& entries) {
 inline std::vector<uint8_t> lut16_tag(uint8_t in, uint8_t out, uint8_t grid, uint16_t in_entries, uint16_t out_entries) {
     std::vector<uint8_t> c = {in, out, grid, 0};
     for (int i = 0; i < 9; ++i) put32(c, (i % 4 == 0) ? 0x00010000u : 0u);
-    put16(c, in_entries);
-    put16(c, out_entries);
+    put16(c, in_entries), put16(c, out_entries);
     size_t grid_points = 1;
     for (int i = 0; i < in; ++i) grid_points *= grid;
     c.insert(c.end(), 2 * (size_t(in) * in_entries + grid_points * out + size_t(out) * out_entries), 0);
