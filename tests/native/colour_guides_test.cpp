@@ -354,8 +354,7 @@ protected:
         addon_count = 0;
         for (const entry& e : entries) {
             if (addon_count > 0) r = r->next = &more[addon_count - 1];
-            *r = addon_record{};
-            r->pub_no = e.pub_no, r->system = e.system;
+            *r = addon_record{}, r->pub_no = e.pub_no, r->system = e.system;
             std::snprintf(r->desc, sizeof r->desc, "%s", e.desc);
             std::snprintf(r->path, sizeof r->path, "%s", e.pub_no ? pastel_dir.c_str() : "");
             ++addon_count;

@@ -32,11 +32,10 @@ TEST(MatchingElement, channels_per_kind_what_the_module_gets_and_the_write_back)
     EXPECT_TRUE(module_input(profile_kind_cmyk, element, in) && std::memcmp(in, element, 8) == 0 && !module_input(profile_kind_other, element, in));
 
     const uint16_t out[4] = {10, 20, 30, 40};
-    uint16_t back[4] = {1, 2, 3, 4};
+    uint16_t back[4] = {1, 2, 3, 4}, kept[4] = {1, 2, 3, 4};
     ASSERT_TRUE(write_back(3, out, back));
     EXPECT_EQ((std::vector<uint16_t>(back, back + 4)), (std::vector<uint16_t>{10, 20, 30, 0}));
     EXPECT_TRUE(write_back(4, out, back) && std::memcmp(back, out, 8) == 0);
-    uint16_t kept[4] = {1, 2, 3, 4};
     EXPECT_FALSE(write_back(0, out, kept) || write_back(5, out, kept) || kept[0] + kept[3] != 5);
 }
 
