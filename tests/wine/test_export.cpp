@@ -11,6 +11,7 @@
 #include "exchange/gpl_writer.h"
 #include "exchange/icc_named_color_writer.h"
 #include "huex.h"
+#include "test_data.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -109,19 +110,12 @@ TEST(Export, BadInputIsRefusedWithoutLeavingAFile)
     export_case c;
     c.store_icc_printer();
     ASSERT_TRUE(CreateDirectoryA((c.dir + "taken.icc").c_str(), nullptr));
-    const std::string usage = "usage: huexinfo export PUB --format icc|ase|gpl [-o FILE]";
-    const struct { const char* args; int exit_code; std::string message; } cases[] = {
-        {"export 5 --format icc -o out.icc", 1, "huexinfo export: no publication 5 (see huexinfo pubs)"},
-        {"export -1 --format icc -o out.icc", 1, "huexinfo export: no publication -1 (see huexinfo pubs)"},
-        {"export 0 --format tiff -o out.tiff", 2, usage},
-        {"export 0 --format icc --color out.icc", 2, usage},
-        {"export 0 --format gpl -o missing\\out.gpl", 1, "huexinfo export: cannot write missing\\out.gpl"},
-        {"export 0 --format ase -o taken.icc", 1, "huexinfo export: cannot write taken.icc"},
-    };
-    for (const auto& k : cases) {
+    const std::vector<data_row> cases = read_data_table("core_export_refusals.csv");
+    ASSERT_EQ(cases.size(), 6u);
+    for (const data_row& k : cases) {
         std::string out;
-        EXPECT_EQ(c.huexinfo(k.args, &out), k.exit_code) << k.args;
-        EXPECT_EQ(out, k.message + "\r\n") << k.args;
+        EXPECT_EQ(c.huexinfo(k[0], &out), data_number(k[1])) << k[0];
+        EXPECT_EQ(out, k[2] + "\r\n") << k[0];
     }
     std::string out;
     run_process("cmd /c dir /b /o:n", c.dir, &out);
@@ -137,14 +131,6 @@ TEST(Export, IncompleteAddOnWritesWhatItHasAndCountsTheRest)
     EXPECT_EQ(c.huexinfo("export 4 --format icc -o short.icc", &out), 0);
     EXPECT_EQ(out, "huexinfo export: 285 colours without a name left out\r\nhuexinfo export: 2 colours without measurements left out\r\n"
                    "Short Tables: 1 colours to short.icc\r\n");
-    color_book book;
-    book.desc = "Short Tables";
-    book.copyright = book.desc + " - " + set_name();
-    book.prefix = "VERIHUE ";
-    book.suffix = " DST";
-    book.colors_per_page = 8;
-    book.colors.resize(1);
-    book.colors[0].name = "Short One";
-    book.colors[0].xyz_d50[0] = 5000, book.colors[0].xyz_d50[1] = 6000, book.colors[0].xyz_d50[2] = 7000;
+    const color_book book = {"Short Tables", "Short Tables - " + set_name(), "VERIHUE ", " DST", 8, false, {{"Short One", {5000, 6000, 7000}}}};
     EXPECT_TRUE(timeless(read_file_bytes(c.dir + "short.icc")) == write_icc_named_colors(book, icc_date_time{}).bytes);
 }

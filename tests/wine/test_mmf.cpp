@@ -52,12 +52,9 @@ std::string description_of(HANDLE mapping) {
 size_t mapped_regions() {
     size_t count = 0;
     MEMORY_BASIC_INFORMATION info;
-    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;) {
-        if (info.State == MEM_COMMIT && info.Type == MEM_MAPPED) ++count;
-        const char* next = static_cast<const char*>(info.BaseAddress) + info.RegionSize;
-        if (next <= at) break;
-        at = next;
-    }
+    auto end = [&] { return static_cast<const char*>(info.BaseAddress) + info.RegionSize; };
+    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info && end() > at; at = end())
+        count += info.State == MEM_COMMIT && info.Type == MEM_MAPPED;
     return count;
 }
 
@@ -70,13 +67,12 @@ std::string synthetic(const char* name, const std::vector<uint8_t>& bytes) {
 }  // namespace
 
 TEST(MmfOpen, extensions_are_compared_exactly) {
-    std::string dir = fresh_case_dir("mmf_extensions");
-    std::vector<uint8_t> bytes = profile_named("Extension");
+    const std::string dir = fresh_case_dir("mmf_extensions");
+    const std::vector<uint8_t> bytes = profile_named("Extension");
     ASSERT_TRUE(CreateDirectoryA((dir + "folder.icm").c_str(), nullptr));
     const struct { const char* name; bool accepted; } cases[] = {
-            {"display.icm", true}, {"display.icc", true}, {"printer.pf", true}, {"display.ICM", false}, {"display.Icc", false},
-        {"display", false}, {"display.icm.bak", false}, {"folder.icm\\display", false}, {"display.icmx", false},
-    };
+        {"display.icm", true}, {"display.icc", true}, {"printer.pf", true}, {"display.ICM", false}, {"display.Icc", false},
+        {"display", false}, {"display.icm.bak", false}, {"folder.icm\\display", false}, {"display.icmx", false}};
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(write_file_bytes(dir + c.name, bytes));
@@ -89,53 +85,29 @@ TEST(MmfOpen, extensions_are_compared_exactly) {
     EXPECT_TRUE(missing.ok == 0 && missing.mapping == nullptr && missing.file == nullptr);
 }
 
-TEST(MmfOpen, an_open_profile_is_not_shared) {
-    std::string dir = fresh_case_dir("mmf_sharing");
-    std::string path = dir + "shared.icc";
-    ASSERT_TRUE(write_file_bytes(path, profile_named("Shared")));
+// Held without sharing while open; a file that cannot be mapped is closed again; one name in two folders reads each file.
+TEST(MmfOpen, open_profiles_are_held_alone_and_each_file_is_its_own) {
+    const std::string dir = fresh_case_dir("mmf_sharing"), other = fresh_case_dir("mmf_name_b");
+    ASSERT_TRUE(write_file_bytes(dir + "display.icm", profile_named("First")) && write_file_bytes(other + "display.icm", profile_named("Second")));
+    ASSERT_TRUE(write_file_bytes(dir + "empty.icm", {}));
     {
-        opened first(path);
-        ASSERT_EQ(first.ok, 1);
-        opened second(path);
-        EXPECT_TRUE(second.ok == 0 && second.mapping == nullptr && second.file == nullptr);
-        HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-        EXPECT_EQ(reader, INVALID_HANDLE_VALUE);
+        opened first(dir + "display.icm"), second(other + "display.icm"), again(dir + "display.icm"), empty(dir + "empty.icm");
+        ASSERT_TRUE(first.ok == 1 && second.ok == 1);
+        for (const opened* refused : {&again, &empty}) EXPECT_TRUE(refused->ok == 0 && refused->mapping == nullptr && refused->file == nullptr);
+        EXPECT_EQ(CreateFileA((dir + "display.icm").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr),
+                  INVALID_HANDLE_VALUE);
         EXPECT_EQ(GetLastError(), DWORD(ERROR_SHARING_VIOLATION));
-        EXPECT_EQ(description_of(first.mapping), "Shared");
+        EXPECT_EQ(description_of(first.mapping) + description_of(second.mapping), "FirstSecond");
+        HANDLE f = CreateFileA((dir + "empty.icm").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_NE(f, INVALID_HANDLE_VALUE);
+        CloseHandle(f);
     }
-    opened again(path);
+    opened again(dir + "display.icm");
     EXPECT_EQ(again.ok, 1);
 }
 
-TEST(MmfOpen, files_that_cannot_be_mapped_are_closed_again) {
-    std::string dir = fresh_case_dir("mmf_empty");
-    std::string path = dir + "empty.icm";
-    ASSERT_TRUE(write_file_bytes(path, {}));
-    opened empty(path);
-    EXPECT_TRUE(empty.ok == 0 && empty.mapping == nullptr && empty.file == nullptr);
-    // Not left open: an exclusive opener gets it.
-    HANDLE f = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_NE(f, INVALID_HANDLE_VALUE);
-    CloseHandle(f);
-}
-
-TEST(MmfOpen, same_file_name_in_two_folders_reads_each_file) {
-    std::string a = fresh_case_dir("mmf_name_a"), b = fresh_case_dir("mmf_name_b");
-    ASSERT_TRUE(write_file_bytes(a + "display.icm", profile_named("First")));
-    ASSERT_TRUE(write_file_bytes(b + "display.icm", profile_named("Second")));
-    opened first(a + "display.icm");
-    opened second(b + "display.icm");
-    ASSERT_EQ(first.ok, 1);
-    ASSERT_EQ(second.ok, 1);
-    EXPECT_EQ(description_of(first.mapping), "First");
-    EXPECT_EQ(description_of(second.mapping), "Second");
-}
-
 TEST(MmfOpen, ten_thousand_cycles_leave_no_handles_or_views) {
-    std::string dir = fresh_case_dir("mmf_cycles");
-    std::string path = dir + "cycle.icc";
-    ASSERT_TRUE(write_file_bytes(path, profile_named("Cycle")));
+    const std::string path = synthetic("cycle.icc", profile_named("Cycle"));
     auto cycle = [&] {
         HANDLE m = nullptr, f = nullptr;
         if (!MMF_open_profile_file(path.c_str(), &m, &f)) return false;

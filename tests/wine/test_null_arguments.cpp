@@ -59,8 +59,7 @@ const row rows[] = {
     {"MMF_read_icDateTimeNumber", "bo", 0, [](args a) -> long { return MMF_read_icDateTimeNumber(a[0], a[1]), 0; }},
     {"MMF_read_icXYZNumber", "bo", 0, [](args a) -> long { return MMF_read_icXYZNumber(a[0], a[1]), 0; }},
     {"MMF_read_textType", "mo", 0, [](args a) -> long { return MMF_read_textType(a[0], tag, a[1]); }},
-    {"MMF_read_ProfileDescriptionType", "mo", 0,
-     [](args a) -> long { return MMF_read_ProfileDescriptionType(a[0], tag, a[1], 64); }},
+    {"MMF_read_ProfileDescriptionType", "mo", 0, [](args a) -> long { return MMF_read_ProfileDescriptionType(a[0], tag, a[1], 64); }},
     {"MMF_read_XYZType", "mo", 0, [](args a) -> long { return MMF_read_XYZType(a[0], tag, a[1]); }},
     {"MMF_get_CurveType_count", "m", 0, [](args a) -> long { return MMF_get_CurveType_count(a[0], tag); }},
     {"MMF_read_CurveType_index", "mo", 0, [](args a) -> long { return MMF_read_CurveType_index(a[0], tag, 0, a[1]); }},
@@ -72,8 +71,7 @@ const row rows[] = {
     {"decode_XYZNumber", "ooo", 0, [](args a) -> long { return decode_XYZNumber(1, 2, 3, a[0], a[1], a[2]), 0; }},
     {"HUEX_GetMonitorProfile", "o", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_GetMonitorProfile(a[0]); }},
     {"HUEX_GetPrinterProfile", "o", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_GetPrinterProfile(a[0]); }},
-    {"HUEX_GetDefaultPrinterProfile", "o", HUEX_NO_MEMORY,
-     [](args a) -> long { return HUEX_GetDefaultPrinterProfile(a[0]); }},
+    {"HUEX_GetDefaultPrinterProfile", "o", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_GetDefaultPrinterProfile(a[0]); }},
     {"HUEX_CreateProfile", "ph", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_CreateProfile(a[0], a[1]); }},
     {"HUEX_DisposeProfile", "n", HUEX_OK, [](args a) -> long { return HUEX_DisposeProfile(a[0]); }},
     {"HUEX_SetMonitorProfile", "p", HUEX_DEFAULT_IN_FORCE, [](args a) -> long { return HUEX_SetMonitorProfile(a[0]); }},
@@ -82,10 +80,8 @@ const row rows[] = {
     {"HUEX_GetProfileIntent", "p", -1, [](args a) -> long { return HUEX_GetProfileIntent(a[0]); }},
     {"HUEX_GetProfilePcs", "p", -1, [](args a) -> long { return HUEX_GetProfilePcs(a[0]); }},
     {"HUEX_GetProfileName", "po", 0, [](args a) -> long { return HUEX_GetProfileName(a[0], a[1]); }},
-    {"enum_profiles_by_classification", "zzoo", -1,
-     [](args a) -> long { return enum_profiles_by_classification(0, a[0], a[1], a[2], a[3], 64); }},
-    {"HUEX_BeginMatchingSession", "pp", HUEX_NOT_SUPPORTED,
-     [](args a) -> long { return HUEX_BeginMatchingSession(a[0], a[1]); }},
+    {"enum_profiles_by_classification", "zzoo", -1, [](args a) -> long { return enum_profiles_by_classification(0, a[0], a[1], a[2], a[3], 64); }},
+    {"HUEX_BeginMatchingSession", "pp", HUEX_NOT_SUPPORTED, [](args a) -> long { return HUEX_BeginMatchingSession(a[0], a[1]); }},
     {"HUEX_BeginMatching", "p", HUEX_NOT_SUPPORTED, [](args a) -> long { return HUEX_BeginMatching(a[0]); }},
     {"HUEX_Match", "o", HUEX_NOT_SUPPORTED, [](args a) -> long { return HUEX_Match(1, a[0]); }},
     {"HUEX_MatchToPrinterProfile", "o", HUEX_NO_COLOR, [](args a) -> long { return HUEX_MatchToPrinterProfile(1, a[0]); }},
@@ -95,12 +91,10 @@ const row rows[] = {
 
 // No pointer to refuse, pure address arithmetic, or only an optional one.
 const char* const without_pointers[] = {
-    "HUEX_PubColors", "HUEX_PubPages", "uint2byte", "byte2uint", "uint2long", "long2uint",
-    "MMF_offset_to_tag", "get_UIntArrayType_count", "convert_icUInt16Number_to_double", "decimal4",
-    "sz_signature", "sz_XYZNumber", "sz_xy_from_XYZNumber", "HUEX_EndMatching", "HUEX_GetRenderingIntent",
-    "HUEX_SetRenderingIntent", "VERIHUE_SHOW_PICKER", "VERIHUE_COLOR_PICKER", "HUEX_ShowSettingsTab",
-    "HUEX_OpenResponder", "HUEX_CloseResponder",
-};
+    "HUEX_PubColors", "HUEX_PubPages", "uint2byte", "byte2uint", "uint2long", "long2uint", "MMF_offset_to_tag", "get_UIntArrayType_count",
+    "convert_icUInt16Number_to_double", "decimal4", "sz_signature", "sz_XYZNumber", "sz_xy_from_XYZNumber", "HUEX_EndMatching",
+    "HUEX_GetRenderingIntent", "HUEX_SetRenderingIntent", "VERIHUE_SHOW_PICKER", "VERIHUE_COLOR_PICKER", "HUEX_ShowSettingsTab",
+    "HUEX_OpenResponder", "HUEX_CloseResponder"};
 
 std::set<std::string> exported_names(HMODULE module)
 {
@@ -119,9 +113,8 @@ std::set<std::string> exported_names(HMODULE module)
 TEST(NullArguments, every_pointer_argument_is_refused_and_nothing_else_written)
 {
     const std::string dir = fresh_case_dir("null_arguments");
-    const std::string path = dir + "display.icc", mapped = dir + "mapped.icc";
-    ASSERT_TRUE(copy_into(source_path("tests/profiles/huex_display_gamma.icc"), dir, "display.icc"));
-    ASSERT_TRUE(copy_into(source_path("tests/profiles/huex_display_gamma.icc"), dir, "mapped.icc"));
+    const std::string path = dir + "display.icc", mapped = dir + "mapped.icc", gamma = source_path("tests/profiles/huex_display_gamma.icc");
+    ASSERT_TRUE(copy_into(gamma, dir, "display.icc") && copy_into(gamma, dir, "mapped.icc"));
     HANDLE mapping = nullptr, file = nullptr;
     ASSERT_EQ(MMF_open_profile_file(mapped.c_str(), &mapping, &file), 1);
     icSignature type;

@@ -1,6 +1,4 @@
-// The settings store: what a load reads from the registry at start-up and
-// writes back at process end, through the probe in fresh processes whose
-// HKEY_CURRENT_USER is a key of the case's own.
+// The settings store as loads read it at start-up and write it back at exit: the probe in processes with a registry root of their own.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -64,9 +62,7 @@ bool stored_paths_are(const std::string& root, const std::string& display, const
 }
 
 void store(const std::string& root, const char* value, DWORD type, const void* data, DWORD size)
-{
-    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, settings_key(root).c_str(), value, type, data, size), ERROR_SUCCESS);
-}
+{ ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, settings_key(root).c_str(), value, type, data, size), ERROR_SUCCESS); }
 void store_dword(const std::string& root, const char* value, DWORD v) { store(root, value, REG_DWORD, &v, 4); }
 void store_text(const std::string& root, const char* value, const std::string& s) { store(root, value, REG_SZ, s.c_str(), DWORD(s.size() + 1)); }
 
@@ -120,9 +116,7 @@ TEST(Settings, ProfilesSurviveFreeLibraryAndANewProcess)
     EXPECT_TRUE(has_line(second, "monitor " + display) && has_line(second, "printer " + press) && has_line(second, after)) << second;
 }
 
-// A stored profile that cannot be used at start-up (gone, or held without
-// sharing) stands aside for that process only: the path stays stored unless
-// another is chosen.
+// A stored profile unusable at start-up (gone, or held unshared) stands aside for that process only: it stays stored unless another is chosen.
 TEST(Settings, StoredPathsThatCannotBeUsedAreKeptUnlessAnotherIsChosen)
 {
     const std::string root = case_root("gone"), gone = fresh_case_dir("settings_gone") + "gone.icc";

@@ -1,7 +1,5 @@
-// huex_probe LIBRARY COMMAND...: a host that loads huex.dll by path (never
-// through the import table) and prints what it sees, one fact a line. When
-// the first command is "root NAME", HKEY_CURRENT_USER of this process is
-// HKCU\Software\HUEXTests\NAME and the library waits for "load".
+// huex_probe LIBRARY COMMAND...: a host that loads huex.dll by path and prints what it sees, one fact a line. After
+// "root NAME" first, HKEY_CURRENT_USER is HKCU\Software\HUEXTests\NAME and the library waits for "load".
 #include <windows.h>
 #include <psapi.h>
 
@@ -28,10 +26,10 @@ static void print_lookups(const WORD* record)
     DWORD n = 0;
     st = get<short(WINAPI*)(const void*, DWORD*)>("HUEX_GetColorIndex")(record, &n);
     std::printf(" index %d %lu", st, n);
-    char name[300] = "";
-    std::printf(" short %d [%s]", get<record_text_fn>("HUEX_GetShortColorName")(record, name), name);
-    name[0] = 0;
-    std::printf(" full %d [%s]", get<record_text_fn>("HUEX_GetColorName")(record, name), name);
+    for (const char* look : {"HUEX_GetShortColorName", "HUEX_GetColorName"}) {
+        char name[300] = "";
+        std::printf(look[8] == 'S' ? " short %d [%s]" : " full %d [%s]", get<record_text_fn>(look)(record, name), name);
+    }
     for (const char* look : {"HUEX_GetColorXYZ", "HUEX_GetColorRGB"})
         for (short d50 : {1, 0, 2}) {
             WORD v[3] = {0, 0, 0};
@@ -66,11 +64,7 @@ template <class Visit> static void for_each_mapped_file(Visit visit)
     }
 }
 
-static bool is_addon_file(const char* base)
-{
-    const size_t length = std::strlen(base);
-    return _strnicmp(base, "huex_", 5) == 0 && length > 4 && _stricmp(base + length - 4, ".dll") == 0;
-}
+static bool is_addon_file(const char* base) { return !_strnicmp(base, "huex_", 5) && !_stricmp(base + std::strlen(base) - 4, ".dll"); }
 
 static size_t resource_module_views()
 {
@@ -107,9 +101,7 @@ int main(int argc, char** argv)
             for (int listed = 0; listed < 64 && enum_pubs(&system, &flag, name) > 0; ++listed)
                 std::printf("pub %d %d %s\n", system, flag, name);
         } else if (!std::strcmp(c, "modules")) {
-            for_each_mapped_file([](const char* path, const char* base) {
-                if (!_strnicmp(base, "huex", 4)) std::printf("module %s\n", path);
-            });
+            for_each_mapped_file([](const char* path, const char* base) { if (!_strnicmp(base, "huex", 4)) std::printf("module %s\n", path); });
         } else if (!std::strcmp(c, "setname")) {
             char name[300] = "";
             std::printf("setname %d %s\n", get<int(WINAPI*)(DWORD, char*)>("HUEX_GetColorSetName")(0, name), name);
@@ -124,20 +116,16 @@ int main(int argc, char** argv)
             for (int k = number(3); k <= number(4); ++k) print_color(number(1), number(2), k);
             i += 4;
         } else if (!std::strcmp(c, "addon_modules")) {
-            for_each_mapped_file([](const char* path, const char* base) {
-                if (is_addon_file(base)) std::printf("addon_module %s\n", path);
-            });
+            for_each_mapped_file([](const char* path, const char* base) { if (is_addon_file(base)) std::printf("addon_module %s\n", path); });
             std::printf("addon_modules end\n");
         } else if (!std::strcmp(c, "reload") && i + 1 < argc) {  // N loads that use the add-ons; the process before and after
             const int cycles = number(1);
-            ++i;
-            FreeLibrary(huex);
+            ++i, FreeLibrary(huex);
             const process_counts before = current_process_counts();
             const size_t views_before = resource_module_views();
             int loaded = 0;
             for (; loaded < cycles && (huex = load(argv[1])) != nullptr; ++loaded) {
-                auto colors = get<int(WINAPI*)(short, short)>("HUEX_PubColors");
-                colors(549, 0), colors(2085, 0);
+                get<int(WINAPI*)(short, short)>("HUEX_PubColors")(549, 0), get<int(WINAPI*)(short, short)>("HUEX_PubColors")(2085, 0);
                 FreeLibrary(huex);
             }
             const process_counts after = current_process_counts();

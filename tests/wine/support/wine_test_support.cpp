@@ -18,20 +18,13 @@ static void remove_tree(const std::string& dir)
 {
     WIN32_FIND_DATAA found;
     HANDLE h = FindFirstFileA((dir + "*").c_str(), &found);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = dir + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                remove_tree(path + "\\");
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(h, &found));
-        FindClose(h);
+    for (bool more = h != INVALID_HANDLE_VALUE; more; more = FindNextFileA(h, &found)) {
+        const std::string name = found.cFileName, path = dir + name;
+        if (name == "." || name == "..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) remove_tree(path + "\\");
+        else SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL), DeleteFileA(path.c_str());
     }
+    if (h != INVALID_HANDLE_VALUE) FindClose(h);
     RemoveDirectoryA(dir.c_str());
 }
 
@@ -53,10 +46,7 @@ bool copy_into(const std::string& file, const std::string& dir, const std::strin
     return CopyFileA(from.c_str(), (dir + base).c_str(), FALSE) != 0;
 }
 
-bool copy_library_into(const std::string& dir)
-{
-    return copy_into("huex.dll", dir) && copy_into("LgICC.dll", dir);
-}
+bool copy_library_into(const std::string& dir) { return copy_into("huex.dll", dir) && copy_into("LgICC.dll", dir); }
 
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output)
 {
@@ -64,28 +54,21 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
     HANDLE read_end = nullptr, write_end = nullptr;
     if (!CreatePipe(&read_end, &write_end, &sa, 0)) return -1;
     SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = write_end;
-    si.hStdError = write_end;
+    si.hStdOutput = si.hStdError = write_end;
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi = {};
-    std::vector<char> cmd(command_line.begin(), command_line.end());
-    cmd.push_back(0);
-    BOOL started = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                  cwd.empty() ? nullptr : cwd.c_str(), &si, &pi);
+    std::vector<char> cmd(command_line.c_str(), command_line.c_str() + command_line.size() + 1);
+    const BOOL started = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.empty() ? nullptr : cwd.c_str(), &si, &pi);
     CloseHandle(write_end);
-    if (!started) {
-        CloseHandle(read_end);
-        return -1;
-    }
     char buffer[4096];
     DWORD n = 0;
-    while (ReadFile(read_end, buffer, sizeof buffer, &n, nullptr) && n > 0)
+    while (started && ReadFile(read_end, buffer, sizeof buffer, &n, nullptr) && n > 0)
         if (output) output->append(buffer, n);
     CloseHandle(read_end);
+    if (!started) return -1;
     WaitForSingleObject(pi.hProcess, 120000);
     DWORD code = static_cast<DWORD>(-1);
     GetExitCodeProcess(pi.hProcess, &code);
@@ -96,20 +79,13 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
 
 double microseconds_now()
 {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
+    LARGE_INTEGER t, frequency;
     QueryPerformanceCounter(&t);
+    QueryPerformanceFrequency(&frequency);
     return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
 }
 
-void delete_settings_key()
-{
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX");
-}
+void delete_settings_key() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX"); }
 
 process_counts current_process_counts()
 {
@@ -136,9 +112,8 @@ process_counts current_process_counts()
 void expect_no_growth(const process_counts& before, const process_counts& after, size_t heap_slack,
                       size_t committed_slack)
 {
-    std::printf("heap bytes in use %zu -> %zu, committed %zu -> %zu, next handle %#zx -> %#zx\n",
-                before.heap_bytes, after.heap_bytes, before.committed_bytes, after.committed_bytes,
-                static_cast<size_t>(before.next_handle), static_cast<size_t>(after.next_handle));
+    std::printf("heap bytes in use %zu -> %zu, committed %zu -> %zu, next handle %#zx -> %#zx\n", before.heap_bytes, after.heap_bytes,
+                before.committed_bytes, after.committed_bytes, size_t(before.next_handle), size_t(after.next_handle));
     EXPECT_GT(before.heap_bytes, 0u) << "the heap walk saw nothing";
     EXPECT_LT(after.heap_bytes, before.heap_bytes + heap_slack);
     EXPECT_LT(after.committed_bytes, before.committed_bytes + committed_slack);

@@ -25,9 +25,6 @@ double microseconds_now();
 // Deletes the library's settings key so that a case starts from nothing.
 void delete_settings_key();
 
-inline std::vector<uint8_t> file_bytes(const std::string& path) { return read_file_bytes(path); }
-inline bool write_file(const std::string& path, const std::vector<uint8_t>& bytes) { return write_file_bytes(path, bytes); }
-
 // Heap bytes in use, committed memory, and the next handle value (the lowest free slot: a leak raises it).
 struct process_counts {
     size_t heap_bytes;
