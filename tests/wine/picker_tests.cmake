@@ -1,5 +1,4 @@
-# The picker tests read the open picker off the screen and drive it (with the demo tour's screen capture and
-# real input), checking it against the picker's own window-free unit, linked in for its geometry.
+# The picker tests read the picker off the screen and drive it with real input, against its unit linked in for its geometry.
 add_library(picker_test_support STATIC support/picker_driver.cpp)
 target_link_libraries(picker_test_support PUBLIC wine_test_support huex_screen_capture huex huex_portable comctl32)
 target_link_libraries(test_picker PRIVATE picker_test_support)

@@ -1,5 +1,4 @@
-// Matching sessions and the CMYK look-up through the real huex.dll and LgICC.dll,
-// against Little CMS on the same files; fresh-library cases run in matching_host.
+// Matching sessions and the CMYK look-up through huex.dll and LgICC.dll against Little CMS; fresh-library cases in matching_host.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -52,9 +51,8 @@ struct installed_xyz_profile {
 element cmyk_of(short system, short flag, short index, short selector)
 {
     extended_color r = {0, 0, 0, 0};
-    EXPECT_EQ(HUEX_EncodeColor(system, flag, index, &r), HUEX_OK);
     element e = {sentinel, sentinel, sentinel, sentinel};
-    EXPECT_EQ(HUEX_GetColorCMYK(&r, e.data(), selector), HUEX_OK) << system << "/" << flag << "/" << index;
+    EXPECT_TRUE(HUEX_EncodeColor(system, flag, index, &r) == HUEX_OK && HUEX_GetColorCMYK(&r, e.data(), selector) == HUEX_OK) << index;
     return e;
 }
 
@@ -62,6 +60,34 @@ void expect_near(const element& got, const uint16_t* expected, const std::string
 {
     for (int c = 0; c < 4; ++c) EXPECT_LE(std::abs(int(got[c]) - int(expected[c])), tolerance) << what << " channel " << c;
 }
+
+bool make_fixture_addon(const std::string& path)
+{
+    addon_tables t;
+    t.pub = "// [desc] pub_no colors_per_page number_of_pages //\r\n[Matching Fixture] 4 4 2\r\n"
+            "// [display_suffix][printer_suffix]\r\n[DMF][PMF]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
+            "// COLOR_NAME_SIZE //\r\n8\r\n";
+    t.names = std::string(64, 'n');
+    t.cie50 = table_words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999, 5000, 5000, 5000, 3000, 2000, 1000});
+    t.cie65 = table_words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999, 2000, 2000, 2000, 3000, 2000, 1000});
+    t.cmyk = table_words({0, 0, 0, 0, 1000, 0, 500, 0, 200, 300, 400, 100, 1000, 0, 500, 0, 1000, 0, 500, 0, 100, 100, 100, 100});
+    t.code = "549", t.flag = "0";
+    return build_addon(path, t);
+}
+
+void run_host(const std::string& test_case, const std::string& module_path)
+{
+    installed_xyz_profile xyz;
+    for (const char* name : {"icc:sRGB.icc", "icc:LCMSXYZI.ICM", "data:press_cmyk.icc"}) profile(name);
+    ASSERT_TRUE(copy_into("matching_host.exe", folder) && copy_into("huex.dll", folder) &&
+                copy_into(module_path, folder, "LgICC.dll") && make_fixture_addon(folder + "huex_matchfix.dll"));
+    delete_settings_key();
+    std::string out;
+    const int rc = run_process("\"" + folder + "matching_host.exe\" --gtest_filter=FreshLibrary." + test_case, folder, &out);
+    delete_settings_key();
+    EXPECT_TRUE(rc == 0 && out.find("[  PASSED  ] 1 test") != std::string::npos) << out;
+}
+
 
 }  // namespace
 
@@ -91,9 +117,8 @@ TEST(MatchingSession, EveryPairAgreesWithLittleCms)
             EXPECT_EQ(HUEX_Match(1, e.data()), HUEX_NOT_SUPPORTED) << "its session ended";
             HUEX_SetMonitorProfile(nullptr), HUEX_SetPrinterProfile(nullptr);
         } else {
-            ASSERT_EQ(HUEX_BeginMatchingSession(source.c_str(), destination.c_str()), HUEX_OK) << group.first;
-            ASSERT_EQ(HUEX_Match(LONG(colors.size()), colors.data()), HUEX_OK) << group.first;
-            EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
+            ASSERT_TRUE(HUEX_BeginMatchingSession(source.c_str(), destination.c_str()) == HUEX_OK &&
+                        HUEX_Match(LONG(colors.size()), colors.data()) == HUEX_OK && HUEX_EndMatching() == HUEX_OK) << group.first;
         }
         // A three-channel result clears the fourth value (0 in the table).
         for (size_t i = 0; i < colors.size(); ++i) expect_near(colors[i], group.second[i]->out, group.first);
@@ -108,22 +133,17 @@ TEST(MatchingSession, RefusedAndReplacedSessionsLeaveNothing)
     const std::string missing = folder + "missing.icc", text = folder + "not_a_profile.icc";
     ASSERT_TRUE(write_file_bytes(text, std::vector<uint8_t>(300, 'x')));
     const struct { const char* what; std::string source, destination; LONG intent; } refusals[] = {
-        {"XYZ destination", srgb, profile("icc:LCMSXYZI.ICM"), 0},
-        {"missing source", missing, press, 0},
-        {"text file", text, press, 0},
-        {"extension in upper case", reference_profile_path("icc:LCMSXYZI.ICM"), press, 0},
-        {"default display", "Default Display", press, 0},
-        {"intent outside the ICC numbering, refused by the module", srgb, press, 7},
-    };
+        {"XYZ destination", srgb, profile("icc:LCMSXYZI.ICM"), 0}, {"missing source", missing, press, 0}, {"text file", text, press, 0},
+        {"extension in upper case", reference_profile_path("icc:LCMSXYZI.ICM"), press, 0}, {"default display", "Default Display", press, 0},
+        {"intent outside the ICC numbering, refused by the module", srgb, press, 7}};
     for (const auto& r : refusals) {
         HUEX_SetRenderingIntent(r.intent);
         EXPECT_EQ(HUEX_BeginMatchingSession(r.source.c_str(), r.destination.c_str()), HUEX_NOT_SUPPORTED) << r.what;
         element e[2] = {{1, 2, 3, 4}, {5, 6, 7, 8}};
-        EXPECT_EQ(HUEX_Match(2, e), HUEX_NOT_SUPPORTED) << r.what;
-        EXPECT_TRUE(e[0] == element({1, 2, 3, 4}) && e[1] == element({5, 6, 7, 8})) << r.what;
+        EXPECT_TRUE(HUEX_Match(2, e) == HUEX_NOT_SUPPORTED && e[0] == element({1, 2, 3, 4}) && e[1] == element({5, 6, 7, 8})) << r.what;
         EXPECT_EQ(HUEX_EndMatching(), HUEX_OK);
     }
-    EXPECT_TRUE(HUEX_Match(0, nullptr) == HUEX_OK && HUEX_Match(-1, nullptr) == HUEX_OK) << "counts below one ask for nothing";
+    EXPECT_TRUE(HUEX_Match(0, nullptr) == HUEX_OK && HUEX_Match(-1, nullptr) == HUEX_OK);
     HUEX_SetRenderingIntent(0);
     // Each begin releases the session it replaces, and so does a begin that fails.
     for (int i = 0; i < 20; ++i) HUEX_BeginMatchingSession(srgb.c_str(), press.c_str());
@@ -142,8 +162,7 @@ TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCms)
     const LONG intent_before = HUEX_SetRenderingIntent(0);
     const struct { const char* table; std::string xyz, printer; } routes[] = {
         {"matching_cmyk_generated.csv", source_path("tests/profiles/xyzprof.pf"), source_path("tests/profiles/huex_press_cmyk.icc")},
-        {"matching_cmyk_press.csv", profile("icc:LCMSXYZI.ICM"), profile("data:press_cmyk.icc")},
-    };
+        {"matching_cmyk_press.csv", profile("icc:LCMSXYZI.ICM"), profile("data:press_cmyk.icc")}};
     for (const auto& route : routes) {
         const std::vector<cmyk_reference_entry> table = read_cmyk_reference(route.table);
         ASSERT_EQ(table.size(), 12u) << route.table;
@@ -178,8 +197,7 @@ TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
         ASSERT_EQ(HUEX_SetPrinterProfile(i < 2 ? sources[i].c_str() : nullptr), i < 2 ? HUEX_OK : HUEX_DEFAULT_IN_FORCE);
         expected[i] = cmyk_of(37, 0, 100, 1);
     }
-    ASSERT_TRUE(expected[0] != expected[1] && expected[1] != expected[2]);
-    ASSERT_TRUE(write_file_bytes(printer, read_file_bytes(sources[0])));
+    ASSERT_TRUE(expected[0] != expected[1] && expected[1] != expected[2] && write_file_bytes(printer, read_file_bytes(sources[0])));
     char saved[MAX_PATH];
     GetCurrentDirectoryA(sizeof saved, saved);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
@@ -191,46 +209,13 @@ TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
     HUEX_EndMatching();
     SetCurrentDirectoryA(saved);
     ASSERT_TRUE(write_file_bytes(printer, read_file_bytes(sources[1])));
-    EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[1]) << "rewritten in place";
-    ASSERT_TRUE(DeleteFileA(xyz.path.c_str()));
-    EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[2]) << "no xyzprof.pf: the recipe";
+    EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[1]);   // rewritten in place
+    EXPECT_TRUE(DeleteFileA(xyz.path.c_str()) && cmyk_of(37, 0, 100, 1) == expected[2]);   // no xyzprof.pf: the recipe
     ASSERT_TRUE(CopyFileA(profile("icc:LCMSXYZI.ICM").c_str(), xyz.path.c_str(), FALSE) && DeleteFileA(printer.c_str()));
-    EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[2]) << "no printer profile: the recipe";
+    EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[2]);   // no printer profile: the recipe
     HUEX_SetPrinterProfile(nullptr);
 }
 
-namespace {
-
-bool make_fixture_addon(const std::string& path)
-{
-    addon_tables t;
-    t.pub = "// [desc] pub_no colors_per_page number_of_pages //\r\n[Matching Fixture] 4 4 2\r\n"
-            "// [display_suffix][printer_suffix]\r\n[DMF][PMF]\r\n// [CMYK Description] //\r\n[Fixture]\r\n"
-            "// COLOR_NAME_SIZE //\r\n8\r\n";
-    t.names = std::string(64, 'n');
-    t.cie50 = table_words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999, 5000, 5000, 5000, 3000, 2000, 1000});
-    t.cie65 = table_words({10000, 10000, 10000, 9999, 9999, 9999, 9998, 9999, 9999, 2000, 2000, 2000, 3000, 2000, 1000});
-    t.cmyk = table_words({0, 0, 0, 0, 1000, 0, 500, 0, 200, 300, 400, 100,
-                          1000, 0, 500, 0, 1000, 0, 500, 0, 100, 100, 100, 100});
-    t.code = "549", t.flag = "0";
-    return build_addon(path, t);
-}
-
-void run_host(const std::string& test_case, const std::string& module_path)
-{
-    installed_xyz_profile xyz;
-    for (const char* name : {"icc:sRGB.icc", "icc:LCMSXYZI.ICM", "data:press_cmyk.icc"}) profile(name);
-    ASSERT_TRUE(copy_into("matching_host.exe", folder) && copy_into("huex.dll", folder) &&
-                copy_into(module_path, folder, "LgICC.dll") && make_fixture_addon(folder + "huex_matchfix.dll"));
-    delete_settings_key();
-    std::string out;
-    const int rc = run_process("\"" + folder + "matching_host.exe\" --gtest_filter=FreshLibrary." + test_case, folder, &out);
-    delete_settings_key();
-    EXPECT_EQ(rc, 0) << out;
-    EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
-}
-
-}  // namespace
 
 TEST(FreshLibrary, RecipesWhitesAndMissingData) { run_host("RecipesWhitesAndMissingData", "LgICC.dll"); }
 
@@ -238,13 +223,8 @@ TEST(FreshLibrary, WhatReachesTheModule)
 {
     DeleteFileA((folder + "lgicc_calls.log").c_str());
     run_host("WhatReachesTheModule", bin_dir() + "..\\recording_lgicc\\LgICC.dll");
-    std::vector<std::string> expected;
-    for (std::string line : call_log_lines(source_path("tests/data/matching_module_calls.txt"))) {
-        for (const auto& name : {std::make_pair(std::string("{folder}"), folder), std::make_pair(std::string("{colour}"), colour_directory())})
-            for (size_t at; (at = line.find(name.first)) != std::string::npos;) line.replace(at, name.first.size(), name.second);
-        if (!line.empty() && line[0] != '#') expected.push_back(line);
-    }
-    EXPECT_EQ(call_log_lines(folder + "lgicc_calls.log", false), expected);
+    EXPECT_EQ(call_log_lines(folder + "lgicc_calls.log", false),
+              call_log_lines(source_path("tests/data/matching_module_calls.txt"), true, {{"{folder}", folder}, {"{colour}", colour_directory()}}));
 }
 
 // huexinfo color shows the recipe for the built-in printer and a match for a stored ICC printer.
@@ -266,6 +246,6 @@ TEST(Huexinfo, ColorShowsTheCmykForTheCurrentPrinter)
                               DWORD(press.size() + 1)), ERROR_SUCCESS);
     const std::string matched = cmyk_line();
     delete_settings_key();
-    EXPECT_NE(matched.find(std::string("(D50, printer: ") + description + ")"), std::string::npos) << matched;
-    EXPECT_EQ(matched.find("0.0 13.0 2.2 0.0"), std::string::npos) << matched;
+    EXPECT_TRUE(matched.find(std::string("(D50, printer: ") + description + ")") != std::string::npos &&
+                matched.find("0.0 13.0 2.2 0.0") == std::string::npos) << matched;
 }

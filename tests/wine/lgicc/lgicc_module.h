@@ -1,5 +1,4 @@
-// The module's five functions from a LgICC.dll loaded by path (the real module
-// or the recording build), which also proves the undecorated export names.
+// The module's five functions from a LgICC.dll loaded by path, which also proves the undecorated export names.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +6,7 @@
 #include <algorithm>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../../../src/lgicc/lgicc.h"
@@ -25,8 +25,7 @@ struct lgicc_module {
     {
         handle = LoadLibraryA(path.c_str());
         return handle && find(set_options, "SetOptions") && find(new_transform, "LgoNewTransformPtr") &&
-               find(create, "LgoCreateMatchTransformation") && find(match, "LgoICCMatchColors") &&
-               find(destroy, "LgoDeleteMatchTransformation");
+               find(create, "LgoCreateMatchTransformation") && find(match, "LgoICCMatchColors") && find(destroy, "LgoDeleteMatchTransformation");
     }
     template <typename function>
     bool find(function& f, const char* name)
@@ -37,8 +36,7 @@ struct lgicc_module {
     }
     // The options word, the preparation and the conversion exactly as the library makes them.
     uint32_t session_options(int32_t intent) const { return set_options(set_options(0, 0, intent), 2, 0); }
-    int16_t prepare(lgo_transformation* t, const std::string& source, const std::string& destination,
-                    uint32_t options) const
+    int16_t prepare(lgo_transformation* t, const std::string& source, const std::string& destination, uint32_t options) const
     {
         return create(t, source.c_str(), destination.c_str(), 0, options, 0, 0, 2, 0);
     }
@@ -58,16 +56,19 @@ inline std::string reference_profile_path(const std::string& name)
     return path;
 }
 
-// The lines of the recording build's call log; with keep_out false, without
-// the converted values, which depend on the engine rather than on the caller.
-inline std::vector<std::string> call_log_lines(const std::string& path, bool keep_out = true)
+// A call log's lines (an expected one: # comments dropped, fields filled); keep_out false drops the engine's values.
+inline std::vector<std::string> call_log_lines(const std::string& path, bool keep_out = true,
+                                               const std::vector<std::pair<std::string, std::string>>& fields = {})
 {
     std::ifstream file(path);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line); lines.push_back(line)) {
+    for (std::string line; std::getline(file, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const size_t out = keep_out ? std::string::npos : line.find(" out=");
         if (out != std::string::npos) line.erase(out, line.find(" status=") - out);
+        for (const auto& f : fields)
+            for (size_t at; (at = line.find(f.first)) != std::string::npos;) line.replace(at, f.first.size(), f.second);
+        if (!line.empty() && line[0] != '#') lines.push_back(line);
     }
     return lines;
 }

@@ -7,10 +7,7 @@
 
 #include "../../support/test_data.h"
 
-struct cmyk_reference_entry {
-    short system, flag, index, d50;
-    uint16_t element[3], cmyk[4];
-};
+struct cmyk_reference_entry { short system, flag, index, d50; uint16_t element[3], cmyk[4]; };
 
 inline std::vector<cmyk_reference_entry> read_cmyk_reference(const std::string& name)
 {

@@ -1,5 +1,4 @@
-// The picker on the screens that change its look (640 x 480, an 8-bit palette) and with the colour names off,
-// each in a Wine session of its own screen and prefix (picker_tests.cmake).
+// The picker on the screens that change its look (640 x 480, 8-bit palette) and with the names off (picker_tests.cmake).
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -33,16 +33,56 @@ DWORD WINAPI driver_thread(void* param)
 {
     const auto& call = *static_cast<std::pair<const std::function<void(const open_picker&)>*, bool>*>(param);
     open_picker p;
-    if (!wait_for([&] { return (p = find_picker()).window != nullptr; })) {
-        ADD_FAILURE() << "no picker opened";
-        return 0;
-    }
+    if (!wait_for([&] { return (p = find_picker()).window != nullptr; })) return ADD_FAILURE() << "no picker opened", 0;
     wait_until_painted(p.window, call.second);
     if (call.second) wait_for([&] { return focus_of(p.window) == p.tab; });
     (*call.first)(p);
     for (int i = 1; IsWindow(p.window); ++i, Sleep(20))
         if (i % 25 == 0) PostMessageA(p.window, WM_CLOSE, 0, 0);
     return 0;
+}
+
+// A text's extent (a string resource's when text is null) in the font the library makes of face and points.
+SIZE extent(int points, const char* face, unsigned text_id, const char* text = nullptr)
+{
+    char buffer[256] = "";
+    if (text == nullptr) LoadStringA(GetModuleHandleA("huex.dll"), text_id, buffer, sizeof buffer), text = buffer;
+    HDC dc = GetDC(nullptr);
+    LOGFONTA lf = {};
+    lf.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72), lf.lfWeight = FW_NORMAL;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    HGDIOBJ previous = SelectObject(dc, CreateFontIndirectA(&lf));
+    SIZE s = {0, 0};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &s);
+    DeleteObject(SelectObject(dc, previous));
+    return ReleaseDC(nullptr, dc), s;
+}
+
+int pixels_unlike(const screen_image& shot, const pixel_rect& r, uint32_t rgb)
+{
+    int n = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) n += shot.at(x, y) != rgb;
+    return n;
+}
+
+// The top-left swatch's guide index: the screen of consecutive colours every swatch's corner agrees with.
+int first_shown(const screen_image& shot, HWND child, const swatch_view& v, const guide& g)
+{
+    for (int first = 0; first + v.per_screen <= g.rows * g.pages; first += g.rows) {
+        int k = 0;
+        while (k < v.per_screen && corner(shot, child, swatch_rect(v, k)) == expected_rgb(g.system, g.flag, first + k)) ++k;
+        if (k == v.per_screen) return first;
+    }
+    return -1;
+}
+
+
+pixel_rect display_area(const open_picker& p)
+{
+    const frame_layout f = frame_of(p.window);
+    RECT d = {0, 0, f.tab.width(), f.tab.height()};
+    return SendMessageA(p.tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&d)), pixel_rect{d.left, d.top, d.right, d.bottom};
 }
 
 }  // namespace
@@ -65,16 +105,15 @@ BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extend
     extended_color unused = {};
     BYTE result = 0;
     drive_picker([&] { result = HUEX_PickColor(host, record != nullptr ? record : &unused, d50); }, drive, ready);
-    DestroyWindow(host);
-    return result;
+    return DestroyWindow(host), result;
 }
 
 void click_tab(const open_picker& p, int index)
 {
     RECT r;
     SendMessageA(p.tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    PostMessageA(p.tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-    PostMessageA(p.tab, WM_LBUTTONUP, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageA(p.tab, WM_LBUTTONDOWN, MK_LBUTTON, at), PostMessageA(p.tab, WM_LBUTTONUP, 0, at);
 }
 
 void click_button(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
@@ -82,30 +121,26 @@ void click_button(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 std::string window_text(HWND w)
 {
     char text[256] = "";
-    GetWindowTextA(w, text, sizeof text);
-    return text;
+    return GetWindowTextA(w, text, sizeof text), text;
 }
 
 HWND focus_of(HWND window)
 {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
+    GUITHREADINFO info = {sizeof info};
     return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 extended_color color_record(short system, short flag, int index)
 {
     extended_color c = {};
-    HUEX_EncodeColor(system, flag, static_cast<short>(index), &c);
-    return c;
+    return HUEX_EncodeColor(system, flag, static_cast<short>(index), &c), c;
 }
 
 std::string short_name(short system, short flag, int index)
 {
     const extended_color c = color_record(system, flag, index);
     char name[64] = "";
-    HUEX_GetShortColorName(&c, name);
-    return name;
+    return HUEX_GetShortColorName(&c, name), name;
 }
 
 guide guide_of_page(const open_picker& p, int page)
@@ -121,75 +156,26 @@ int index_of_short_name(const guide& g, const std::string& name)
     return -1;
 }
 
-namespace {
-
-SIZE extent(int points, const char* face, unsigned text_id, const char* text = nullptr)
-{
-    char buffer[256] = "";
-    if (text == nullptr) LoadStringA(GetModuleHandleA("huex.dll"), text_id, buffer, sizeof buffer);
-    HDC dc = GetDC(nullptr);
-    LOGFONTA lf = {};
-    lf.lfHeight = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    lf.lfWeight = FW_NORMAL;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    HGDIOBJ previous = SelectObject(dc, CreateFontIndirectA(&lf));
-    SIZE s = {0, 0};
-    GetTextExtentPoint32A(dc, text ? text : buffer, lstrlenA(text ? text : buffer), &s);
-    DeleteObject(SelectObject(dc, previous));
-    ReleaseDC(nullptr, dc);
-    return s;
-}
-
-int pixels_unlike(const screen_image& shot, const pixel_rect& r, uint32_t rgb)
-{
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) n += shot.at(x, y) != rgb;
-    return n;
-}
-
-// The top-left swatch's guide index: the screen of consecutive colours every swatch's corner agrees with.
-int first_shown(const screen_image& shot, HWND child, const swatch_view& v, const guide& g)
-{
-    for (int first = 0; first + v.per_screen <= g.rows * g.pages; first += g.rows) {
-        int k = 0;
-        while (k < v.per_screen && corner(shot, child, swatch_rect(v, k)) == expected_rgb(g.system, g.flag, first + k)) ++k;
-        if (k == v.per_screen) return first;
-    }
-    return -1;
-}
-
-}  // namespace
 
 frame_layout frame_of(HWND window)
 {
     RECT r;
-    GetWindowRect(window, &r);
-    return layout_frame(r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CYCAPTION));
+    return GetWindowRect(window, &r), layout_frame(r.right - r.left, r.bottom - r.top, GetSystemMetrics(SM_CYCAPTION));
 }
 
 pixel_rect rect_in_parent(HWND w)
 {
     RECT r;
-    GetWindowRect(w, &r);
-    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    GetWindowRect(w, &r), MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
     return pixel_rect{r.left, r.top, r.right, r.bottom};
 }
 
 pixel_rect on_screen(HWND child, const pixel_rect& r)
 {
     POINT o = {0, 0};
-    ClientToScreen(child, &o);
-    return pixel_rect{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
+    return ClientToScreen(child, &o), pixel_rect{r.left + o.x, r.top + o.y, r.right + o.x, r.bottom + o.y};
 }
 
-static pixel_rect display_area(const open_picker& p)
-{
-    const frame_layout f = frame_of(p.window);
-    RECT d = {0, 0, f.tab.width(), f.tab.height()};
-    SendMessageA(p.tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&d));
-    return pixel_rect{d.left, d.top, d.right, d.bottom};
-}
 
 expected_page expected_page_of(const open_picker& p, int page, int points, bool palette)
 {
@@ -197,8 +183,7 @@ expected_page expected_page_of(const open_picker& p, int page, int points, bool 
     page_text_metrics m;
     m.text_height = extent(points, ui, 0, "ABCDEFG").cy;
     for (unsigned id = 12; id <= 14; ++id) m.widest_type_text = std::max<int32_t>(m.widest_type_text, extent(points, ui, id).cx);
-    m.find_label_cx = extent(points, ui, 7).cx;
-    m.find_label_cy = extent(points, ui, 7).cy;
+    m.find_label_cx = extent(points, ui, 7).cx, m.find_label_cy = extent(points, ui, 7).cy;
     m.comparison_label_height = extent(7, ui, 8).cy;
     m.label_height = extent(6, "Arial", 0, "99").cy;
     const int metric[] = {SM_CYCAPTION, SM_CXBORDER, SM_CXFRAME, SM_CXVSCROLL, SM_CXHSCROLL, SM_CYHSCROLL, SM_CYMENU, SM_CYDLGFRAME};
@@ -208,10 +193,7 @@ expected_page expected_page_of(const open_picker& p, int page, int points, bool 
     expected_page e;
     (page == 0 ? layout_solid_page : layout_process_page)(display_area(p), frame_of(p.window), m, picker_metrics, palette, e.layout, e.view);
     const guide g = guide_of_page(p, page);
-    e.view.rows = g.rows;
-    e.view.pages = g.pages;
-    e.view.total = g.rows * g.pages;
-    e.view.per_screen = e.view.columns * g.rows;
+    e.view.rows = g.rows, e.view.pages = g.pages, e.view.total = g.rows * g.pages, e.view.per_screen = e.view.columns * g.rows;
     compute_swatch_geometry(e.view);
     return e;
 }
@@ -236,15 +218,14 @@ int check_color_page(const open_picker& p, int page, const page_looks& looks, co
     EXPECT_TRUE(rect_in_parent(child) == page_child_rect(frame_of(p.window), display_area(p)));
     const guide g = guide_of_page(p, page);
     const expected_page e = expected_page_of(p, page, looks.points, looks.palette);
-    EXPECT_TRUE(rect_in_parent(GetDlgItem(child, 90)) == e.layout.scroll_bar);
-    EXPECT_TRUE(rect_in_parent(GetDlgItem(child, 92)) == e.layout.name_edit);
+    EXPECT_TRUE(rect_in_parent(GetDlgItem(child, 90)) == e.layout.scroll_bar && rect_in_parent(GetDlgItem(child, 92)) == e.layout.name_edit);
     // A drop-down combo box is as high as its edit part whatever height it was given.
     pixel_rect combo = rect_in_parent(GetDlgItem(child, 91));
     combo.bottom = e.layout.type_combo.bottom;
     EXPECT_TRUE(page != 0 || combo == e.layout.type_combo);
 
     const screen_image shot = capture_window(p.window);
-    EXPECT_TRUE(write_png(bin_dir() + png, shot));
+    write_png(bin_dir() + png, shot);
     // Wine dithers a palette screen's colours from its static colours: there only the palette can be compared.
     EXPECT_TRUE(looks.palette || first_shown(shot, child, e.view, g) >= 0) << "not one screen of consecutive colours";
     for (int k = 0; k < e.view.per_screen; ++k) {
@@ -265,6 +246,6 @@ int profile_band_ink(HWND window)
 {
     const int32_t cy = extent(6, "MS Sans Serif", 0, "Default Display").cy;
     const COLORREF c = GetSysColor(COLOR_INACTIVEBORDER);
-    return pixels_unlike(capture_window(window), on_screen(window, footer_layout(frame_of(window), cy, cy).profile_band),
-                         rgb_of(GetRValue(c), GetGValue(c), GetBValue(c)));
+    const pixel_rect band = on_screen(window, footer_layout(frame_of(window), cy, cy).profile_band);
+    return pixels_unlike(capture_window(window), band, rgb_of(GetRValue(c), GetGValue(c), GetBValue(c)));
 }
