@@ -271,6 +271,7 @@ TEST(BuiltinDescriptors, every_field_and_the_walk) {
         EXPECT_EQ((std::vector<std::string>{pub_suffix(id, 0), pub_suffix(id, 1), pub_suffix(id, 7)}), (std::vector<std::string>{e.display, e.printer, e.printer}));
         EXPECT_EQ(enum_pubs(&system, &flag, name), static_cast<int>(std::strlen(e.desc)));
         EXPECT_TRUE(std::string(name) == e.desc && system == e.system && flag == e.flag);
+        EXPECT_TRUE(get_page_label(make_colorid(e.pub_no, 20), picker, 19) > 0 && std::string(picker) == "Page 3");  // shared by the solid guides
     }
     EXPECT_EQ(desc(7), "Process");
     EXPECT_EQ((std::vector<int>{pub_exists(-1), pub_exists(0), pub_exists(3), pub_exists(4)}), (std::vector<int>{0, 1, 1, 0}));
