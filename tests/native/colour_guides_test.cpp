@@ -285,26 +285,16 @@ TEST(BuiltinDescriptors, every_field_and_the_walk) {
     }
 }
 
-TEST(EditedDescriptors, comments_anywhere_empty_data_lines_and_decimal_words) {
-    const std::string text = "// a\r\n/ b\r\n[Pastels] 4 5 20\r\n//\r\n//\r\n[PD][PP][Pastel shades]\r\n/\r\n[CMYK text]\r\n// last\r\n12\r\n";
+TEST(EditedDescriptors, comment_lines_empty_data_lines_and_words) {
+    // '/' starts a comment line, an empty line is a data line (here the CMYK description's), a tab is no blank: "3\t" is one word.
+    const std::string text = "/ b\r\n[Pastels] 3\t 9  x12\r\n//\r\n[PD][PP][Pastel shades]\r\n/\r\n\r\n// last\r\n12\r\n";
     as_descriptor(text);
-    EXPECT_EQ(desc(), "Pastels");
-    EXPECT_EQ((std::vector<uint32_t>{descriptor_pub_no(), descriptor_colors_per_page(), descriptor_number_of_pages(),
-                                     read_color_name_size(current_descriptor)}), (std::vector<uint32_t>{4, 5, 20, 12}));
-    char buffer[64], cut[64];
-    EXPECT_EQ(descriptor_picker_description(buffer, 63) * 100 + descriptor_picker_description(cut, 6), 1306);
-    EXPECT_EQ((std::vector<std::string>{buffer, cut, read_suffix(current_descriptor, 0), read_suffix(current_descriptor, 1)}),
-              (std::vector<std::string>{"Pastel shades", "Pastel", "PD", "PP"}));
-    const std::string with_gap = "[G] 5 3 4\r\n\r\n[cmyk]\r\n6\r\n";  // an empty line is a data line
-    as_descriptor(with_gap);
-    EXPECT_EQ(std::string(read_suffix(current_descriptor, 0)) + std::to_string(descriptor_cmyk_description(buffer, 63)) +
-              std::to_string(read_color_name_size(current_descriptor)), "46");
-    EXPECT_EQ((std::vector<int>{decimal_value("  42x"), decimal_value("-7"), decimal_value("+8"), decimal_value("abc"), decimal_value("")}),
-              (std::vector<int>{42, -7, 8, 0, 0}));
-    const std::string words = "[X]   3\t 9  x12\r\n";  // a tab is no blank: "3\t" is one word
-    as_descriptor(words);
-    EXPECT_EQ((std::vector<uint32_t>{descriptor_pub_no(), descriptor_colors_per_page(), descriptor_number_of_pages()}),
-              (std::vector<uint32_t>{3, 9, 0}));
+    char picker[64], cut[64], cmyk[64];
+    EXPECT_EQ((std::vector<int>{int(descriptor_pub_no()), int(descriptor_colors_per_page()), int(descriptor_number_of_pages()),
+                                int(read_color_name_size(current_descriptor)), descriptor_cmyk_description(cmyk, 63),
+                                descriptor_picker_description(picker, 63), descriptor_picker_description(cut, 6)}),
+              (std::vector<int>{3, 9, 0, 12, 0, 13, 6}));
+    EXPECT_EQ(desc() + "|" + picker + "|" + cut + "|" + read_suffix(current_descriptor, 1), "Pastels|Pastel shades|Pastel|PP");
 }
 
 TEST(MalformedDescriptors, stay_inside_every_buffer) {

@@ -211,11 +211,6 @@ TEST(PickerPagingExamples, solid_guide_scrolls_minimally_and_centres_and_the_thu
     EXPECT_EQ((std::vector<int>{locate_on_screen(color_of(0, 3), &row, &column, v), column}), (std::vector<int>{before_screen, 3}));
     place_selection(color_of(0, 3), v, true);
     EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
-    // Centring stops at the guide's first and last pages.
-    for (const auto& c : {std::make_pair(65u, 49u), std::make_pair(951u, 917u), std::make_pair(2u, 0u)}) {
-        center_on_color(color_of(0, c.first), v);
-        EXPECT_EQ(first_colorid_displayed, color_of(0, c.second)) << c.first;
-    }
     // A centring request is answered once.
     first_colorid_displayed = color_of(0, 0);
     scroll_mode = scroll_centre;

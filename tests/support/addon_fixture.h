@@ -5,7 +5,12 @@
 #include <string>
 #include <vector>
 
-std::string table_words(std::initializer_list<unsigned> values);
+// Little-endian 16-bit words, as the tables store them.
+inline std::string table_words(std::initializer_list<unsigned> values) {
+    std::string s;
+    for (unsigned v : values) s += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+    return s;
+}
 
 struct addon_tables {
     std::string pub, names, cie50, cie65, cmyk;  // an empty table is left out

@@ -2,12 +2,6 @@
 
 #include "test_files.h"
 
-std::string table_words(std::initializer_list<unsigned> values) {
-    std::string s;
-    for (unsigned v : values) s += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-    return s;
-}
-
 bool write_addon_folder(const std::string& dir, const addon_tables& t, const std::string& page) {
     const struct { const char* type; const std::string& bytes; } files[] = {
         {"pub", t.pub}, {"names", t.names}, {"cie50", t.cie50}, {"cie65", t.cie65}, {"cmyk", t.cmyk}, {"page", page},

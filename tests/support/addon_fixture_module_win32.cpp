@@ -6,16 +6,6 @@
 
 #include "wine_test_support.h"
 
-std::string table_words(std::initializer_list<unsigned> values)
-{
-    std::string s;
-    for (unsigned v : values) {
-        s += static_cast<char>(v & 0xFF);
-        s += static_cast<char>(v >> 8);
-    }
-    return s;
-}
-
 namespace {
 
 bool add_resource(HANDLE update, const char* type, const char* name, const std::string& bytes)

@@ -38,4 +38,3 @@ inline std::vector<data_row> read_data_table(const std::string& name)
 
 // A field as a number (decimal, or hexadecimal with 0x).
 inline long data_number(const std::string& field) { return std::strtol(field.c_str(), nullptr, 0); }
-inline double data_real(const std::string& field) { return std::strtod(field.c_str(), nullptr); }

@@ -140,18 +140,10 @@ TEST(Lookups, EveryColourOfEveryGuideAndOfTheSampleAddOn)
 {
     display_characterization = default_display_model;
     invalidate_display_matrix();
-    const struct {
-        int system, flag;
-        source_tables t;
-        const char* suffix;
-        const char* size;
-    } guides[] = {
-        {37, 0, tables("src/resources/data/", "spot.names", "solidc", "spot.cmyk", 15), "DSC", "7 136"},
-        {37, 1, tables("src/resources/data/", "spot.names", "solidu", "spot.cmyk", 15), "DSU", "7 136"},
-        {37, 2, tables("src/resources/data/", "spot.names", "simprc", "spot.cmyk", 15), "DSP", "7 136"},
-        {293, 0, process_tables, "DSP", "9 334"},
-        {549, 0, pastel_tables, "DPC", "8 36"},
-    };
+    auto solid = [](const char* measured) { return tables("src/resources/data/", "spot.names", measured, "spot.cmyk", 15); };
+    const struct { int system, flag; source_tables t; const char *suffix, *size; } guides[] = {
+        {37, 0, solid("solidc"), "DSC", "7 136"}, {37, 1, solid("solidu"), "DSU", "7 136"}, {37, 2, solid("simprc"), "DSP", "7 136"},
+        {293, 0, process_tables, "DSP", "9 334"}, {549, 0, pastel_tables, "DPC", "8 36"}};
     std::string commands = "pubsize 549 15";
     for (const auto& g : guides) {
         const std::string pair = std::to_string(g.system) + " " + std::to_string(g.flag);

@@ -139,11 +139,9 @@ TEST(Enumeration, EachClassInTheColourDirectory)
 {
     const std::string cd = colour_directory();
     const std::pair<const char*, const char*> files[] = {
-        {"huex_display_gamma.icc", "HuexCase_Display.ICM"}, {"huex_press_cmyk.icc", "huexcase_printer.icc"},
-        {"huex_scanner.icc", "huexcase_scanner.icc"},       {"xyzprof.pf", "huexcase_xyz.pf"},
-        {"huex_lab_space.icc", "huexcase_lab.icc"},         {"huex_display_gamma.icc", "huexcase_display.txt"},
-        {"colord_srgb_v4.icc", "huexcase_v4.icc"},
-    };
+        {"huex_display_gamma.icc", "HuexCase_Display.ICM"}, {"huex_press_cmyk.icc", "huexcase_printer.icc"}, {"huex_scanner.icc", "huexcase_scanner.icc"},
+        {"xyzprof.pf", "huexcase_xyz.pf"}, {"huex_lab_space.icc", "huexcase_lab.icc"}, {"huex_display_gamma.icc", "huexcase_display.txt"},
+        {"colord_srgb_v4.icc", "huexcase_v4.icc"}};
     for (const auto& f : files) ASSERT_TRUE(copy_into(dir + f.first, cd, f.second)) << f.second;
     ASSERT_TRUE(write_file_bytes(cd + "huexcase_short.icc", std::vector<uint8_t>(60, 7)));
     CreateDirectoryA((cd + "huexcase_folder.icc").c_str(), nullptr);

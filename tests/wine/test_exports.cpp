@@ -1,4 +1,5 @@
-// Every pointer-taking export with a null in each pointer argument in turn (and all at once): refused, nothing written.
+// The exports as hosts call them: every pointer-taking one refuses a null in each pointer argument in turn (and all at
+// once) and writes nothing; the record exports reach the portable code with their arguments in place.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "huex.h"
 #include "wine_test_support.h"
@@ -155,4 +157,15 @@ TEST(NullArguments, every_pointer_argument_is_refused_and_nothing_else_written)
     for (const row& r : rows) EXPECT_EQ(unlisted.erase(r.name), 1u) << r.name << " is not exported";
     for (const char* name : without_pointers) EXPECT_EQ(unlisted.erase(name), 1u) << name << " is not exported";
     for (const std::string& name : unlisted) ADD_FAILURE() << name << " takes pointers? give it a row";
+}
+
+TEST(RecordExports, ArgumentsArriveInPlace)
+{
+    extended_color r = {0xAB00, 0xCD00, 0xEF00, 0};
+    ASSERT_EQ(HUEX_EncodeColor(37, 1, 951, &r), HUEX_OK);
+    HUEX_SetColorFlag(&r, 0x1F);
+    HUEX_SetIndex(&r, 1, 0x2A5);
+    EXPECT_EQ((std::vector<long>{HUEX_ColorIsExtended(&r), HUEX_GetIndex(&r, 0), HUEX_GetIndex(&r, 1), HUEX_GetColorFlag(&r), uint2byte(0x2345),
+                                 long(byte2uint(0x23)), long(uint2long(0x56782345)), long2uint(-1)}),
+              (std::vector<long>{1, 951, 0x2A5, 15, 0x23, 0x2300, 0x2345, 0xFFFF}));
 }
