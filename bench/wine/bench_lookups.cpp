@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "huex.h"
 #include "wine_test_support.h"
 

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "bench_clock.h"
 #include "huex.h"
 #include "wine_test_support.h"
 

@@ -25,7 +25,6 @@
 #include "colorlib/resource_seam.h"
 #include "frame/library_state.h"
 #include "guide_tables.h"
-#include "pastel_guide.h"
 #include "test_files.h"
 
 namespace {
@@ -373,28 +372,6 @@ TEST(PastelAddon, generator_reproduces_the_committed_files_byte_for_byte_and_the
     const addon_contents c = {span(b[0]), span(b[1]), span(b[2]), span(b[3]), span(b[4]), "549", "0"};
     addon_breach breaches[8];
     EXPECT_EQ(check_addon(c, breaches, 8), 0) << breaches[0].text;
-}
-
-TEST_F(AddonList, pastel_colours_read_back_through_every_look_up) {
-    link({{4, "Pastel Guide/Coated", 549}});
-    const std::vector<pastel_colour> design = design_pastel_guide();
-    EXPECT_EQ((std::vector<int>{pair_colors_per_page(549, 0), pair_number_of_pages(549, 0), pair_colors_per_page(549, 9)}),
-              (std::vector<int>{8, 36, 8}));
-    EXPECT_EQ((std::vector<colorid>{make_colorid(4, 287), make_colorid(4, 288)}), (std::vector<colorid>{0x0004011Fu, no_color}));
-    for (uint32_t i : {0u, 7u, 8u, 255u, 256u, 287u}) {
-        extended_color r = {};
-        ASSERT_EQ(encode_color(549, 0, static_cast<int16_t>(i), &r), encode_done) << i;
-        char name[80], full[80];
-        uint32_t index = 0;
-        double x, y, z;
-        float c, m, yy, k;
-        ASSERT_TRUE(lookup_short_color_name(&r, name) > 0 && lookup_color_name(&r, full) > 0) << i;
-        EXPECT_EQ(std::string(name) + "|" + full, design[i].name + "|VERIHUE " + design[i].name + " DPC");
-        EXPECT_TRUE(lookup_color_index(&r, &index) == lookup_done && index == i && get_color_xyz(make_colorid(4, i), 1, &x, &y, &z) == 1 &&
-                    y > 40.0 && get_color_cmyk_recipe(make_colorid(4, i), &c, &m, &yy, &k) == 1) << i;
-    }
-    extended_color r = {};
-    EXPECT_EQ(encode_color(549, 0, 288, &r), encode_bad_index);
 }
 
 TEST_F(AddonList, list_follows_the_scan_order_and_passes_over_an_unloadable_file) {

@@ -1,4 +1,4 @@
-// LgICC.dll's exports on the platform's colour system: statuses, conversions against Little CMS, handles, the recording log.
+// LgICC.dll's exports on the platform's colour system: statuses, conversions against Little CMS, handles.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,7 +17,6 @@ const int sentinel = 0xBEEF, tolerance = 655;  // tolerance: 1 % of full scale
 const std::string srgb = reference_profile_path("icc:sRGB.icc");
 const std::string adobe = reference_profile_path("icc:compatibleWithAdobeRGB1998.icc");
 const std::string press = reference_profile_path("data:press_cmyk.icc");
-const std::string xyz = reference_profile_path("icc:LCMSXYZI.ICM");
 
 class Lgicc : public ::testing::Test {
 protected:
@@ -171,30 +170,6 @@ TEST(LgiccUnload, unloading_releases_forgotten_objects)
     for (int round = 0; round < 20; ++round) ASSERT_TRUE(load_and_forget()) << "round " << round;
     expect_no_growth(before, current_process_counts());
     FreeLibrary(color_system);
-}
-
-// The recording build logs each call and converts exactly like the real module.
-TEST(LgiccRecording, every_call_is_logged_with_its_arguments)
-{
-    const std::string log = fresh_case_dir("lgicc_recording") + "calls.log";
-    ASSERT_TRUE(SetEnvironmentVariableA("LGICC_CALL_LOG", log.c_str()));
-    lgicc_module recording, real;
-    ASSERT_TRUE(recording.load(bin_dir() + "..\\recording_lgicc\\LgICC.dll") && real.load(bin_dir() + "LgICC.dll"));
-    const uint32_t options = recording.session_options(2);
-    const uint16_t in[3] = {32767, 16384, 0};
-    uint16_t out[4] = {};
-    lgo_transformation* r = real.new_transform();
-    ASSERT_TRUE(real.prepare(r, xyz, press, options) == LGICC_OK && real.convert(r, options, in, out, 1, 3, 4) == LGICC_OK);
-    real.destroy(r);
-    lgo_transformation* t = recording.new_transform();
-    uint16_t recorded[4] = {};
-    ASSERT_TRUE(recording.prepare(t, xyz, press, options) == LGICC_OK && recording.convert(t, options, in, recorded, 1, 3, 4) == LGICC_OK);
-    EXPECT_EQ(recording.convert(t, options, in, recorded, 1, 3, 3), LGICC_ERR_CHANNELS);
-    EXPECT_TRUE(recording.destroy(t) == LGICC_OK && recording.destroy(t) == LGICC_ERR_TRANSFORMATION);
-    std::string values;
-    for (uint16_t v : out) values += (values.empty() ? "" : ",") + std::to_string(v);
-    EXPECT_EQ(call_log_lines(log), call_log_lines(source_path("tests/data/matching_lgicc_recording_calls.txt"), true,
-                                                  {{"{xyz}", xyz}, {"{press}", press}, {"{out}", values}}));
 }
 
 }  // namespace

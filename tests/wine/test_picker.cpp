@@ -152,7 +152,6 @@ TEST(PickerExports, PackedRgbAndNameCutToTheCallersLength)
         run_and_press([&] { id = VERIHUE_SHOW_PICKER(); }, e.button);
         EXPECT_TRUE(result == e.result && id == e.id) << result << " " << id;
     }
-    EXPECT_EQ(HUEX_PickColor(nullptr, nullptr, nullptr), 0);
 }
 
 TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)

@@ -56,15 +56,14 @@ inline std::string reference_profile_path(const std::string& name)
     return path;
 }
 
-// A call log's lines (an expected one: # comments dropped, fields filled); keep_out false drops the engine's values.
-inline std::vector<std::string> call_log_lines(const std::string& path, bool keep_out = true,
-                                               const std::vector<std::pair<std::string, std::string>>& fields = {})
+// A call log's lines without the engine's converted values (an expected one: # comments dropped, fields filled).
+inline std::vector<std::string> call_log_lines(const std::string& path, const std::vector<std::pair<std::string, std::string>>& fields = {})
 {
     std::ifstream file(path);
     std::vector<std::string> lines;
     for (std::string line; std::getline(file, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const size_t out = keep_out ? std::string::npos : line.find(" out=");
+        const size_t out = line.find(" out=");
         if (out != std::string::npos) line.erase(out, line.find(" status=") - out);
         for (const auto& f : fields)
             for (size_t at; (at = line.find(f.first)) != std::string::npos;) line.replace(at, f.first.size(), f.second);

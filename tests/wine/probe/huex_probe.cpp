@@ -115,9 +115,6 @@ int main(int argc, char** argv)
         } else if (!std::strcmp(c, "colors") && i + 4 < argc) {  // "colors S F FIRST LAST"
             for (int k = number(3); k <= number(4); ++k) print_color(number(1), number(2), k);
             i += 4;
-        } else if (!std::strcmp(c, "addon_modules")) {
-            for_each_mapped_file([](const char* path, const char* base) { if (is_addon_file(base)) std::printf("addon_module %s\n", path); });
-            std::printf("addon_modules end\n");
         } else if (!std::strcmp(c, "reload") && i + 1 < argc) {  // N loads that use the add-ons; the process before and after
             const int cycles = number(1);
             ++i, FreeLibrary(huex);

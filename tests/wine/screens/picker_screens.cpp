@@ -40,7 +40,6 @@ TEST(PaletteScreen, NoStripAndThePaletteHoldsTheVisibleColours)
     ASSERT_TRUE(GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE);
     check_open_page(page_looks{8, true, true}, "picker_palette_screen.png", [&](const open_picker& p) {
         const expected_page e = expected_page_of(p, 0, 8, true);
-        EXPECT_EQ(e.view.scroll_y, e.view.swatch_area.bottom) << "the scroll bar follows the swatches";
         PALETTEENTRY system[256];
         std::vector<uint32_t> held(GetSystemPaletteEntries(dc, 0, 256, system));
         for (size_t i = 0; i < held.size(); ++i) held[i] = rgb_of(system[i].peRed, system[i].peGreen, system[i].peBlue);

@@ -77,14 +77,6 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
     return static_cast<int>(code);
 }
 
-double microseconds_now()
-{
-    LARGE_INTEGER t, frequency;
-    QueryPerformanceCounter(&t);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(t.QuadPart) * 1e6 / static_cast<double>(frequency.QuadPart);
-}
-
 void delete_settings_key() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX"); }
 
 process_counts current_process_counts()

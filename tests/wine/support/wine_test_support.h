@@ -20,8 +20,6 @@ bool copy_library_into(const std::string& dir);
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
 // The Windows colour directory, with a trailing backslash.
 std::string colour_directory();
-// A monotonic clock in microseconds, for the timed loops.
-double microseconds_now();
 // Deletes the library's settings key so that a case starts from nothing.
 void delete_settings_key();
 
