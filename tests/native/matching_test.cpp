@@ -79,8 +79,8 @@ TEST(LgiccReference, every_row_is_what_little_cms_gives) {
     auto format = [](int channels, cmsHPROFILE p) {
         return channels == 4 ? TYPE_CMYK_16 : cmsGetColorSpace(p) == cmsSigXYZData ? TYPE_XYZ_16 : TYPE_RGB_16;
     };
-    ASSERT_EQ(lgicc_reference_rows.size(), 90u);
-    for (const lgicc_reference_row& row : lgicc_reference_rows) {
+    ASSERT_EQ(lgicc_reference_rows().size(), 90u);
+    for (const lgicc_reference_row& row : lgicc_reference_rows()) {
         SCOPED_TRACE(std::string(row.source) + " -> " + row.destination);
         cmsHPROFILE source = cmsOpenProfileFromFile(path(row.source).c_str(), "r");
         cmsHPROFILE destination = cmsOpenProfileFromFile(path(row.destination).c_str(), "r");

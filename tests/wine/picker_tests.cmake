@@ -1,6 +1,6 @@
 # The picker tests read the picker off the screen and drive it with real input, against its unit linked in for its geometry.
 add_library(picker_test_support STATIC support/picker_driver.cpp)
-target_link_libraries(picker_test_support PUBLIC wine_test_support huex_screen_capture huex huex_portable comctl32)
+target_link_libraries(picker_test_support PUBLIC wine_test_support huex_window_driving huex huex_portable comctl32)
 target_link_libraries(test_picker PRIVATE picker_test_support)
 add_executable(picker_screens screens/picker_screens.cpp)
 target_link_libraries(picker_screens PRIVATE picker_test_support gtest_main)

@@ -95,7 +95,7 @@ void run_host(const std::string& test_case, const std::string& module_path)
 TEST(MatchingSession, EveryPairAgreesWithLittleCms)
 {
     std::map<std::string, std::vector<const lgicc_reference_row*>> groups;
-    for (const lgicc_reference_row& row : lgicc_reference_rows)
+    for (const lgicc_reference_row& row : lgicc_reference_rows())
         if (row.destination != "icc:LCMSXYZI.ICM")
             groups[row.source + " > " + row.destination + " " + std::to_string(row.intent)].push_back(&row);
     ASSERT_EQ(groups.size(), 8u);

@@ -34,7 +34,7 @@ void run_steps(HWND window, const std::vector<key_step>& steps)
 {
     for (size_t i = 0; i < steps.size(); ++i) {
         for (WORD k : steps[i].keys) press_key(window, k);
-        EXPECT_TRUE(wait_for(steps[i].holds, 3000)) << "step " << i << ", focus " << GetDlgCtrlID(focus_of(window));
+        EXPECT_TRUE(wait_for(steps[i].holds, 3000)) << "step " << i << ", focus " << GetDlgCtrlID(focus_in_thread_of(window));
     }
 }
 std::vector<WORD> typed(const std::string& text)
@@ -43,7 +43,7 @@ std::vector<WORD> typed(const std::string& text)
     for (char c : text) keys.push_back(LOBYTE(VkKeyScanA(c)));
     return keys;
 }
-check focused(HWND picker, HWND w) { return [=] { return focus_of(picker) == w || GetParent(focus_of(picker)) == w; }; }
+check focused(HWND picker, HWND w) { return [=] { return focus_in_thread_of(picker) == w || GetParent(focus_in_thread_of(picker)) == w; }; }
 int picked_index(const extended_color& record)
 {
     short system = 0, flag = 0, index = -1;
@@ -61,7 +61,7 @@ std::string current_profile(bool printer = false)
 struct solid_tab {
     HWND child, scroll, edit;
     short flag;
-    check shows(int index) const { return [=] { return window_text(edit) == short_name(HUEX_SYSTEM_SOLID, flag, index); }; }
+    check shows(int index) const { return [=] { return text_of(edit) == short_name(HUEX_SYSTEM_SOLID, flag, index); }; }
 };
 solid_tab start_on_solid_page(const open_picker& p)
 {
@@ -115,9 +115,9 @@ TEST(PickerWindow, CancelAndCloseChooseNothingAndLeaveTheRecord)
             click_button(p.about);
             HWND about = nullptr;
             ASSERT_TRUE(wait_for([&] { return (about = GetLastActivePopup(p.window)) != p.window && IsWindowVisible(about); }));
-            EXPECT_EQ(window_text(GetDlgItem(about, 1001)), "1.0.0.0");
-            EXPECT_EQ(window_text(GetDlgItem(about, 1007)), "VERIHUE is a name of the HUEX colour guides");
-            EXPECT_EQ(window_text(GetDlgItem(about, 1008)).rfind("Color Matching Module (CMM)", 0), 0u);
+            EXPECT_EQ(text_of(GetDlgItem(about, 1001)), "1.0.0.0");
+            EXPECT_EQ(text_of(GetDlgItem(about, 1007)), "VERIHUE is a name of the HUEX colour guides");
+            EXPECT_EQ(text_of(GetDlgItem(about, 1008)).rfind("Color Matching Module (CMM)", 0), 0u);
             PostMessageA(about, WM_COMMAND, IDOK, 0);
             EXPECT_TRUE(wait_for([&] { return !IsWindow(about) && IsWindowVisible(p.window); }));
             PostMessageA(p.window, end.first, end.second, 0);
@@ -222,7 +222,7 @@ TEST(PickerKeys, OtherThreadsKeepTheirKeysAndEscapeCancels)
         for (WORD k : typed("abc")) press_key(other, k);
         EXPECT_TRUE(wait_for([&] {
             for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); DispatchMessageA(&msg)) TranslateMessage(&msg);
-            return window_text(other) == "abc";
+            return text_of(other) == "abc";
         }));
         DestroyWindow(other);
         run_steps(p.window, {{{VK_ESCAPE}, [&] { return !IsWindow(p.window); }}});
@@ -243,22 +243,23 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
             return [=] {
                 DWORD from = 1, to = 0;
                 SendMessageA(s.edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
-                return window_text(s.edit) == text && from == 0 && to == text.size() && focus_of(p.window) == s.edit;
+                return text_of(s.edit) == text && from == 0 && to == text.size() && focus_in_thread_of(p.window) == s.edit;
             };
         };
-        auto found = [&](int index) -> check { return [=] { return s.shows(index)() && focus_of(p.window) == p.ok; }; };
+        auto found = [&](int index) -> check { return [=] { return s.shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
         std::string lower = short_name(HUEX_SYSTEM_SOLID, s.flag, 40), width = "forget-me-not 1";
         CharLowerA(&lower[0]);
         const std::string a79(79, 'a'), a80(80, 'a');
         run_steps(p.window, {{{VK_UP}, s.shows(rows - 1)}, {{VK_RIGHT}, s.shows(2 * rows - 1)}, {{VK_END}, s.shows(last)},
-                             {{VK_PRIOR}, s.shows(last - 5 * rows)}, {{VK_HOME}, [&] { return s.shows(0)() && focus_of(p.window) == s.scroll; }}});
+                             {{VK_PRIOR}, s.shows(last - 5 * rows)},
+                             {{VK_HOME}, [&] { return s.shows(0)() && focus_in_thread_of(p.window) == s.scroll; }}});
         for (HWND w : {s.edit, p.ok, p.cancel, p.about, p.tab, combo, s.scroll}) run_steps(p.window, {{{VK_TAB}, focused(p.window, w)}});
         run_steps(p.window, {{{VK_TAB | shifted_key}, focused(p.window, combo)}, {{VK_TAB}, focused(p.window, s.scroll)},
                              {{'F'}, focused(p.window, s.edit)}, {typed("zzzz\r"), edit_is("zzzz")},
                              {typed(a79 + "\r"), edit_is(a79)}, {typed(a80 + "\r"), edit_is(a80)},
                              {typed(width + "x\r"), edit_is(width + "x")}, {typed(width + "\r"), found(714)},
                              {{'F'}, focused(p.window, s.edit)}, {typed(lower + "\r"), found(40)}, {{'C', WORD(other > s.flag ? VK_DOWN : VK_UP)},
-                              [&] { return window_text(s.edit) == short_name(HUEX_SYSTEM_SOLID, other, 40); }},
+                              [&] { return text_of(s.edit) == short_name(HUEX_SYSTEM_SOLID, other, 40); }},
                              {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }}});
     }, &record);
     EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
@@ -296,7 +297,7 @@ TEST(PickerMouse, ClicksJumpSelectFrameAndPick)
         const int x = strip_left(v) + strip_geometry(v).n * 3 / 4, y = (v.swatch_area.bottom + v.scroll_y) / 2;
         click(pixel_rect{x, y, x + 1, y + 1}, 1);
         EXPECT_TRUE(wait_for([&] {   // the middle colour of the guide page three quarters along
-            const int i = index_of_short_name(guide_of_page(p, 0), window_text(s.edit));
+            const int i = index_of_short_name(guide_of_page(p, 0), text_of(s.edit));
             return i % v.rows == v.rows / 2 && std::abs(i / v.rows - v.pages * 3 / 4) <= 1;
         }));
         const pixel_rect swatch = swatch_rect(v, k = v.rows + 2);
@@ -328,7 +329,7 @@ TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
         run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
         for (int i = 0; i < 2; ++i) {
             click_tab(p, 1);
-            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && window_text(GetDlgItem(p.pages[1], 92)) == nearest[s.flag]; }));
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && text_of(GetDlgItem(p.pages[1], 92)) == nearest[s.flag]; }));
             click_tab(p, 0);
             EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)(); }));
         }
@@ -342,11 +343,11 @@ TEST(PickerSettings, TabOrderCancelAndOk)
     pick_and_drive([](const open_picker& p) {
         HWND settings = p.pages[2];
         auto shown = [&](int page) -> check { return [=] { return IsWindowVisible(p.pages[page]) != 0; }; };
-        auto on = [&](int id) -> check { return [=] { return focus_of(p.window) == GetDlgItem(settings, id); }; };
+        auto on = [&](int id) -> check { return [=] { return focus_in_thread_of(p.window) == GetDlgItem(settings, id); }; };
         auto checked = [&](int id) { return SendDlgItemMessageA(settings, id, BM_GETCHECK, 0, 0) == BST_CHECKED; };
         start_on_solid_page(p);
         click_tab(p, 2);
-        ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_of(p.window) == p.tab; }));
+        ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_in_thread_of(p.window) == p.tab; }));
         const bool names = checked(4);
         run_steps(p.window, {{{VK_TAB}, on(8)}, {{VK_TAB}, on(5)}, {{VK_TAB}, on(9)}, {{VK_TAB}, on(4)},
                              {{VK_SPACE, VK_TAB}, [&] { return on(6)() && checked(4) != names; }},
@@ -417,7 +418,7 @@ TEST(PickerSettings, ProfileDialogs)
                 if (row.end == 0) PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 2, r.top + 2));
                 else click_button(GetDlgItem(dialog, row.end));
                 EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }) && wait_for([&] {
-                    return current_profile(kind.printer) == expected && window_text(GetDlgItem(settings, kind.edit)) == expected;
+                    return current_profile(kind.printer) == expected && text_of(GetDlgItem(settings, kind.edit)) == expected;
                 })) << kind.caption << " item " << row.item;
             }
     });

@@ -109,7 +109,7 @@ void open_the_picker(tour& t)
 
 void find_by_name(tour& t)
 {
-    std::printf("[%d/%d] Find a colour by name: F, then \"%s\" and Enter\n", ++t.step, total_steps, wanted_name);
+    begin(t, ("Find a colour by name: F, then \"" + std::string(wanted_name) + "\" and Enter").c_str());
     const HWND edit = GetDlgItem(t.pages[0], id_name_edit);
     // The picker moves the focus to its tab control a moment after it opens.
     wait_for([&] { return focus_in_thread_of(t.picker) == GetDlgItem(t.picker, id_tab_control); });

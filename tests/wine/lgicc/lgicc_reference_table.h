@@ -13,15 +13,17 @@ struct lgicc_reference_row {
     uint16_t in[4], out[4];
 };
 
-inline std::vector<lgicc_reference_row> read_lgicc_reference_rows()
+// The table's rows, read once, when first asked for.
+inline const std::vector<lgicc_reference_row>& lgicc_reference_rows()
 {
-    std::vector<lgicc_reference_row> rows;
-    for (const data_row& f : read_data_table("matching_lgicc_reference.csv")) {
-        lgicc_reference_row r = {f.at(0), f.at(1), int(data_number(f.at(2))), int(data_number(f.at(3))), int(data_number(f.at(4))), {}, {}};
-        for (int c = 0; c < 4; ++c) r.in[c] = uint16_t(data_number(f.at(5 + c))), r.out[c] = uint16_t(data_number(f.at(9 + c)));
-        rows.push_back(r);
-    }
+    static const std::vector<lgicc_reference_row> rows = [] {
+        std::vector<lgicc_reference_row> read;
+        for (const data_row& f : read_data_table("matching_lgicc_reference.csv")) {
+            lgicc_reference_row r = {f.at(0), f.at(1), int(data_number(f.at(2))), int(data_number(f.at(3))), int(data_number(f.at(4))), {}, {}};
+            for (int c = 0; c < 4; ++c) r.in[c] = uint16_t(data_number(f.at(5 + c))), r.out[c] = uint16_t(data_number(f.at(9 + c)));
+            read.push_back(r);
+        }
+        return read;
+    }();
     return rows;
 }
-
-static const std::vector<lgicc_reference_row> lgicc_reference_rows = read_lgicc_reference_rows();

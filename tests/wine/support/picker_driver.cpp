@@ -22,10 +22,7 @@ open_picker find_picker()
     if (w == nullptr || !IsWindowVisible(w) || !GetWindowThreadProcessId(w, &process) || process != GetCurrentProcessId()) return p;
     p = {w, GetDlgItem(w, 93), GetDlgItem(w, IDOK), GetDlgItem(w, IDCANCEL), GetDlgItem(w, 3)};
     p.tab_count = static_cast<int>(SendMessageA(p.tab, TCM_GETITEMCOUNT, 0, 0));
-    int n = 0;
-    char cls[64];
-    for (HWND c = GetWindow(w, GW_CHILD); c != nullptr && n < 3; c = GetWindow(c, GW_HWNDNEXT))
-        if (GetClassNameA(c, cls, sizeof cls) && lstrcmpA(cls, "VerihueCHILDPickerClass") == 0) p.pages[n++] = c;
+    picker_pages(w, p.pages);
     return p;
 }
 
@@ -35,7 +32,7 @@ DWORD WINAPI driver_thread(void* param)
     open_picker p;
     if (!wait_for([&] { return (p = find_picker()).window != nullptr; })) return ADD_FAILURE() << "no picker opened", 0;
     wait_until_painted(p.window, call.second);
-    if (call.second) wait_for([&] { return focus_of(p.window) == p.tab; });
+    if (call.second) wait_for([&] { return focus_in_thread_of(p.window) == p.tab; });
     (*call.first)(p);
     for (int i = 1; IsWindow(p.window); ++i, Sleep(20))
         if (i % 25 == 0) PostMessageA(p.window, WM_CLOSE, 0, 0);
@@ -117,18 +114,6 @@ void click_tab(const open_picker& p, int index)
 }
 
 void click_button(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
-
-std::string window_text(HWND w)
-{
-    char text[256] = "";
-    return GetWindowTextA(w, text, sizeof text), text;
-}
-
-HWND focus_of(HWND window)
-{
-    GUITHREADINFO info = {sizeof info};
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
 
 extended_color color_record(short system, short flag, int index)
 {
@@ -232,7 +217,7 @@ int check_color_page(const open_picker& p, int page, const page_looks& looks, co
         const pixel_rect r = on_screen(child, swatch_rect(e.view, k));
         EXPECT_EQ(pixels_unlike(shot, r, 0xFFFFFF) < r.width() * r.height(), looks.names) << "name on swatch " << k;
     }
-    const int selected = index_of_short_name(g, window_text(GetDlgItem(child, 92)));
+    const int selected = index_of_short_name(g, text_of(GetDlgItem(child, 92)));
     EXPECT_GE(selected, 0);
     if (looks.palette) return selected;
     EXPECT_EQ(corner(shot, child, e.view.new_patch), expected_rgb(g.system, g.flag, selected));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "huex.h"
+#include "other_process_windows.h"
 #include "picker/picker_layout.h"
 #include "picker/swatch_view.h"
 #include "real_input.h"
@@ -24,8 +25,6 @@ BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extend
 // A click through the tab control's own mouse handling (a real TCN_SELCHANGE).
 void click_tab(const open_picker& p, int index);
 void click_button(HWND button);
-std::string window_text(HWND w);
-HWND focus_of(HWND window);
 extended_color color_record(short system, short flag, int index);
 std::string short_name(short system, short flag, int index);
 
