@@ -32,7 +32,9 @@ struct left_out_counts {
 };
 
 // Recipes come from the built-in printer: with an ICC printer profile the
-// library answers with a match instead. The host's choice is put back after.
+// library answers with a match instead. The host's choice is put back after;
+// when its file cannot be opened then, the library keeps it as the stored
+// choice (it was the stored one), and the export reports the failure.
 struct builtin_printer_scope {
     char* saved = nullptr;
     bool switched = false;
@@ -46,16 +48,24 @@ struct builtin_printer_scope {
         }
         HUEX_DisposeProfile(builtin);
     }
+    bool put_back()
+    {
+        const bool was_switched = switched;
+        switched = false;
+        return !was_switched || HUEX_SetPrinterProfile(saved) == HUEX_OK;
+    }
     ~builtin_printer_scope()
     {
-        if (switched) HUEX_SetPrinterProfile(saved);
+        put_back();
         HUEX_DisposeProfile(saved);
     }
 };
 
-void gather_book(const pub_pair& p, color_book* book, left_out_counts* left_out)
+// False when the host's printer profile could not be made current again
+// (*printer names it).
+bool gather_book(const pub_pair& p, int count, color_book* book, left_out_counts* left_out, std::string* printer)
 {
-    builtin_printer_scope printer;
+    builtin_printer_scope scope;
     book->desc = p.desc;
     char set_name[256] = "";
     HUEX_GetColorSetName(0, set_name);
@@ -63,7 +73,6 @@ void gather_book(const pub_pair& p, color_book* book, left_out_counts* left_out)
     book->colors_per_page = static_cast<uint32_t>(p.per_page);
     book->process = p.system == HUEX_SYSTEM_PROCESS;
     bool affixes_known = false;
-    const int count = p.per_page * p.pages;
     for (int i = 0; i < count; ++i) {
         extended_color r = {0, 0, 0, 0};
         char name[80], full[80];
@@ -96,6 +105,8 @@ void gather_book(const pub_pair& p, color_book* book, left_out_counts* left_out)
         }
         book->colors.push_back(c);
     }
+    *printer = scope.saved ? scope.saved : "";
+    return scope.put_back();
 }
 
 std::string default_file_name(const char* desc, const char* extension)
@@ -118,6 +129,10 @@ bool write_whole_file(const std::string& path, const void* bytes, size_t size)
     DWORD written = 0;
     bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, bytes, static_cast<DWORD>(size), &written, nullptr) &&
               written == size;
+    // On the disk before the rename: a rename within one folder does not wait
+    // for the data, so a crash just after it could leave an empty or partial
+    // file where the good old one was.
+    ok = ok && FlushFileBuffers(f);
     if (f != INVALID_HANDLE_VALUE) ok = CloseHandle(f) && ok;
     ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(temp);
@@ -153,9 +168,21 @@ int cmd_export(int argc, char** argv)
         return 1;
     }
 
+    // A look-up names a colour by a 16-bit signed index: past 32768 colours
+    // the walk would name colours again and never reach the end.
+    const long long count = static_cast<long long>(p.per_page) * p.pages;
+    if (count > 32768) {
+        std::fprintf(stderr, "huexinfo export: %s: %lld colours (a look-up names at most 32768)\n", p.desc, count);
+        return 1;
+    }
     color_book book;
     left_out_counts left_out;
-    gather_book(p, &book, &left_out);
+    std::string printer;
+    if (!gather_book(p, static_cast<int>(count), &book, &left_out, &printer)) {
+        std::fprintf(stderr, "huexinfo export: the printer profile %s cannot be made current again; it stays the stored one\n",
+                     printer.c_str());
+        return 1;
+    }
     if (left_out.no_name)
         std::fprintf(stderr, "huexinfo export: %d colours without a name left out\n", left_out.no_name);
     if (left_out.no_measurement)

@@ -11,6 +11,7 @@
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
 #include "frame/texts_win32.h"
+#include "huex.h"
 #include "matching/printer_transform.h"
 #include "picker_window/window_classes_win32.h"
 #include "profiles/display_characterization.h"
@@ -71,12 +72,14 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
         if (settings_were_read) settings_save();
         // Only when the host unloads the library: at process end the classes,
         // records, mapped modules and the colour-matching module go with the
-        // process.
+        // process. The colour-matching module may outlive this library (the
+        // host may hold it too), so no object of ours stays with it.
         if (reserved == nullptr) {
             unregister_picker_classes();
             release_addons();
             release_language_module();
             drop_printer_transform();
+            HUEX_EndMatching();
         }
         return TRUE;
     default: return TRUE;

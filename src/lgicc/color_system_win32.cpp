@@ -15,25 +15,31 @@ COLORTYPE color_type_of(color_space space)
     }
 }
 
-// The whole file in a heap block; null when it cannot be read whole.
-void* file_copy(const char* path, DWORD* size)
+// The whole file in a heap block (*bytes); ok, unreadable, or no_memory
+// when the file could be read but no block of its size could be had.
+open_result file_copy(const char* path, void** bytes, DWORD* size)
 {
+    *bytes = nullptr;
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
-    void* bytes = nullptr;
+    if (file == INVALID_HANDLE_VALUE) return open_result::unreadable;
+    open_result result = open_result::unreadable;
     LARGE_INTEGER length;
     if (GetFileSizeEx(file, &length) && length.QuadPart > 0 && length.QuadPart <= max_profile_bytes) {
         *size = static_cast<DWORD>(length.QuadPart);
-        bytes = HeapAlloc(GetProcessHeap(), 0, *size);
+        *bytes = HeapAlloc(GetProcessHeap(), 0, *size);
         DWORD read = 0;
-        if (bytes && (!ReadFile(file, bytes, *size, &read, nullptr) || read != *size)) {
-            HeapFree(GetProcessHeap(), 0, bytes);
-            bytes = nullptr;
+        if (!*bytes) {
+            result = open_result::no_memory;
+        } else if (!ReadFile(file, *bytes, *size, &read, nullptr) || read != *size) {
+            HeapFree(GetProcessHeap(), 0, *bytes);
+            *bytes = nullptr;
+        } else {
+            result = open_result::ok;
         }
     }
     CloseHandle(file);
-    return bytes;
+    return result;
 }
 
 }  // namespace
@@ -43,8 +49,9 @@ open_result open_profile_file(const char* path, held_profile* profile, color_spa
     *profile = held_profile{nullptr, nullptr};
     *space = color_space::unsupported;
     DWORD size = 0;
-    void* bytes = file_copy(path, &size);
-    if (!bytes) return open_result::unreadable;
+    void* bytes = nullptr;
+    const open_result copied = file_copy(path, &bytes, &size);
+    if (copied != open_result::ok) return copied;
 
     PROFILE location = {};
     location.dwType = PROFILE_MEMBUFFER;

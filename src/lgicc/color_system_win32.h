@@ -13,7 +13,7 @@
 
 namespace lgicc {
 
-enum class open_result { ok, unreadable, unsupported_space };
+enum class open_result { ok, unreadable, unsupported_space, no_memory };
 
 // A profile opened from memory, and the bytes it was opened from.
 struct held_profile {

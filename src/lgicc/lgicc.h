@@ -89,7 +89,10 @@ typedef struct lgo_transformation lgo_transformation;
 /* Returns options with option set to value (see the options word above). */
 uint32_t LGICC_CALL SetOptions(uint32_t options, int32_t option, int32_t value);
 
-/* A new, unprepared transformation object; null when no memory is left. */
+/* A new, unprepared transformation object; null when no memory is left.
+ * The value names the object and is never its address: once the object is
+ * deleted the value is refused for the rest of the process, whatever is
+ * made after it. */
 lgo_transformation* LGICC_CALL LgoNewTransformPtr(void);
 
 /*

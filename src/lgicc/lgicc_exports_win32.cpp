@@ -16,12 +16,22 @@ using namespace lgicc;
 
 namespace {
 
-logged_object logged(const lgo_transformation* t)
+logged_object logged(const lgo_transformation* handle)
 {
-    return {t, is_live(t) ? t->serial : 0};
+    const transformation_object* t = find_live(handle);
+    return {handle, t ? t->serial : 0};
 }
 
-int16_t prepare(lgo_transformation* t, const char* source_path, const char* destination_path,
+int16_t open_status(open_result opened, int16_t unreadable)
+{
+    switch (opened) {
+    case open_result::unreadable: return unreadable;
+    case open_result::no_memory: return LGICC_ERR_NO_MEMORY;
+    default: return LGICC_ERR_COLOR_SPACE;
+    }
+}
+
+int16_t prepare(transformation_object* t, const char* source_path, const char* destination_path,
                 uint32_t options)
 {
     held_profile source = {nullptr, nullptr};
@@ -30,14 +40,12 @@ int16_t prepare(lgo_transformation* t, const char* source_path, const char* dest
     color_space destination_space = color_space::unsupported;
 
     open_result opened = open_profile_file(source_path, &source, &source_space);
-    if (opened != open_result::ok)
-        return opened == open_result::unreadable ? LGICC_ERR_SOURCE_PROFILE : LGICC_ERR_COLOR_SPACE;
+    if (opened != open_result::ok) return open_status(opened, LGICC_ERR_SOURCE_PROFILE);
 
     opened = open_profile_file(destination_path, &destination, &destination_space);
     if (opened != open_result::ok) {
         close_held_profile(&source);
-        return opened == open_result::unreadable ? LGICC_ERR_DESTINATION_PROFILE
-                                                 : LGICC_ERR_COLOR_SPACE;
+        return open_status(opened, LGICC_ERR_DESTINATION_PROFILE);
     }
 
     HTRANSFORM transform = build_transform(source.handle, destination.handle, intent_of(options));
@@ -58,7 +66,7 @@ int16_t prepare(lgo_transformation* t, const char* source_path, const char* dest
 // Small batches (the library sends one colour) stay on the stack.
 constexpr int32_t stack_colors = 16;
 
-int16_t convert(const lgo_transformation* t, const uint16_t* input, uint16_t* output, int32_t count)
+int16_t convert(const transformation_object* t, const uint16_t* input, uint16_t* output, int32_t count)
 {
     uint16_t in_channels = channels_of(t->source_space);
     uint16_t out_channels = channels_of(t->destination_space);
@@ -118,21 +126,22 @@ uint32_t LGICC_CALL SetOptions(uint32_t options, int32_t option, int32_t value)
 lgo_transformation* LGICC_CALL LgoNewTransformPtr(void)
 {
     registry_guard guard;
-    lgo_transformation* t = register_new_transformation();
-    log_new_transform(logged(t));
-    return t;
+    lgo_transformation* handle = handle_of(register_new_transformation());
+    log_new_transform(logged(handle));
+    return handle;
 }
 
-int16_t LGICC_CALL LgoCreateMatchTransformation(lgo_transformation* t, const char* source_path,
+int16_t LGICC_CALL LgoCreateMatchTransformation(lgo_transformation* handle, const char* source_path,
                                                 const char* destination_path, int32_t reserved1,
                                                 uint32_t options, int32_t reserved2,
                                                 int32_t reserved3, int32_t sample_bytes,
                                                 int32_t reserved4)
 {
     registry_guard guard;
-    logged_object who = logged(t);
+    logged_object who = logged(handle);
+    transformation_object* t = find_live(handle);
     int16_t status = LGICC_OK;
-    if (!is_live(t)) {
+    if (!t) {
         status = LGICC_ERR_TRANSFORMATION;
     } else {
         // Whatever the outcome, the object no longer converts with what it
@@ -152,16 +161,17 @@ int16_t LGICC_CALL LgoCreateMatchTransformation(lgo_transformation* t, const cha
     return status;
 }
 
-int16_t LGICC_CALL LgoICCMatchColors(lgo_transformation* t, uint32_t options, const uint16_t* input,
+int16_t LGICC_CALL LgoICCMatchColors(lgo_transformation* handle, uint32_t options, const uint16_t* input,
                                      uint16_t* output, int32_t count, uint16_t source_channels,
                                      uint16_t destination_channels, int32_t reserved1,
                                      int32_t reserved2, int32_t sample_bytes, int32_t reserved3)
 {
     registry_guard guard;
-    log_match_arguments(logged(t), options, input, count, source_channels, destination_channels,
+    const transformation_object* t = find_live(handle);
+    log_match_arguments(logged(handle), options, input, count, source_channels, destination_channels,
                         reserved1, reserved2, sample_bytes, reserved3);
     int16_t status = LGICC_OK;
-    if (!is_live(t))
+    if (!t)
         status = LGICC_ERR_TRANSFORMATION;
     else if (!match_constants_valid(reserved1, reserved2, sample_bytes, reserved3))
         status = LGICC_ERR_ARGUMENT;
@@ -182,12 +192,13 @@ int16_t LGICC_CALL LgoICCMatchColors(lgo_transformation* t, uint32_t options, co
     return status;
 }
 
-int16_t LGICC_CALL LgoDeleteMatchTransformation(lgo_transformation* t)
+int16_t LGICC_CALL LgoDeleteMatchTransformation(lgo_transformation* handle)
 {
     registry_guard guard;
-    logged_object who = logged(t);
+    logged_object who = logged(handle);
+    transformation_object* t = find_live(handle);
     int16_t status = LGICC_ERR_TRANSFORMATION;
-    if (is_live(t)) {
+    if (t) {
         destroy_transformation(t);
         status = LGICC_OK;
     }

@@ -4,17 +4,20 @@ namespace lgicc {
 
 namespace {
 SRWLOCK registry_lock = SRWLOCK_INIT;
-lgo_transformation* live_list = nullptr;
+transformation_object* live_list = nullptr;
 uint32_t last_serial = 0;
 }  // namespace
 
 registry_guard::registry_guard() { AcquireSRWLockExclusive(&registry_lock); }
 registry_guard::~registry_guard() { ReleaseSRWLockExclusive(&registry_lock); }
 
-lgo_transformation* register_new_transformation()
+transformation_object* register_new_transformation()
 {
-    auto* t = static_cast<lgo_transformation*>(
-        HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(lgo_transformation)));
+    // A serial number is never handed out twice: once they are spent, no
+    // object can be made.
+    if (last_serial == UINT32_MAX) return nullptr;
+    auto* t = static_cast<transformation_object*>(
+        HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(transformation_object)));
     if (!t) return nullptr;
     t->source_space = color_space::unsupported;
     t->destination_space = color_space::unsupported;
@@ -24,15 +27,20 @@ lgo_transformation* register_new_transformation()
     return t;
 }
 
-bool is_live(const lgo_transformation* t)
+lgo_transformation* handle_of(const transformation_object* t)
 {
-    if (!t) return false;
-    for (const lgo_transformation* p = live_list; p; p = p->next_live)
-        if (p == t) return true;
-    return false;
+    return t ? reinterpret_cast<lgo_transformation*>(static_cast<uintptr_t>(t->serial)) : nullptr;
 }
 
-void release_prepared(lgo_transformation* t)
+transformation_object* find_live(const lgo_transformation* handle)
+{
+    if (!handle) return nullptr;
+    for (transformation_object* p = live_list; p; p = p->next_live)
+        if (handle_of(p) == handle) return p;
+    return nullptr;
+}
+
+void release_prepared(transformation_object* t)
 {
     if (t->transform) DeleteColorTransform(t->transform);
     close_held_profile(&t->source);
@@ -43,9 +51,9 @@ void release_prepared(lgo_transformation* t)
     t->destination_space = color_space::unsupported;
 }
 
-void destroy_transformation(lgo_transformation* t)
+void destroy_transformation(transformation_object* t)
 {
-    for (lgo_transformation** link = &live_list; *link; link = &(*link)->next_live) {
+    for (transformation_object** link = &live_list; *link; link = &(*link)->next_live) {
         if (*link == t) {
             *link = t->next_live;
             break;

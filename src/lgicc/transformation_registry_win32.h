@@ -1,6 +1,9 @@
-// Transformation objects and the set of live ones. Every export looks its
-// pointer up here before touching it, so a null, foreign or already deleted
-// pointer is refused with a status instead of being dereferenced.
+// Transformation objects and the set of live ones. A host never sees an
+// object's address: it holds a value that names the object, a serial number
+// handed out once per process. Every export looks that value up here before
+// touching anything, so a null, foreign or deleted value is refused with a
+// status, and the value of a deleted object stays refused even when a new
+// object is given the same memory.
 #pragma once
 
 #include <windows.h>
@@ -11,18 +14,18 @@
 #include "lgicc/color_system_win32.h"
 #include "lgicc/lgicc_contract.h"
 
-struct lgo_transformation {
-    lgicc::held_profile source;
-    lgicc::held_profile destination;
+namespace lgicc {
+
+struct transformation_object {
+    held_profile source;
+    held_profile destination;
     HTRANSFORM transform;          // null while the object is not prepared
     uint32_t options;              // the word the transform was built with
-    lgicc::color_space source_space;
-    lgicc::color_space destination_space;
-    uint32_t serial;               // 1, 2, ... in order of creation; names the object in logs
-    lgo_transformation* next_live;
+    color_space source_space;
+    color_space destination_space;
+    uint32_t serial;               // 1, 2, ... in order of creation: the host's value and the log's name
+    transformation_object* next_live;
 };
-
-namespace lgicc {
 
 // Holds the module's one lock for the lifetime of the guard. Each export runs
 // entirely under it, so no object can be deleted while another call uses it.
@@ -33,17 +36,20 @@ struct registry_guard {
     registry_guard& operator=(const registry_guard&) = delete;
 };
 
-// A new, unprepared, registered object, or null when no memory is left.
-lgo_transformation* register_new_transformation();
+// A new, unprepared, registered object, or null when no memory (or no unused
+// serial number) is left.
+transformation_object* register_new_transformation();
 
-// True when t is a registered object (call under a registry_guard).
-bool is_live(const lgo_transformation* t);
+// The value a host holds for an object, and the live object a value names
+// (null for any other value); call under a registry_guard.
+lgo_transformation* handle_of(const transformation_object* t);
+transformation_object* find_live(const lgo_transformation* handle);
 
 // Releases what a prepared object holds; the object stays registered.
-void release_prepared(lgo_transformation* t);
+void release_prepared(transformation_object* t);
 
 // Releases everything and unregisters t, which must be live.
-void destroy_transformation(lgo_transformation* t);
+void destroy_transformation(transformation_object* t);
 
 // Releases every live object (the module is being unloaded by its host).
 void destroy_all_transformations();

@@ -16,7 +16,7 @@ struct profile_dialog_kind {
     const char* default_item;
     char* current_name;   // 260 bytes
     char* current_path;   // 260 bytes
-    bool load_display;
+    bool (*load)(const char* path);
 };
 
 void set_text_id(HWND dialog, int item, unsigned id)
@@ -61,12 +61,13 @@ void on_ok(HWND dialog, const profile_dialog_kind& kind)
             lstrcpynA(kind.current_name, name, 260);
     }
     profile_path_from_name(kind.current_name, kind.current_path, kind.default_item, kind.classification);
-    if (kind.load_display) {
-        // The loader rewrites the current path and name: hand it a copy.
-        char path[260];
-        lstrcpynA(path, kind.current_path, sizeof path);
-        load_monitor_profile(path);
-    }
+    // A choice made here is a choice made during the process, for the printer
+    // as for the display: only a load counts as one, so that the stored
+    // profile start-up could not use does not outlive it. The loader
+    // rewrites the current path and name: hand it a copy.
+    char path[260];
+    lstrcpynA(path, kind.current_path, sizeof path);
+    kind.load(path);
     EndDialog(dialog, 1);
 }
 
@@ -94,13 +95,14 @@ INT_PTR run_dialog(HWND owner, const profile_dialog_kind& kind)
 
 INT_PTR run_display_profile_dialog(HWND owner)
 {
-    const profile_dialog_kind kind = {0, 35, 31, default_display_name, monitor_profile_name, monitor_profile_path, true};
+    const profile_dialog_kind kind = {0, 35, 31, default_display_name, monitor_profile_name, monitor_profile_path,
+                                      load_monitor_profile};
     return run_dialog(owner, kind);
 }
 
 INT_PTR run_printer_profile_dialog(HWND owner)
 {
     const profile_dialog_kind kind = {2, 36, 33, default_printer_profile_name, printer_profile_name,
-                                      printer_profile_path, false};
+                                      printer_profile_path, load_printer_profile};
     return run_dialog(owner, kind);
 }

@@ -22,10 +22,10 @@ void read_monitor_tags(byte_span file)
 bool load_monitor_profile(const char* path)
 {
     invalidate_display_matrix();
-    ++monitor_choice.loads;
     // Every load starts from the built-in model: what a profile lacks is the
     // same whatever was loaded before it, in this process or the last one.
     apply_default_display();
-    return load_chosen_profile(path, default_display_name, monitor_profile_path,
-                               monitor_profile_name, read_monitor_tags);
+    return note_load(&monitor_choice, path,
+                     load_chosen_profile(path, default_display_name, monitor_profile_path,
+                                         monitor_profile_name, read_monitor_tags));
 }

@@ -26,10 +26,10 @@ void read_printer_description(byte_span file)
 
 bool load_printer_profile(const char* path)
 {
-    ++printer_choice.loads;
     drop_printer_transform();
     lstrcpyA(printer_profile_path, default_printer_profile_name);
     lstrcpyA(printer_profile_name, default_printer_profile_name);
-    return load_chosen_profile(path, default_printer_profile_name, printer_profile_path,
-                               printer_profile_name, read_printer_description);
+    return note_load(&printer_choice, path,
+                     load_chosen_profile(path, default_printer_profile_name, printer_profile_path,
+                                         printer_profile_name, read_printer_description));
 }

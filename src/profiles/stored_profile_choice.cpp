@@ -9,9 +9,20 @@ void load_stored_profile(const char* stored, bool (*load)(const char*),
                          stored_profile_choice* choice)
 {
     choice->kept[0] = '\0';
-    if (!load(stored) && std::strlen(stored) < sizeof choice->kept)
-        std::strcpy(choice->kept, stored);
+    const bool fits = std::strlen(stored) < sizeof choice->stored;
+    std::strcpy(choice->stored, fits ? stored : "");
+    if (!load(stored) && fits) std::strcpy(choice->kept, stored);
     choice->loads_at_start = choice->loads;
+}
+
+bool note_load(stored_profile_choice* choice, const char* path, bool loaded)
+{
+    ++choice->loads;
+    if (!loaded && path != nullptr && choice->stored[0] != '\0' && std::strcmp(path, choice->stored) == 0) {
+        std::strcpy(choice->kept, choice->stored);
+        choice->loads_at_start = choice->loads;
+    }
+    return loaded;
 }
 
 const char* profile_to_store(const stored_profile_choice& choice, const char* current)

@@ -1,15 +1,16 @@
-// A stored profile that start-up could not use. The stored path names the
-// user's choice; a failure at start-up may pass (a network folder not there
-// yet, a file another program holds for a moment), so the default stands in
-// for this process only and the stored path goes back to the registry,
-// unless a profile is chosen while the process runs.
+// A stored profile that could not be used. The stored path names the user's
+// choice; a failure to open it may pass (a network folder not there yet, a
+// file another program holds or replaces for a moment), so the default
+// stands in for this process only and the stored path goes back to the
+// registry, unless another profile is loaded while the process runs.
 #pragma once
 #include <cstdint>
 
 struct stored_profile_choice {
     uint32_t loads;           // loads of this kind of profile so far in this process
-    uint32_t loads_at_start;  // loads when start-up had made the stored one current
-    char kept[260];           // the stored path start-up could not use; empty when none
+    uint32_t loads_at_start;  // loads when the stored path was last refused (or start-up ended)
+    char stored[260];         // the path start-up read; empty when it did not fit
+    char kept[260];           // the stored path a load refused; empty when none
 };
 
 // Counted by load_monitor_profile and load_printer_profile.
@@ -21,6 +22,12 @@ extern stored_profile_choice printer_choice;
 void load_stored_profile(const char* stored, bool (*load)(const char*),
                          stored_profile_choice* choice);
 
+// Every load of path ends here with its outcome, which it returns. Asking
+// again for the stored path is no new choice: when it is refused now (a host
+// putting back what it had switched away from), that is the passing failure
+// start-up may meet, and the stored path is kept as start-up keeps it.
+bool note_load(stored_profile_choice* choice, const char* path, bool loaded);
+
 // What goes back to the registry: the kept path while nothing was loaded
-// after start-up, else the current path.
+// after it was refused, else the current path.
 const char* profile_to_store(const stored_profile_choice& choice, const char* current);

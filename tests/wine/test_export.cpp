@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "addon_fixture.h"
 #include "color_book_from_tables.h"
 #include "exchange/ase_writer.h"
 #include "exchange/gpl_writer.h"
@@ -110,8 +111,11 @@ TEST(Export, BadInputIsRefusedWithoutLeavingAFile)
     export_case c;
     c.store_icc_printer();
     ASSERT_TRUE(CreateDirectoryA((c.dir + "taken.icc").c_str(), nullptr));
+    // The add-on replaced by one that claims more colours than a look-up can name.
+    const addon_tables huge = {addon_descriptor("Huge", 4, 40, 1000, "[HG][HG]", 8), "Huge One", "", "", "", "549", "0"};
+    ASSERT_TRUE(DeleteFileA((c.dir + "huex_pastel.dll").c_str()) && build_addon(c.dir + "huex_pastel.dll", huge));
     const std::vector<data_row> cases = read_data_table("core_export_refusals.csv");
-    ASSERT_EQ(cases.size(), 6u);
+    ASSERT_EQ(cases.size(), 7u);
     for (const data_row& k : cases) {
         std::string out;
         EXPECT_EQ(c.huexinfo(k[0], &out), data_number(k[1])) << k[0];

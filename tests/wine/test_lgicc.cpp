@@ -74,6 +74,8 @@ TEST_F(Lgicc, matching_refusals)
 {
     lgo_transformation* gone = module.new_transform();
     ASSERT_TRUE(module.prepare(gone, srgb, press, options) == LGICC_OK && module.destroy(gone) == LGICC_OK);
+    // The next object very likely gets the deleted one's memory: the old value must not reach it.
+    lgo_transformation* reused = module.new_transform();
     lgo_transformation* foreign = reinterpret_cast<lgo_transformation*>(in);
     EXPECT_EQ(module.convert(t, options, in, out, 1, 3, 4), LGICC_ERR_NOT_PREPARED);
     ASSERT_EQ(module.prepare(t, srgb, press, options), LGICC_OK);
@@ -86,12 +88,14 @@ TEST_F(Lgicc, matching_refusals)
         EXPECT_EQ(module.match(objects[c[1]], o, c[3] == "null" ? nullptr : in, c[4] == "null" ? nullptr : out, n(5),
                                uint16_t(n(6)), uint16_t(n(7)), n(8), n(9), n(10), n(11)), n(12)) << c[0];
     }
+    ASSERT_EQ(module.prepare(reused, srgb, press, options), LGICC_OK);
     for (lgo_transformation* bad : {static_cast<lgo_transformation*>(nullptr), foreign, gone}) {
-        EXPECT_EQ(module.prepare(bad, srgb, press, options), LGICC_ERR_TRANSFORMATION);
+        EXPECT_EQ(module.prepare(bad, srgb, srgb, options), LGICC_ERR_TRANSFORMATION);
         EXPECT_EQ(module.destroy(bad), LGICC_ERR_TRANSFORMATION);
     }
     uint16_t cmyk[4];
-    EXPECT_EQ(module.convert(t, options, in, cmyk, 1, 3, 4), LGICC_OK);
+    EXPECT_TRUE(module.convert(t, options, in, cmyk, 1, 3, 4) == LGICC_OK && module.convert(reused, options, in, cmyk, 1, 3, 4) == LGICC_OK);
+    EXPECT_EQ(module.destroy(reused), LGICC_OK);
 }
 
 TEST_F(Lgicc, every_pair_agrees_with_little_cms_in_both_xyz_encodings)

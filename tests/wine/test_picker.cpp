@@ -402,7 +402,7 @@ TEST(PickerSettings, ProfileDialogs)
         const struct { int button, edit; const char* caption; bool printer; } kinds[] = {
             {8, 94, "Select Display Profile", false}, {9, 95, "Select Printer Profile", true}};
         // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on the item).
-        const struct { int item, end; } rows[] = {{1, 0}, {0, IDOK}, {1, IDCANCEL}, {-1, IDOK}};
+        const struct { int item, end; } rows[] = {{0, IDOK}, {1, 0}, {1, IDCANCEL}, {-1, IDOK}};
         for (const auto& kind : kinds)
             for (const auto& row : rows) {
                 std::string expected = current_profile(kind.printer);
@@ -423,4 +423,16 @@ TEST(PickerSettings, ProfileDialogs)
             }
     });
     HUEX_SetMonitorProfile("Default Display");
+}
+
+// A fresh process whose stored printer start-up could not open stores the printer chosen last in the dialog.
+TEST(PickerSettings, PrinterChosenOverAnUnusableStoredOneIsStored)
+{
+    struct cleared { ~cleared() { delete_settings_key(); } } guard;
+    char stored[MAX_PATH] = "Z:\\gone.icc";
+    DWORD size = sizeof stored;
+    ASSERT_TRUE(!RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX", "PRINTER_PROFILE_PATH", REG_SZ, stored, 12) &&
+                run_process("\"" + bin_dir() + "test_picker.exe\" --gtest_filter=PickerSettings.ProfileDialogs", bin_dir()) == 0 &&
+                !RegGetValueA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX", "PRINTER_PROFILE_PATH", RRF_RT_REG_SZ, nullptr, stored, &size));
+    EXPECT_NE(GetFileAttributesA(stored), INVALID_FILE_ATTRIBUTES) << stored;
 }

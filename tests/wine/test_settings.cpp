@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lgicc/lgicc_module.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -129,21 +130,28 @@ TEST(Settings, StoredPathsThatCannotBeUsedAreKeptUnlessAnotherIsChosen)
     EXPECT_TRUE(has_line(out, "monitor " + display_default) && has_line(out, "printer " + printer_default)) << out;
     EXPECT_TRUE(stored_paths_are(root, gone, held));
     EXPECT_TRUE(has_line(host(root, "load printer"), "printer " + held));
+    // A host that switched away and cannot put the stored one back (its file gone meanwhile) leaves it stored.
+    out = host(root, "load setprinter \"" + printer_default + "\" rename " + held + " " + held + ".away setprinter " + held + " rename " +
+                         held + ".away " + held + " unload");
+    EXPECT_TRUE(has_line(out, "setprinter 6") && stored_paths_are(root, gone, held)) << out;
     host(root, "load setmonitor " + display_default + " setprinter " + gone + ".icm unload");
     EXPECT_TRUE(stored_paths_are(root, display_default, printer_default));
     EXPECT_TRUE(has_line(host(root, "load monitor"), "monitor " + display_default));
 }
 
-// An open matching session holds neither of its files.
+// An open matching session holds neither of its files, and the unload ends it (the recording module's last call).
 TEST(Settings, ProfilesOfAnOpenSessionCanBeChosenAndAreStored)
 {
-    const std::string root = case_root("session");
+    const std::string root = case_root("session"), dir = fresh_case_dir("settings_session");
     const std::string display = test_profile("huex_display_gamma.icc"), press = test_profile("huex_press_cmyk.icc");
+    ASSERT_TRUE(copy_into("huex.dll", dir) && copy_into(bin_dir() + "..\\recording_lgicc\\LgICC.dll", dir));
     const std::string out = host(root, "load begin " + display + " " + press + " setmonitor " + display + " setprinter " + press +
-                                           " name " + press + " unload");
+                                           " name " + press + " unload", dir + "huex.dll");
     EXPECT_TRUE(has_line(out, "begin 0") && has_line(out, "setmonitor 0") && has_line(out, "setprinter 0")) << out;
     EXPECT_TRUE(has_line(out, "name 20 HUEX Test Press CMYK")) << out;
     EXPECT_TRUE(stored_paths_are(root, display, press));
+    const std::vector<std::string> calls = call_log_lines(dir + "lgicc_calls.log");
+    EXPECT_TRUE(calls.size() == 5 && calls.back() == "LgoDeleteMatchTransformation t=T1 status=0") << calls.size();
 }
 
 // A profile without model tags gives one screen colour whatever came before, after a restart and after a failed load.
