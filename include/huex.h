@@ -10,9 +10,21 @@
 
 #include <windows.h>
 
+#include "huex_version.h"
+
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+/* A compile-time check that C89 and C++98 accept as well as their successors. */
+#define HUEX_STATIC_ASSERT(condition, name) typedef char huex_assert_##name[(condition) ? 1 : -1]
+
+/* ==== Buffer sizes ==== */
+/* The exports write texts into caller buffers of these sizes, terminator included. */
+#define HUEX_PUB_NAME_SIZE    251  /* HUEX_EnumPubs, HUEX_GetColorSetName */
+#define HUEX_COLOR_NAME_SIZE  76   /* HUEX_GetColorName */
+#define HUEX_SHORT_NAME_SIZE  36   /* HUEX_GetShortColorName */
+#define HUEX_PATH_SIZE        260  /* HUEX_GetProfileName, enum_profiles_by_classification's path */
 
 /* ==== Status codes ==== */
 #define HUEX_OK                 0  /* success */
@@ -39,17 +51,13 @@ typedef struct extended_color {
 } extended_color;
 #endif
 
-#ifdef __cplusplus
-static_assert(sizeof(extended_color) == 8, "extended_color is 8 bytes");
-#else
-typedef char huex_extended_color_is_8_bytes[sizeof(extended_color) == 8 ? 1 : -1];
-#endif
+HUEX_STATIC_ASSERT(sizeof(extended_color) == 8, extended_color_is_8_bytes);
 
 /* ==== Publications ==== */
 /*
  * Lists the publications one per call. Start with *system = -1; each call
- * writes the next publication's description into name (room for 250
- * characters), replaces *system and *flag by its colour-system code and flag and
+ * writes the next publication's description into name (HUEX_PUB_NAME_SIZE
+ * bytes), replaces *system and *flag by its colour-system code and flag and
  * returns the description's length. 0 ends the list and leaves all three alone.
  */
 int WINAPI HUEX_EnumPubs(short *system, short *flag, char *name);
@@ -93,13 +101,13 @@ short WINAPI HUEX_DecodeColor(short *system, short *flag, short *index, const ex
 short WINAPI HUEX_GetColorRGB(const extended_color *record, WORD rgb[3], short d50);
 /* X, Y, Z with 100 (white Y) as 65535; larger values are clamped to 65535. */
 short WINAPI HUEX_GetColorXYZ(const extended_color *record, WORD xyz[3], short d50);
-/* "VERIHUE " + name + " " + display suffix; name must hold 76 bytes. Returns the length. */
+/* "VERIHUE " + name + " " + display suffix; name: HUEX_COLOR_NAME_SIZE bytes. Returns the length. */
 short WINAPI HUEX_GetColorName(const extended_color *record, char *name);
-/* The stored name alone; name must hold 36 bytes. Returns the length. */
+/* The stored name alone; name: HUEX_SHORT_NAME_SIZE bytes. Returns the length. */
 short WINAPI HUEX_GetShortColorName(const extended_color *record, char *name);
 /* The colour's index within its publication. */
 short WINAPI HUEX_GetColorIndex(const extended_color *record, DWORD *index);
-/* The name of the colour system in the user's language; returns its length (name: 251 bytes). */
+/* The name of the colour system in the user's language; returns its length (name: HUEX_PUB_NAME_SIZE bytes). */
 int WINAPI HUEX_GetColorSetName(DWORD ignored, char *name);
 /* Colours per page / number of pages of the publication a pair selects, or -1. */
 int WINAPI HUEX_PubColors(short system, short flag);
@@ -123,79 +131,95 @@ WORD WINAPI long2uint(LONG v);
  * lie wholly inside the file, a tag shorter than its 8-byte type preamble,
  * and an element outside its tag make the reader return 0 and write nothing.
  */
-typedef DWORD icSignature;           /* "desc" is 0x64657363 */
-typedef LONG  icS15Fixed16Number;    /* value = word / 65536 */
-typedef BYTE  icUInt8Number;
-typedef WORD  icUInt16Number;
-typedef DWORD icUInt32Number;
+/*
+ * The ICC number types, declared under names of the library's own and, unless
+ * HUEX_NO_ICC_NAMES is defined before this header is included, under their
+ * ICC names too (icSignature, icXYZNumber, ...). Define it when another ICC
+ * header declares those names: everything here uses the huex_ names.
+ */
+#ifdef HUEX_NO_ICC_NAMES
+#define HUEX_ICC_TAG(name) huex_##name
+#else
+#define HUEX_ICC_TAG(name) name
+#endif
+typedef DWORD huex_icSignature;           /* "desc" is 0x64657363 */
+typedef LONG  huex_icS15Fixed16Number;    /* value = word / 65536 */
+typedef BYTE  huex_icUInt8Number;
+typedef WORD  huex_icUInt16Number;
+typedef DWORD huex_icUInt32Number;
 
-typedef struct icXYZNumber {
-    icS15Fixed16Number X;
-    icS15Fixed16Number Y;
-    icS15Fixed16Number Z;
-} icXYZNumber;
+typedef struct HUEX_ICC_TAG(icXYZNumber) {
+    huex_icS15Fixed16Number X;
+    huex_icS15Fixed16Number Y;
+    huex_icS15Fixed16Number Z;
+} huex_icXYZNumber;
 
-typedef struct icDateTimeNumber {
-    icUInt16Number year;
-    icUInt16Number month;
-    icUInt16Number day;
-    icUInt16Number hours;
-    icUInt16Number minutes;
-    icUInt16Number seconds;
-} icDateTimeNumber;
+typedef struct HUEX_ICC_TAG(icDateTimeNumber) {
+    huex_icUInt16Number year;
+    huex_icUInt16Number month;
+    huex_icUInt16Number day;
+    huex_icUInt16Number hours;
+    huex_icUInt16Number minutes;
+    huex_icUInt16Number seconds;
+} huex_icDateTimeNumber;
+#undef HUEX_ICC_TAG
+
+#ifndef HUEX_NO_ICC_NAMES
+typedef huex_icSignature        icSignature;
+typedef huex_icS15Fixed16Number icS15Fixed16Number;
+typedef huex_icUInt8Number      icUInt8Number;
+typedef huex_icUInt16Number     icUInt16Number;
+typedef huex_icUInt32Number     icUInt32Number;
+typedef huex_icXYZNumber        icXYZNumber;
+typedef huex_icDateTimeNumber   icDateTimeNumber;
+#endif
 
 /* Header bytes 0-79, field by field, none validated. */
 typedef struct MMF_profile_header {
-    icUInt32Number   size;
-    icSignature      cmm_type;
-    icUInt32Number   version;
-    icSignature      device_class;
-    icSignature      color_space;
-    icSignature      connection_space;
-    icDateTimeNumber date;
-    icSignature      magic;
-    icSignature      platform;
-    icUInt32Number   flags;
-    icSignature      manufacturer;
-    icUInt32Number   model;
-    icUInt32Number   attributes_high;
-    icUInt32Number   attributes_low;
-    icUInt32Number   rendering_intent; /* 0 perceptual ... 3 absolute colorimetric */
-    icXYZNumber      illuminant;
+    huex_icUInt32Number   size;
+    huex_icSignature      cmm_type;
+    huex_icUInt32Number   version;
+    huex_icSignature      device_class;
+    huex_icSignature      color_space;
+    huex_icSignature      connection_space;
+    huex_icDateTimeNumber date;
+    huex_icSignature      magic;
+    huex_icSignature      platform;
+    huex_icUInt32Number   flags;
+    huex_icSignature      manufacturer;
+    huex_icUInt32Number   model;
+    huex_icUInt32Number   attributes_high;
+    huex_icUInt32Number   attributes_low;
+    huex_icUInt32Number   rendering_intent; /* 0 perceptual ... 3 absolute colorimetric */
+    huex_icXYZNumber      illuminant;
 } MMF_profile_header;
 
 /* One entry of the tag directory; the tag readers take it by value. */
 typedef struct MMF_tag_entry {
-    icSignature    signature;
-    icUInt32Number offset;  /* of the tag's data from the start of the file */
-    icUInt32Number size;    /* of the tag's data, its 8-byte preamble included */
+    huex_icSignature    signature;
+    huex_icUInt32Number offset;  /* of the tag's data from the start of the file */
+    huex_icUInt32Number size;    /* of the tag's data, its 8-byte preamble included */
 } MMF_tag_entry;
 
 /* The fixed part of lut8Type and lut16Type; type_signature, reserved and pad
  * are never written, input_entries and output_entries by MMF_read_Lut16Type
  * only. */
 typedef struct MMF_lut_header {
-    icSignature        type_signature;
-    icUInt32Number     reserved;
-    icUInt8Number      input_channels;
-    icUInt8Number      output_channels;
-    icUInt8Number      grid_points;
-    icUInt8Number      pad;
-    icS15Fixed16Number e00, e01, e02, e10, e11, e12, e20, e21, e22;
-    icUInt16Number     input_entries;
-    icUInt16Number     output_entries;
+    huex_icSignature        type_signature;
+    huex_icUInt32Number     reserved;
+    huex_icUInt8Number      input_channels;
+    huex_icUInt8Number      output_channels;
+    huex_icUInt8Number      grid_points;
+    huex_icUInt8Number      pad;
+    huex_icS15Fixed16Number e00, e01, e02, e10, e11, e12, e20, e21, e22;
+    huex_icUInt16Number     input_entries;
+    huex_icUInt16Number     output_entries;
 } MMF_lut_header;
 
-#ifdef __cplusplus
-static_assert(sizeof(icXYZNumber) == 12 && sizeof(icDateTimeNumber) == 12, "ICC numbers");
-static_assert(sizeof(MMF_profile_header) == 80, "MMF_profile_header is 20 words");
-static_assert(sizeof(MMF_tag_entry) == 12, "MMF_tag_entry is 3 words");
-static_assert(sizeof(MMF_lut_header) == 52, "MMF_lut_header layout");
-#else
-typedef char huex_MMF_profile_header_is_80_bytes[sizeof(MMF_profile_header) == 80 ? 1 : -1];
-typedef char huex_MMF_tag_entry_is_12_bytes[sizeof(MMF_tag_entry) == 12 ? 1 : -1];
-typedef char huex_MMF_lut_header_is_52_bytes[sizeof(MMF_lut_header) == 52 ? 1 : -1];
-#endif
+HUEX_STATIC_ASSERT(sizeof(huex_icXYZNumber) == 12 && sizeof(huex_icDateTimeNumber) == 12, icc_numbers_are_3_and_6_words);
+HUEX_STATIC_ASSERT(sizeof(MMF_profile_header) == 80, MMF_profile_header_is_20_words);
+HUEX_STATIC_ASSERT(sizeof(MMF_tag_entry) == 12, MMF_tag_entry_is_3_words);
+HUEX_STATIC_ASSERT(sizeof(MMF_lut_header) == 52, MMF_lut_header_is_13_words);
 
 /* Extensions ".icc", ".icm" and ".pf" only, compared case-sensitively. Both
  * handles are 0 after a failure, so MMF_close_profile_file may be called
@@ -207,18 +231,18 @@ BOOL  WINAPI MMF_read_profile_header(HANDLE mapping, MMF_profile_header *header)
 DWORD WINAPI MMF_read_profile_tag_count(HANDLE mapping);
 /* Entry index (0 to count - 1) and the type signature at the start of its tag. */
 BOOL  WINAPI MMF_read_tag(HANDLE mapping, LONG index, MMF_tag_entry *entry,
-                          icSignature *type_signature);
+                          huex_icSignature *type_signature);
 /* view + offset + 8, for a view the caller mapped itself; nothing checked. */
 const BYTE *WINAPI MMF_offset_to_tag(const void *view, MMF_tag_entry tag);
 
 /* Big-endian numbers from any memory; no checks beyond a null pointer. */
-icUInt8Number      WINAPI MMF_read_icUInt8Number(const void *p);
-icUInt16Number     WINAPI MMF_read_icUInt16Number(const void *p);
-icUInt32Number     WINAPI MMF_read_icUInt32Number(const void *p);
-icS15Fixed16Number WINAPI MMF_read_icS15Fixed16Number(const void *p);
-icSignature        WINAPI MMF_read_icSignature(const void *p);
-void WINAPI MMF_read_icDateTimeNumber(const void *p, icDateTimeNumber *date);
-void WINAPI MMF_read_icXYZNumber(const void *p, icXYZNumber *xyz);
+huex_icUInt8Number      WINAPI MMF_read_icUInt8Number(const void *p);
+huex_icUInt16Number     WINAPI MMF_read_icUInt16Number(const void *p);
+huex_icUInt32Number     WINAPI MMF_read_icUInt32Number(const void *p);
+huex_icS15Fixed16Number WINAPI MMF_read_icS15Fixed16Number(const void *p);
+huex_icSignature        WINAPI MMF_read_icSignature(const void *p);
+void WINAPI MMF_read_icDateTimeNumber(const void *p, huex_icDateTimeNumber *date);
+void WINAPI MMF_read_icXYZNumber(const void *p, huex_icXYZNumber *xyz);
 
 /* Tag readers: 1 on success, 0 (nothing written) on failure. None looks at
  * the tag's type; pick the reader from the type MMF_read_tag reported. */
@@ -228,14 +252,14 @@ BOOL  WINAPI MMF_read_textType(HANDLE mapping, MMF_tag_entry tag, char *buffer);
  * cut to length - 1 characters; the text is always terminated. */
 BOOL  WINAPI MMF_read_ProfileDescriptionType(HANDLE mapping, MMF_tag_entry tag,
                                              char *buffer, LONG length);
-BOOL  WINAPI MMF_read_XYZType(HANDLE mapping, MMF_tag_entry tag, icXYZNumber *xyz);
+BOOL  WINAPI MMF_read_XYZType(HANDLE mapping, MMF_tag_entry tag, huex_icXYZNumber *xyz);
 /* curveType: the entry count (0 for an identity curve and on failure). */
 DWORD WINAPI MMF_get_CurveType_count(HANDLE mapping, MMF_tag_entry tag);
 /* Entry index as stored / 65535 (a one-entry curve holds a u8Fixed8 gamma). */
 BOOL  WINAPI MMF_read_CurveType_index(HANDLE mapping, MMF_tag_entry tag,
                                       DWORD index, double *value);
 /* Element count of a "ui08", "ui16", "ui32" or "ui64" tag from its size; 0 otherwise. */
-DWORD WINAPI get_UIntArrayType_count(MMF_tag_entry tag, icSignature type_signature);
+DWORD WINAPI get_UIntArrayType_count(MMF_tag_entry tag, huex_icSignature type_signature);
 BOOL  WINAPI MMF_read_UInt8ArrayType(HANDLE mapping, MMF_tag_entry tag,
                                      DWORD index, BYTE *value);
 BOOL  WINAPI MMF_read_UInt32ArrayType(HANDLE mapping, MMF_tag_entry tag,
@@ -246,16 +270,16 @@ BOOL  WINAPI MMF_read_Lut16Type(HANDLE mapping, MMF_tag_entry tag, MMF_lut_heade
 /* Numbers and texts. The sz_ texts live in two static buffers of the library
  * (one for sz_signature, one shared by the other two), valid until the next
  * call that writes the same buffer. */
-void   WINAPI decode_s15Fixed16Number(icS15Fixed16Number raw, double *value);
-void   WINAPI decode_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
-                               icS15Fixed16Number z, double *X, double *Y, double *Z);
+void   WINAPI decode_s15Fixed16Number(huex_icS15Fixed16Number raw, double *value);
+void   WINAPI decode_XYZNumber(huex_icS15Fixed16Number x, huex_icS15Fixed16Number y,
+                               huex_icS15Fixed16Number z, double *X, double *Y, double *Z);
 double WINAPI convert_icUInt16Number_to_double(DWORD value); /* low 16 bits / 65535 */
 LONG   WINAPI decimal4(double value);     /* first four decimals of |value|, 0-10000 */
-char  *WINAPI sz_signature(icSignature signature);          /* "'desc'" */
-char  *WINAPI sz_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
-                           icS15Fixed16Number z);           /* "X=0.9642 Y=1.0000 Z=0.8249 " */
-char  *WINAPI sz_xy_from_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
-                                   icS15Fixed16Number z);   /* "x=0.3457 y=0.3585" */
+char  *WINAPI sz_signature(huex_icSignature signature);          /* "'desc'" */
+char  *WINAPI sz_XYZNumber(huex_icS15Fixed16Number x, huex_icS15Fixed16Number y,
+                           huex_icS15Fixed16Number z);           /* "X=0.9642 Y=1.0000 Z=0.8249 " */
+char  *WINAPI sz_xy_from_XYZNumber(huex_icS15Fixed16Number x, huex_icS15Fixed16Number y,
+                                   huex_icS15Fixed16Number z);   /* "x=0.3457 y=0.3585" */
 
 /* ==== Profiles ==== */
 /*
@@ -294,7 +318,7 @@ LONG  WINAPI HUEX_GetProfileIntent(const char *path); /* header word as stored *
 short WINAPI HUEX_GetProfilePcs(const char *path);  /* XYZ 0, Lab 1, other -1 */
 
 /* The profile's description (or the default name itself) in name, which must
- * hold 260 bytes; "???" for a profile without one. Returns the length; 0 and
+ * hold HUEX_PATH_SIZE bytes; "???" for a profile without one. Returns the length; 0 and
  * name untouched when the path cannot be opened as a profile. */
 short WINAPI HUEX_GetProfileName(const char *path, char *name);
 
@@ -302,7 +326,7 @@ short WINAPI HUEX_GetProfileName(const char *path, char *name);
  * Lists the profiles of one class in the system colour directory, one per
  * call: classification 0 display, 1 input, 2 output, 3 colour space with XYZ
  * data. Start with *state = NULL and find_data zeroed; keep both between
- * calls. Returns the length of the profile's lower-case path (path: 260
+ * calls. Returns the length of the profile's lower-case path (path: HUEX_PATH_SIZE
  * bytes) and writes its description (cut to description_length - 1
  * characters); 0 at the end (the search is closed and *state is NULL again);
  * -1 for an unknown classification, a colour directory that cannot be

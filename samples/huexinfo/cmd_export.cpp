@@ -93,8 +93,6 @@ bool gather_book(const pub_pair& p, int count, color_book* book, left_out_counts
             c.has_recipe = true;
             for (int k = 0; k < 4; ++k) c.cmyk[k] = stored_units(v[k], 1000);
         }
-        if (HUEX_GetColorRGB(&r, v, 1) == HUEX_OK)
-            for (int k = 0; k < 3; ++k) c.rgb[k] = static_cast<uint8_t>(v[k] >> 8);
         // The library composes every full name of a publication as one word
         // and a blank, the name, then a blank and the display suffix.
         if (!affixes_known) {

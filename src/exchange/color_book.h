@@ -11,7 +11,6 @@ struct book_color {
     uint16_t xyz_d50[3] = {};  // X, Y, Z under D50 in hundredths (white Y = 10000)
     bool has_recipe = false;
     uint16_t cmyk[4] = {};     // recipe in tenths of a percent (1000 = full ink)
-    uint8_t rgb[3] = {};       // screen RGB through the display model
 };
 
 struct color_book {

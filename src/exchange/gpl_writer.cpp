@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "exchange/ansi_text.h"
+#include "exchange/srgb_from_d50.h"
 
 namespace {
 
@@ -22,9 +23,11 @@ std::string write_gpl(const color_book& book)
     std::string out = "GIMP Palette\nName: " + one_line(book.desc) + "\nColumns: " +
                       std::to_string(book.colors_per_page) + "\n#\n";
     for (const book_color& c : book.colors) {
-        char rgb[16];
-        std::snprintf(rgb, sizeof rgb, "%3u %3u %3u\t", c.rgb[0], c.rgb[1], c.rgb[2]);
-        out += rgb;
+        uint8_t rgb[3];
+        srgb_from_d50_hundredths(c.xyz_d50, rgb);
+        char line[16];
+        std::snprintf(line, sizeof line, "%3u %3u %3u\t", rgb[0], rgb[1], rgb[2]);
+        out += line;
         out += one_line(full_name(book, c));
         out += '\n';
     }

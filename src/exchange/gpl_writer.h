@@ -1,6 +1,7 @@
 // A colour book as a palette text (.gpl): a header naming the publication
 // with one column per colour of a guide page, then one line per colour with
-// its screen RGB and full name, in UTF-8.
+// its sRGB (from the D50 measurement) and full name, in UTF-8. Other programs
+// read a palette's numbers as sRGB, so the user's display has no say in them.
 #pragma once
 #include <string>
 

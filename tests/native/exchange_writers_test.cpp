@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "color_book_from_tables.h"
@@ -36,11 +37,10 @@ color_book two_colour_book() {
     b.colors.resize(2);
     b.colors[0].name = "Ash 1", b.colors[1].name = "Caf\xE9";
     const uint16_t xyz[2][3] = {{4821, 5000, 4125}, {1200, 1500, 3100}}, cmyk[2][4] = {{0, 0, 0, 500}, {850, 120, 333, 500}};
-    const uint8_t rgb[2][3] = {{187, 187, 187}, {9, 120, 255}};
     for (int i = 0; i < 2; ++i) {
         book_color& c = b.colors[i];
         c.has_recipe = true;
-        std::copy(xyz[i], xyz[i] + 3, c.xyz_d50), std::copy(cmyk[i], cmyk[i] + 4, c.cmyk), std::copy(rgb[i], rgb[i] + 3, c.rgb);
+        std::copy(xyz[i], xyz[i] + 3, c.xyz_d50), std::copy(cmyk[i], cmyk[i] + 4, c.cmyk);
     }
     return b;
 }
@@ -132,6 +132,29 @@ TEST(ExchangeIcc, names_and_suffix_at_the_field_end_and_outside_ascii) {
     EXPECT_EQ(write_icc_named_colors(book, created).status, icc_write_status::prefix_or_suffix_too_long);
     book.colors.clear(), book.suffix = "";
     EXPECT_EQ(write_icc_named_colors(book, created).status, icc_write_status::no_colors);
+}
+
+// Other programs read a palette as sRGB: every colour of a guide as Little CMS's own sRGB profile has its D50 measurement.
+TEST(ExchangeGpl, every_colour_of_a_guide_is_the_srgb_of_its_d50_measurement) {
+    const color_book book = builtin_book(0);
+    cmsHPROFILE xyz = cmsCreateXYZProfile(), srgb = cmsCreate_sRGBProfile();
+    cmsHTRANSFORM to_srgb = cmsCreateTransform(xyz, TYPE_XYZ_DBL, srgb, TYPE_RGB_8, INTENT_RELATIVE_COLORIMETRIC, cmsFLAGS_NOOPTIMIZE);
+    const std::string gpl = write_gpl(book);
+    const char* line = gpl.c_str();
+    for (int skip = 0; skip < 4; ++skip) line = std::strchr(line, '\n') + 1;
+    int off = 0;
+    for (const book_color& c : book.colors) {
+        const cmsCIEXYZ measured = {c.xyz_d50[0] / 10000.0, c.xyz_d50[1] / 10000.0, c.xyz_d50[2] / 10000.0};
+        uint8_t want[3];
+        cmsDoTransform(to_srgb, &measured, want, 1);
+        int got[3] = {-1, -1, -1};
+        std::sscanf(line, "%d %d %d", &got[0], &got[1], &got[2]);
+        line = std::strchr(line, '\n') + 1;
+        for (int k = 0; k < 3; ++k)
+            if (std::abs(got[k] - want[k]) > 1 && ++off <= 3) ADD_FAILURE() << c.name << ": " << got[k] << " for " << int(want[k]);
+    }
+    EXPECT_EQ(off, 0);
+    cmsDeleteTransform(to_srgb), cmsCloseProfile(xyz), cmsCloseProfile(srgb);
 }
 
 // Golden files, checked by hand when made: a palette, swatch exchange files in Lab (spot) and CMYK (process).

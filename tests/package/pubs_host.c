@@ -1,7 +1,7 @@
 /*
  * pubs_host: the smallest host, built only from the package's huex.h and one
  * of its import libraries; it lists "description<TAB>code<TAB>flag" lines.
- * The Microsoft-style link has no C runtime: it enters at pubs_host_entry and
+ * The Microsoft-style link has no C runtime: it enters at host_entry and
  * writes through KERNEL32 alone.
  */
 #include "huex.h"
@@ -40,6 +40,6 @@ static int list_publications(void)
     return count > 0 ? 0 : 1;
 }
 
-void pubs_host_entry(void) { ExitProcess((UINT)list_publications()); }
+void host_entry(void) { ExitProcess((UINT)list_publications()); }
 
 int main(void) { return list_publications(); }

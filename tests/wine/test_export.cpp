@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -70,23 +69,7 @@ TEST(Export, EveryFormatEqualsTheWritersOverTheCommittedTables)
     const std::pair<int, table_files> pubs[] = {{3, builtin_table_files(source_path("src/resources/data"), 3)},
                                                 {4, addon_table_files(source_path("addons/pastel"))}};
     std::vector<color_book> books;
-    for (const auto& p : pubs) {
-        books.push_back(color_book_from_tables(p.second, set_name()));
-        std::string out;
-        EXPECT_EQ(c.huexinfo("dump " + std::to_string(p.first), &out), 0) << out;
-        std::istringstream lines(out);
-        std::string line;
-        std::getline(lines, line);
-        size_t i = 0;
-        for (; std::getline(lines, line) && i < books.back().colors.size(); ++i) {
-            std::vector<std::string> field;
-            std::istringstream cells(line);
-            for (std::string cell; std::getline(cells, cell, ',');) field.push_back(cell);
-            ASSERT_GT(field.size(), 12u) << line;
-            for (int k = 0; k < 3; ++k) books.back().colors[i].rgb[k] = static_cast<uint8_t>(std::stoi(field[10 + k]));
-        }
-        ASSERT_EQ(i, books.back().colors.size());
-    }
+    for (const auto& p : pubs) books.push_back(color_book_from_tables(p.second, set_name()));
     c.store_icc_printer();
     for (size_t n = 0; n < books.size(); ++n) {
         const std::string gpl = write_gpl(books[n]);
