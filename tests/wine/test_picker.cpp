@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "colorlib/ciede2000.h"
+#include "colorlib/color_value.h"
 #include "picker/paint_geometry.h"
 #include "picker/swatch_hits.h"
 #include "picker_driver.h"
@@ -40,7 +44,7 @@ void run_steps(HWND window, const std::vector<key_step>& steps)
 std::vector<WORD> typed(const std::string& text)
 {
     std::vector<WORD> keys;
-    for (char c : text) keys.push_back(LOBYTE(VkKeyScanA(c)));
+    for (char c : text) keys.push_back(WORD(LOBYTE(VkKeyScanA(c)) | (HIBYTE(VkKeyScanA(c)) & 1 ? shifted_key : 0)));
     return keys;
 }
 check focused(HWND picker, HWND w) { return [=] { return focus_in_thread_of(picker) == w || GetParent(focus_in_thread_of(picker)) == w; }; }
@@ -73,6 +77,34 @@ solid_tab start_on_solid_page(const open_picker& p)
     PostMessageA(s.child, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(s.scroll));
     run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
     return s;
+}
+
+// A colour of the guide whose neighbours all lie 2 dE00 or more away, typed as the 8-bit sRGB nearest to its
+// D50 measurement (found by halving steps, kept within 0.5 dE00) and as that measurement's Lab.
+struct typed_value { int index; std::string hex, lab; };
+typed_value isolated_colour(short system, short flag)
+{
+    std::vector<cie_lab> g;
+    extended_color r;
+    for (WORD v[3]; HUEX_EncodeColor(system, flag, short(g.size()), &r) == HUEX_OK && HUEX_GetColorXYZ(&r, v, 1) == HUEX_OK;)
+        g.push_back(lab_from_d50_xyz(v[0] / 65535.0, v[1] / 65535.0, v[2] / 65535.0));
+    for (size_t k = 1; k < g.size(); ++k) {
+        int c[3] = {128, 128, 128};
+        auto miss = [&](const int* v) { const cie_lab l = lab_from_srgb8(BYTE(v[0]), BYTE(v[1]), BYTE(v[2])); return std::hypot(l.L - g[k].L, l.a - g[k].a, l.b - g[k].b); };
+        for (int step = 64; step > 0; step /= 2)
+            for (int i = 0; i < 6; ++i) {
+                int v[3] = {c[0], c[1], c[2]};
+                v[i / 2] = std::clamp(v[i / 2] + (i % 2 ? step : -step), 0, 255);
+                if (miss(v) < miss(c)) std::copy(v, v + 3, c), i = -1;
+            }
+        bool alone = ciede2000(lab_from_srgb8(BYTE(c[0]), BYTE(c[1]), BYTE(c[2])), g[k]) < 0.5;
+        for (size_t j = 0; j < g.size() && alone; ++j) alone = j == k || ciede2000(g[j], g[k]) >= 2;
+        char hex[8], lab[64];
+        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", c[0], c[1], c[2]);
+        std::snprintf(lab, sizeof lab, "lab %.3f, %.3f, %.3f", g[k].L, g[k].a, g[k].b);
+        if (alone) return {int(k), hex, lab};
+    }
+    return {-1, "", ""};
 }
 
 }  // namespace
@@ -263,6 +295,29 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
                              {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }}});
     }, &record);
     EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
+}
+
+// A value found on each page's own guide, typed as #rrggbb and as Lab; Home in between moves the selection away.
+TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
+{
+    pick_and_drive([&](const open_picker& p) {
+        const short flag = start_on_solid_page(p).flag;
+        for (int page : {0, 1}) {
+            const short system = page ? HUEX_SYSTEM_PROCESS : HUEX_SYSTEM_SOLID, f = page ? 0 : flag;
+            const typed_value v = isolated_colour(system, f);
+            ASSERT_GT(v.index, 0);
+            HWND edit = GetDlgItem(p.pages[page], 92);
+            auto shows = [&](int index, HWND focus) -> check {
+                return [=] { return text_of(edit) == short_name(system, f, index) && (!focus || focus_in_thread_of(p.window) == focus); };
+            };
+            if (page == 1) click_tab(p, 1), wait_until_painted(p.window, false);   // painting writes the name box
+            run_steps(p.window, {{{'F'}, focused(p.window, edit)}, {typed(v.hex + "\r"), shows(v.index, p.ok)}, {{VK_HOME}, shows(0, nullptr)},
+                                 {{'F'}, focused(p.window, edit)}, {typed(v.lab + "\r"), shows(v.index, p.ok)}});
+        }
+        wait_until_painted(p.window);
+        write_png(bin_dir() + "picker_found_by_value.png", capture_window(p.window));
+        run_steps(p.window, {{{VK_ESCAPE}, [&] { return !IsWindow(p.window); }}});
+    });
 }
 
 // The German letters, "&Farbtyp" and a small one in "Farbname &suchen:", in a second library beside the module.
