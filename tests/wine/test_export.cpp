@@ -129,14 +129,12 @@ TEST(Export, MatchFindsAColourByItsValueAndRefusesJunk)
     export_case c;
     extended_color r;
     WORD v[3];
-    char name[80], value[80], row[200];
+    char name[80], args[200];
     ASSERT_TRUE(HUEX_EncodeColor(HUEX_SYSTEM_PROCESS, 0, 1234, &r) == HUEX_OK && HUEX_GetColorXYZ(&r, v, 1) == HUEX_OK && HUEX_GetColorName(&r, name) > 0);
     const cie_lab lab = lab_from_d50_xyz(v[0] / 65535.0, v[1] / 65535.0, v[2] / 65535.0);
-    std::snprintf(value, sizeof value, "\"%.4f,%.4f,%.4f\"", lab.L, lab.a, lab.b);
-    std::snprintf(row, sizeof row, "Process Guide - Press Edition\t%s\t0.00\t", name);
+    std::snprintf(args, sizeof args, "match \"%.4f,%.4f,%.4f\" --pub 3 -n 2 --tsv", lab.L, lab.a, lab.b);
     std::string out;
-    EXPECT_EQ(c.huexinfo("match " + std::string(value) + " --pub 3 -n 2 --tsv", &out), 0) << out;
-    EXPECT_TRUE(out.rfind(row, 0) == 0 && std::count(out.begin(), out.end(), '\n') == 2) << out;
-    EXPECT_EQ(c.huexinfo("match Lagoon", &out), 2);
-    EXPECT_EQ(out, "huexinfo match: \"Lagoon\" is not a colour value (#RRGGBB, #RGB, rgb(r, g, b) or L a b)\r\n");
+    EXPECT_TRUE(c.huexinfo(args, &out) == 0 && out.rfind("Process Guide - Press Edition\t" + std::string(name) + "\t0.00\t", 0) == 0 &&
+                std::count(out.begin(), out.end(), '\n') == 2) << out;
+    EXPECT_TRUE(c.huexinfo("match Lagoon", &out) == 2 && out == "huexinfo match: \"Lagoon\" is not a colour value (#RRGGBB, #RGB, rgb(r, g, b) or L a b)\r\n") << out;
 }

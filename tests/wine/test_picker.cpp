@@ -79,32 +79,27 @@ solid_tab start_on_solid_page(const open_picker& p)
     return s;
 }
 
-// A colour of the guide whose neighbours all lie 2 dE00 or more away, typed as the 8-bit sRGB nearest to its
-// D50 measurement (found by halving steps, kept within 0.5 dE00) and as that measurement's Lab.
-struct typed_value { int index; std::string hex, lab; };
-typed_value isolated_colour(short system, short flag)
+// A colour whose neighbours in its guide all lie 2 dE00 or more away, as the name box takes it: the 8-bit sRGB
+// nearest to its D50 measurement (steps halving from grey; within 0.5 dE00), and the measurement as Lab.
+std::pair<int, std::vector<std::string>> isolated_colour(short system, short flag)
 {
     std::vector<cie_lab> g;
     extended_color r;
     for (WORD v[3]; HUEX_EncodeColor(system, flag, short(g.size()), &r) == HUEX_OK && HUEX_GetColorXYZ(&r, v, 1) == HUEX_OK;)
         g.push_back(lab_from_d50_xyz(v[0] / 65535.0, v[1] / 65535.0, v[2] / 65535.0));
     for (size_t k = 1; k < g.size(); ++k) {
-        int c[3] = {128, 128, 128};
-        auto miss = [&](const int* v) { const cie_lab l = lab_from_srgb8(BYTE(v[0]), BYTE(v[1]), BYTE(v[2])); return std::hypot(l.L - g[k].L, l.a - g[k].a, l.b - g[k].b); };
+        int c[3] = {128, 128, 128}, v[3];
+        auto miss = [&](const int* s) { return ciede2000(lab_from_srgb8(BYTE(s[0]), BYTE(s[1]), BYTE(s[2])), g[k]); };
         for (int step = 64; step > 0; step /= 2)
-            for (int i = 0; i < 6; ++i) {
-                int v[3] = {c[0], c[1], c[2]};
-                v[i / 2] = std::clamp(v[i / 2] + (i % 2 ? step : -step), 0, 255);
-                if (miss(v) < miss(c)) std::copy(v, v + 3, c), i = -1;
-            }
-        bool alone = ciede2000(lab_from_srgb8(BYTE(c[0]), BYTE(c[1]), BYTE(c[2])), g[k]) < 0.5;
+            for (int i = 0; i < 6; ++i)
+                if (std::copy(c, c + 3, v), v[i / 2] = std::clamp(v[i / 2] + (i % 2 ? step : -step), 0, 255), miss(v) < miss(c)) std::copy(v, v + 3, c), i = -1;
+        bool alone = miss(c) < 0.5;
         for (size_t j = 0; j < g.size() && alone; ++j) alone = j == k || ciede2000(g[j], g[k]) >= 2;
         char hex[8], lab[64];
-        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", c[0], c[1], c[2]);
-        std::snprintf(lab, sizeof lab, "lab %.3f, %.3f, %.3f", g[k].L, g[k].a, g[k].b);
-        if (alone) return {int(k), hex, lab};
+        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", c[0], c[1], c[2]), std::snprintf(lab, sizeof lab, "lab %.3f, %.3f, %.3f", g[k].L, g[k].a, g[k].b);
+        if (alone) return {int(k), {hex, lab}};
     }
-    return {-1, "", ""};
+    return {-1, {"", ""}};
 }
 
 }  // namespace
@@ -297,22 +292,20 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
     EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
 }
 
-// A value found on each page's own guide, typed as #rrggbb and as Lab; Home in between moves the selection away.
+// An isolated colour of each page's guide typed as #rrggbb, then (after Home moved away) as Lab.
 TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
 {
     pick_and_drive([&](const open_picker& p) {
         const short flag = start_on_solid_page(p).flag;
         for (int page : {0, 1}) {
             const short system = page ? HUEX_SYSTEM_PROCESS : HUEX_SYSTEM_SOLID, f = page ? 0 : flag;
-            const typed_value v = isolated_colour(system, f);
-            ASSERT_GT(v.index, 0);
+            const auto v = isolated_colour(system, f);
             HWND edit = GetDlgItem(p.pages[page], 92);
-            auto shows = [&](int index, HWND focus) -> check {
-                return [=] { return text_of(edit) == short_name(system, f, index) && (!focus || focus_in_thread_of(p.window) == focus); };
-            };
+            auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
+            auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
             if (page == 1) click_tab(p, 1), wait_until_painted(p.window, false);   // painting writes the name box
-            run_steps(p.window, {{{'F'}, focused(p.window, edit)}, {typed(v.hex + "\r"), shows(v.index, p.ok)}, {{VK_HOME}, shows(0, nullptr)},
-                                 {{'F'}, focused(p.window, edit)}, {typed(v.lab + "\r"), shows(v.index, p.ok)}});
+            run_steps(p.window, {{{'F'}, focused(p.window, edit)}, {typed(v.second[0] + "\r"), found(v.first)}, {{VK_HOME}, shows(0)},
+                                 {{'F'}, focused(p.window, edit)}, {typed(v.second[1] + "\r"), found(v.first)}});
         }
         wait_until_painted(p.window);
         write_png(bin_dir() + "picker_found_by_value.png", capture_window(p.window));
