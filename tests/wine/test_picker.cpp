@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,6 +13,7 @@
 
 #include "colorlib/ciede2000.h"
 #include "colorlib/color_value.h"
+#include "exchange/srgb_from_d50.h"
 #include "picker/paint_geometry.h"
 #include "picker/swatch_hits.h"
 #include "picker_driver.h"
@@ -79,21 +80,21 @@ solid_tab start_on_solid_page(const open_picker& p)
     return s;
 }
 
-// A colour whose neighbours in its guide all lie 2 dE00 or more away, as the name box takes it: the 8-bit sRGB
-// nearest to its D50 measurement (steps halving from grey; within 0.5 dE00), and the measurement as Lab.
+// A colour whose neighbours in its guide all lie 2 dE00 or more away, as the name box takes it: its D50 measurement
+// as sRGB (within 0.5 dE00 once in 8 bits) and as Lab.
 std::pair<int, std::vector<std::string>> isolated_colour(short system, short flag)
 {
     std::vector<cie_lab> g;
+    std::vector<std::array<uint16_t, 3>> stored;   // hundredths, as the look-up's 16-bit scale rounds back exactly
     extended_color r;
-    for (WORD v[3]; HUEX_EncodeColor(system, flag, short(g.size()), &r) == HUEX_OK && HUEX_GetColorXYZ(&r, v, 1) == HUEX_OK;)
-        g.push_back(lab_from_d50_xyz(v[0] / 65535.0, v[1] / 65535.0, v[2] / 65535.0));
+    for (WORD v[3]; HUEX_EncodeColor(system, flag, short(g.size()), &r) == HUEX_OK && HUEX_GetColorXYZ(&r, v, 1) == HUEX_OK;) {
+        stored.push_back({uint16_t((v[0] * 10000u + 65534u) / 65535u), uint16_t((v[1] * 10000u + 65534u) / 65535u), uint16_t((v[2] * 10000u + 65534u) / 65535u)});
+        g.push_back(lab_from_d50_hundredths(stored.back().data()));
+    }
     for (size_t k = 1; k < g.size(); ++k) {
-        int c[3] = {128, 128, 128}, v[3];
-        auto miss = [&](const int* s) { return ciede2000(lab_from_srgb8(BYTE(s[0]), BYTE(s[1]), BYTE(s[2])), g[k]); };
-        for (int step = 64; step > 0; step /= 2)
-            for (int i = 0; i < 6; ++i)
-                if (std::copy(c, c + 3, v), v[i / 2] = std::clamp(v[i / 2] + (i % 2 ? step : -step), 0, 255), miss(v) < miss(c)) std::copy(v, v + 3, c), i = -1;
-        bool alone = miss(c) < 0.5;
+        uint8_t c[3];
+        srgb_from_d50_hundredths(stored[k].data(), c);
+        bool alone = ciede2000(lab_from_srgb8(c[0], c[1], c[2]), g[k]) < 0.5;
         for (size_t j = 0; j < g.size() && alone; ++j) alone = j == k || ciede2000(g[j], g[k]) >= 2;
         char hex[8], lab[64];
         std::snprintf(hex, sizeof hex, "#%02x%02x%02x", c[0], c[1], c[2]), std::snprintf(lab, sizeof lab, "lab %.3f, %.3f, %.3f", g[k].L, g[k].a, g[k].b);
