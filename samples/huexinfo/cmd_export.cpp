@@ -18,15 +18,6 @@ namespace {
 
 const char usage_text[] = "usage: huexinfo export PUB --format icc|ase|gpl [-o FILE]";
 
-// The look-ups hand out 16-bit scalings of the stored units, truncated; each
-// scaling spreads the stored steps wider apart than one code, so rounding the
-// code up undoes it exactly. XYZ: hundredths up to 100.00 (the look-up clamps
-// above); recipes: tenths of a percent.
-uint16_t stored_units(WORD code, uint32_t full_scale)
-{
-    return static_cast<uint16_t>((code * full_scale + 65534u) / 65535u);
-}
-
 struct left_out_counts {
     int no_name = 0, no_measurement = 0;
 };

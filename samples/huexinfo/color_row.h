@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -53,6 +54,15 @@ static inline void page_label(const pub_pair& p, int page, char* label)
     if (table == nullptr || static_cast<DWORD>(page) > size / 8 || static_cast<DWORD>(page) == size / 8) return;
     std::memcpy(label, table + page * 8, 8);
     label[8] = 0;
+}
+
+// The look-ups hand out 16-bit scalings of the stored units, truncated; each
+// scaling spreads the stored steps wider apart than one code, so rounding the
+// code up undoes it exactly. XYZ: hundredths up to 100.00 (the look-up clamps
+// above); recipes: tenths of a percent.
+static inline uint16_t stored_units(WORD code, uint32_t full_scale)
+{
+    return static_cast<uint16_t>((code * full_scale + 65534u) / 65535u);
 }
 
 // False when the publication's pair cannot name this index.

@@ -8,6 +8,7 @@ int cmd_color(int argc, char** argv);
 int cmd_dump(int argc, char** argv);
 int cmd_profiles(int argc, char** argv);
 int cmd_export(int argc, char** argv);
+int cmd_match(int argc, char** argv);
 
 struct huexinfo_command {
     const char* name;
@@ -19,6 +20,7 @@ struct huexinfo_command {
 static const huexinfo_command huexinfo_commands[] = {
     {"pubs", "pubs                 list the publications", cmd_pubs},
     {"color", "color NAME           a colour by its short name in every publication", cmd_color},
+    {"match", "match VALUE [--pub N] [-n COUNT] [--tsv]  the nearest colours to #RRGGBB, #RGB, rgb(r, g, b) or L a b (D50)", cmd_match},
     {"dump", "dump PUB             publication PUB (0 = the first of `pubs`) as CSV", cmd_dump},
     {"profile", "profile PATH         dump an ICC profile: header, tags, descriptions, XYZ, curves, luts", cmd_profile},
     {"profiles", "profiles [CLASS]     installed profiles by class, and the current ones", cmd_profiles},

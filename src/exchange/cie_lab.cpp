@@ -22,11 +22,20 @@ uint16_t clamped_word(double v)
 
 }  // namespace
 
+double lightness_from_y(double Y)
+{
+    return 116.0 * lab_f(Y / d50_white[1]) - 16.0;
+}
+
+cie_lab lab_from_d50_xyz(double X, double Y, double Z)
+{
+    const double fx = lab_f(X / d50_white[0]), fy = lab_f(Y / d50_white[1]), fz = lab_f(Z / d50_white[2]);
+    return cie_lab{116.0 * fy - 16.0, 500.0 * (fx - fy), 200.0 * (fy - fz)};
+}
+
 cie_lab lab_from_d50_hundredths(const uint16_t xyz[3])
 {
-    double f[3];
-    for (int i = 0; i < 3; ++i) f[i] = lab_f(xyz[i] / 10000.0 / d50_white[i]);
-    return cie_lab{116.0 * f[1] - 16.0, 500.0 * (f[0] - f[1]), 200.0 * (f[1] - f[2])};
+    return lab_from_d50_xyz(xyz[0] / 10000.0, xyz[1] / 10000.0, xyz[2] / 10000.0);
 }
 
 void lab_to_icc_v2_words(const cie_lab& lab, uint16_t words[3])

@@ -10,6 +10,12 @@ struct cie_lab {
 // X, Y, Z in hundredths (white Y = 10000) to L*a*b*.
 cie_lab lab_from_d50_hundredths(const uint16_t xyz[3]);
 
+// The same from X, Y, Z on the scale where white has Y = 1.
+cie_lab lab_from_d50_xyz(double X, double Y, double Z);
+
+// L* alone, which Y alone decides.
+double lightness_from_y(double Y);
+
 // The 16-bit Lab encoding of ICC version 2 (named colours, lut16): L 0..100 as
 // 0..0xFF00, a and b -128..127.996 as 0..0xFFFF with 0x8000 for 0. Rounded to
 // the nearest code; values outside the range take the nearest end.

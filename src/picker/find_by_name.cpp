@@ -1,7 +1,11 @@
 #include "picker/find_by_name.h"
 
 #include "colorlib/color_tables.h"
+#include "colorlib/color_value.h"
 #include "colorlib/colorid.h"
+#include "colorlib/descriptor.h"
+#include "colorlib/nearest_by_value.h"
+#include "colorlib/publications.h"
 #include "picker/picker_state.h"
 
 static unsigned char fold_case(unsigned char c)
@@ -48,10 +52,38 @@ colorid find_color_by_name(const char* text, const swatch_view* view)
     return no_color;
 }
 
+colorid nearest_color_by_value(const cie_lab& target, uint32_t pub_no)
+{
+    // Counted from the publication's own descriptor, whichever one is current
+    // (the picker keeps the one it shows).
+    const byte_span d = locate_descriptor(pub_no);
+    const uint64_t n = static_cast<uint64_t>(read_colors_per_page(d)) * read_number_of_pages(d);
+    const colorid first = make_colorid(pub_no, 0);
+    if (first == no_color) return no_color;
+    const byte_span table = locate_color_table(pub_no, table_cie50);
+    ranked_color best;
+    nearest_search search = begin_nearest_search(target, &best, 1);
+    for (uint32_t k = 0; k < n && k <= 0xFFFF; ++k) {
+        double X, Y, Z;
+        if (read_color_xyz(table, k, &X, &Y, &Z) && may_be_kept(search, lightness_from_y(Y / 100.0)))
+            consider_color(search, k, lab_from_d50_xyz(X / 100.0, Y / 100.0, Z / 100.0));
+    }
+    return search.count == 0 ? no_color : first + best.index;
+}
+
+colorid find_color_by_value(const char* text, const swatch_view* view)
+{
+    cie_lab lab;
+    if (view == nullptr || current_page == settings_page || !parse_color_value(text, &lab)) return no_color;
+    return nearest_color_by_value(lab, static_cast<uint32_t>(view->pub));
+}
+
 find_outcome resolve_typed_name(const char* typed)
 {
     if (names_equal_ignoring_case(typed, find_text)) return find_outcome::unchanged;
-    const colorid c = find_color_by_name(typed, current_view);
+    // A name first: a guide's own name must never turn into a value.
+    colorid c = find_color_by_name(typed, current_view);
+    if (c == no_color) c = find_color_by_value(typed, current_view);
     if (c == no_color) return find_outcome::not_found;
     selected_color = c;
     scroll_mode = scroll_centre;

@@ -1,9 +1,10 @@
 // Find-by-name: the colour of the guide shown whose short name is the text
-// typed into the page's name edit box, and the accelerator letters of the
-// interface texts.
+// typed into the page's name edit box, or else the one nearest to the colour
+// value typed there, and the accelerator letters of the interface texts.
 #pragma once
 #include <cstdint>
 
+#include "exchange/cie_lab.h"
 #include "frame/library_state.h"
 #include "picker/swatch_view.h"
 
@@ -15,6 +16,14 @@ bool names_equal_ignoring_case(const char* a, const char* b);
 // ignored; no_color when none does, on the settings page (no view) and for an
 // empty text, which names no colour.
 colorid find_color_by_name(const char* text, const swatch_view* view);
+
+// The colour of publication pub_no nearest to target among those with a D50
+// measurement; no_color when it holds none.
+colorid nearest_color_by_value(const cie_lab& target, uint32_t pub_no);
+
+// The colour of the guide shown nearest to the colour value text stands for
+// (see color_value.h); no_color when text is no value or on the settings page.
+colorid find_color_by_value(const char* text, const swatch_view* view);
 
 // find_typed_name without the edit box: the text read from it decides.
 enum class find_outcome {

@@ -74,13 +74,11 @@ int find_typed_name()
     page_windows* page = current_color_page();
     if (page == nullptr || page->name_edit == nullptr) return 0;
     char typed[find_text_size];
-    int max = static_cast<int>(find_name_max);
-    if (max <= 0 || max >= find_text_size) max = find_text_size - 1;
     GetWindowTextA(page->name_edit, typed, find_text_size);
-    // A text longer than the guide's names names no colour, even when it
-    // begins with one: cutting it would find that one.
-    const bool too_long = lstrlenA(typed) > max;
-    switch (too_long ? find_outcome::not_found : resolve_typed_name(typed)) {
+    // A text the buffer cut is neither a name nor a value, even when what is
+    // left reads as one.
+    const bool cut = GetWindowTextLengthA(page->name_edit) >= find_text_size;
+    switch (cut ? find_outcome::not_found : resolve_typed_name(typed)) {
     case find_outcome::unchanged: return 1;
     case find_outcome::not_found:
         MessageBeep(MB_ICONQUESTION);

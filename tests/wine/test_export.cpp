@@ -7,6 +7,7 @@
 
 #include "addon_fixture.h"
 #include "color_book_from_tables.h"
+#include "colorlib/color_value.h"
 #include "exchange/ase_writer.h"
 #include "exchange/gpl_writer.h"
 #include "exchange/icc_named_color_writer.h"
@@ -120,4 +121,20 @@ TEST(Export, IncompleteAddOnWritesWhatItHasAndCountsTheRest)
                    "Short Tables: 1 colours to short.icc\r\n");
     const color_book book = {"Short Tables", "Short Tables - " + set_name(), "VERIHUE ", " DST", 8, false, {{"Short One", {5000, 6000, 7000}}}};
     EXPECT_TRUE(timeless(read_file_bytes(c.dir + "short.icc")) == write_icc_named_colors(book, icc_date_time{}).bytes);
+}
+
+// match: a process colour's own measurement finds that colour first (the look-up's rounding aside); junk is refused.
+TEST(Export, MatchFindsAColourByItsValueAndRefusesJunk)
+{
+    export_case c;
+    extended_color r;
+    WORD v[3];
+    char name[80], args[200];
+    ASSERT_TRUE(HUEX_EncodeColor(HUEX_SYSTEM_PROCESS, 0, 1234, &r) == HUEX_OK && HUEX_GetColorXYZ(&r, v, 1) == HUEX_OK && HUEX_GetColorName(&r, name) > 0);
+    const cie_lab lab = lab_from_d50_xyz(v[0] / 65535.0, v[1] / 65535.0, v[2] / 65535.0);
+    std::snprintf(args, sizeof args, "match \"%.4f,%.4f,%.4f\" --pub 3 -n 2 --tsv", lab.L, lab.a, lab.b);
+    std::string out;
+    EXPECT_TRUE(c.huexinfo(args, &out) == 0 && out.rfind("Process Guide - Press Edition\t" + std::string(name) + "\t0.00\t", 0) == 0 &&
+                std::count(out.begin(), out.end(), '\n') == 2) << out;
+    EXPECT_TRUE(c.huexinfo("match Lagoon", &out) == 2 && out == "huexinfo match: \"Lagoon\" is not a colour value (#RRGGBB, #RGB, rgb(r, g, b) or L a b)\r\n") << out;
 }

@@ -5,10 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "colorlib/ciede2000.h"
+#include "colorlib/color_value.h"
+#include "exchange/srgb_from_d50.h"
 #include "picker/paint_geometry.h"
 #include "picker/swatch_hits.h"
 #include "picker_driver.h"
@@ -40,7 +45,7 @@ void run_steps(HWND window, const std::vector<key_step>& steps)
 std::vector<WORD> typed(const std::string& text)
 {
     std::vector<WORD> keys;
-    for (char c : text) keys.push_back(LOBYTE(VkKeyScanA(c)));
+    for (char c : text) keys.push_back(WORD(LOBYTE(VkKeyScanA(c)) | (HIBYTE(VkKeyScanA(c)) & 1 ? shifted_key : 0)));
     return keys;
 }
 check focused(HWND picker, HWND w) { return [=] { return focus_in_thread_of(picker) == w || GetParent(focus_in_thread_of(picker)) == w; }; }
@@ -73,6 +78,29 @@ solid_tab start_on_solid_page(const open_picker& p)
     PostMessageA(s.child, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(s.scroll));
     run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
     return s;
+}
+
+// A colour whose neighbours in its guide all lie 2 dE00 or more away, as the name box takes it: its D50 measurement
+// as sRGB (within 0.5 dE00 once in 8 bits) and as Lab.
+std::pair<int, std::vector<std::string>> isolated_colour(short system, short flag)
+{
+    std::vector<cie_lab> g;
+    std::vector<std::array<uint16_t, 3>> stored;   // hundredths, as the look-up's 16-bit scale rounds back exactly
+    extended_color r;
+    for (WORD v[3]; HUEX_EncodeColor(system, flag, short(g.size()), &r) == HUEX_OK && HUEX_GetColorXYZ(&r, v, 1) == HUEX_OK;) {
+        stored.push_back({uint16_t((v[0] * 10000u + 65534u) / 65535u), uint16_t((v[1] * 10000u + 65534u) / 65535u), uint16_t((v[2] * 10000u + 65534u) / 65535u)});
+        g.push_back(lab_from_d50_hundredths(stored.back().data()));
+    }
+    for (size_t k = 1; k < g.size(); ++k) {
+        uint8_t c[3];
+        srgb_from_d50_hundredths(stored[k].data(), c);
+        bool alone = ciede2000(lab_from_srgb8(c[0], c[1], c[2]), g[k]) < 0.5;
+        for (size_t j = 0; j < g.size() && alone; ++j) alone = j == k || ciede2000(g[j], g[k]) >= 2;
+        char hex[8], lab[64];
+        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", c[0], c[1], c[2]), std::snprintf(lab, sizeof lab, "lab %.3f, %.3f, %.3f", g[k].L, g[k].a, g[k].b);
+        if (alone) return {int(k), {hex, lab}};
+    }
+    return {-1, {"", ""}};
 }
 
 }  // namespace
@@ -263,6 +291,29 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
                              {{VK_TAB, VK_TAB, VK_RETURN, VK_RETURN}, [&] { return !IsWindow(p.window); }}});
     }, &record);
     EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
+}
+
+// An isolated colour of each page's guide typed as #rrggbb (one blank too many refused), then (after Home moved away) as Lab.
+TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
+{
+    pick_and_drive([&](const open_picker& p) {
+        const short flag = start_on_solid_page(p).flag;
+        for (int page : {0, 1}) {
+            const short system = page ? HUEX_SYSTEM_PROCESS : HUEX_SYSTEM_SOLID, f = page ? 0 : flag;
+            const auto v = isolated_colour(system, f);
+            HWND edit = GetDlgItem(p.pages[page], 92);
+            auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
+            auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
+            if (page == 1) click_tab(p, 1), wait_until_painted(p.window, false);   // painting writes the name box
+            // Blanks up to the last character the name box is read with, then one more: the read cuts that, and a cut text is no value.
+            const std::string fits = v.second[0] + std::string(79 - v.second[0].size(), ' '), cut = fits + " ";
+            run_steps(p.window, {{{'F'}, focused(p.window, edit)}, {typed(cut + "\r"), [&] { return text_of(edit) == cut && focus_in_thread_of(p.window) == edit; }},
+                                 {typed(fits + "\r"), found(v.first)}, {{VK_HOME}, shows(0)}, {{'F'}, focused(p.window, edit)}, {typed(v.second[1] + "\r"), found(v.first)}});
+        }
+        wait_until_painted(p.window);
+        write_png(bin_dir() + "picker_found_by_value.png", capture_window(p.window));
+        run_steps(p.window, {{{VK_ESCAPE}, [&] { return !IsWindow(p.window); }}});
+    });
 }
 
 // The German letters, "&Farbtyp" and a small one in "Farbname &suchen:", in a second library beside the module.
