@@ -17,6 +17,7 @@
 #include "picker/key_decision.h"
 #include "picker/nearest_color.h"
 #include "picker/page_switch.h"
+#include "picker/paint_geometry.h"
 #include "picker/picker_keys.h"
 #include "picker/picker_layout.h"
 #include "picker/picker_state.h"
@@ -84,6 +85,22 @@ TEST(PickerHook, accelerators_by_page) {
     EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.command, 8);
     letters.display_profile = false;
     EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.target, r::names_check);
+    // Keypad 1, F1, F4 and keypad "." carry the codes of small letters; a text's small letter is matched by its key.
+    const struct { uint32_t key; char letter; bool matches; } keys[] = {
+        {0x61, 'a', false}, {0x70, 'p', false}, {0x73, 's', false}, {0x6E, 'n', false}, {'A', 'A', true}, {'S', 's', true},
+        {'7', '7', true}, {'A', 'B', false}, {'A', 0, false}};
+    for (const auto& k : keys) EXPECT_EQ(accelerator_key_matches(k.key, k.letter), k.matches) << k.key;
+    // The hook comes back with the application only while no nested dialog is open.
+    nested_dialogs_open = 1;
+    EXPECT_TRUE(!hook_may_return(true) && !hook_may_return(false) && (nested_dialogs_open = 0, hook_may_return(true)) && !hook_may_return(false));
+}
+
+// Names stand in the label colour where its contrast with the swatch is at least 3 : 1, else in black.
+TEST(PickerPaint, swatch_names_readable_on_pale_and_dark_colours) {
+    const struct { int32_t r, g, b; uint32_t label, expected; } rows[] = {
+        {148, 148, 148, 0xFFFFFF, 0xFFFFFF}, {149, 149, 149, 0xFFFFFF, 0}, {255, 255, 255, 0xFFFFFF, 0}, {250, 220, 225, 0xFFFFFF, 0},
+        {0, 0, 0, 0xFFFFFF, 0xFFFFFF}, {0, 0, 0, 0x0000FF, 0x0000FF}};   // red (0x00BBGGRR) stands out on black, blue would not
+    for (const auto& x : rows) EXPECT_EQ(swatch_name_color(x.r, x.g, x.b, x.label), x.expected) << x.r << " " << x.g << " " << x.b;
 }
 
 TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle) {
