@@ -85,22 +85,20 @@ TEST(PickerHook, accelerators_by_page) {
     EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.command, 8);
     letters.display_profile = false;
     EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.target, r::names_check);
-    // Keypad 1, F1, F4 and keypad "." carry the codes of small letters; a text's small letter is matched by its key.
-    const struct { uint32_t key; char letter; bool matches; } keys[] = {
-        {0x61, 'a', false}, {0x70, 'p', false}, {0x73, 's', false}, {0x6E, 'n', false}, {'A', 'A', true}, {'S', 's', true},
-        {'7', '7', true}, {'A', 'B', false}, {'A', 0, false}};
-    for (const auto& k : keys) EXPECT_EQ(accelerator_key_matches(k.key, k.letter), k.matches) << k.key;
+    const std::vector<data_row> keys = read_data_table("native_picker_letters.csv");
+    ASSERT_EQ(keys.size(), 9u);
+    for (const data_row& k : keys)
+        EXPECT_EQ(accelerator_key_matches(uint32_t(data_number(k[0])), char(data_number(k[1]))), data_number(k[2]) != 0) << k[0];
     // The hook comes back with the application only while no nested dialog is open.
     nested_dialogs_open = 1;
     EXPECT_TRUE(!hook_may_return(true) && !hook_may_return(false) && (nested_dialogs_open = 0, hook_may_return(true)) && !hook_may_return(false));
 }
 
-// Names stand in the label colour where its contrast with the swatch is at least 3 : 1, else in black.
 TEST(PickerPaint, swatch_names_readable_on_pale_and_dark_colours) {
-    const struct { int32_t r, g, b; uint32_t label, expected; } rows[] = {
-        {148, 148, 148, 0xFFFFFF, 0xFFFFFF}, {149, 149, 149, 0xFFFFFF, 0}, {255, 255, 255, 0xFFFFFF, 0}, {250, 220, 225, 0xFFFFFF, 0},
-        {0, 0, 0, 0xFFFFFF, 0xFFFFFF}, {0, 0, 0, 0x0000FF, 0x0000FF}};   // red (0x00BBGGRR) stands out on black, blue would not
-    for (const auto& x : rows) EXPECT_EQ(swatch_name_color(x.r, x.g, x.b, x.label), x.expected) << x.r << " " << x.g << " " << x.b;
+    const std::vector<data_row> rows = read_data_table("native_picker_name_colours.csv");
+    ASSERT_EQ(rows.size(), 6u);
+    for (const data_row& x : rows)
+        EXPECT_EQ(swatch_name_color(data_number(x[0]), data_number(x[1]), data_number(x[2]), data_number(x[3])), uint32_t(data_number(x[4]))) << x[0];
 }
 
 TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle) {
