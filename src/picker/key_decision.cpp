@@ -108,3 +108,13 @@ accelerator_decision decide_accelerator(int32_t page, bool name_edit_focused, co
     }
     return a;
 }
+
+bool accelerator_key_matches(uint32_t key, char letter)
+{
+    const bool letter_or_digit_key = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+    if (!letter_or_digit_key || letter == 0) return false;
+    const char capital = letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+    return static_cast<uint32_t>(static_cast<unsigned char>(capital)) == key;
+}
+
+bool hook_may_return(bool app_active) { return app_active && nested_dialogs_open == 0; }

@@ -53,3 +53,15 @@ struct accelerator_decision {
 
 // name_edit_focused: there is a current view and its name edit has the focus.
 accelerator_decision decide_accelerator(int32_t page, bool name_edit_focused, const accelerator_matches& m);
+
+// Whether a pressed key is a text's accelerator letter. Only letter and digit
+// keys carry their character as their code (a letter key always its
+// capital); the keypad and function keys have codes that equal small
+// letters and must not act. A small letter in a text (a language module's
+// "Farbname &suchen:") is made capital first.
+bool accelerator_key_matches(uint32_t key, char letter);
+
+// Whether the hook may be in place: the host application is active and no
+// nested dialog (About, a profile dialog) is open, whose own dialog keyboard
+// handling must see the keys.
+bool hook_may_return(bool app_active);

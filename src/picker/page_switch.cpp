@@ -25,6 +25,8 @@ int32_t color_class(colorid c) { return c == no_color ? 0 : pub_class(static_cas
 void begin_picker_run(colorid initial)
 {
     sanitize_persisted_picker_state();
+    run_confirmed = 0;
+    nested_dialogs_open = 0;
     if (selected_color == no_color) selected_color = original_color != no_color ? original_color : 0;
     // A caller's colour of a guide the picker cannot show stays in the
     // "Original" patch only; the selection must be one the pages can show.

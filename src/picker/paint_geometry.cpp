@@ -1,5 +1,8 @@
 #include "picker/paint_geometry.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "picker/picker_state.h"
 #include "picker/swatch_hits.h"
 
@@ -70,4 +73,23 @@ footer_places footer_layout(const frame_layout& f, int32_t notice_cy, int32_t pr
     p.profile_x = f.tab.left + 2;
     p.profile_y = p.profile_band.top;
     return p;
+}
+
+static double channel_light(int32_t level)
+{
+    const double c = std::clamp(level, 0, 255) / 255.0;
+    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+static double relative_luminance(int32_t r, int32_t g, int32_t b)
+{
+    return 0.2126 * channel_light(r) + 0.7152 * channel_light(g) + 0.0722 * channel_light(b);
+}
+
+uint32_t swatch_name_color(int32_t r, int32_t g, int32_t b, uint32_t label)
+{
+    const double swatch = relative_luminance(r, g, b);
+    const double text = relative_luminance(label & 0xFF, (label >> 8) & 0xFF, (label >> 16) & 0xFF);
+    const double ratio = (std::max(swatch, text) + 0.05) / (std::min(swatch, text) + 0.05);
+    return ratio >= 3.0 ? label : 0x00000000u;
 }

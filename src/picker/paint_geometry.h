@@ -58,3 +58,10 @@ struct footer_places {
     int32_t profile_x = 0, profile_y = 0;
 };
 footer_places footer_layout(const frame_layout& f, int32_t notice_cy, int32_t profile_cy);
+
+// The colour of a name written on a swatch or patch of colour (r, g, b): the
+// label colour (0x00BBGGRR) where it stands out, black where it would not, so
+// that the names on the palest colours can be read. A colour stands out when
+// its contrast ratio with the swatch is at least 3 : 1, luminances taken as
+// for the sRGB screen.
+uint32_t swatch_name_color(int32_t r, int32_t g, int32_t b, uint32_t label);

@@ -4,7 +4,17 @@
 #include "picker/picker_state.h"
 #include "colorlib/color_lookups.h"
 
-colorid picker_run_result() { return selection_blank ? no_color : selected_color; }
+void confirm_picker_run() { run_confirmed = 1; }
+
+colorid picker_run_result()
+{
+    if (!run_confirmed) {
+        selected_color = no_color;
+        current_view = nullptr;
+        return no_color;
+    }
+    return selection_blank ? no_color : selected_color;
+}
 
 colorid initial_color_of(const extended_color* record)
 {

@@ -6,8 +6,14 @@
 #include "colorlib/extended_color.h"
 #include "frame/library_state.h"
 
-// The colour a finished run chose: no_color when it was cancelled or the
-// selection shows as blank white (a position that holds no colour).
+// OK and its equivalents (Enter on OK, a double-click on a swatch): the run
+// ends with the selection as its choice.
+void confirm_picker_run();
+
+// The colour a finished run chose: no_color when it ended without OK, or the
+// selection shows as blank white (a position that holds no colour). A run
+// that ended any other way than OK counts as cancelled: the selection is
+// cleared, as Cancel clears it.
 colorid picker_run_result();
 
 // The colour the record names, or no_color for a record that is not extended

@@ -16,6 +16,8 @@ uint8_t palette_device = 0;
 picker_system_metrics picker_metrics;
 swatch_view solid_view, process_view;
 uint32_t shift_down = 0;
+int32_t nested_dialogs_open = 0;
+int32_t run_confirmed = 0;
 uint32_t display_names_copy = 1;
 char find_text[find_text_size];
 uint32_t find_name_max = 0;
@@ -34,6 +36,8 @@ void reset_picker_state()
     solid_view = swatch_view{};
     process_view = swatch_view{};
     shift_down = 0;
+    nested_dialogs_open = 0;
+    run_confirmed = 0;
     display_names_copy = 1;
     std::memset(find_text, 0, sizeof find_text);
     find_name_max = 0;

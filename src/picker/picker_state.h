@@ -39,6 +39,11 @@ extern uint8_t palette_device;
 extern picker_system_metrics picker_metrics;
 extern swatch_view solid_view, process_view;
 extern uint32_t shift_down;
+extern int32_t nested_dialogs_open;   // About and the profile dialogs, while they run
+// Set by OK and its equivalents only: every other end of a run (Cancel,
+// closing, the window destroyed, the wait ended from outside, WM_QUIT)
+// chooses nothing.
+extern int32_t run_confirmed;
 extern uint32_t display_names_copy;
 
 // The name edit box's text when it took the focus; find-by-name compares the

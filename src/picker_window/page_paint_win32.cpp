@@ -47,7 +47,7 @@ void draw_color_patch(HDC dc, const pixel_rect& r, colorid c, int32_t red, int32
     char name[32];
     get_color_name(c, name, 20, -1);
     HGDIOBJ font = SelectObject(dc, picker_ui.name_font);
-    const COLORREF color = SetTextColor(dc, label_text_color);
+    const COLORREF color = SetTextColor(dc, swatch_name_color(red, green, blue, label_text_color));
     const int mode = SetBkMode(dc, TRANSPARENT);
     RECT rc = to_rect(r);
     DrawTextA(dc, name, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -12,6 +12,15 @@
 #include "picker_window/picker_paint_win32.h"
 #include "colorlib/color_lookups.h"
 
+// A colour that displays as pure white stands for a guide position without a
+// colour, and cannot be picked.
+static bool displays_blank(colorid c, int32_t* r, int32_t* g, int32_t* b)
+{
+    *r = *g = *b = 255;
+    get_color_display_rgb(c, r, g, b, static_cast<int32_t>(D50FLAG));
+    return *r == 255 && *g == 255 && *b == 255;
+}
+
 int show_page(int page)
 {
     page_windows& shown = page_windows_of(page);
@@ -47,6 +56,10 @@ void select_and_show(HDC dc, colorid c)
         page = current_color_page();
         if (page == nullptr) return;
         place_selection(c, *page->view, true);
+        // OK may come before the page paints: the flag must describe the
+        // colour selected now.
+        int32_t r, g, b;
+        selection_blank = displays_blank(c, &r, &g, &b);
         InvalidateRect(page->child, nullptr, TRUE);
         return;
     }
@@ -60,9 +73,8 @@ void select_and_show(HDC dc, colorid c)
         previous = SelectPalette(dc, page->palette, TRUE);
         RealizePalette(dc);
     }
-    int32_t r = 255, g = 255, b = 255;
-    get_color_display_rgb(c, &r, &g, &b, static_cast<int32_t>(D50FLAG));
-    selection_blank = r == 255 && g == 255 && b == 255;
+    int32_t r, g, b;
+    selection_blank = displays_blank(c, &r, &g, &b);
     if (selection_blank) {
         fill_rect(dc, view.new_patch, stock_brush(WHITE_BRUSH));
         draw_text_box(dc, view.name_line, " ");

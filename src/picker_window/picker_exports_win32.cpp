@@ -12,9 +12,11 @@ extern "C" {
 BYTE WINAPI HUEX_PickColor(HWND owner, extended_color* record, short* d50)
 {
     if (record == nullptr) return 0;
+    // A refused run or one whose window could not be made leaves the
+    // caller's word as it was.
     int16_t option = 0;
-    const colorid chosen = run_picker(owner, initial_color_of(record), &option);
-    if (d50 != nullptr) *d50 = option;
+    const colorid chosen = run_picker(owner, initial_color_of(record), d50 != nullptr ? d50 : &option);
+    if (d50 != nullptr) option = *d50;
     if (chosen == no_color) return 0;
     return write_picked_record(chosen, option, record) ? 1 : 0;
 }

@@ -6,7 +6,9 @@
 
 #include "frame/library_state_win32.h"
 #include "frame/texts_win32.h"
+#include "picker/key_decision.h"
 #include "picker/picker_layout.h"
+#include "picker/picker_result.h"
 #include "picker/picker_state.h"
 #include "picker_window/about_dialog_win32.h"
 #include "picker_window/color_page_build_win32.h"
@@ -117,11 +119,15 @@ static LRESULT on_create(picker_windows& ui, HWND window)
     return 0;
 }
 
+// However the window goes (OK, Cancel, the owner closing, a host destroying
+// it), the modal wait goes with it: the run ends and the owner is enabled.
 static LRESULT on_destroy(picker_windows& ui)
 {
     release_color_page(ui.solid);
     release_color_page(ui.process);
     release_settings_page();
+    ui.window = nullptr;
+    if (ui.wait_dialog != nullptr) EndDialog(ui.wait_dialog, 0);
     return 0;
 }
 
@@ -146,7 +152,7 @@ static LRESULT end_run_cancelled(picker_windows& ui, HWND window)
 
 static LRESULT on_activate_app(bool active)
 {
-    if (active) install_keyboard_hook();
+    if (hook_may_return(active)) install_keyboard_hook();
     else remove_keyboard_hook();
     return 0;
 }
@@ -175,6 +181,7 @@ static LRESULT on_command(picker_windows& ui, HWND window, int id, WPARAM wparam
     switch (id) {
     case IDOK:
         if (current_page == settings_page) return show_page(previous_page), 0;
+        confirm_picker_run();
         PostMessageA(ui.wait_dialog, WM_COMMAND, IDOK, 0);
         DestroyWindow(window);
         return 0;
@@ -184,9 +191,7 @@ static LRESULT on_command(picker_windows& ui, HWND window, int id, WPARAM wparam
         show_page(previous_page);
         return 0;
     case id_about:
-        remove_keyboard_hook();
-        DialogBoxParamA(instance_handle, "ABOUTDLG", window, about_dialog_proc, 0);
-        install_keyboard_hook();
+        run_nested_dialog("ABOUTDLG", window, about_dialog_proc, 0);
         return 0;
     default: return DefWindowProcA(window, WM_COMMAND, wparam, lparam);
     }

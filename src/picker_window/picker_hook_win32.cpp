@@ -93,32 +93,27 @@ int find_typed_name()
     return 1;
 }
 
-// Letters are compared in the user's language, with the texts in use looked
-// up at each press so that a language module's letters work. A letter key
-// always arrives as its capital, while a text may mark a small letter
-// ("Farbname &suchen:"): case is ignored, or such a letter could never act.
-bool matches_accelerator(char c, unsigned text_id)
+// The texts in use are looked up at each press, so that a language module's
+// letters work.
+bool matches_accelerator(WPARAM key, unsigned text_id)
 {
     char text[256];
     load_text(text_id, text, sizeof text);
-    const char letter = accelerator_char(text);
-    if (letter == 0) return false;
-    return CompareStringA(language_id, NORM_IGNORECASE, &c, 1, &letter, 1) == CSTR_EQUAL;
+    return accelerator_key_matches(static_cast<uint32_t>(key), accelerator_char(text));
 }
 
 LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags);
 
 LRESULT accelerator(WPARAM key, int code, LPARAM flags)
 {
-    const char c = static_cast<char>(key & 0xFF);
     accelerator_matches m;
-    m.about = matches_accelerator(c, 3);
-    m.color_type = matches_accelerator(c, 6);
-    m.find_name = matches_accelerator(c, 7);
-    m.display_names = matches_accelerator(c, 24);
-    m.show_profile = matches_accelerator(c, 27);
-    m.display_profile = matches_accelerator(c, 30);
-    m.printer_profile = matches_accelerator(c, 32);
+    m.about = matches_accelerator(key, 3);
+    m.color_type = matches_accelerator(key, 6);
+    m.find_name = matches_accelerator(key, 7);
+    m.display_names = matches_accelerator(key, 24);
+    m.show_profile = matches_accelerator(key, 27);
+    m.display_profile = matches_accelerator(key, 30);
+    m.printer_profile = matches_accelerator(key, 32);
     const page_windows* page = current_color_page();
     const bool in_name_edit = page != nullptr && GetFocus() == page->name_edit;
     const accelerator_decision a = decide_accelerator(current_page, in_name_edit, m);
@@ -164,6 +159,10 @@ LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM key, LPARAM flags)
         passed_key = 0;
         return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
     }
+    // The hook is away while a nested dialog runs or another application is
+    // active, and misses the Shift releases of that time: the thread's key
+    // state has them.
+    shift_down = GetKeyState(VK_SHIFT) < 0 ? 1 : 0;
     const hook_decision d = decide_hook_key(code, static_cast<uint32_t>(key), static_cast<uint32_t>(flags), current_page,
                                             role_of(GetFocus()));
     const LRESULT result = carry_out(d, code, key, flags);
@@ -175,7 +174,7 @@ LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM key, LPARAM flags)
 
 void install_keyboard_hook()
 {
-    if (picker_ui.keyboard_hook != nullptr) return;
+    if (picker_ui.keyboard_hook != nullptr || picker_ui.window == nullptr || !hook_may_return(true)) return;
     picker_ui.keyboard_hook = SetWindowsHookExA(WH_KEYBOARD, picker_keyboard_hook, nullptr, GetCurrentThreadId());
 }
 
@@ -184,4 +183,14 @@ void remove_keyboard_hook()
     if (picker_ui.keyboard_hook == nullptr) return;
     UnhookWindowsHookEx(picker_ui.keyboard_hook);
     picker_ui.keyboard_hook = nullptr;
+}
+
+INT_PTR run_nested_dialog(const char* name, HWND owner, DLGPROC proc, LPARAM param)
+{
+    remove_keyboard_hook();
+    ++nested_dialogs_open;
+    const INT_PTR result = DialogBoxParamA(instance_handle, name, owner, proc, param);
+    --nested_dialogs_open;
+    install_keyboard_hook();
+    return result;
 }

@@ -8,6 +8,11 @@
 #include <windows.h>
 
 // Installing while the hook is in place changes nothing, so activation
-// messages that arrive around the run's own installation leave one hook.
+// messages that arrive around the run's own installation leave one hook; so
+// does installing while a nested dialog is open or the picker window is gone.
 void install_keyboard_hook();
 void remove_keyboard_hook();
+
+// A modal dialog over the picker (About, a profile dialog), without the hook
+// from its start to its end, whatever activation comes in between.
+INT_PTR run_nested_dialog(const char* name, HWND owner, DLGPROC proc, LPARAM param);

@@ -77,9 +77,13 @@ static HWND create_picker_window(HWND owner)
                            r.height(), owner, nullptr, instance_handle, &picker_ui);
 }
 
+// Claimed in one step, so that of two threads opening a picker at once one
+// is refused before it touches the run's state.
+static LONG run_claimed = 0;
+
 colorid run_picker(HWND owner, colorid initial, int16_t* d50)
 {
-    if (picker_open) return no_color;
+    if (InterlockedCompareExchange(&run_claimed, 1, 0) != 0) return no_color;
     if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
     begin_picker_run(initial);
     picker_ui = picker_windows{};
@@ -92,12 +96,18 @@ colorid run_picker(HWND owner, colorid initial, int16_t* d50)
     if (window == nullptr) {
         delete_run_fonts();
         picker_open = 0;
+        InterlockedExchange(&run_claimed, 0);
         return no_color;
     }
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     install_keyboard_hook();
+    // A WM_QUIT ends the wait dialog's loop without EndDialog, which leaves
+    // the owner disabled; the loop posts the WM_QUIT again for the host.
+    const bool owner_enabled = owner != nullptr && IsWindowEnabled(owner);
     DialogBoxParamA(instance_handle, MAKEINTRESOURCEA(97), owner, wait_dialog_proc, 0);
+    picker_ui.wait_dialog = nullptr;
+    if (owner_enabled) EnableWindow(owner, TRUE);
 
     remove_keyboard_hook();
     // The window has normally destroyed itself; the fonts go after it, so no
@@ -105,8 +115,10 @@ colorid run_picker(HWND owner, colorid initial, int16_t* d50)
     if (IsWindow(window)) DestroyWindow(window);
     delete_run_fonts();
     if (owner != nullptr) SetFocus(owner);
-    picker_ui.window = picker_ui.wait_dialog = nullptr;
+    picker_ui.window = nullptr;
     picker_open = 0;
     if (d50 != nullptr) *d50 = static_cast<int16_t>(D50FLAG);
-    return picker_run_result();
+    const colorid chosen = picker_run_result();
+    InterlockedExchange(&run_claimed, 0);
+    return chosen;
 }

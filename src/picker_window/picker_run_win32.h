@@ -10,7 +10,8 @@
 // The chosen colour, or no_color when nothing was chosen, the window could
 // not be made, or a picker is already open in this process (a run inside a
 // run would overwrite the state the open one works on). *d50 (when given)
-// receives the D50 option. An owner that is no window any more is treated
+// receives the D50 option when a run took place, and is left alone when it
+// was refused or its window could not be made. An owner that is no window any more is treated
 // as none.
 colorid run_picker(HWND owner, colorid initial, int16_t* d50);
 

@@ -4,6 +4,7 @@
 #include "frame/library_state_win32.h"
 #include "frame/texts_win32.h"
 #include "picker_window/dialog_centring_win32.h"
+#include "picker_window/picker_hook_win32.h"
 #include "profiles/profile_enumeration_win32.h"
 #include "profiles/profile_settings.h"
 
@@ -88,7 +89,7 @@ INT_PTR CALLBACK profile_dialog_proc(HWND dialog, UINT message, WPARAM wparam, L
 
 INT_PTR run_dialog(HWND owner, const profile_dialog_kind& kind)
 {
-    return DialogBoxParamA(instance_handle, "CHANGE", owner, profile_dialog_proc, reinterpret_cast<LPARAM>(&kind));
+    return run_nested_dialog("CHANGE", owner, profile_dialog_proc, reinterpret_cast<LPARAM>(&kind));
 }
 
 }  // namespace

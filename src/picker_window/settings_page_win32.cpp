@@ -155,11 +155,10 @@ static uint32_t toggle(HWND box)
 
 static void repaint_picker() { InvalidateRect(picker_ui.window, nullptr, FALSE); }
 
-// The dialogs run their own message loop with the system's dialog keys, so
-// the picker's hook stays out of the way until they end.
+// The dialogs run as nested dialogs: the picker's hook stays out of the way of
+// their own dialog keys until they end.
 static void change_profile(HWND settings_child, bool display)
 {
-    remove_keyboard_hook();
     const INT_PTR chosen = display ? run_display_profile_dialog(settings_child) : run_printer_profile_dialog(settings_child);
     if (chosen > 0) {
         if (display) invalidate_display_matrix();
@@ -167,7 +166,6 @@ static void change_profile(HWND settings_child, bool display)
                        display ? monitor_profile_name : printer_profile_name);
         repaint_picker();
     }
-    install_keyboard_hook();
 }
 
 bool on_settings_command(HWND settings_child, int id, int code)

@@ -17,6 +17,7 @@
 #include "picker/key_decision.h"
 #include "picker/nearest_color.h"
 #include "picker/page_switch.h"
+#include "picker/paint_geometry.h"
 #include "picker/picker_keys.h"
 #include "picker/picker_layout.h"
 #include "picker/picker_state.h"
@@ -84,6 +85,20 @@ TEST(PickerHook, accelerators_by_page) {
     EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.command, 8);
     letters.display_profile = false;
     EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.target, r::names_check);
+    const std::vector<data_row> keys = read_data_table("native_picker_letters.csv");
+    ASSERT_EQ(keys.size(), 9u);
+    for (const data_row& k : keys)
+        EXPECT_EQ(accelerator_key_matches(uint32_t(data_number(k[0])), char(data_number(k[1]))), data_number(k[2]) != 0) << k[0];
+    // The hook comes back with the application only while no nested dialog is open.
+    nested_dialogs_open = 1;
+    EXPECT_TRUE(!hook_may_return(true) && !hook_may_return(false) && (nested_dialogs_open = 0, hook_may_return(true)) && !hook_may_return(false));
+}
+
+TEST(PickerPaint, swatch_names_readable_on_pale_and_dark_colours) {
+    const std::vector<data_row> rows = read_data_table("native_picker_name_colours.csv");
+    ASSERT_EQ(rows.size(), 6u);
+    for (const data_row& x : rows)
+        EXPECT_EQ(swatch_name_color(data_number(x[0]), data_number(x[1]), data_number(x[2]), data_number(x[3])), uint32_t(data_number(x[4]))) << x[0];
 }
 
 TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle) {

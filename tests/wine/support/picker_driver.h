@@ -18,6 +18,9 @@ struct open_picker {
     int tab_count = 0;
 };
 
+// Runs f on the thread that runs the picker, between two of its messages, as a host's own code runs: the library is
+// not re-entrant, so the driver looks at and changes its state only there, never while the picker paints.
+void on_picker_thread(const std::function<void()>& f);
 // Runs open (blocking in the picker) while drive works it from a thread; with ready, once its tab control has the focus.
 void drive_picker(const std::function<void()>& open, const std::function<void(const open_picker&)>& drive, bool ready = false);
 BYTE pick_and_drive(const std::function<void(const open_picker&)>& drive, extended_color* record = nullptr, short* d50 = nullptr, bool ready = true);
