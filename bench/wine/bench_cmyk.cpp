@@ -1,11 +1,11 @@
 // Timed loops under Wine: HUEX_GetColorCMYK over the 952 colours of the
 // coated solid guide, through an ICC printer profile (matching route: the
-// first call prepares a transformation, later ones check both files and use
-// it) and through the built-in printer (recipe route), and the parts of
+// first call prepares a transformation, later ones use it until the system
+// reports a change in the profiles' folders) and through the built-in printer (recipe route), and the parts of
 // preparing a session: the library's
 // header reads of both profiles, the module opening both profiles through
-// MSCMS, the module preparing a transformation, and one colour matched in an
-// open session. Prints microseconds per colour and the share spent opening
+// MSCMS, the module preparing a transformation, one colour matched in an
+// open session, and one colour converted by the colour system alone. Prints microseconds per colour and the share spent opening
 // profiles. Run by hand (make bench); not a test.
 //
 //   bench_cmyk [ROUNDS [PRINTER_PROFILE]]
@@ -118,6 +118,24 @@ int main(int argc, char** argv)
         return ok;
     });
 
+    // The colour system's own conversion of one colour, under every route through the module.
+    PROFILE locations[2] = {{PROFILE_FILENAME, const_cast<char*>(xyz.c_str()), static_cast<DWORD>(xyz.size() + 1)},
+                            {PROFILE_FILENAME, const_cast<char*>(printer.c_str()), static_cast<DWORD>(printer.size() + 1)}};
+    HPROFILE profiles[2] = {open(&locations[0], PROFILE_READ, FILE_SHARE_READ, OPEN_EXISTING),
+                            open(&locations[1], PROFILE_READ, FILE_SHARE_READ, OPEN_EXISTING)};
+    auto make = entry<decltype(&CreateMultiProfileTransform)>(mscms, "CreateMultiProfileTransform");
+    auto translate = entry<decltype(&TranslateColors)>(mscms, "TranslateColors");
+    auto release = entry<decltype(&DeleteColorTransform)>(mscms, "DeleteColorTransform");
+    DWORD intents[2] = {INTENT_PERCEPTUAL, INTENT_PERCEPTUAL};
+    HTRANSFORM transform = make(profiles, 2, intents, 2, BEST_MODE, INDEX_DONT_CARE);
+    const double system_only = us_per_call(calls, [&](int i) {
+        COLOR in = {}, out = {};
+        in.XYZ.X = static_cast<WORD>(i * 7 & 0x7FFF), in.XYZ.Y = 0x4000, in.XYZ.Z = 0x2000;
+        return static_cast<unsigned>(translate(transform, &in, 1, COLOR_XYZ, &out, COLOR_CMYK) + out.cmyk.cyan);
+    });
+    release(transform);
+    for (HPROFILE p : profiles) close(p);
+
     const double begin_end = us_per_call(calls, [&](int) {
         const short s = HUEX_BeginMatchingSession(xyz.c_str(), printer.c_str());
         HUEX_EndMatching();
@@ -148,6 +166,7 @@ int main(int argc, char** argv)
     std::printf("  MSCMS opening and closing both profiles               %8.2f us\n", opens);
     std::printf("  begin + end of a session (headers, opens, transform)  %8.2f us\n", begin_end);
     std::printf("  one colour matched in an open session                 %8.2f us\n", one_match);
+    std::printf("  one colour through the colour system alone (MSCMS)    %8.2f us\n", system_only);
     std::printf("a session set-up costs %.0f look-ups after the first\n\n", begin_end / matched);
     HUEX_SetPrinterProfile(builtin);
     HUEX_DisposeProfile(builtin);

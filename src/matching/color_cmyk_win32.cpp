@@ -16,18 +16,6 @@ namespace {
 
 const char xyz_profile_name[] = "xyzprof.pf";
 
-// The copy of the printer profile path, released exactly once whichever
-// way the look-up leaves.
-struct printer_copy {
-    char* path = nullptr;
-    void release()
-    {
-        if (path != nullptr) HUEX_DisposeProfile(path);
-        path = nullptr;
-    }
-    ~printer_copy() { release(); }
-};
-
 short recipe_route(colorid id, WORD cmyk[4])
 {
     float ink[4];
@@ -37,25 +25,21 @@ short recipe_route(colorid id, WORD cmyk[4])
 }
 
 // True with cmyk written when the measurement could be matched to printer.
-bool matching_route(const double xyz[3], printer_copy* printer, WORD cmyk[4])
+bool matching_route(const double xyz[3], const char* printer, WORD cmyk[4])
 {
     // A session the host left open ends here, as it always has with this call.
     HUEX_EndMatching();
     char source[sizeof color_directory + sizeof xyz_profile_name];
     const size_t dir_length = std::strlen(color_directory);
-    if (dir_length + sizeof xyz_profile_name > sizeof source) {
-        printer->release();
-        return false;
-    }
+    if (dir_length + sizeof xyz_profile_name > sizeof source) return false;
     std::memcpy(source, color_directory, dir_length);
     std::memcpy(source + dir_length, xyz_profile_name, sizeof xyz_profile_name);
 
     WORD element[4] = {xyz_element_value(xyz[0]), xyz_element_value(xyz[1]),
                        xyz_element_value(xyz[2]), 0};
-    const bool matched = match_to_printer(source, printer->path, element);
-    printer->release();
-    if (matched) std::memcpy(cmyk, element, sizeof element);
-    return matched;
+    if (!match_to_printer(source, printer, element)) return false;
+    std::memcpy(cmyk, element, sizeof element);
+    return true;
 }
 
 }  // namespace
@@ -66,14 +50,14 @@ extern "C" short WINAPI HUEX_GetColorCMYK(const extended_color* color, WORD* cmy
     const colorid id = record_to_colorid(color);
     if (id == no_color) return HUEX_NO_COLOR;
 
-    printer_copy printer;
-    const short got = HUEX_GetPrinterProfile(&printer.path);
-    if (got != HUEX_OK) return got;
-    if (std::strcmp(printer.path, default_printer_profile_name) == 0) return recipe_route(id, cmyk);
+    // The current printer's path is read in place: the copy that hosts get
+    // from HUEX_GetPrinterProfile would cost an allocation per look-up.
+    const char* printer = printer_profile_path;
+    if (std::strcmp(printer, default_printer_profile_name) == 0) return recipe_route(id, cmyk);
 
     double xyz[3];
     if (!get_color_xyz(id, d50 == 1 ? 1 : 0, &xyz[0], &xyz[1], &xyz[2])) return HUEX_NO_DATA;
     if (is_paper_white(xyz[0], xyz[1], xyz[2])) return recipe_route(id, cmyk);
-    if (matching_route(xyz, &printer, cmyk)) return HUEX_OK;
+    if (matching_route(xyz, printer, cmyk)) return HUEX_OK;
     return recipe_route(id, cmyk);
 }

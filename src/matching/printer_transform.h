@@ -3,15 +3,19 @@
 // module reading both profiles and building the transform) is nearly all the
 // cost of a look-up, so it is kept between calls, apart from the host's
 // matching session, and used again while both files and the intent are what
-// it was prepared from. No file is held between calls.
+// it was prepared from. No file is held between calls: the folders of both
+// files are watched instead, and nothing is looked at until the system
+// reports a change there (folders that cannot be watched are looked at on
+// every call).
 #pragma once
 #include <cstdint>
 
 // Matches element (X, Y, Z on the scale where 65535 stands for 100) from the
 // XYZ profile at source to the printer profile at destination; on true the
-// element holds the printer's values. Each call looks at both files (a short
-// shared-read open each): a file replaced, rewritten or gone since the last
-// call takes effect now. False, element untouched, when the route is closed
+// element holds the printer's values. A file replaced, rewritten or gone
+// takes effect at the first call after the system reported the change (under
+// Wine a moment after the call that made it returns). False, element
+// untouched, when the route is closed
 // (a file missing or held, a profile kind no session takes, the module
 // refusing), and then nothing stays prepared.
 bool match_to_printer(const char* source, const char* destination, uint16_t element[4]);

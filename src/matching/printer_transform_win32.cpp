@@ -6,28 +6,35 @@
 
 #include "huex.h"
 #include "lgicc/lgicc.h"
+#include "matching/folder_watch_win32.h"
 #include "matching/full_profile_path_win32.h"
 #include "matching/matching_element.h"
 #include "matching/matching_session.h"
 
 namespace {
 
-// What identifies the contents of a file without reading it: the same size,
-// last write and change time is the same bytes. The change time moves when
-// the file is rewritten and when another file is put in its place, even a
-// copy that keeps its own last-write time; it stands in for the volume
-// serial and file index, whose query costs milliseconds under Wine (a volume
-// look-up each time), more than preparing the transformation afresh.
+// What identifies the contents of a file without reading it, for folders
+// that cannot be watched: the same size, last write and change time is taken
+// for the same bytes. The change time moves when the file is rewritten and
+// when another file is put in its place, even a copy that keeps its own
+// last-write time; it stands in for the volume serial and file index, whose
+// query costs milliseconds under Wine (a volume look-up each time), more than
+// preparing the transformation afresh. A same-size rewrite inside one tick of
+// the file system's clock goes unseen: watched folders compare the bytes.
 struct file_stamp {
     LARGE_INTEGER written, changed, size;
 };
 
+// Shared for reading like the module's own read, so that opening fails
+// exactly where preparing would.
+HANDLE open_for_reading(const char* path)
+{
+    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 bool stamp_of(const char* path, file_stamp* stamp)
 {
-    // Shared for reading like the module's own read, so it fails exactly
-    // where preparing would.
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = open_for_reading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
     FILE_BASIC_INFO basic;
     FILE_STANDARD_INFO standard;
@@ -46,31 +53,147 @@ bool same_stamp(const file_stamp& a, const file_stamp& b)
            a.size.QuadPart == b.size.QuadPart;
 }
 
+// A file's bytes as they were when the transformation was prepared.
+struct held_bytes {
+    uint8_t* data;
+    DWORD size;
+};
+
+// The profiles' own size limit: the module reads nothing larger.
+constexpr LONGLONG max_held_bytes = 64ll << 20;
+
+bool hold_bytes(const char* path, held_bytes* held)
+{
+    HANDLE file = open_for_reading(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    DWORD read = 0;
+    bool ok = GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart <= max_held_bytes;
+    if (ok) {
+        held->size = static_cast<DWORD>(size.QuadPart);
+        held->data = static_cast<uint8_t*>(HeapAlloc(GetProcessHeap(), 0, held->size));
+        ok = held->data != nullptr && ReadFile(file, held->data, held->size, &read, nullptr) && read == held->size;
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+void release_bytes(held_bytes* held)
+{
+    if (held->data != nullptr) HeapFree(GetProcessHeap(), 0, held->data);
+    *held = held_bytes{};
+}
+
+bool same_bytes(const char* path, const held_bytes& held)
+{
+    HANDLE file = open_for_reading(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size;
+    bool same = GetFileSizeEx(file, &size) && size.QuadPart == held.size;
+    uint8_t chunk[4096];
+    for (DWORD at = 0; same && at < held.size;) {
+        DWORD read = 0;
+        const DWORD want = held.size - at < sizeof chunk ? held.size - at : DWORD(sizeof chunk);
+        same = ReadFile(file, chunk, want, &read, nullptr) && read == want && std::memcmp(chunk, held.data + at, want) == 0;
+        at += want;
+    }
+    CloseHandle(file);
+    return same;
+}
+
 struct prepared_transform {
     lgo_transformation* transformation;  // null when nothing is prepared
     uint32_t options;
     int32_t intent;
     int16_t source_kind;
     uint16_t source_channels, destination_channels;
-    char source[MAX_PATH], destination[MAX_PATH];
+    char named_source[MAX_PATH], named_destination[MAX_PATH];   // as the caller named them
+    char source[MAX_PATH], destination[MAX_PATH];               // absolute
+    file_watches watches;       // none: the folders could not be watched, the stamps tell
     file_stamp source_stamp, destination_stamp;
+    held_bytes source_bytes, destination_bytes;   // watched folders only
 };
 
 prepared_transform prepared = {};
 
-bool prepared_for(const char* source, const char* destination, const file_stamp& source_stamp,
-                  const file_stamp& destination_stamp)
+// A name without drive and root, or with a drive but no root, resolves
+// against the current directory of the moment: it is looked at every time.
+bool fully_qualified(const char* path)
 {
-    return prepared.transformation != nullptr && prepared.intent == rendering_intent &&
-           std::strcmp(prepared.source, source) == 0 &&
-           std::strcmp(prepared.destination, destination) == 0 &&
-           same_stamp(prepared.source_stamp, source_stamp) &&
-           same_stamp(prepared.destination_stamp, destination_stamp);
+    return (path[0] != '\0' && path[1] == ':' && (path[2] == '\\' || path[2] == '/')) ||
+           (path[0] == '\\' && path[1] == '\\');
 }
 
-// The same checks and module calls as a matching session's begin.
-bool prepare(const char* source, const char* destination)
+bool copy_path(const char* path, char out[MAX_PATH])
 {
+    if (path == nullptr || std::strlen(path) >= MAX_PATH) return false;
+    std::strcpy(out, path);
+    return true;
+}
+
+// Absolute paths of what the caller named; false when one cannot be made.
+bool resolve(const char* source, const char* destination, char full_source[MAX_PATH], char full_destination[MAX_PATH])
+{
+    char source_buffer[MAX_PATH], destination_buffer[MAX_PATH];
+    return copy_path(full_profile_path(source, source_buffer), full_source) &&
+           copy_path(full_profile_path(destination, destination_buffer), full_destination);
+}
+
+bool same_files_named(const char* source, const char* destination)
+{
+    if (fully_qualified(source) && fully_qualified(destination) && std::strcmp(source, prepared.named_source) == 0 &&
+        std::strcmp(destination, prepared.named_destination) == 0)
+        return true;
+    char full_source[MAX_PATH], full_destination[MAX_PATH];
+    return resolve(source, destination, full_source, full_destination) &&
+           std::strcmp(full_source, prepared.source) == 0 && std::strcmp(full_destination, prepared.destination) == 0;
+}
+
+// What the transformation was prepared from is what lies there now. In
+// watched folders nothing is looked at until the system reports a change;
+// then the bytes are compared, which also sees a rewrite of the same size
+// inside one tick of the file system's clock.
+bool files_unchanged()
+{
+    if (prepared.watches.count == 0) {
+        file_stamp source_stamp, destination_stamp;
+        return stamp_of(prepared.source, &source_stamp) && stamp_of(prepared.destination, &destination_stamp) &&
+               same_stamp(prepared.source_stamp, source_stamp) &&
+               same_stamp(prepared.destination_stamp, destination_stamp);
+    }
+    if (!files_changed(prepared.watches)) return true;
+    // Watched again before looking: a change made while looking is
+    // reported at the next call. A folder that can no longer be watched
+    // (gone) prepares afresh, which decides how to follow the files.
+    end_file_watches(&prepared.watches);
+    return watch_files(prepared.source, prepared.destination, &prepared.watches) &&
+           same_bytes(prepared.source, prepared.source_bytes) &&
+           same_bytes(prepared.destination, prepared.destination_bytes);
+}
+
+bool kept_for(const char* source, const char* destination)
+{
+    return prepared.transformation != nullptr && prepared.intent == rendering_intent &&
+           same_files_named(source, destination) && files_unchanged();
+}
+
+// What preparing reads is fixed first (stamps taken, watches set, bytes
+// held), so a file that changes while the module reads it is prepared again
+// at the next call, never kept under a newer look. Then the same checks and
+// module calls as a matching session's begin.
+bool prepare(const char* named_source, const char* named_destination)
+{
+    if (!resolve(named_source, named_destination, prepared.source, prepared.destination) ||
+        !copy_path(named_source, prepared.named_source) || !copy_path(named_destination, prepared.named_destination) ||
+        !stamp_of(prepared.source, &prepared.source_stamp) ||
+        !stamp_of(prepared.destination, &prepared.destination_stamp))
+        return false;
+    if (watch_files(prepared.source, prepared.destination, &prepared.watches) &&
+        (!hold_bytes(prepared.source, &prepared.source_bytes) ||
+         !hold_bytes(prepared.destination, &prepared.destination_bytes)))
+        return false;
+    const char* source = prepared.source;
+    const char* destination = prepared.destination;
     prepared.source_kind = HUEX_GetProfileType(source);
     prepared.source_channels = source_channels_of(prepared.source_kind);
     prepared.destination_channels = destination_channels_of(HUEX_GetProfileType(destination));
@@ -79,39 +202,20 @@ bool prepare(const char* source, const char* destination)
     prepared.options = SetOptions(SetOptions(0, LGICC_OPTION_INTENT, rendering_intent),
                                   LGICC_OPTION_XYZ_ENCODING, LGICC_XYZ_ICC);
     prepared.transformation = LgoNewTransformPtr();
-    if (prepared.transformation == nullptr) return false;
-    if (LgoCreateMatchTransformation(prepared.transformation, source, destination, LGICC_RESERVED,
-                                     prepared.options, LGICC_RESERVED, LGICC_RESERVED,
-                                     LGICC_SAMPLE_BYTES, LGICC_RESERVED) != LGICC_OK) {
-        drop_printer_transform();
-        return false;
-    }
-    std::strcpy(prepared.source, source);
-    std::strcpy(prepared.destination, destination);
-    return true;
+    return prepared.transformation != nullptr &&
+           LgoCreateMatchTransformation(prepared.transformation, source, destination, LGICC_RESERVED,
+                                        prepared.options, LGICC_RESERVED, LGICC_RESERVED, LGICC_SAMPLE_BYTES,
+                                        LGICC_RESERVED) == LGICC_OK;
 }
 
 }  // namespace
 
 bool match_to_printer(const char* source, const char* destination, uint16_t element[4])
 {
-    char source_buffer[MAX_PATH], destination_buffer[MAX_PATH];
-    source = full_profile_path(source, source_buffer);
-    destination = full_profile_path(destination, destination_buffer);
-    file_stamp source_stamp, destination_stamp;
-    // Stamped before preparing: a file that changes while the module reads
-    // it is prepared again at the next call, never kept under a newer stamp.
-    if (source == nullptr || destination == nullptr || std::strlen(source) >= MAX_PATH ||
-        std::strlen(destination) >= MAX_PATH || !stamp_of(source, &source_stamp) ||
-        !stamp_of(destination, &destination_stamp)) {
+    if (source == nullptr || destination == nullptr) return drop_printer_transform(), false;
+    if (!kept_for(source, destination)) {
         drop_printer_transform();
-        return false;
-    }
-    if (!prepared_for(source, destination, source_stamp, destination_stamp)) {
-        drop_printer_transform();
-        if (!prepare(source, destination)) return false;
-        prepared.source_stamp = source_stamp;
-        prepared.destination_stamp = destination_stamp;
+        if (!prepare(source, destination)) return drop_printer_transform(), false;
     }
     uint16_t input[4];
     uint16_t output[4] = {0, 0, 0, 0};
@@ -128,5 +232,8 @@ bool match_to_printer(const char* source, const char* destination, uint16_t elem
 void drop_printer_transform()
 {
     if (prepared.transformation != nullptr) LgoDeleteMatchTransformation(prepared.transformation);
+    end_file_watches(&prepared.watches);
+    release_bytes(&prepared.source_bytes);
+    release_bytes(&prepared.destination_bytes);
     prepared = prepared_transform{};
 }

@@ -1,5 +1,5 @@
-// A colour page's layout, view, palette and controls, built once per run at
-// the picker window's creation and released at its destruction.
+// A colour page's layout, view, palette and controls, built once per run when
+// the page is first shown and released at the picker window's destruction.
 #pragma once
 #include "picker_window/picker_windows_win32.h"
 

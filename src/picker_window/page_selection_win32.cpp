@@ -9,7 +9,9 @@
 #include "picker/picker_layout.h"
 #include "picker/picker_state.h"
 #include "picker/swatch_paging.h"
+#include "picker_window/color_page_build_win32.h"
 #include "picker_window/picker_paint_win32.h"
+#include "picker_window/settings_page_win32.h"
 #include "colorlib/color_lookups.h"
 
 // A colour that displays as pure white stands for a guide position without a
@@ -25,8 +27,13 @@ int show_page(int page)
 {
     page_windows& shown = page_windows_of(page);
     if (shown.child == nullptr) return 1;
-    if (page == settings_page) enter_settings_page();
-    else enter_color_page(page);
+    if (page == settings_page) {
+        build_settings_page(picker_ui.window);
+        enter_settings_page();
+    } else {
+        build_color_page(shown);
+        enter_color_page(page);
+    }
     const pixel_rect r = page_child_rect(picker_frame, picker_ui.tab_display);
     SetWindowPos(shown.child, HWND_TOP, r.left, r.top, r.width(), r.height(), SWP_SHOWWINDOW);
     for (page_windows* other : {&picker_ui.solid, &picker_ui.process, &picker_ui.settings})

@@ -52,11 +52,13 @@ static void add_tab(HWND tab, int index, unsigned text_id)
     SendMessageA(tab, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
 }
 
+// Made hidden: showing the page (show_page) places and shows its child, and
+// a page never shown is never drawn.
 static HWND make_page_child(HWND window, page_windows& page, int index)
 {
     page = page_windows{};
     page.page = index;
-    page.child = CreateWindowExA(0, "VerihueCHILDPickerClass", "", WS_CHILD | WS_VISIBLE, 0, 0, CW_USEDEFAULT,
+    page.child = CreateWindowExA(0, "VerihueCHILDPickerClass", "", WS_CHILD, 0, 0, CW_USEDEFAULT,
                                  CW_USEDEFAULT, window, nullptr, instance_handle, &page);
     return page.child;
 }
@@ -109,12 +111,12 @@ static LRESULT on_nccreate(HWND window, const CREATESTRUCTA* cs, WPARAM wparam, 
     return DefWindowProcA(window, WM_NCCREATE, wparam, lparam);
 }
 
+// Only the page shown first gets its controls now; the others get theirs
+// when their tab is first chosen (show_page), unseen until then.
 static LRESULT on_create(picker_windows& ui, HWND window)
 {
     build_frame(ui, window);
-    if (show_settings_tab) build_settings_page(window);
-    build_color_page(ui.solid);
-    build_color_page(ui.process);
+    if (show_settings_tab) settle_stored_options();
     show_page(current_page);
     return 0;
 }

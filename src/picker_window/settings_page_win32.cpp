@@ -61,13 +61,18 @@ static void settle_option(uint32_t& option, uint32_t initial)
     if (option > 1) option = initial;
 }
 
+void settle_stored_options()
+{
+    settle_option(OPTION_DISPLAY_COLOR_NAMES, 1);
+    settle_option(OPTION_SHOW_PROFILE_NAME, 0);
+    settle_option(D50FLAG, 0);
+}
+
 void build_settings_page(HWND picker_window)
 {
     HWND page = picker_ui.settings.child;
     if (settings_built || page == nullptr) return;
-    settle_option(OPTION_DISPLAY_COLOR_NAMES, 1);
-    settle_option(OPTION_SHOW_PROFILE_NAME, 0);
-    settle_option(D50FLAG, 0);
+    settle_stored_options();
     settings_text_metrics m;
     m.text_height = text_extent_in(picker_window, nullptr, "ABCDEFG").cy;
     m.names_check = extent_of(picker_window, 24);

@@ -1,4 +1,4 @@
-// The settings page: its controls, built once per run, its painting, what its
+// The settings page: its controls, built when the page is first shown in a run, its painting, what its
 // controls do, the one option that Cancel takes back, and the display-profile
 // stepping of F5, F6 and F7.
 #pragma once
@@ -23,6 +23,9 @@ struct settings_controls {
 };
 extern settings_controls settings_ui;
 
+// Stored option values other than 0 or 1 taken as their initial values, so
+// that the colours painted before the page is first shown agree with it.
+void settle_stored_options();
 // Builds the controls in the settings child (nothing when built already).
 void build_settings_page(HWND picker_window);
 // Marks the controls not built, so the next run builds them anew.

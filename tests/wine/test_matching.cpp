@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -88,6 +89,23 @@ void run_host(const std::string& test_case, const std::string& module_path)
     EXPECT_TRUE(rc == 0 && out.find("[  PASSED  ] 1 test") != std::string::npos) << out;
 }
 
+// Waits (with a generous limit) until the file system reports a change in folder or a folder name beside it:
+// the library learns of changes the same way, so its next call must follow.
+struct reported_change {
+    HANDLE watches[2];
+    explicit reported_change(const std::string& folder)
+        : watches{FindFirstChangeNotificationA(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE |
+                                                                      FILE_NOTIFY_CHANGE_LAST_WRITE),
+                  FindFirstChangeNotificationA((folder + "..").c_str(), FALSE, FILE_NOTIFY_CHANGE_DIR_NAME)} {}
+    bool seen() const { return WaitForMultipleObjects(2, watches, FALSE, 60000) < WAIT_OBJECT_0 + 2; }
+    ~reported_change() { for (HANDLE w : watches) FindCloseChangeNotification(w); }
+};
+
+// A folder another program holds open for itself alone: it cannot be watched.
+struct held_folder {
+    const HANDLE handle;
+    ~held_folder() { if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle); }
+};
 
 }  // namespace
 
@@ -186,7 +204,7 @@ TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCms)
     HUEX_SetPrinterProfile(nullptr);
 }
 
-// Relative names match like the absolute path; a rewritten profile counts at the next call; gone, the recipe.
+// Relative names match like the absolute path; without the XYZ profile, the recipe.
 TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
 {
     installed_xyz_profile xyz;
@@ -208,14 +226,63 @@ TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
     }
     HUEX_EndMatching();
     SetCurrentDirectoryA(saved);
-    ASSERT_TRUE(write_file_bytes(printer, read_file_bytes(sources[1])));
-    EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[1]);   // rewritten in place
-    EXPECT_TRUE(DeleteFileA(xyz.path.c_str()) && cmyk_of(37, 0, 100, 1) == expected[2]);   // no xyzprof.pf: the recipe
-    ASSERT_TRUE(CopyFileA(profile("icc:LCMSXYZI.ICM").c_str(), xyz.path.c_str(), FALSE) && DeleteFileA(printer.c_str()));
-    EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[2]);   // no printer profile: the recipe
+    const reported_change change(colour_directory());
+    EXPECT_TRUE(DeleteFileA(xyz.path.c_str()) && change.seen() && cmyk_of(37, 0, 100, 1) == expected[2]);   // no xyzprof.pf: the recipe
     HUEX_SetPrinterProfile(nullptr);
 }
 
+// Each change to the printer profile or its folder counts at the first call after the file system reported it, a
+// same-size rewrite with its old times put back included; a folder that cannot be watched is looked at every call.
+TEST(GetColorCMYK, KeptTransformationFollowsItsFolder)
+{
+    installed_xyz_profile xyz;
+    const std::string dir = folder + "watched", printer = dir + "\\printer.icc", fresh = dir + "\\new.tmp";
+    std::vector<uint8_t> press[2] = {read_file_bytes(profile("data:press_cmyk.icc")), read_file_bytes(source_path("tests/profiles/huex_press_cmyk.icc"))};
+    const size_t size = std::max(press[0].size(), press[1].size());
+    element expected[3];   // each press padded past its declared size to one length, then the recipe
+    for (int i = 0; i < 3; ++i) {
+        if (i < 2) press[i].resize(size);
+        ASSERT_TRUE(i == 2 || write_file_bytes(folder + "press.icc", press[i]));
+        HUEX_SetPrinterProfile(i < 2 ? (folder + "press.icc").c_str() : nullptr);
+        expected[i] = cmyk_of(37, 0, 100, 1);
+    }
+    ASSERT_TRUE(expected[0] != expected[1] && expected[1] != expected[2]);
+    const auto put = [&](const std::string& path) { return write_file_bytes(path, press[1]); };
+    const auto rewrite_in_one_tick = [&] {
+        FILETIME t[3];
+        HANDLE f = CreateFileA(printer.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        const bool ok = GetFileTime(f, &t[0], &t[1], &t[2]) && put(printer) && SetFileTime(f, &t[0], &t[1], &t[2]);
+        return CloseHandle(f) && ok;
+    };
+    // A folder deleted while a watch holds it stays until the watch goes (the next call): only then can it be made again.
+    enum { kept, held, none };
+    const struct { const char* what; int start; std::function<bool()> change; int expected; } rows[] = {
+        {"same size, old times put back", kept, rewrite_in_one_tick, 1},
+        {"replaced by rename", kept, [&] { return put(fresh) && MoveFileExA(fresh.c_str(), printer.c_str(), MOVEFILE_REPLACE_EXISTING); }, 1},
+        {"deleted", kept, [&] { return DeleteFileA(printer.c_str()) != 0; }, 2},
+        {"folder renamed, another in its place", kept,
+         [&] { return MoveFileA(dir.c_str(), (folder + "moved").c_str()) && CreateDirectoryA(dir.c_str(), nullptr) && put(printer); }, 1},
+        {"folder removed", kept, [&] { return DeleteFileA(printer.c_str()) && RemoveDirectoryA(dir.c_str()); }, 2},
+        {"folder made again", none, [&] { return CreateDirectoryA(dir.c_str(), nullptr) && put(printer); }, 1},
+        {"held folder, rewritten", held, [&] { return put(printer); }, 1},
+        {"held folder, deleted", held, [&] { return DeleteFileA(printer.c_str()) != 0; }, 2}};
+    for (const auto& row : rows) {
+        if (row.start != none) CreateDirectoryA(dir.c_str(), nullptr);
+        ASSERT_TRUE(row.start == none || write_file_bytes(printer, press[0]));
+        if (row.start == held) HUEX_SetPrinterProfile(nullptr);   // the last watch lets go of the folder
+        const held_folder hold{row.start == held ? CreateFileA(dir.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)
+                                                 : INVALID_HANDLE_VALUE};
+        ASSERT_TRUE(row.start != held || hold.handle != INVALID_HANDLE_VALUE);
+        if (row.start != none) {
+            ASSERT_EQ(HUEX_SetPrinterProfile(printer.c_str()), HUEX_OK);
+            EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[0]) << row.what;
+        }
+        const reported_change change(dir + "\\");
+        ASSERT_TRUE(row.change() && (row.start != kept || change.seen())) << row.what;
+        EXPECT_TRUE(cmyk_of(37, 0, 100, 1) == expected[row.expected]) << row.what;
+    }
+    HUEX_SetPrinterProfile(nullptr);
+}
 
 TEST(FreshLibrary, RecipesWhitesAndMissingData) { run_host("RecipesWhitesAndMissingData", "LgICC.dll"); }
 

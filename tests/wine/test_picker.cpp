@@ -142,8 +142,10 @@ TEST(PickerHost, EventsAroundTheRunChooseNothing)
         press_key(dialog, key);
         EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }) && IsWindowVisible(p.window) && DestroyWindow(other)) << key;
     };
-    auto nested = [](const open_picker& p, int page, HWND button) {   // About (page 0), a profile dialog (page 2)
-        HWND d = (click_tab(p, page), wait_for([&] { return IsWindowVisible(p.pages[page]) != 0; }), click_button(button), nullptr);
+    // About (page 0), a profile dialog (page 2): the button looked up once its page is shown, which makes a page's controls.
+    auto nested = [](const open_picker& p, int page, int button) {
+        HWND d = (click_tab(p, page), wait_for([&] { return IsWindowVisible(p.pages[page]) != 0; }),
+                  click_button(GetDlgItem(page == 0 ? p.window : p.pages[page], button)), nullptr);
         EXPECT_TRUE(wait_for([&] { return (d = GetLastActivePopup(p.window)) != p.window && IsWindowVisible(d); }));
         return d;
     };
@@ -155,13 +157,13 @@ TEST(PickerHost, EventsAroundTheRunChooseNothing)
     };
     const extended_color mine = color_record(HUEX_SYSTEM_SOLID, 1, 100);
     const struct { const char* event; std::function<void(const open_picker&)> act; bool quit; } rows[] = {
-        {"About (its version block), away and back, Enter", [&](const open_picker& p) { HWND d = nested(p, 0, p.about);
+        {"About (its version block), away and back, Enter", [&](const open_picker& p) { HWND d = nested(p, 0, 3);
             EXPECT_TRUE(text_of(GetDlgItem(d, 1001)) == "1.0.0.0" && text_of(GetDlgItem(d, 1007)) == "VERIHUE is a name of the HUEX colour guides" &&
                         text_of(GetDlgItem(d, 1008)).rfind("Color Matching Module (CMM)", 0) == 0);
             away_and_press(p, d, VK_RETURN);
         }, false},
-        {"About, away and back, Escape; closed", [&](const open_picker& p) { away_and_press(p, nested(p, 0, p.about), VK_ESCAPE), PostMessageA(p.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
-        {"profile dialog, away and back, Enter", [&](const open_picker& p) { away_and_press(p, nested(p, 2, GetDlgItem(p.pages[2], 8)), VK_RETURN); }, false},
+        {"About, away and back, Escape; closed", [&](const open_picker& p) { away_and_press(p, nested(p, 0, 3), VK_ESCAPE), PostMessageA(p.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
+        {"profile dialog, away and back, Enter", [&](const open_picker& p) { away_and_press(p, nested(p, 2, 8), VK_RETURN); }, false},
         {"keypad 1, F1, F4, keypad . on each page", [&](const open_picker& p) { stray_keys(p, 2, 8), stray_keys(p, 1, 90), stray_keys(p, 0, 91); }, false},
         {"a second call while open, refused", [&](const open_picker&) { extended_color other = mine; short word = 77;
             EXPECT_TRUE(HUEX_PickColor(nullptr, &other, &word) == 0 && word == 77 && std::memcmp(&other, &mine, sizeof mine) == 0); }, false},
@@ -330,10 +332,11 @@ TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
         for (int page : {0, 1}) {
             const short system = page ? HUEX_SYSTEM_PROCESS : HUEX_SYSTEM_SOLID, f = page ? 0 : flag;
             const auto v = isolated_colour(system, f);
+            // A page's controls are made when it is first shown; painting writes the name box.
+            if (page == 1) click_tab(p, 1), wait_until_painted(p.window, false);
             HWND edit = GetDlgItem(p.pages[page], 92);
             auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
             auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
-            if (page == 1) click_tab(p, 1), wait_until_painted(p.window, false);   // painting writes the name box
             // Blanks up to the last character the name box is read with, then one more: the read cuts that, and a cut text is no value.
             const std::string fits = v.second[0] + std::string(79 - v.second[0].size(), ' '), cut = fits + " ";
             run_steps(p.window, {{{'F'}, focused(p.window, edit)}, {typed(cut + "\r"), [&] { return text_of(edit) == cut && focus_in_thread_of(p.window) == edit; }},
