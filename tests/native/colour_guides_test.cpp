@@ -286,14 +286,16 @@ TEST(BuiltinDescriptors, every_field_and_the_walk) {
 
 TEST(EditedDescriptors, comment_lines_empty_data_lines_and_words) {
     // '/' starts a comment line, an empty line is a data line (here the CMYK description's), a tab is no blank: "3\t" is one word.
-    const std::string text = "/ b\r\n[Pastels] 3\t 9  x12\r\n//\r\n[PD][PP][Pastel shades]\r\n/\r\n\r\n// last\r\n12\r\n";
+    // Suffixes of 31 and of 32 characters both fill their 32-byte buffer, the terminator last.
+    const std::string p31(31, 'p'), text = "/ b\r\n[Pastels] 3\t 9  x12\r\n//\r\n[" + std::string(31, 'd') + "][" + p31 + "p][Pastel shades]\r\n/\r\n\r\n"
+                                           "// last\r\n12\r\n";
     as_descriptor(text);
     char picker[64], cut[64], cmyk[64];
     EXPECT_EQ((std::vector<int>{int(descriptor_pub_no()), int(descriptor_colors_per_page()), int(descriptor_number_of_pages()),
                                 int(read_color_name_size(current_descriptor)), descriptor_cmyk_description(cmyk, 63),
-                                descriptor_picker_description(picker, 63), descriptor_picker_description(cut, 6)}),
-              (std::vector<int>{3, 9, 0, 12, 0, 13, 6}));
-    EXPECT_EQ(desc() + "|" + picker + "|" + cut + "|" + read_suffix(current_descriptor, 1), "Pastels|Pastel shades|Pastel|PP");
+                                descriptor_picker_description(picker, 63), descriptor_picker_description(cut, 6), int(strlen(read_suffix(current_descriptor, 0)))}),
+              (std::vector<int>{3, 9, 0, 12, 0, 13, 6, 31}));
+    EXPECT_EQ(desc() + "|" + picker + "|" + cut + "|" + read_suffix(current_descriptor, 1), "Pastels|Pastel shades|Pastel|" + p31);
 }
 
 TEST(MalformedDescriptors, stay_inside_every_buffer) {
@@ -451,6 +453,7 @@ TEST(AddonContract, each_fault_is_named) {
         {[](c& x) { x.pub = descriptor("4 0 2", "[DCG][PCG]", "4\r\n"); }, {breach_no_colours}},
         {[](c& x) { x.pub = descriptor("4 2 2", "[DCG][PCG]", "36\r\n"); }, {breach_name_width, breach_table_size}},
         {[](c& x) { x.cmyk.resize(31); }, {breach_table_size}},  // a read of the last recipe would pass the end
+        {[](c& x) { x.cmyk += "\2\2\2"; }, {breach_table_size}},  // every record whole, then part of another
         {[](c& x) { x.cie += std::string(6, '\0'); }, {breach_table_size, breach_table_size}},
         {[](c& x) { x.names = std::string("AAA\0BBB\0aaa\0DDD\0", 16); }, {breach_duplicate_name}},
         {[](c& x) { x.names = std::string("AAA\0\0\0\0\0CCCCDDD\0", 16); }, {breach_empty_name}},

@@ -156,7 +156,7 @@ TEST(IccXyzAndCurves, short_tags_and_counts_the_tag_cannot_hold_are_refused_unto
     std::vector<uint16_t> ramp(256);
     for (int i = 0; i < 256; ++i) ramp[i] = uint16_t(i * 257);
     const std::vector<uint8_t> file = builder().add("rXYZ", xyz_tag(0xFFFF0000, 0x80000000, 0x7FFFFFFF)).add("kTRC", curve_tag({}))
-        .add("rTRC", curve_tag({0x0233})).add("bTRC", curve_tag(ramp)).build();
+        .add("rTRC", tag_data("curv", {0, 0, 0, 1, 0x02, 0x33, 0xFF, 0xFF})).add("bTRC", curve_tag(ramp)).build();  // rTRC's pad inside
     const byte_span f = span_of(file);
     icc_tag_entry e = tag_of(file, 0);
     icc_xyz_raw xyz{};
@@ -172,7 +172,7 @@ TEST(IccXyzAndCurves, short_tags_and_counts_the_tag_cannot_hold_are_refused_unto
     ASSERT_TRUE(icc_read_curve_entry(f, gamma, 0, &v) && icc_read_curve_entry(f, table, 255, &w));
     EXPECT_EQ((std::vector<double>{v, w}), (std::vector<double>{0x0233 / 65535.0, 1.0}));
     for (uint32_t bad : {256u, 0x7FFFFFFFu, 0xFFFFFFFFu}) EXPECT_FALSE(icc_read_curve_entry(f, table, bad, &v)) << bad;
-    EXPECT_FALSE(icc_read_curve_entry(f, gamma, 1, &v) || v != 0x0233 / 65535.0);
+    EXPECT_FALSE(icc_read_curve_entry(f, gamma, 1, &v) || v != 0x0233 / 65535.0);  // its pad is in the tag, not in the curve
 
     std::vector<uint8_t> cut = builder().add("rTRC", curve_tag({1, 2, 3})).add("cprt", text_tag("padding for the file")).build();
     e = tag_of(cut, 0);

@@ -251,7 +251,7 @@ TEST_P(PickerPaging, keys_wrap_inside_the_guide_page_and_scroll_commands_move_by
         {1, 2, key_left, 0, 2, -1},  // the first guide page: nowhere further left
         {1, -1, key_right, 0, 2 + R, -1}, {1, -1, key_home, 0, 0, -1}, {1, -1, key_end, 0, last, (g.pages - 5) * R},
         {1, -1, key_right, 0, last, -1},  // the last guide page: stays on the same row
-        {1, -1, key_next, 0, last, -1}, {1, -1, key_prior, 0, last - 5 * R, -1},
+        {1, -1, key_next, 0, last, -1}, {1, -1, key_prior, 0, last - 5 * R, -1}, {1, total - 5 * R, key_next, 0, total - R, -1},  // also from one past
         {0, 4 * R + 2, scroll_top, 0, 2, -1},  // the selection's row on the first guide page
         {0, -1, scroll_bottom, 0, last, -1}, {0, R + 1, scroll_page_right, 0, R + 1 + 5 * R, 5 * R},  // a screen further, and the screen follows
         {0, -1, scroll_page_left, 0, R + 1, 0}, {0, -1, scroll_line_left, 0, 1, -1},  // the same row of the first page

@@ -402,21 +402,26 @@ TEST(PickerMouse, ClicksJumpSelectFrameAndPick)
     EXPECT_EQ(picked_index(record), k);
 }
 
-// The process page shows the process colour nearest to the solid selection (D65), and again the next time.
+// Each guide chosen in the type box: the process page shows the nearest process colour (D65), again the next time; the box shows the guide.
 TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
 {
     const char* nearest[] = {"080d", "086b", "092f"};   // to "Raspberry 4" of each solid guide
-    pick_and_drive([&](const open_picker& p) {
-        PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));
-        const solid_tab s = start_on_solid_page(p);
-        run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
-        for (int i = 0; i < 2; ++i) {
-            click_tab(p, 1);
-            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && text_of(GetDlgItem(p.pages[1], 92)) == nearest[s.flag]; }));
-            click_tab(p, 0);
-            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)(); }));
-        }
-    });
+    for (const std::vector<int>& guides : {std::vector<int>{0, 1, 2, 2}, {2}})
+        pick_and_drive([&](const open_picker& p) {
+            PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));
+            const solid_tab s = start_on_solid_page(p);
+            HWND combo = GetDlgItem(s.child, 91);
+            EXPECT_TRUE(guides.size() > 1 || s.flag == 2);
+            run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
+            for (int g : guides) {
+                SendMessageA(combo, CB_SETCURSEL, g, 0), SendMessageA(s.child, WM_COMMAND, MAKEWPARAM(91, CBN_SELCHANGE), LPARAM(combo));
+                click_tab(p, 1);
+                EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && text_of(GetDlgItem(p.pages[1], 92)) == nearest[g]; })) << g;
+                click_tab(p, 0);
+                EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)() && SendMessageA(combo, CB_GETCURSEL, 0, 0) == g; })) << g;
+            }
+            click_button(p.ok);   // picked: the next run opens on its guide
+        });
 }
 
 // The settings page's keys; Cancel takes the names option back but keeps D50; OK returns to the colour page.
@@ -474,7 +479,7 @@ TEST(PickerSettings, FunctionKeysStepTheDisplayProfile)
     EXPECT_TRUE(colours(true));
 }
 
-// Both profile dialogs: the current one selected, a double-click and OK choose, Cancel and OK on nothing do not.
+// Both profile dialogs, each listing its own class only: the current one selected, a double-click and OK choose, Cancel and OK on nothing do not.
 TEST(PickerSettings, ProfileDialogs)
 {
     HUEX_SetMonitorProfile("Default Display");
@@ -482,8 +487,8 @@ TEST(PickerSettings, ProfileDialogs)
         HWND settings = p.pages[2], dialog = nullptr;
         click_tab(p, 2);
         ASSERT_TRUE(wait_for([&] { return IsWindowVisible(settings) != 0; }));
-        const struct { int button, edit; const char* caption; bool printer; } kinds[] = {
-            {8, 94, "Select Display Profile", false}, {9, 95, "Select Printer Profile", true}};
+        const struct { int button, edit; const char* caption; bool printer; const char* other_class; } kinds[] = {
+            {8, 94, "Select Display Profile", false, "HUEX Test Press CMYK"}, {9, 95, "Select Printer Profile", true, "HUEX Test Display Gamma 2.2"}};
         // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on the item).
         const struct { int item, end; } rows[] = {{0, IDOK}, {1, 0}, {1, IDCANCEL}, {-1, IDOK}};
         for (const auto& kind : kinds)
@@ -493,6 +498,7 @@ TEST(PickerSettings, ProfileDialogs)
                 ASSERT_TRUE(wait_for([&] { return (dialog = FindWindowA(nullptr, kind.caption)) != nullptr; }));
                 HWND list = GetDlgItem(dialog, 1003);
                 EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(expected.c_str())));
+                EXPECT_EQ(SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(kind.other_class)), LB_ERR) << kind.caption;
                 char text[260] = "";
                 SendMessageA(list, LB_SETCURSEL, row.item, 0);
                 if (SendMessageA(list, LB_GETTEXT, row.item, reinterpret_cast<LPARAM>(text)) > 0 && row.end != IDCANCEL) expected = text;

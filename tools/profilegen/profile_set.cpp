@@ -156,12 +156,13 @@ int same_values(const cmsUInt16Number in[], cmsUInt16Number out[], void*)
     return TRUE;
 }
 
-// Colour-space profiles: identity tables between the data and the connection
-// space (both XYZ, or both Lab).
+// Colour-space profiles: identity tables between the data and the XYZ
+// connection space. The Lab one is thus a colour-space profile whose
+// connection space is XYZ but whose data is not, which matching cannot use.
 bool make_space_profile(cmsColorSpaceSignature space, const char* description,
                         const char* file_name, std::vector<generated_profile>* out)
 {
-    cmsHPROFILE p = new_profile(cmsSigColorSpaceClass, space, space, description);
+    cmsHPROFILE p = new_profile(cmsSigColorSpaceClass, space, cmsSigXYZData, description);
     if (p == nullptr) return false;
     // A two-point table that gives back what it is given: the smallest table
     // a version 2 lut16 tag can carry.
