@@ -1,18 +1,38 @@
 #include "picker/picker_layout.h"
 
+#include <algorithm>
+
 frame_layout picker_frame;
 page_layout solid_layout, process_layout;
 
 static int32_t trunc_scaled(int32_t v, double factor) { return static_cast<int32_t>(v * factor); }
 
-pixel_rect picker_window_rect(int32_t screen_w, int32_t screen_h, int32_t small, int32_t xpos, int32_t ypos)
+int32_t dpi_scaled(int32_t length, int32_t dpi)
 {
-    const int32_t w = trunc_scaled(screen_w, small ? 0.65 : 0.5);
-    const int32_t h = trunc_scaled(screen_h, small ? 0.75 : 0.65);
+    if (dpi <= 0) return length;
+    const int64_t scaled = static_cast<int64_t>(length) * dpi;
+    const int64_t half = base_dpi / 2;
+    return static_cast<int32_t>(scaled >= 0 ? (scaled + half) / base_dpi : (scaled - half) / base_dpi);
+}
+
+// Moves [lo, lo + size) inside [from, to) where it sticks out, the start first.
+static int32_t moved_inside(int32_t lo, int32_t size, int32_t from, int32_t to)
+{
+    return std::max(from, std::min(lo, to - size));
+}
+
+pixel_rect picker_window_rect(const picker_screen& s, int32_t xpos, int32_t ypos)
+{
+    const pixel_rect work = s.work_area.empty() ? pixel_rect{0, 0, s.width, s.height} : s.work_area;
+    // Cut to the work area rather than the texts shrunk: at 150 % and more the
+    // scaled window meets the edges of many real screens, and a window under
+    // the taskbar would hide its own buttons.
+    const int32_t w = std::min(dpi_scaled(trunc_scaled(s.width, s.small ? 0.65 : 0.5), s.dpi), work.width());
+    const int32_t h = std::min(dpi_scaled(trunc_scaled(s.height, s.small ? 0.75 : 0.65), s.dpi), work.height());
     int32_t x = xpos, y = ypos;
     if (xpos == 0 && ypos == 0) {
-        x = (screen_w - w) / 2;
-        y = (screen_h - h) / 2;
+        x = moved_inside((s.width - w) / 2, w, work.left, work.right);
+        y = moved_inside((s.height - h) / 2, h, work.top, work.bottom);
     }
     return pixel_rect{x, y, x + w, y + h};
 }
@@ -78,7 +98,10 @@ static void layout_lower_parts(const pixel_rect& D, const frame_layout& f, const
     out.original_label = pixel_rect{ca.left, ca.top, ca.left + half, ca.top + m.comparison_label_height};
     out.new_label = pixel_rect{out.original_label.right, ca.top, ca.right, out.original_label.bottom};
 
-    const int32_t inset = trunc_scaled(out.original_label.width(), 0.15);
+    // The inset follows the width, but a wide and low area (a large window)
+    // would leave the patches no height for the colour's name.
+    const int32_t inset = std::min(trunc_scaled(out.original_label.width(), 0.15),
+                                   (ca.bottom - out.original_label.bottom) / 3);
     v.original_patch = pixel_rect{ca.left + inset, out.original_label.bottom + inset, out.original_label.right,
                                   ca.bottom - inset};
     v.new_patch = pixel_rect{out.new_label.left, out.new_label.bottom + inset, out.new_label.right - inset,

@@ -9,9 +9,28 @@
 #include "picker/pixel_rect.h"
 #include "picker/swatch_view.h"
 
+// Pixels per inch of the 100 % screen, at which every length of the picker is
+// what the screen size alone makes it.
+constexpr int32_t base_dpi = 96;
+
+// A length laid out for 96 dpi, at the screen's dpi (rounded as MulDiv does).
+int32_t dpi_scaled(int32_t length, int32_t dpi);
+
+// The screen the picker opens on: its size (taken at library start-up), the
+// part of it that taskbars leave free (empty: all of it), whether it is the
+// 640 x 480 screen, and its dots per inch.
+struct picker_screen {
+    int32_t width = 0, height = 0;
+    pixel_rect work_area;
+    int32_t small = 0;
+    int32_t dpi = base_dpi;
+};
+
 // The picker window on screen: half the screen wide and 0.65 of it high (0.65
-// and 0.75 on the 640 x 480 screen); centred unless a position was saved.
-pixel_rect picker_window_rect(int32_t screen_w, int32_t screen_h, int32_t small, int32_t xpos, int32_t ypos);
+// and 0.75 on the 640 x 480 screen), grown with the dpi as its texts grow but
+// never beyond the work area; centred, and moved into the work area when it
+// reaches past it, unless a position was saved.
+pixel_rect picker_window_rect(const picker_screen& screen, int32_t xpos, int32_t ypos);
 
 struct frame_layout {
     pixel_rect tab;                 // tab control in the picker window's client area

@@ -22,10 +22,14 @@ constexpr int32_t scroll_by_screen = 1;
 constexpr int32_t scroll_centre = 2;
 
 // System metrics the layout and the strip need, taken by the window layer at
-// creation (GetSystemMetrics).
+// creation (GetSystemMetrics), and the screen's dots per inch, taken with the
+// run's fonts (LOGPIXELSY of the owner's device context). The system metrics
+// already follow the dpi; the lengths the layout derives from the screen size
+// are scaled by it.
 struct picker_system_metrics {
     int32_t cy_caption = 0, cx_border = 0, cx_frame = 0, cx_vscroll = 0;
     int32_t cx_hscroll = 0, cy_hscroll = 0, cy_menu = 0, cy_dlgframe = 0;
+    int32_t dpi = 96;
 };
 
 extern uint32_t solid_pub_choice;

@@ -1,18 +1,26 @@
 #include "picker/settings_layout.h"
 
+#include <algorithm>
+
 static pixel_rect sized(int32_t x, int32_t y, int32_t w, int32_t h) { return pixel_rect{x, y, x + w, y + h}; }
 
 settings_layout layout_settings_page(const frame_layout& f, const pixel_rect& D, const settings_text_metrics& m)
 {
     settings_layout s;
     const int32_t mx = f.mx, my = f.my;
-    s.options_group = pixel_rect{mx, D.bottom - 2 * my - line_height(4, m.text_height), D.right - mx, D.bottom - 2 * my};
+    // Four lines of text high, or more where the margins, which grow with the
+    // window, would push the radio buttons through the group's bottom edge.
+    const int32_t radio_dy = 2 * my + m.names_check.cy;
+    const int32_t options_h = std::max(line_height(4, m.text_height), radio_dy + m.radio.cy + m.cy_dlgframe);
+    s.options_group = pixel_rect{mx, D.bottom - 2 * my - options_h, D.right - mx, D.bottom - 2 * my};
     const pixel_rect& o = s.options_group;
     s.names_check = sized(o.left + mx, o.top + my, m.names_check.cx + m.cx_vscroll, m.names_check.cy);
-    // The radio buttons stand at a fixed x, whatever the page's width.
-    const int32_t radio_y = o.top + 2 * my + m.names_check.cy;
-    s.d65_radio = sized(250, radio_y, m.radio.cx * 2, m.radio.cy);
-    s.d50_radio = sized(250 + 3 * m.radio.cx, radio_y, m.radio.cx * 2, m.radio.cy);
+    // The radio buttons stand at a fixed x, whatever the page's width, fixed
+    // in 96-dpi pixels so that the grown check box text does not reach them.
+    const int32_t radio_y = o.top + radio_dy;
+    const int32_t radio_x = dpi_scaled(250, m.dpi);
+    s.d65_radio = sized(radio_x, radio_y, m.radio.cx * 2, m.radio.cy);
+    s.d50_radio = sized(radio_x + 3 * m.radio.cx, radio_y, m.radio.cx * 2, m.radio.cy);
 
     s.profiles_group = pixel_rect{mx, my, mx + (D.right - D.left) - 2 * mx, o.top - 2 * my};
     const pixel_rect& p = s.profiles_group;

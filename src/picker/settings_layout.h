@@ -11,7 +11,7 @@ struct text_size {
     int32_t cx = 0, cy = 0;
 };
 
-// What the window layer measures in ui_font, and two system metrics.
+// What the window layer measures in ui_font, two system metrics and the dpi.
 struct settings_text_metrics {
     int32_t text_height = 0;        // "ABCDEFG", for the options group's height
     text_size names_check;          // "Display Color &Names"
@@ -19,6 +19,7 @@ struct settings_text_metrics {
     text_size radio;                // "D65"
     text_size change;               // "Change..."
     int32_t cx_vscroll = 0, cy_dlgframe = 0;
+    int32_t dpi = base_dpi;
 };
 
 struct settings_layout {

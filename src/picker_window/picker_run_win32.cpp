@@ -58,19 +58,36 @@ static bool display_has_palette(HWND owner)
     return palette;
 }
 
-// A saved position that no monitor shows any more (a second screen that was
-// removed) would open the picker out of reach: centre it instead.
-static pixel_rect placed_window_rect()
+// The screen as the layout needs it; the dpi of the owner's device context,
+// on which the run's fonts are measured too.
+static picker_screen screen_of(HWND owner)
 {
-    const pixel_rect saved = picker_window_rect(screen_width, screen_height, small_screen, window_xpos, window_ypos);
-    const RECT r = {saved.left, saved.top, saved.right, saved.bottom};
-    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr) return saved;
-    return picker_window_rect(screen_width, screen_height, small_screen, 0, 0);
+    picker_screen s;
+    s.width = screen_width;
+    s.height = screen_height;
+    s.small = small_screen;
+    RECT work;
+    if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+        s.work_area = pixel_rect{work.left, work.top, work.right, work.bottom};
+    HDC dc = GetDC(owner);
+    s.dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(owner, dc);
+    return s;
 }
 
-static HWND create_picker_window(HWND owner)
+// A saved position that no monitor shows any more (a second screen that was
+// removed) would open the picker out of reach: centre it instead.
+static pixel_rect placed_window_rect(const picker_screen& screen)
 {
-    const pixel_rect r = placed_window_rect();
+    const pixel_rect saved = picker_window_rect(screen, window_xpos, window_ypos);
+    const RECT r = {saved.left, saved.top, saved.right, saved.bottom};
+    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr) return saved;
+    return picker_window_rect(screen, 0, 0);
+}
+
+static HWND create_picker_window(HWND owner, const picker_screen& screen)
+{
+    const pixel_rect r = placed_window_rect(screen);
     char title[64];
     load_text(5, title, sizeof title);
     return CreateWindowExA(0, "VerihuePickerClass", title, WS_CAPTION | WS_SYSMENU, r.left, r.top, r.width(),
@@ -90,9 +107,11 @@ colorid run_picker(HWND owner, colorid initial, int16_t* d50)
     picker_ui.owner = owner;
     create_run_fonts(owner);
     palette_device = display_has_palette(owner) ? 1 : 0;
+    const picker_screen screen = screen_of(owner);
+    picker_metrics.dpi = screen.dpi;
 
     picker_open = 1;
-    HWND window = create_picker_window(owner);
+    HWND window = create_picker_window(owner, screen);
     if (window == nullptr) {
         delete_run_fonts();
         picker_open = 0;

@@ -82,6 +82,7 @@ void build_settings_page(HWND picker_window)
     m.change = extent_of(picker_window, 29);
     m.cx_vscroll = GetSystemMetrics(SM_CXVSCROLL);
     m.cy_dlgframe = GetSystemMetrics(SM_CYDLGFRAME);
+    m.dpi = picker_metrics.dpi;
     const settings_layout& s = settings_places = layout_settings_page(picker_frame, picker_ui.tab_display, m);
     display_label_size = extent_of(picker_window, 30);
     printer_label_size = extent_of(picker_window, 32);

@@ -22,6 +22,7 @@
 #include "picker/picker_layout.h"
 #include "picker/picker_state.h"
 #include "picker/profile_stepping.h"
+#include "picker/settings_layout.h"
 #include "picker/swatch_hits.h"
 #include "picker/swatch_paging.h"
 #include "picker/swatch_view.h"
@@ -142,9 +143,10 @@ TEST(PickerLayout, frame_window_and_line_height_of_the_worked_examples) {
               (std::vector<int>{12, 16, 97, 31, 434, 402, 296, 190}));
     EXPECT_EQ(page_child_rect(f, pixel_rect{2, 22, 482, 405}), (pixel_rect{15, 31, 495, 414}));
     // Sized from the screen, centred unless placed.
-    EXPECT_EQ(picker_window_rect(1024, 768, 0, 0, 0), (pixel_rect{256, 134, 768, 633}));
-    EXPECT_EQ(picker_window_rect(640, 480, 1, 0, 0), (pixel_rect{112, 60, 528, 420}));
-    EXPECT_EQ(picker_window_rect(1024, 768, 0, 40, 0), (pixel_rect{40, 0, 552, 499}));
+    const picker_screen xga{1024, 768, {}, 0}, vga{640, 480, {}, 1};
+    EXPECT_EQ(picker_window_rect(xga, 0, 0), (pixel_rect{256, 134, 768, 633}));
+    EXPECT_EQ(picker_window_rect(vga, 0, 0), (pixel_rect{112, 60, 528, 420}));
+    EXPECT_EQ(picker_window_rect(xga, 40, 0), (pixel_rect{40, 0, 552, 499}));
     for (const auto& c : {std::make_pair(0, 0), std::make_pair(-3, 0), std::make_pair(1, 32), std::make_pair(2, 45)})
         EXPECT_EQ(line_height(c.first, 13), c.second) << c.first << " lines";
 }
@@ -188,6 +190,50 @@ TEST(PickerLayout, solid_page_and_palette_display) {
     pal.label_height = 10;
     setup_view(0, pal);
     EXPECT_EQ(pal.palette_count * 100 + page_palette_entries(pal), 3536);
+}
+
+// 100, 125, 150 and 200 % on the screens of today, with the metrics and text extents Wine gives at each dpi: the window
+// stays on the screen, and (but on the 640 x 480 screen, whose small layout has a font of its own) every part lies in
+// its page apart from the others, and every text the layout measures fits its box.
+TEST(PickerLayout, every_dpi_and_screen_keeps_the_window_on_the_screen_and_the_texts_in_their_boxes) {
+    const struct { int32_t dpi, tab_top; picker_system_metrics sm; page_text_metrics m; settings_text_metrics s; } rows[] = {
+        {96, 22, {19, 1, 4, 17, 17, 17, 19, 3}, {13, 108, 107, 13, 10, 9}, {13, {127, 13}, {116, 13}, {22, 13}, {55, 13}, 17, 3, 96}},
+        {120, 24, {24, 1, 4, 21, 21, 21, 24, 3}, {15, 122, 122, 15, 14, 11}, {15, {147, 15}, {134, 15}, {26, 15}, {61, 15}, 21, 3, 120}},
+        {144, 28, {28, 1, 5, 26, 26, 26, 28, 3}, {19, 151, 150, 19, 16, 14}, {19, {177, 19}, {164, 19}, {32, 19}, {76, 19}, 26, 3, 144}},
+        {192, 33, {37, 1, 5, 34, 34, 34, 37, 3}, {24, 200, 199, 24, 22, 19}, {24, {236, 24}, {215, 24}, {42, 24}, {101, 24}, 34, 3, 192}}};
+    auto in = [](const pixel_rect& a, const pixel_rect& b) { return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom; };
+    auto apart = [](const std::vector<pixel_rect>& parts) {
+        for (size_t i = 0; i < parts.size(); ++i)
+            for (size_t j = i + 1; j < parts.size(); ++j)
+                if (!(parts[i].right <= parts[j].left || parts[j].right <= parts[i].left || parts[i].bottom <= parts[j].top || parts[j].bottom <= parts[i].top)) return false;
+        return true;
+    };
+    for (const auto& r : rows)
+        for (const pixel_rect& screen : {pixel_rect{0, 0, 640, 480}, {0, 0, 1024, 768}, {0, 0, 1366, 768}, {0, 0, 1920, 1080}, {0, 0, 3840, 2160}}) {
+            const pixel_rect w = picker_window_rect(picker_screen{screen.right, screen.bottom, {}, screen.right == 640, r.dpi}, 0, 0);
+            SCOPED_TRACE(testing::Message() << r.dpi << " dpi on " << screen.right << " x " << screen.bottom);
+            EXPECT_TRUE(in(w, screen) && w.width() * 100 / screen.right >= (screen.right == 640 ? 65 : 50));
+            if (screen.right == 640) continue;
+            const frame_layout f = layout_frame(w.width(), w.height(), r.sm.cy_caption);
+            const pixel_rect D{4, r.tab_top, f.tab.width() - 4, f.tab.height() - 4}, page{0, 0, D.width(), D.height()};
+            page_layout l;
+            swatch_view v;
+            layout_solid_page(D, f, r.m, r.sm, 0, l, v);
+            v.rows = 7;
+            compute_swatch_geometry(v);
+            const pixel_rect open_frame{v.swatch_area.left, v.swatch_area.top, v.swatch_area.right, l.scroll_bar.bottom};
+            const std::vector<pixel_rect> parts = {l.type_group, l.description_group, open_frame, l.comparison_area, l.find_label, l.name_edit, v.name_line};
+            EXPECT_TRUE(apart(parts) && std::all_of(parts.begin(), parts.end(), [&](const pixel_rect& p) { return in(p, page); }));
+            EXPECT_TRUE(l.type_combo.width() >= r.m.widest_type_text + r.sm.cx_vscroll + 4 && l.type_group.height() >= 2 * r.sm.cy_menu);
+            EXPECT_TRUE(l.name_edit.height() >= r.m.text_height + 4 && v.swatch_height >= r.m.label_height && v.swatch_area.bottom - v.label_y >= r.m.label_height);
+            EXPECT_TRUE(in(l.original_label, l.comparison_area) && v.original_patch.height() >= r.m.label_height);
+            EXPECT_TRUE(f.button_height >= r.m.text_height * 3 / 2 && f.button_y + f.button_height <= w.height() - r.sm.cy_caption);
+            const settings_layout s = layout_settings_page(f, D, r.s);
+            const std::vector<pixel_rect> options = {s.names_check, s.d65_radio, s.d50_radio}, profiles = {s.display_edit, s.display_change, s.profile_name_check, s.printer_edit, s.printer_change};
+            EXPECT_TRUE(apart(options) && apart(profiles) && apart({s.options_group, s.profiles_group}) && in(s.options_group, page));
+            EXPECT_TRUE(std::all_of(options.begin(), options.end(), [&](const pixel_rect& p) { return in(p, s.options_group); }) &&
+                        std::all_of(profiles.begin(), profiles.end(), [&](const pixel_rect& p) { return in(p, s.profiles_group); }));
+        }
 }
 
 namespace {

@@ -5,12 +5,14 @@ target_link_libraries(test_picker PRIVATE picker_test_support)
 add_executable(picker_screens screens/picker_screens.cpp)
 target_link_libraries(picker_screens PRIVATE picker_test_support gtest_main)
 add_dependencies(picker_screens LgICC)
-# Other screens, each in a Wine session of its own screen and prefix (a prefix keeps the screen it was made on).
-foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*" "palette;1024x768x8;PaletteScreen.*")
+# Other screens, each in a Wine session of its own screen, dpi and prefix (a prefix keeps the screen it was made on).
+foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*;96" "palette;1024x768x8;PaletteScreen.*;96"
+            "dpi120;1920x1080x24;DpiScreen.*;120" "dpi144;1024x768x24;DpiScreen.*;144" "dpi192;1024x768x24;DpiScreen.*;192")
   list(GET run 0 name)
   list(GET run 1 screen)
   list(GET run 2 filter)
+  list(GET run 3 dpi)
   add_test(NAME wine.picker_screen_${name} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR}
-           ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter})
+           ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter} ${dpi})
   set_tests_properties(wine.picker_screen_${name} PROPERTIES LABELS wine TIMEOUT 600 RESOURCE_LOCK picker_screen_sessions)
 endforeach()

@@ -1,10 +1,13 @@
 // The picker on the screens that change its look (640 x 480, 8-bit palette) and with the names off (picker_tests.cmake).
+#include <windows.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "picker_driver.h"
+#include "wine_test_support.h"
 
 // Opens the picker, checks the page it shows and more, and cancels.
 static void check_open_page(const page_looks& looks, const char* png, const std::function<void(const open_picker&)>& more)
@@ -47,4 +50,60 @@ TEST(PaletteScreen, NoStripAndThePaletteHoldsTheVisibleColours)
             EXPECT_NE(std::find(held.begin(), held.end(), expected_rgb(HUEX_SYSTEM_SOLID, 0, k)), held.end()) << "swatch " << k;
     });
     ReleaseDC(nullptr, dc);
+}
+
+// Every control's text in the control's own font, in its client area less the box of a check box or radio button.
+static void expect_texts_fit(HWND window)
+{
+    std::vector<HWND> all;
+    EnumChildWindows(window, [](HWND w, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(w), TRUE; },
+                     reinterpret_cast<LPARAM>(&all));
+    for (HWND w : all) {
+        char cls[16] = "", text[260] = "";
+        const LONG_PTR style = GetWindowLongPtrA(w, GWL_STYLE), type = style & BS_TYPEMASK;
+        const bool label = GetClassNameA(w, cls, sizeof cls) && lstrcmpiA(cls, "Static") == 0, boxed = lstrcmpiA(cls, "Button") == 0 &&
+                           type >= BS_CHECKBOX && type <= BS_AUTORADIOBUTTON && type != BS_GROUPBOX;
+        if ((label && (style & SS_TYPEMASK) == SS_ICON) || GetWindowTextA(w, text, sizeof text) == 0) continue;
+        RECT c, t;
+        GetClientRect(w, &c);
+        t = {0, 0, c.right - 2 * GetSystemMetrics(SM_CXEDGE) - (boxed ? GetSystemMetrics(SM_CXMENUCHECK) : 0), 0};
+        HDC dc = GetDC(w);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(w, WM_GETFONT, 0, 0)));
+        const LONG width = t.right;
+        DrawTextA(dc, text, -1, &t, DT_CALCRECT | (label ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, previous), ReleaseDC(w, dc);
+        EXPECT_TRUE(t.right <= width && t.bottom <= c.bottom) << text;
+    }
+}
+
+// The session set the screen's dots per inch: the window grew with its texts but stays on the screen, every control's
+// text fits the control, also on the settings page and in the About and profile dialogs.
+TEST(DpiScreen, TextsFitTheirControlsAndTheWindowFitsTheScreen)
+{
+    HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    ASSERT_GT(dpi, 96);
+    const std::string name = "picker_dpi_" + std::to_string(dpi);
+    check_open_page(page_looks{}, (name + ".png").c_str(), [&](const open_picker& p) {
+        RECT r;
+        GetWindowRect(p.window, &r);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) && r.bottom <= GetSystemMetrics(SM_CYSCREEN));
+        click_tab(p, 2);
+        ASSERT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[2]) != 0; }));
+        wait_until_painted(p.window);
+        write_png(bin_dir() + name + "_settings.png", capture_window(p.window));
+        expect_texts_fit(p.window);
+        const struct { HWND button; const char* png; } dialogs[] = {{p.about, "_about.png"}, {GetDlgItem(p.pages[2], 8), "_profiles.png"}};
+        for (const auto& d : dialogs) {
+            click_button(d.button);
+            HWND dialog = nullptr;
+            ASSERT_TRUE(wait_for([&] { return (dialog = GetLastActivePopup(p.window)) != p.window && IsWindowVisible(dialog); }));
+            wait_until_painted(dialog);
+            write_png(bin_dir() + name + d.png, capture_window(dialog));
+            expect_texts_fit(dialog);
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            ASSERT_TRUE(wait_for([&] { return !IsWindow(dialog); }));
+        }
+    });
 }
