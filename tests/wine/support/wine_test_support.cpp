@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include <icm.h>
 #include <psapi.h>
 
 std::string bin_dir()
@@ -114,6 +115,13 @@ void expect_no_growth(const process_counts& before, const process_counts& after,
 }
 
 std::string colour_directory()
+{
+    char folder[MAX_PATH];
+    DWORD size = sizeof folder;
+    return GetColorDirectoryA(nullptr, folder, &size) ? std::string(folder) + "\\" : "(no colour folder)";
+}
+
+std::string old_colour_directory()
 {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);
