@@ -1,11 +1,12 @@
 # HUEX: `make demo` shows the library at work under Wine (the demo host is
 # interactive with a display; without one its scripted tour runs), `make test`
-# builds the three builds (native, win64, win32) and runs every test. Both
-# install what they need first (scripts/bootstrap).
+# builds the three builds (native, win64, win32) and runs every test, the
+# Windows ones on both Windows builds. Both install what they need first
+# (scripts/bootstrap).
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: all bootstrap native win64 win32 test test-native test-wine test-artefacts demo fuzz bench guides clean
+.PHONY: all bootstrap native win64 win32 test test-native test-wine test-wine32 test-wine64 test-artefacts demo fuzz bench guides clean
 
 all: native win64 win32
 
@@ -28,22 +29,30 @@ win32: bootstrap build/win32/CMakeCache.txt
 test-native: native
 	ctest --test-dir build/native -j$(JOBS) --output-on-failure
 
-test-wine: win64
-	scripts/wine-session build/win64 ctest --test-dir build/win64 -j$(JOBS) --output-on-failure
+# Each Windows build runs the whole Windows suite (artefact and package checks
+# included) in a Wine session and prefix of its own; the two run side by side,
+# each build's output printed when it ends.
+test-wine: win64 win32
+	@$(MAKE) --no-print-directory -j2 --output-sync=target test-wine32 test-wine64
 
-test-artefacts: win32
-	ctest --test-dir build/win32 --output-on-failure
+test-wine32 test-wine64: test-wine%: win%
+	scripts/wine-session build/win$* ctest --test-dir build/win$* -j$(JOBS) --output-on-failure
 
-test: test-native test-wine test-artefacts
+test-artefacts: win64 win32
+	ctest --test-dir build/win64 -L artefacts --output-on-failure
+	ctest --test-dir build/win32 -L artefacts --output-on-failure
+
+test: test-native test-wine
 	@scripts/test-ratio
 	@echo "make test: all test suites passed"
 
 # What the demo runs: the library with its modules, the sample hosts, the tour.
 DEMO_TARGETS = huex LgICC huexlang huex_addons huexinfo huexdemo huexdemo_tour
 
-demo: bootstrap build/win64/CMakeCache.txt
-	@scripts/quiet-build build/win64 $(DEMO_TARGETS)
-	@scripts/demo build/win64
+# The shipped build: the i686 library, run by 32-bit Wine.
+demo: bootstrap build/win32/CMakeCache.txt
+	@scripts/quiet-build build/win32 $(DEMO_TARGETS)
+	@scripts/demo build/win32
 
 fuzz: bootstrap build/fuzz/CMakeCache.txt
 	cmake --build build/fuzz -j$(JOBS)

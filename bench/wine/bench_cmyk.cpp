@@ -45,13 +45,6 @@ T entry(HMODULE m, const char* name)
     return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(m, name)));
 }
 
-std::string color_directory()
-{
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    return std::string(windows) + "\\system32\\color\\";
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -59,10 +52,10 @@ int main(int argc, char** argv)
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 2;
     const std::string printer =
         argc > 2 ? argv[2] : bin_dir() + "..\\..\\..\\tests\\wine\\lgicc\\press_cmyk.icc";
-    const std::string xyz = color_directory() + "xyzprof.pf";
+    const std::string xyz = colour_directory() + "xyzprof.pf";
     const bool installed = GetFileAttributesA(xyz.c_str()) == INVALID_FILE_ATTRIBUTES;
     if (installed) {
-        CreateDirectoryA(color_directory().c_str(), nullptr);
+        CreateDirectoryA(colour_directory().c_str(), nullptr);
         CopyFileA("Z:\\usr\\share\\color\\icc\\LCMSXYZI.ICM", xyz.c_str(), FALSE);
     }
 

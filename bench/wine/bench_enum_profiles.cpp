@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "huex.h"
+#include "wine_test_support.h"
 
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 20;
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    const std::string dir = std::string(windows) + "\\system32\\color\\";
+    const std::string dir = colour_directory();
     const char* sources[] = {"huex_display_gamma.icc", "huex_display_table.icm", "huex_press_cmyk.icc",
                              "xyzprof.pf", "huex_scanner.icc"};
     std::vector<std::string> made;

@@ -30,8 +30,8 @@ const char* addon_string(HMODULE module, UINT id, char* buffer, int size)
 }
 
 // The processor the file is built for, from its PE header; 0 when the file
-// has none. The library loads add-ons as programs, so one built for another
-// processor than the library's own never loads, although it reads as data.
+// has none. The library maps add-ons as images for their resources alone, so
+// one built for another processor is read all the same: worth a note only.
 WORD file_machine(const char* file)
 {
     HANDLE h = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -84,11 +84,9 @@ int cmd_addon_check(int argc, char** argv)
     int problems = count;
 
     const WORD machine = file_machine(file);
-    if (machine != library_machine) {
-        std::printf("%s: built for processor 0x%04X, the library beside this program is built for 0x%04X and cannot load it\n",
+    if (machine != library_machine)
+        std::printf("%s: built for processor 0x%04X, the library beside this program for 0x%04X; it holds no code and is read all the same\n",
                     file, machine, library_machine);
-        ++problems;
-    }
     if (_strnicmp(base, "huex_", 5) != 0 || std::strlen(base) < 10 || _stricmp(base + std::strlen(base) - 4, ".dll") != 0) {
         std::printf("%s: file name does not match huex_*.dll; the library will not find it\n", file);
         ++problems;

@@ -2,6 +2,7 @@
 // the earlier ones), and the settings written back at process end.
 #include <windows.h>
 #include <commctrl.h>
+#include <icm.h>
 
 #include <cstring>
 
@@ -24,7 +25,12 @@ HMODULE text_module;
 // writing then would put the initial values over what the user stored.
 static bool settings_were_read;
 
-static void find_color_directory()
+// The colour system's own folder comes first: installers put profiles there,
+// and 32- and 64-bit processes see the same one, whereas the old folder under
+// system32 is redirected for 32-bit processes on 64-bit Windows. The old one
+// is still read, so that nothing a host or an older installation put there
+// is lost.
+static void find_color_directories()
 {
     OSVERSIONINFOA version;
     std::memset(&version, 0, sizeof version);
@@ -34,10 +40,19 @@ static void find_color_directory()
     UINT n = GetWindowsDirectoryA(windows_directory, sizeof windows_directory);
     if (n >= sizeof windows_directory) windows_directory[0] = 0;
     const char* tail = is_nt ? "\\system32\\color\\" : "\\system\\color\\";
-    if (std::strlen(windows_directory) + std::strlen(tail) < sizeof color_directory) {
-        std::strcpy(color_directory, windows_directory);
-        std::strcat(color_directory, tail);
+    char old[sizeof old_color_directory] = "";
+    if (std::strlen(windows_directory) + std::strlen(tail) < sizeof old) {
+        std::strcpy(old, windows_directory);
+        std::strcat(old, tail);
     }
+    DWORD size = sizeof color_directory - 1;  // room for the closing backslash
+    if (GetColorDirectoryA(nullptr, color_directory, &size) && color_directory[0] != 0) {
+        const size_t length = std::strlen(color_directory);
+        if (color_directory[length - 1] != '\\') std::strcpy(color_directory + length, "\\");
+    } else {
+        std::strcpy(color_directory, old);
+    }
+    if (lstrcmpiA(old, color_directory) != 0) std::strcpy(old_color_directory, old);
 }
 
 static BOOL process_attach(HINSTANCE module)
@@ -54,7 +69,7 @@ static BOOL process_attach(HINSTANCE module)
     if (!register_picker_classes()) return FALSE;
 
     label_text_color = 0x00FFFFFF;
-    find_color_directory();
+    find_color_directories();
     load_text(21, default_printer_profile_name, sizeof default_printer_profile_name);
     load_text(26, default_display_name, sizeof default_display_name);
     last_builtin_pub = 3;

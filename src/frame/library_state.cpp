@@ -6,6 +6,7 @@ uint32_t language_id = 1033;
 char windows_directory[260];
 int is_nt;
 char color_directory[260];
+char old_color_directory[260];
 int screen_width, screen_height;
 int small_screen;
 uint32_t label_text_color = 0x00FFFFFFu;
@@ -37,7 +38,7 @@ void reset_library_state()
     language_id = 1033;
     windows_directory[0] = 0;
     is_nt = 0;
-    color_directory[0] = 0;
+    color_directory[0] = old_color_directory[0] = 0;
     screen_width = screen_height = 0;
     small_screen = 0;
     label_text_color = 0x00FFFFFFu;

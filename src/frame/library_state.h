@@ -14,6 +14,9 @@ extern uint32_t language_id;
 extern char windows_directory[260];
 extern int is_nt;
 extern char color_directory[260];
+// Where profiles were kept before the colour system had a folder of its own;
+// empty when that is color_directory itself. Read after color_directory.
+extern char old_color_directory[260];
 extern int screen_width, screen_height;
 extern int small_screen;
 extern uint32_t label_text_color;

@@ -1,7 +1,7 @@
 // HUEX_GetColorCMYK: the printing values of a guide colour for the chosen
 // printer. The built-in printer prints the guide's recipe; an ICC printer
 // gets the colour's measurement matched from the XYZ profile in the colour
-// directory, and the recipe whenever that route is closed.
+// folders, and the recipe whenever that route is closed.
 #include "huex.h"
 
 #include <cstring>
@@ -11,6 +11,7 @@
 #include "frame/library_state.h"
 #include "matching/cmyk_values.h"
 #include "matching/printer_transform.h"
+#include "profiles/profile_enumeration_win32.h"
 
 namespace {
 
@@ -29,15 +30,19 @@ bool matching_route(const double xyz[3], const char* printer, WORD cmyk[4])
 {
     // A session the host left open ends here, as it always has with this call.
     HUEX_EndMatching();
-    char source[sizeof color_directory + sizeof xyz_profile_name];
-    const size_t dir_length = std::strlen(color_directory);
-    if (dir_length + sizeof xyz_profile_name > sizeof source) return false;
-    std::memcpy(source, color_directory, dir_length);
-    std::memcpy(source + dir_length, xyz_profile_name, sizeof xyz_profile_name);
-
     WORD element[4] = {xyz_element_value(xyz[0]), xyz_element_value(xyz[1]),
                        xyz_element_value(xyz[2]), 0};
-    if (!match_to_printer(source, printer, element)) return false;
+    // The XYZ profile's place is looked up again only when the route through
+    // the place found last closes: a look-up of both colour folders on every
+    // colour would cost the file-system calls the kept transformation saves.
+    static char source[MAX_PATH];
+    if (source[0] == '\0' || !match_to_printer(source, printer, element)) {
+        if (!find_in_color_directories(xyz_profile_name, source)) {
+            source[0] = '\0';
+            return false;
+        }
+        if (!match_to_printer(source, printer, element)) return false;
+    }
     std::memcpy(cmyk, element, sizeof element);
     return true;
 }

@@ -23,7 +23,55 @@ void end_search(HANDLE* state)
 constexpr int list_description_size = 256;
 constexpr int list_description_length = 250;
 
+// Which folder a walk is in travels in the caller's find record, which the
+// caller keeps and leaves alone between calls: no state of the library's own,
+// so walks may be interleaved. The mark is put back after every platform
+// search call, which owns the record meanwhile.
+constexpr DWORD walking_old_folder = 0x48554558;
+
+bool folder_path(const char* folder, const char* name, char* path)
+{
+    const size_t dir_length = std::strlen(folder);
+    const size_t name_length = std::strlen(name);
+    if (dir_length == 0 || dir_length + name_length > max_profile_path_length) return false;
+    std::memcpy(path, folder, dir_length);
+    std::memcpy(path + dir_length, name, name_length + 1);
+    return true;
+}
+
+bool start_search(const char* folder, DWORD mark, HANDLE* state, WIN32_FIND_DATAA* find_data)
+{
+    char pattern[MAX_PATH];
+    if (!folder_path(folder, "*.*", pattern)) return false;
+    HANDLE search = FindFirstFileA(pattern, find_data);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    *state = search;
+    find_data->dwReserved1 = mark;
+    return true;
+}
+
+// The next directory entry of the walk, moving on to the old folder when the
+// colour system's folder is done; false at the end (state 0 again).
+bool next_entry(HANDLE* state, WIN32_FIND_DATAA* find_data)
+{
+    const DWORD mark = find_data->dwReserved1;
+    if (FindNextFileA(*state, find_data)) {
+        find_data->dwReserved1 = mark;
+        return true;
+    }
+    end_search(state);
+    return mark != walking_old_folder && start_search(old_color_directory, walking_old_folder, state, find_data);
+}
+
+bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
 }  // namespace
+
+bool find_in_color_directories(const char* name, char* path)
+{
+    return (folder_path(color_directory, name, path) && exists(path)) ||
+           (folder_path(old_color_directory, name, path) && exists(path));
+}
 
 extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HANDLE* state,
                                                        WIN32_FIND_DATAA* find_data, char* path,
@@ -41,33 +89,23 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
     }
     bool have_entry = false;
     if (*state == nullptr) {
-        char pattern[MAX_PATH];
-        HANDLE search = INVALID_HANDLE_VALUE;
-        if (std::strlen(color_directory) + 3 < sizeof pattern) {
-            lstrcpyA(pattern, color_directory);
-            lstrcatA(pattern, "*.*");
-            search = FindFirstFileA(pattern, find_data);
-        }
-        if (search == INVALID_HANDLE_VALUE) {
+        if (!start_search(color_directory, 0, state, find_data) &&
+            !start_search(old_color_directory, walking_old_folder, state, find_data)) {
             *state = INVALID_HANDLE_VALUE;
             return -1;
         }
-        *state = search;
         have_entry = true;
     }
     for (;;) {
-        if (!have_entry && !FindNextFileA(*state, find_data)) {
-            end_search(state);
-            return 0;
-        }
+        if (!have_entry && !next_entry(state, find_data)) return 0;
         have_entry = false;
-        const size_t dir_length = std::strlen(color_directory);
-        const size_t name_length = strnlen(find_data->cFileName, sizeof find_data->cFileName);
-        if (name_length == sizeof find_data->cFileName ||
-            dir_length + name_length > max_profile_path_length)
+        const bool in_old_folder = find_data->dwReserved1 == walking_old_folder;
+        if (strnlen(find_data->cFileName, sizeof find_data->cFileName) == sizeof find_data->cFileName ||
+            !folder_path(in_old_folder ? old_color_directory : color_directory, find_data->cFileName, path))
             continue;
-        std::memcpy(path, color_directory, dir_length);
-        std::memcpy(path + dir_length, find_data->cFileName, name_length + 1);
+        // Listed already from the colour system's folder.
+        char shadow[MAX_PATH];
+        if (in_old_folder && folder_path(color_directory, find_data->cFileName, shadow) && exists(shadow)) continue;
         // Lower case so that the reader's case-sensitive extension check
         // also accepts ".ICM" and ".ICC".
         CharLowerA(path);

@@ -12,7 +12,8 @@ foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*;96" "palette;1024x768x8;P
   list(GET run 1 screen)
   list(GET run 2 filter)
   list(GET run 3 dpi)
-  add_test(NAME wine.picker_screen_${name} COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR}
-           ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter} ${dpi})
-  set_tests_properties(wine.picker_screen_${name} PROPERTIES LABELS wine TIMEOUT 600 RESOURCE_LOCK picker_screen_sessions)
+  set(timeout_picker_screen_${name} 300)
+  set(lock_picker_screen_${name} picker_screen_sessions)
+  huex_wine_test(picker_screen_${name} ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR}
+                 ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter} ${dpi})
 endforeach()

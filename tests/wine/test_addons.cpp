@@ -163,15 +163,18 @@ TEST(Lookups, EveryColourOfEveryGuideAndOfTheSampleAddOn)
         EXPECT_EQ(line_for(out, beyond), beyond + std::string("encode 1 decode 1 0 0 0 ") + nothing);
 }
 
-// The scan lets each add-on go; the first look-up that needs it maps it for good.
+// The scan lets each add-on go; the first look-up that needs it maps it for good, also one built for the other machine.
 TEST(AddOns, ModuleIsMappedByTheFirstLookUpAndKept)
 {
-    std::string dir = addon_case("addons_module", {pastel});
-    std::string out = probe(dir, "modules pubsize 549 0 modules colors 549 0 0 20 pubsize 37 0 modules");
-    const std::string mapped = "module " + dir + "huex_pastel.dll";
-    std::vector<std::string> seen;  // in the order printed
-    for (const std::string& line : lines_starting(out, "")) if (line.rfind("pubsize ", 0) == 0 || line == mapped) seen.push_back(line);
-    EXPECT_EQ(seen, (std::vector<std::string>{"pubsize 549 0 8 36", mapped, "pubsize 37 0 7 136", mapped})) << out;
+    for (const char* addon : {pastel, "other_machine\\huex_pastel.dll"}) {
+        std::string dir = addon_case("addons_module", {addon});
+        std::string out = probe(dir, "modules pubsize 549 0 modules colors 549 0 0 20 pubsize 37 0 modules");
+        const std::string mapped = "module " + dir + "huex_pastel.dll";
+        std::vector<std::string> seen;  // in the order printed
+        for (const std::string& line : lines_starting(out, "")) if (line.rfind("pubsize ", 0) == 0 || line == mapped) seen.push_back(line);
+        EXPECT_EQ(seen, (std::vector<std::string>{"pubsize 549 0 8 36", mapped, "pubsize 37 0 7 136", mapped})) << addon << out;
+        EXPECT_EQ(line_for(out, color_prefix(549, 0, 20)), pastel_tables.line(549, 0, 0, 20, "DPC"));
+    }
 }
 
 // Reloaded without the add-on's file: its colours are gone, also for a record the host kept.
@@ -296,21 +299,12 @@ TEST(Loader, NothingComesFromTheCurrentDirectory)
 
 TEST(AddonCheck, AcceptsSoundAddOnsAndNamesEachFault)
 {
-    // The sample relabelled as built for 32-bit x86.
-    const std::string other = fresh_case_dir("addons_other_machine") + "huex_i386.dll";
-    ASSERT_TRUE(CopyFileA((bin_dir() + pastel).c_str(), other.c_str(), FALSE));
-    std::vector<uint8_t> module = read_file_bytes(other);
-    ASSERT_GT(module.size(), 0x200u);
-    const size_t machine = (module[0x3C] | module[0x3D] << 8) + 4;
-    module[machine] = IMAGE_FILE_MACHINE_I386 & 0xFF, module[machine + 1] = IMAGE_FILE_MACHINE_I386 >> 8;
-    ASSERT_TRUE(write_file_bytes(other, module));
-
     const std::vector<data_row> verdicts = read_data_table("core_addon_check.csv");
     ASSERT_EQ(verdicts.size(), 13u);
     for (const data_row& v : verdicts) {
         std::string says = v[2];
         for (size_t k = 3; k < v.size(); ++k) says += ", " + v[k];
-        const std::string file = v[0] == "i386" ? other : bin_dir() + v[0];
+        const std::string file = bin_dir() + v[0];
         std::string out;
         EXPECT_EQ(run_process("\"" + bin_dir() + "huexinfo.exe\" addon-check \"" + file + "\"", bin_dir(), &out), data_number(v[1])) << out;
         EXPECT_NE(out.find(says), std::string::npos) << file << "\n" << out;

@@ -1,11 +1,13 @@
 // The exports as hosts call them: every pointer-taking one refuses a null in each pointer argument in turn (and all at
-// once) and writes nothing; the record exports reach the portable code with their arguments in place.
+// once) and writes nothing; the others answer as the x86_64 build does. On i686 every call goes to the exported address
+// through a frame laid out from the declared prototype, and the callee must take exactly that frame off the stack.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <set>
+#include <type_traits>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,34 @@ struct arg {
 };
 using args = const arg*;
 
+#if defined(__i386__)
+// Copies `bytes` of arguments, calls fn and returns the stack pointer after the call minus the one the frame promises;
+// the result (edx:eax, or st(0) when fp) goes to *result.
+extern "C" int stack_imbalance(const void* fn, const void* frame, int bytes, int fp, void* result);
+asm(".globl _stack_imbalance\n_stack_imbalance:\n"
+    "push %ebp\n mov %esp, %ebp\n push %esi\n push %edi\n push %ebx\n"
+    "mov 16(%ebp), %ecx\n sub %ecx, %esp\n mov 12(%ebp), %esi\n mov %esp, %edi\n shr $2, %ecx\n rep movsl\n"
+    "mov 16(%ebp), %ebx\n add %esp, %ebx\n call *8(%ebp)\n mov 24(%ebp), %ecx\n cmpl $0, 20(%ebp)\n je 1f\n"
+    "fstpl (%ecx)\n jmp 2f\n1: mov %eax, (%ecx)\n mov %edx, 4(%ecx)\n"
+    "2: mov %esp, %eax\n sub %ebx, %eax\n lea -12(%ebp), %esp\n pop %ebx\n pop %edi\n pop %esi\n pop %ebp\n ret\n");
+#endif
+
+template <class R, class... A, class... V> R through_export(R(WINAPI* declared)(A...), const char* name, V... values)
+{
+#if defined(__i386__)
+    unsigned char frame[64] = {}, result[8] = {};
+    int bytes = 0;
+    [[maybe_unused]] auto put = [&](auto v) { std::memcpy(frame + bytes, &v, sizeof v), bytes += (sizeof v + 3) & ~3; };
+    (put(static_cast<A>(values)), ...);
+    const FARPROC fn = GetProcAddress(GetModuleHandleA("huex.dll"), name);
+    EXPECT_EQ(fn ? stack_imbalance(reinterpret_cast<const void*>(fn), frame, bytes, std::is_floating_point<R>::value, result) : -1, 0) << name;
+    if constexpr (!std::is_void<R>::value) { R r; return std::memcpy(&r, result, sizeof r), r; }
+#else
+    return declared(static_cast<A>(values)...);
+#endif
+}
+#define EXPORT(fn, ...) through_export(fn, #fn, ##__VA_ARGS__)
+
 // One letter per pointer argument: r a record naming a colour, p a readable
 // profile's path, m its mapping, b bytes to read, o an output, h a handle
 // output (0 after a failure), z an output that starts zeroed; q an optional
@@ -27,76 +57,101 @@ using args = const arg*;
 struct row {
     const char* name;
     const char* slots;
-    long refused;
-    long (*call)(args);
+    long long answer;  // with a null argument; without pointers, the answer itself
+    long long (*call)(args);
 };
 
 MMF_tag_entry tag;  // the description tag of the mapped profile
 
-const row rows[] = {
-    {"HUEX_EnumPubs", "ooo", 0, [](args a) -> long { return HUEX_EnumPubs(a[0], a[1], a[2]); }},
-    {"HUEX_ColorIsExtended", "r", 0, [](args a) -> long { return HUEX_ColorIsExtended(a[0]); }},
-    {"HUEX_SetColorFlag", "r", 0, [](args a) -> long { return HUEX_SetColorFlag(a[0], 3), 0; }},
-    {"HUEX_GetColorFlag", "r", 0, [](args a) -> long { return HUEX_GetColorFlag(a[0]); }},
-    {"HUEX_SetIndex", "r", 0, [](args a) -> long { return HUEX_SetIndex(a[0], 1, 7), 0; }},
-    {"HUEX_GetIndex", "r", 0, [](args a) -> long { return HUEX_GetIndex(a[0], 0); }},
-    {"HUEX_EncodeColor", "o", HUEX_NO_COLOR, [](args a) -> long { return HUEX_EncodeColor(37, 0, 5, a[0]); }},
-    {"HUEX_DecodeColor", "ooor", HUEX_NO_COLOR, [](args a) -> long { return HUEX_DecodeColor(a[0], a[1], a[2], a[3]); }},
-    {"HUEX_GetColorRGB", "ro", HUEX_NO_COLOR, [](args a) -> long { return HUEX_GetColorRGB(a[0], a[1], 1); }},
-    {"HUEX_GetColorXYZ", "ro", HUEX_NO_COLOR, [](args a) -> long { return HUEX_GetColorXYZ(a[0], a[1], 0); }},
-    {"HUEX_GetColorName", "ro", 0, [](args a) -> long { return HUEX_GetColorName(a[0], a[1]); }},
-    {"HUEX_GetShortColorName", "ro", 0, [](args a) -> long { return HUEX_GetShortColorName(a[0], a[1]); }},
-    {"HUEX_GetColorIndex", "ro", HUEX_NO_COLOR, [](args a) -> long { return HUEX_GetColorIndex(a[0], a[1]); }},
-    {"HUEX_GetColorSetName", "o", 0, [](args a) -> long { return HUEX_GetColorSetName(0, a[0]); }},
-    {"MMF_open_profile_file", "phh", 0, [](args a) -> long { return MMF_open_profile_file(a[0], a[1], a[2]); }},
-    {"MMF_close_profile_file", "nn", 0, [](args a) -> long { return MMF_close_profile_file(a[0], a[1]), 0; }},
-    {"MMF_read_profile_header", "mo", 0, [](args a) -> long { return MMF_read_profile_header(a[0], a[1]); }},
-    {"MMF_read_profile_tag_count", "m", 0, [](args a) -> long { return MMF_read_profile_tag_count(a[0]); }},
-    {"MMF_read_tag", "moo", 0, [](args a) -> long { return MMF_read_tag(a[0], 0, a[1], a[2]); }},
-    {"MMF_read_icUInt8Number", "b", 0, [](args a) -> long { return MMF_read_icUInt8Number(a[0]); }},
-    {"MMF_read_icUInt16Number", "b", 0, [](args a) -> long { return MMF_read_icUInt16Number(a[0]); }},
-    {"MMF_read_icUInt32Number", "b", 0, [](args a) -> long { return MMF_read_icUInt32Number(a[0]); }},
-    {"MMF_read_icS15Fixed16Number", "b", 0, [](args a) -> long { return MMF_read_icS15Fixed16Number(a[0]); }},
-    {"MMF_read_icSignature", "b", 0, [](args a) -> long { return MMF_read_icSignature(a[0]); }},
-    {"MMF_read_icDateTimeNumber", "bo", 0, [](args a) -> long { return MMF_read_icDateTimeNumber(a[0], a[1]), 0; }},
-    {"MMF_read_icXYZNumber", "bo", 0, [](args a) -> long { return MMF_read_icXYZNumber(a[0], a[1]), 0; }},
-    {"MMF_read_textType", "mo", 0, [](args a) -> long { return MMF_read_textType(a[0], tag, a[1]); }},
-    {"MMF_read_ProfileDescriptionType", "mo", 0, [](args a) -> long { return MMF_read_ProfileDescriptionType(a[0], tag, a[1], 64); }},
-    {"MMF_read_XYZType", "mo", 0, [](args a) -> long { return MMF_read_XYZType(a[0], tag, a[1]); }},
-    {"MMF_get_CurveType_count", "m", 0, [](args a) -> long { return MMF_get_CurveType_count(a[0], tag); }},
-    {"MMF_read_CurveType_index", "mo", 0, [](args a) -> long { return MMF_read_CurveType_index(a[0], tag, 0, a[1]); }},
-    {"MMF_read_UInt8ArrayType", "mo", 0, [](args a) -> long { return MMF_read_UInt8ArrayType(a[0], tag, 0, a[1]); }},
-    {"MMF_read_UInt32ArrayType", "mo", 0, [](args a) -> long { return MMF_read_UInt32ArrayType(a[0], tag, 0, a[1]); }},
-    {"MMF_read_Lut8Type", "mo", 0, [](args a) -> long { return MMF_read_Lut8Type(a[0], tag, a[1]); }},
-    {"MMF_read_Lut16Type", "mo", 0, [](args a) -> long { return MMF_read_Lut16Type(a[0], tag, a[1]); }},
-    {"decode_s15Fixed16Number", "o", 0, [](args a) -> long { return decode_s15Fixed16Number(0x10000, a[0]), 0; }},
-    {"decode_XYZNumber", "ooo", 0, [](args a) -> long { return decode_XYZNumber(1, 2, 3, a[0], a[1], a[2]), 0; }},
-    {"HUEX_GetMonitorProfile", "o", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_GetMonitorProfile(a[0]); }},
-    {"HUEX_GetPrinterProfile", "o", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_GetPrinterProfile(a[0]); }},
-    {"HUEX_GetDefaultPrinterProfile", "o", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_GetDefaultPrinterProfile(a[0]); }},
-    {"HUEX_CreateProfile", "ph", HUEX_NO_MEMORY, [](args a) -> long { return HUEX_CreateProfile(a[0], a[1]); }},
-    {"HUEX_DisposeProfile", "n", HUEX_OK, [](args a) -> long { return HUEX_DisposeProfile(a[0]); }},
-    {"HUEX_SetMonitorProfile", "p", HUEX_DEFAULT_IN_FORCE, [](args a) -> long { return HUEX_SetMonitorProfile(a[0]); }},
-    {"HUEX_SetPrinterProfile", "p", HUEX_DEFAULT_IN_FORCE, [](args a) -> long { return HUEX_SetPrinterProfile(a[0]); }},
-    {"HUEX_GetProfileType", "p", -1, [](args a) -> long { return HUEX_GetProfileType(a[0]); }},
-    {"HUEX_GetProfileIntent", "p", -1, [](args a) -> long { return HUEX_GetProfileIntent(a[0]); }},
-    {"HUEX_GetProfilePcs", "p", -1, [](args a) -> long { return HUEX_GetProfilePcs(a[0]); }},
-    {"HUEX_GetProfileName", "po", 0, [](args a) -> long { return HUEX_GetProfileName(a[0], a[1]); }},
-    {"enum_profiles_by_classification", "zzoo", -1, [](args a) -> long { return enum_profiles_by_classification(0, a[0], a[1], a[2], a[3], 64); }},
-    {"HUEX_BeginMatchingSession", "pp", HUEX_NOT_SUPPORTED, [](args a) -> long { return HUEX_BeginMatchingSession(a[0], a[1]); }},
-    {"HUEX_BeginMatching", "p", HUEX_NOT_SUPPORTED, [](args a) -> long { return HUEX_BeginMatching(a[0]); }},
-    {"HUEX_Match", "o", HUEX_NOT_SUPPORTED, [](args a) -> long { return HUEX_Match(1, a[0]); }},
-    {"HUEX_MatchToPrinterProfile", "o", HUEX_NO_COLOR, [](args a) -> long { return HUEX_MatchToPrinterProfile(1, a[0]); }},
-    {"HUEX_GetColorCMYK", "ro", HUEX_NO_COLOR, [](args a) -> long { return HUEX_GetColorCMYK(a[0], a[1], 1); }},
-    {"HUEX_PickColor", "rq", 0, [](args a) -> long { return HUEX_PickColor(nullptr, a[0], a[1]); }},
-};
+long long bits(double v) { long long b; return std::memcpy(&b, &v, sizeof b), b; }
+// The picker cancelled from inside its own modal loop as soon as its window exists.
+void CALLBACK close_picker(HWND, UINT, UINT_PTR, DWORD) { if (HWND w = FindWindowA("VerihuePickerClass", nullptr)) PostMessageA(w, WM_CLOSE, 0, 0); }
+long closed_once_open(long (*open)())
+{
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, close_picker);
+    const long result = open();
+    return KillTimer(nullptr, timer), result;
+}
 
-// No pointer to refuse, pure address arithmetic, or only an optional one.
-const char* const without_pointers[] = {
-    "HUEX_PubColors", "HUEX_PubPages", "uint2byte", "byte2uint", "uint2long", "long2uint", "MMF_offset_to_tag", "get_UIntArrayType_count",
-    "convert_icUInt16Number_to_double", "decimal4", "sz_signature", "sz_XYZNumber", "sz_xy_from_XYZNumber", "HUEX_EndMatching",
-    "HUEX_GetRenderingIntent", "HUEX_SetRenderingIntent", "VERIHUE_SHOW_PICKER", "VERIHUE_COLOR_PICKER", "HUEX_ShowSettingsTab",
-    "HUEX_OpenResponder", "HUEX_CloseResponder"};
+const row rows[] = {
+    {"HUEX_EnumPubs", "ooo", 0, [](args a) -> long long { return EXPORT(HUEX_EnumPubs, a[0], a[1], a[2]); }},
+    {"HUEX_ColorIsExtended", "r", 0, [](args a) -> long long { return EXPORT(HUEX_ColorIsExtended, a[0]); }},
+    {"HUEX_SetColorFlag", "r", 0, [](args a) -> long long { return EXPORT(HUEX_SetColorFlag, a[0], 3), 0; }},
+    {"HUEX_GetColorFlag", "r", 0, [](args a) -> long long { return EXPORT(HUEX_GetColorFlag, a[0]); }},
+    {"HUEX_SetIndex", "r", 0, [](args a) -> long long { return EXPORT(HUEX_SetIndex, a[0], 1, 7), 0; }},
+    {"HUEX_GetIndex", "r", 0, [](args a) -> long long { return EXPORT(HUEX_GetIndex, a[0], 0); }},
+    {"HUEX_EncodeColor", "o", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_EncodeColor, 37, 0, 5, a[0]); }},
+    {"HUEX_DecodeColor", "ooor", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_DecodeColor, a[0], a[1], a[2], a[3]); }},
+    {"HUEX_GetColorRGB", "ro", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_GetColorRGB, a[0], a[1], 1); }},
+    {"HUEX_GetColorXYZ", "ro", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_GetColorXYZ, a[0], a[1], 0); }},
+    {"HUEX_GetColorName", "ro", 0, [](args a) -> long long { return EXPORT(HUEX_GetColorName, a[0], a[1]); }},
+    {"HUEX_GetShortColorName", "ro", 0, [](args a) -> long long { return EXPORT(HUEX_GetShortColorName, a[0], a[1]); }},
+    {"HUEX_GetColorIndex", "ro", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_GetColorIndex, a[0], a[1]); }},
+    {"HUEX_GetColorSetName", "o", 0, [](args a) -> long long { return EXPORT(HUEX_GetColorSetName, 0, a[0]); }},
+    {"MMF_open_profile_file", "phh", 0, [](args a) -> long long { return EXPORT(MMF_open_profile_file, a[0], a[1], a[2]); }},
+    {"MMF_close_profile_file", "nn", 0, [](args a) -> long long { return EXPORT(MMF_close_profile_file, a[0], a[1]), 0; }},
+    {"MMF_read_profile_header", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_profile_header, a[0], a[1]); }},
+    {"MMF_read_profile_tag_count", "m", 0, [](args a) -> long long { return EXPORT(MMF_read_profile_tag_count, a[0]); }},
+    {"MMF_read_tag", "moo", 0, [](args a) -> long long { return EXPORT(MMF_read_tag, a[0], 0, a[1], a[2]); }},
+    {"MMF_read_icUInt8Number", "b", 0, [](args a) -> long long { return EXPORT(MMF_read_icUInt8Number, a[0]); }},
+    {"MMF_read_icUInt16Number", "b", 0, [](args a) -> long long { return EXPORT(MMF_read_icUInt16Number, a[0]); }},
+    {"MMF_read_icUInt32Number", "b", 0, [](args a) -> long long { return EXPORT(MMF_read_icUInt32Number, a[0]); }},
+    {"MMF_read_icS15Fixed16Number", "b", 0, [](args a) -> long long { return EXPORT(MMF_read_icS15Fixed16Number, a[0]); }},
+    {"MMF_read_icSignature", "b", 0, [](args a) -> long long { return EXPORT(MMF_read_icSignature, a[0]); }},
+    {"MMF_read_icDateTimeNumber", "bo", 0, [](args a) -> long long { return EXPORT(MMF_read_icDateTimeNumber, a[0], a[1]), 0; }},
+    {"MMF_read_icXYZNumber", "bo", 0, [](args a) -> long long { return EXPORT(MMF_read_icXYZNumber, a[0], a[1]), 0; }},
+    {"MMF_read_textType", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_textType, a[0], tag, a[1]); }},
+    {"MMF_read_ProfileDescriptionType", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_ProfileDescriptionType, a[0], tag, a[1], 64); }},
+    {"MMF_read_XYZType", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_XYZType, a[0], tag, a[1]); }},
+    {"MMF_get_CurveType_count", "m", 0, [](args a) -> long long { return EXPORT(MMF_get_CurveType_count, a[0], tag); }},
+    {"MMF_read_CurveType_index", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_CurveType_index, a[0], tag, 0, a[1]); }},
+    {"MMF_read_UInt8ArrayType", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_UInt8ArrayType, a[0], tag, 0, a[1]); }},
+    {"MMF_read_UInt32ArrayType", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_UInt32ArrayType, a[0], tag, 0, a[1]); }},
+    {"MMF_read_Lut8Type", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_Lut8Type, a[0], tag, a[1]); }},
+    {"MMF_read_Lut16Type", "mo", 0, [](args a) -> long long { return EXPORT(MMF_read_Lut16Type, a[0], tag, a[1]); }},
+    {"decode_s15Fixed16Number", "o", 0, [](args a) -> long long { return EXPORT(decode_s15Fixed16Number, 0x10000, a[0]), 0; }},
+    {"decode_XYZNumber", "ooo", 0, [](args a) -> long long { return EXPORT(decode_XYZNumber, 1, 2, 3, a[0], a[1], a[2]), 0; }},
+    {"HUEX_GetMonitorProfile", "o", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_GetMonitorProfile, a[0]); }},
+    {"HUEX_GetPrinterProfile", "o", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_GetPrinterProfile, a[0]); }},
+    {"HUEX_GetDefaultPrinterProfile", "o", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_GetDefaultPrinterProfile, a[0]); }},
+    {"HUEX_CreateProfile", "ph", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_CreateProfile, a[0], a[1]); }},
+    {"HUEX_DisposeProfile", "n", HUEX_OK, [](args a) -> long long { return EXPORT(HUEX_DisposeProfile, a[0]); }},
+    {"HUEX_SetMonitorProfile", "p", HUEX_DEFAULT_IN_FORCE, [](args a) -> long long { return EXPORT(HUEX_SetMonitorProfile, a[0]); }},
+    {"HUEX_SetPrinterProfile", "p", HUEX_DEFAULT_IN_FORCE, [](args a) -> long long { return EXPORT(HUEX_SetPrinterProfile, a[0]); }},
+    {"HUEX_GetProfileType", "p", -1, [](args a) -> long long { return EXPORT(HUEX_GetProfileType, a[0]); }},
+    {"HUEX_GetProfileIntent", "p", -1, [](args a) -> long long { return EXPORT(HUEX_GetProfileIntent, a[0]); }},
+    {"HUEX_GetProfilePcs", "p", -1, [](args a) -> long long { return EXPORT(HUEX_GetProfilePcs, a[0]); }},
+    {"HUEX_GetProfileName", "po", 0, [](args a) -> long long { return EXPORT(HUEX_GetProfileName, a[0], a[1]); }},
+    {"enum_profiles_by_classification", "zzoo", -1, [](args a) -> long long { return EXPORT(enum_profiles_by_classification, 0, a[0], a[1], a[2], a[3], 64); }},
+    {"HUEX_BeginMatchingSession", "pp", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_BeginMatchingSession, a[0], a[1]); }},
+    {"HUEX_BeginMatching", "p", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_BeginMatching, a[0]); }},
+    {"HUEX_Match", "o", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_Match, 1, a[0]); }},
+    {"HUEX_MatchToPrinterProfile", "o", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_MatchToPrinterProfile, 1, a[0]); }},
+    {"HUEX_GetColorCMYK", "ro", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_GetColorCMYK, a[0], a[1], 1); }},
+    {"HUEX_PickColor", "rq", 0, [](args a) -> long long { return EXPORT(HUEX_PickColor, nullptr, a[0], a[1]); }},
+    // Without pointers, what the x86_64 build answers: floating point (x87 on i686) and tag entries by value among them.
+    {"HUEX_PubColors", "", 7, [](args) -> long long { return EXPORT(HUEX_PubColors, 37, 0); }},
+    {"HUEX_PubPages", "", 334, [](args) -> long long { return EXPORT(HUEX_PubPages, 293, 0); }},
+    {"uint2byte", "", 0x23, [](args) -> long long { return EXPORT(uint2byte, 0x2345); }},
+    {"byte2uint", "", 0x2300, [](args) -> long long { return EXPORT(byte2uint, 0x23); }},
+    {"uint2long", "", 0x2345, [](args) -> long long { return EXPORT(uint2long, 0x56782345); }},
+    {"long2uint", "", 0xFFFF, [](args) -> long long { return EXPORT(long2uint, -1); }},
+    {"MMF_offset_to_tag", "", 0x1028, [](args) -> long long { return UINT_PTR(EXPORT(MMF_offset_to_tag, (void*)0x1000, MMF_tag_entry{0x64657363, 0x20, 12})); }},
+    {"get_UIntArrayType_count", "", 3, [](args) -> long long { return EXPORT(get_UIntArrayType_count, MMF_tag_entry{0x75693332, 0, 20}, 0x75693332); }},
+    {"convert_icUInt16Number_to_double", "", 0x3FE0001000100010, [](args) -> long long { return bits(EXPORT(convert_icUInt16Number_to_double, 0x18000)); }},
+    {"decimal4", "", 7183 * 100000 + 1, [](args) -> long long { return EXPORT(decimal4, -2.71828) * 100000 + EXPORT(decimal4, 0.00005); }},
+    {"sz_signature", "", 1, [](args) -> long long { return std::string(EXPORT(sz_signature, 0x64657363)) == "'desc'"; }},
+    {"sz_XYZNumber", "", 1, [](args) -> long long { return std::string(EXPORT(sz_XYZNumber, 0xF6D6, 0x10000, 0xD32D)) == "X=0.9642 Y=1.0000 Z=0.8249 "; }},
+    {"sz_xy_from_XYZNumber", "", 1, [](args) -> long long { return std::string(EXPORT(sz_xy_from_XYZNumber, 0xF6D6, 0x10000, 0xD32D)) == "x=0.3457 y=0.3585"; }},
+    {"HUEX_EndMatching", "", 0, [](args) -> long long { return EXPORT(HUEX_EndMatching); }},
+    {"HUEX_SetRenderingIntent", "", 0, [](args) -> long long { return EXPORT(HUEX_SetRenderingIntent, 2); }},
+    {"HUEX_GetRenderingIntent", "", 2, [](args) -> long long { const long i = EXPORT(HUEX_GetRenderingIntent); return EXPORT(HUEX_SetRenderingIntent, 0), i; }},
+    {"HUEX_ShowSettingsTab", "", 1, [](args) -> long long { return EXPORT(HUEX_ShowSettingsTab, 5); }},
+    {"HUEX_OpenResponder", "", 0, [](args) -> long long { return EXPORT(HUEX_OpenResponder, 0); }},
+    {"HUEX_CloseResponder", "", 0, [](args) -> long long { return EXPORT(HUEX_CloseResponder); }},
+    {"VERIHUE_SHOW_PICKER", "", -1, [](args) -> long long { return closed_once_open([] { return long(EXPORT(VERIHUE_SHOW_PICKER)); }); }},
+    {"VERIHUE_COLOR_PICKER", "", 0, [](args) -> long long { return closed_once_open([] { return long(EXPORT(VERIHUE_COLOR_PICKER, nullptr, 20)); }); }},
+};
 
 std::set<std::string> exported_names(HMODULE module)
 {
@@ -143,7 +198,7 @@ TEST(NullArguments, every_pointer_argument_is_refused_and_nothing_else_written)
                 a[i].v = null ? nullptr : kind == 'm' ? mapping : buffers[i];
             }
             std::memcpy(before, buffers, sizeof buffers);
-            EXPECT_EQ(r.call(a), r.refused) << r.name << ", argument " << nulled + 1 << " null";
+            EXPECT_EQ(r.call(a), r.answer) << r.name << ", argument " << nulled + 1 << " null";
             for (int i = 0; i < count; ++i) {
                 if (a[i].v != buffers[i]) continue;
                 if (r.slots[i] == 'h') EXPECT_EQ(*reinterpret_cast<HANDLE*>(buffers[i]), nullptr) << r.name;
@@ -155,8 +210,7 @@ TEST(NullArguments, every_pointer_argument_is_refused_and_nothing_else_written)
 
     std::set<std::string> unlisted = exported_names(GetModuleHandleA("huex.dll"));
     for (const row& r : rows) EXPECT_EQ(unlisted.erase(r.name), 1u) << r.name << " is not exported";
-    for (const char* name : without_pointers) EXPECT_EQ(unlisted.erase(name), 1u) << name << " is not exported";
-    for (const std::string& name : unlisted) ADD_FAILURE() << name << " takes pointers? give it a row";
+    for (const std::string& name : unlisted) ADD_FAILURE() << name << " has no row";
 }
 
 TEST(RecordExports, ArgumentsArriveInPlace)
@@ -165,7 +219,6 @@ TEST(RecordExports, ArgumentsArriveInPlace)
     ASSERT_EQ(HUEX_EncodeColor(37, 1, 951, &r), HUEX_OK);
     HUEX_SetColorFlag(&r, 0x1F);
     HUEX_SetIndex(&r, 1, 0x2A5);
-    EXPECT_EQ((std::vector<long>{HUEX_ColorIsExtended(&r), HUEX_GetIndex(&r, 0), HUEX_GetIndex(&r, 1), HUEX_GetColorFlag(&r), uint2byte(0x2345),
-                                 long(byte2uint(0x23)), long(uint2long(0x56782345)), long2uint(-1)}),
-              (std::vector<long>{1, 951, 0x2A5, 15, 0x23, 0x2300, 0x2345, 0xFFFF}));
+    EXPECT_EQ((std::vector<long>{HUEX_ColorIsExtended(&r), HUEX_GetIndex(&r, 0), HUEX_GetIndex(&r, 1), HUEX_GetColorFlag(&r)}),
+              (std::vector<long>{1, 951, 0x2A5, 15}));
 }

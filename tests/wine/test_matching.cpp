@@ -37,14 +37,14 @@ std::string profile(const std::string& reference_name)
     return folder + name;
 }
 
-// "xyzprof.pf" in the colour directory while the object lives; what lay there before comes back.
+// "xyzprof.pf" from source (none: "") in a colour folder while the object lives; what lay there before comes back.
 struct installed_xyz_profile {
-    const std::string path = colour_directory() + "xyzprof.pf";
+    const std::string folder, path = folder + "xyzprof.pf";
     const std::vector<uint8_t> before = read_file_bytes(path);
-    explicit installed_xyz_profile(const std::string& source = profile("icc:LCMSXYZI.ICM"))
+    explicit installed_xyz_profile(const std::string& source = profile("icc:LCMSXYZI.ICM"), const std::string& in = colour_directory()) : folder(in)
     {
-        CreateDirectoryA(colour_directory().c_str(), nullptr);
-        EXPECT_TRUE(CopyFileA(source.c_str(), path.c_str(), FALSE)) << source;
+        CreateDirectoryA(folder.c_str(), nullptr);
+        EXPECT_TRUE(source.empty() ? (DeleteFileA(path.c_str()), true) : CopyFileA(source.c_str(), path.c_str(), FALSE)) << source;
     }
     ~installed_xyz_profile() { before.empty() ? (void)DeleteFileA(path.c_str()) : (void)write_file_bytes(path, before); }
 };
@@ -174,17 +174,18 @@ TEST(MatchingSession, RefusedAndReplacedSessionsLeaveNothing)
     expect_no_growth(before, current_process_counts(), 256 * 1024, 2 * 1024 * 1024);
 }
 
-// The measurement from "xyzprof.pf" to the printer, with the Debian and the generated profiles.
+// The measurement from "xyzprof.pf" to the printer, with the Debian and the generated profiles: the colour system's
+// folder first (a display profile of that name in the old folder is not read), else the old one.
 TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCms)
 {
     const LONG intent_before = HUEX_SetRenderingIntent(0);
-    const struct { const char* table; std::string xyz, printer; } routes[] = {
-        {"matching_cmyk_generated.csv", source_path("tests/profiles/xyzprof.pf"), source_path("tests/profiles/huex_press_cmyk.icc")},
-        {"matching_cmyk_press.csv", profile("icc:LCMSXYZI.ICM"), profile("data:press_cmyk.icc")}};
+    const struct { const char* table; std::string xyz, old_xyz, printer; } routes[] = {
+        {"matching_cmyk_generated.csv", source_path("tests/profiles/xyzprof.pf"), profile("icc:sRGB.icc"), source_path("tests/profiles/huex_press_cmyk.icc")},
+        {"matching_cmyk_press.csv", "", profile("icc:LCMSXYZI.ICM"), profile("data:press_cmyk.icc")}};
     for (const auto& route : routes) {
         const std::vector<cmyk_reference_entry> table = read_cmyk_reference(route.table);
         ASSERT_EQ(table.size(), 12u) << route.table;
-        installed_xyz_profile xyz(route.xyz);
+        installed_xyz_profile xyz(route.xyz), old_xyz(route.old_xyz, old_colour_directory());
         ASSERT_EQ(HUEX_SetPrinterProfile(route.printer.c_str()), HUEX_OK);
         for (const cmyk_reference_entry& row : table) {
             const element cmyk = cmyk_of(row.system, row.flag, row.index, row.d50);

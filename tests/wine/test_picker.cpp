@@ -218,7 +218,7 @@ TEST(PickerRun, OwnerIsTheCallersWindowDisabledOnlyDuringTheRun)
 {
     // A topmost window of another thread heads the Z order: not the owner, not disabled.
     static HWND other = nullptr;
-    HANDLE thread = CreateThread(nullptr, 0, [](void*) -> DWORD {
+    HANDLE thread = CreateThread(nullptr, 0, [](void*) WINAPI -> DWORD {
         other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 100, 60, nullptr, nullptr, nullptr, nullptr);
         for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0;) DispatchMessageA(&msg);
         return DestroyWindow(other);

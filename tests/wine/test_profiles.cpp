@@ -134,17 +134,34 @@ bool holds(const walk_list& list, const std::string& path, const char* descripti
 
 }  // namespace
 
-// Files of this case go into the real colour directory under names of their own.
+// Shared folders as a case leaves them, restored on every path: files it put there go, folders it moved aside come back.
+struct folder_guard {
+    std::vector<std::string> placed, moved;
+    bool place(const std::string& from, const std::string& to) { return placed.push_back(to), CopyFileA(from.c_str(), to.c_str(), FALSE); }
+    void move_aside(std::string dir) { dir.pop_back(), MoveFileA(dir.c_str(), (dir + ".huexcase_away").c_str()) && (moved.push_back(dir), true); }
+    ~folder_guard()
+    {
+        for (auto p = placed.rbegin(); p != placed.rend(); ++p) DeleteFileA(p->c_str()) || RemoveDirectoryA(p->c_str());
+        for (const std::string& d : moved) MoveFileA((d + ".huexcase_away").c_str(), d.c_str());
+    }
+};
+
+// Files of this case go into the real colour folders under names of their own; the old folder's are listed after the
+// colour system's, a name in both once.
 TEST(Enumeration, EachClassInTheColourDirectory)
 {
-    const std::string cd = colour_directory();
+    const std::string cd = colour_directory(), old = old_colour_directory();
     const std::pair<const char*, const char*> files[] = {
         {"huex_display_gamma.icc", "HuexCase_Display.ICM"}, {"huex_press_cmyk.icc", "huexcase_printer.icc"}, {"huex_scanner.icc", "huexcase_scanner.icc"},
         {"xyzprof.pf", "huexcase_xyz.pf"}, {"huex_lab_space.icc", "huexcase_lab.icc"}, {"huex_display_gamma.icc", "huexcase_display.txt"},
         {"colord_srgb_v4.icc", "huexcase_v4.icc"}};
-    for (const auto& f : files) ASSERT_TRUE(copy_into(dir + f.first, cd, f.second)) << f.second;
+    folder_guard guard;
+    guard.placed = {cd + "huexcase_short.icc", cd + "huexcase_folder.icc"};
     ASSERT_TRUE(write_file_bytes(cd + "huexcase_short.icc", std::vector<uint8_t>(60, 7)));
     CreateDirectoryA((cd + "huexcase_folder.icc").c_str(), nullptr);
+    for (const auto& f : files) ASSERT_TRUE(guard.place(dir + f.first, cd + f.second)) << f.second;
+    if (CreateDirectoryA(old.c_str(), nullptr)) guard.placed.push_back(old);
+    ASSERT_TRUE(guard.place(dir + "huex_display_gamma.icc", old + "huexcase_old.icc") && guard.place(dir + "huex_press_cmyk.icc", old + "huexcase_display.icm"));
 
     HANDLE state = nullptr;
     WIN32_FIND_DATAA find_data = {};
@@ -155,7 +172,11 @@ TEST(Enumeration, EachClassInTheColourDirectory)
     const walk_list displays = walk(0, &state, &find_data), inputs = walk(1, &state, &find_data),
                     outputs = walk(2, &state, &find_data), spaces = walk(3, &state, &find_data);
     HUEX_EndMatching();
-    EXPECT_TRUE(holds(displays, d + "huexcase_display.icm", "HUEX Test Display Gamma 2.2"));
+    std::string o = old;
+    CharLowerA(&o[0]);
+    EXPECT_TRUE(holds(displays, d + "huexcase_display.icm", "HUEX Test Display Gamma 2.2") && holds(displays, o + "huexcase_old.icc") &&
+                holds(displays, d + "huex_display_gamma.icc"));
+    EXPECT_FALSE(holds(outputs, o + "huexcase_display.icm"));
     EXPECT_TRUE(holds(displays, d + "huexcase_v4.icc", "sRGB"));
     EXPECT_TRUE(holds(inputs, d + "huexcase_scanner.icc", "HUEX Test Scanner"));
     EXPECT_TRUE(holds(outputs, d + "huexcase_printer.icc", "HUEX Test Press CMYK"));
@@ -176,24 +197,20 @@ TEST(Enumeration, EachClassInTheColourDirectory)
     ASSERT_GT(enum_profiles_by_classification(3, &state, &find_data, path, description, 5), 0);
     EXPECT_EQ(std::strlen(description), 4u);
     EXPECT_EQ(walk(3, &state, &find_data).size() + 1, spaces.size());
-
-    for (const auto& f : files) DeleteFileA((cd + f.second).c_str());
-    DeleteFileA((cd + "huexcase_short.icc").c_str());
-    RemoveDirectoryA((cd + "huexcase_folder.icc").c_str());
 }
 
-// Without a colour directory the walk fails once and then ends, so a host that calls until 0 stops.
+// Without either colour folder the walk fails once and then ends, so a host that calls until 0 stops.
 TEST(Enumeration, NoColourDirectoryFailsThenEnds)
 {
-    std::string cd = colour_directory();
-    cd.pop_back();
-    ASSERT_TRUE(MoveFileA(cd.c_str(), (cd + ".huexcase_away").c_str()));
+    folder_guard guard;
+    guard.move_aside(colour_directory());
+    guard.move_aside(old_colour_directory());
+    ASSERT_FALSE(guard.moved.empty());
     HANDLE state = nullptr;
     WIN32_FIND_DATAA find_data = {};
     char path[260], description[256];
     const LONG first = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
     const LONG second = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
-    MoveFileA((cd + ".huexcase_away").c_str(), cd.c_str());
     EXPECT_EQ((std::vector<LONG>{first, second}), (std::vector<LONG>{-1, 0}));
     EXPECT_EQ(state, nullptr);
 }

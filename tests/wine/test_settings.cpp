@@ -191,10 +191,11 @@ TEST(Settings, LoadRefusedAtTheClassStepLeavesTheStoredSettingsAlone)
     EXPECT_TRUE(stored_paths_are(root, "Z:\\kept\\display.icm", "Z:\\kept\\printer.icm"));
 }
 
-// The default profile names come from the language module, also one whose entry point refuses to load.
+// The default profile names come from the language module, also one whose entry point refuses to load or one built
+// for the other machine (mapped as an image either way).
 TEST(Settings, DefaultProfileNamesComeFromTheGermanModule)
 {
-    for (const char* module : {"lang\\HUEXLANG.DLL", "addon_fixtures\\refusing_lang\\HUEXLANG.DLL"}) {
+    for (const char* module : {"lang\\HUEXLANG.DLL", "addon_fixtures\\refusing_lang\\HUEXLANG.DLL", "other_machine\\HUEXLANG.DLL"}) {
         const std::string dir = fresh_case_dir("settings_german");
         ASSERT_TRUE(copy_library_into(dir) && copy_into(module, dir));
         const std::string out = host(case_root("german_names"), "load monitor printer unload", dir + "huex.dll");

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include <icm.h>
 #include <psapi.h>
 
 std::string bin_dir()
@@ -63,13 +64,19 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
     std::vector<char> cmd(command_line.c_str(), command_line.c_str() + command_line.size() + 1);
     const BOOL started = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.empty() ? nullptr : cwd.c_str(), &si, &pi);
     CloseHandle(write_end);
+    // Read while the child runs, not until the end of its output: a process it
+    // starts may hold that open for good (Wine's desktop process, started by
+    // the first program that needs it, keeps the error output it was given).
     char buffer[4096];
-    DWORD n = 0;
-    while (started && ReadFile(read_end, buffer, sizeof buffer, &n, nullptr) && n > 0)
-        if (output) output->append(buffer, n);
+    DWORD n = 0, available = 0, waited = WAIT_TIMEOUT;
+    for (const ULONGLONG end = GetTickCount64() + 120000; started && waited == WAIT_TIMEOUT && GetTickCount64() < end;) {
+        waited = WaitForSingleObject(pi.hProcess, 20);
+        while (PeekNamedPipe(read_end, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+               ReadFile(read_end, buffer, available < sizeof buffer ? available : sizeof buffer, &n, nullptr) && n > 0)
+            if (output) output->append(buffer, n);
+    }
     CloseHandle(read_end);
     if (!started) return -1;
-    WaitForSingleObject(pi.hProcess, 120000);
     DWORD code = static_cast<DWORD>(-1);
     GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hProcess);
@@ -114,6 +121,13 @@ void expect_no_growth(const process_counts& before, const process_counts& after,
 }
 
 std::string colour_directory()
+{
+    char folder[MAX_PATH];
+    DWORD size = sizeof folder;
+    return GetColorDirectoryA(nullptr, folder, &size) ? std::string(folder) + "\\" : "(no colour folder)";
+}
+
+std::string old_colour_directory()
 {
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);

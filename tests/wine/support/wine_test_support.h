@@ -18,8 +18,9 @@ bool copy_into(const std::string& file, const std::string& dir, const std::strin
 bool copy_library_into(const std::string& dir);
 // Runs a command line in cwd; its exit code (or -1), its output appended to *output.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
-// The Windows colour directory, with a trailing backslash.
+// The colour system's folder and the one under system32 read after it, each with a trailing backslash.
 std::string colour_directory();
+std::string old_colour_directory();
 // Deletes the library's settings key so that a case starts from nothing.
 void delete_settings_key();
 
