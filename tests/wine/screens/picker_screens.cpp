@@ -56,7 +56,7 @@ TEST(PaletteScreen, NoStripAndThePaletteHoldsTheVisibleColours)
 static void expect_texts_fit(HWND window)
 {
     std::vector<HWND> all;
-    EnumChildWindows(window, [](HWND w, LPARAM list) { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(w), TRUE; },
+    EnumChildWindows(window, [](HWND w, LPARAM list) WINAPI -> BOOL { return reinterpret_cast<std::vector<HWND>*>(list)->push_back(w), TRUE; },
                      reinterpret_cast<LPARAM>(&all));
     for (HWND w : all) {
         char cls[16] = "", text[260] = "";
