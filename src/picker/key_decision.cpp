@@ -1,5 +1,6 @@
 #include "picker/key_decision.h"
 
+#include "picker/control_ids.h"
 #include "picker/picker_keys.h"
 #include "picker/picker_state.h"
 #include "picker/tab_order.h"
@@ -28,19 +29,19 @@ static hook_decision radio_rule(uint32_t key, r focus)
 static hook_decision enter_key(r focus)
 {
     switch (focus) {
-    case r::cancel: return make(hook_action::post_to_picker, r::other, 2);
-    case r::about: return make(hook_action::post_to_picker, r::other, 3);
+    case r::cancel: return make(hook_action::post_to_picker, r::other, IDC_PICKER_CANCEL);
+    case r::about: return make(hook_action::post_to_picker, r::other, IDC_ABOUT);
     case r::name_edit: return make(hook_action::find_name);
-    case r::display_change: return make(hook_action::post_to_settings, r::other, 8);
-    case r::printer_change: return make(hook_action::post_to_settings, r::other, 9);
-    default: return make(hook_action::post_to_picker, r::other, 1);
+    case r::display_change: return make(hook_action::post_to_settings, r::other, IDC_DISPLAY_CHANGE);
+    case r::printer_change: return make(hook_action::post_to_settings, r::other, IDC_PRINTER_CHANGE);
+    default: return make(hook_action::post_to_picker, r::other, IDC_PICKER_OK);
     }
 }
 
 static hook_decision space_key(int32_t page, r focus)
 {
-    if (focus == r::names_check) return make(hook_action::post_to_settings, r::other, 4);
-    if (focus == r::profile_name_check) return make(hook_action::post_to_settings, r::other, 5);
+    if (focus == r::names_check) return make(hook_action::post_to_settings, r::other, IDC_NAMES_CHECK);
+    if (focus == r::profile_name_check) return make(hook_action::post_to_settings, r::other, IDC_PROFILE_NAME_CHECK);
     if (focus == r::name_edit) return make(hook_action::pass, r::other, 0, 0);
     if (page == settings_page) return radio_rule(key_space, focus);
     return make(hook_action::swallow);
@@ -74,7 +75,7 @@ hook_decision decide_hook_key(int32_t code, uint32_t key, uint32_t flags, int32_
     switch (key) {
     case key_tab: return make(hook_action::focus, tab_target(page, focus, shift_down != 0, D50FLAG), 0, 1);
     case key_return: return enter_key(focus);
-    case key_escape: return make(hook_action::post_to_picker, r::other, 2);
+    case key_escape: return make(hook_action::post_to_picker, r::other, IDC_PICKER_CANCEL);
     case key_space: return space_key(page, focus);
     case key_f5:
     case key_f6:
@@ -101,8 +102,8 @@ accelerator_decision decide_accelerator(int32_t page, bool name_edit_focused, co
         // page it is hidden, so its letter is swallowed there.
         else if (m.color_type && page == solid_page) a.then = make(hook_action::focus, r::type_combo);
     } else if (page == settings_page) {
-        if (m.display_profile) a.then = make(hook_action::post_to_settings, r::other, 8);
-        else if (m.printer_profile) a.then = make(hook_action::post_to_settings, r::other, 9);
+        if (m.display_profile) a.then = make(hook_action::post_to_settings, r::other, IDC_DISPLAY_CHANGE);
+        else if (m.printer_profile) a.then = make(hook_action::post_to_settings, r::other, IDC_PRINTER_CHANGE);
         else if (m.display_names) a.then = make(hook_action::focus, r::names_check);
         else if (m.show_profile) a.then = make(hook_action::focus, r::profile_name_check);
     }

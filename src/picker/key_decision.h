@@ -36,18 +36,18 @@ hook_decision decide_hook_key(int32_t code, uint32_t key, uint32_t flags, int32_
 // Which interface texts' accelerator letters the key matched (the window layer
 // compares them with CompareStringA in the user's language).
 struct accelerator_matches {
-    bool about = false;             // text 3
-    bool color_type = false;        // text 6
-    bool find_name = false;         // text 7
-    bool display_names = false;     // text 24
-    bool show_profile = false;      // text 27
-    bool display_profile = false;   // text 30
-    bool printer_profile = false;   // text 32
+    bool about = false;             // IDS_ABOUT
+    bool color_type = false;        // IDS_COLOR_TYPE
+    bool find_name = false;         // IDS_FIND_NAME
+    bool display_names = false;     // IDS_DISPLAY_NAMES
+    bool show_profile = false;      // IDS_SHOW_PROFILE_NAME
+    bool display_profile = false;   // IDS_DISPLAY_PROFILE
+    bool printer_profile = false;   // IDS_PRINTER_PROFILE
 };
 
 struct accelerator_decision {
     int32_t result = 1;            // 0: the letter reaches the name edit box
-    bool post_about = false;       // WM_COMMAND 3 to the picker window
+    bool post_about = false;       // WM_COMMAND IDC_ABOUT to the picker window
     hook_decision then;            // focus / post_to_settings / swallow
 };
 

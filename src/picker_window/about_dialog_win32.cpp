@@ -1,3 +1,5 @@
+// The About dialog's procedure: the version block read and shown, the credits
+// from the texts in use. Nothing here needs a decision of the unit.
 #include "picker_window/about_dialog_win32.h"
 
 #include "frame/library_state_win32.h"
@@ -37,8 +39,8 @@ static void show_version_block(HWND dialog)
         translation != nullptr && length >= 4) {
         char key[16];
         wsprintfA(key, "%02X%02X%02X%02X", translation[1], translation[0], translation[3], translation[2]);
-        show_version_value(dialog, id_about_version, block, key, "FileVersion");
-        show_version_value(dialog, id_about_trademarks, block, key, "LegalTrademarks");
+        show_version_value(dialog, IDC_ABOUT_VERSION, block, key, "FileVersion");
+        show_version_value(dialog, IDC_ABOUT_TRADEMARKS, block, key, "LegalTrademarks");
     }
     if (block != nullptr) LocalUnlock(memory);
     LocalFree(memory);
@@ -55,8 +57,8 @@ static INT_PTR on_init(HWND dialog)
 {
     centre_dialog(dialog);
     show_version_block(dialog);
-    set_item_text(dialog, id_about_credits, 4);
-    set_item_text(dialog, IDOK, 1);
+    set_item_text(dialog, IDC_ABOUT_CREDITS, IDS_CMM_CREDITS);
+    set_item_text(dialog, IDOK, IDS_OK);
     SetFocus(GetDlgItem(dialog, IDOK));
     return FALSE;
 }

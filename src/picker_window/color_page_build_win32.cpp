@@ -1,3 +1,6 @@
+// Building a colour page (solid or process) in its child window: the
+// rectangles from picker/picker_layout.*, the view from picker/swatch_view.*,
+// then the palette and the page's controls at those rectangles.
 #include "picker_window/color_page_build_win32.h"
 
 #include "colorlib/colorid.h"
@@ -5,6 +8,7 @@
 #include "frame/texts_win32.h"
 #include "picker/picker_layout.h"
 #include "picker/picker_state.h"
+#include "picker_window/make_control_win32.h"
 #include "picker_window/picker_fonts_win32.h"
 #include "colorlib/color_lookups.h"
 
@@ -34,21 +38,13 @@ static HPALETTE make_page_palette(const swatch_view& v)
     return palette;
 }
 
-static HWND make_control(DWORD ex_style, const char* cls, DWORD style, const pixel_rect& r, HWND parent, int id)
-{
-    HWND w = CreateWindowExA(ex_style, cls, "", style, r.left, r.top, r.width(), r.height(), parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_handle, nullptr);
-    if (w != nullptr) SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(picker_ui.ui_font), FALSE);
-    return w;
-}
-
 static void make_type_combo(page_windows& page)
 {
-    page.type_combo = make_control(WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT, "COMBOBOX",
-                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, page.layout->type_combo,
-                                   page.child, id_type_combo);
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN;
+    const DWORD ex_style = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT;
+    page.type_combo = make_control(page.child, IDC_TYPE_COMBO, "COMBOBOX", style, ex_style, page.layout->type_combo);
     if (page.type_combo == nullptr) return;
-    for (unsigned id = 12; id <= 14; ++id) {
+    for (unsigned id = IDS_COATED; id <= IDS_TO_PROCESS; ++id) {
         char text[64];
         load_text(id, text, sizeof text);
         SendMessageA(page.type_combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
@@ -78,11 +74,12 @@ void build_color_page(page_windows& page)
     // order is kept by the keyboard hook.
     const DWORD tab_stop = solid ? WS_TABSTOP : 0;
     if (solid) make_type_combo(page);
-    page.scroll_bar = make_control(0, "SCROLLBAR", WS_CHILD | WS_VISIBLE | SBS_HORZ | tab_stop, page.layout->scroll_bar,
-                                   page.child, id_scroll_bar);
+    const DWORD shown = WS_CHILD | WS_VISIBLE;
+    page.scroll_bar =
+        make_control(page.child, IDC_SCROLL_BAR, "SCROLLBAR", shown | SBS_HORZ | tab_stop, 0, page.layout->scroll_bar);
     if (page.scroll_bar != nullptr) SetScrollRange(page.scroll_bar, SB_CTL, 1, page.view->pages, TRUE);
-    page.name_edit = make_control(WS_EX_CLIENTEDGE, "EDIT", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | tab_stop,
-                                  page.layout->name_edit, page.child, id_name_edit);
+    page.name_edit = make_control(page.child, IDC_NAME_EDIT, "EDIT", shown | WS_BORDER | ES_AUTOHSCROLL | tab_stop,
+                                  WS_EX_CLIENTEDGE, page.layout->name_edit);
     page.built = true;
 }
 

@@ -1,3 +1,4 @@
+// Centring of the About and profile dialogs on the screen.
 #include "picker_window/dialog_centring_win32.h"
 
 void centre_dialog(HWND dialog)

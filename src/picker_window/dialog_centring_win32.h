@@ -1,3 +1,4 @@
+// Centring of the About and profile dialogs on the screen.
 #pragma once
 #include <windows.h>
 

@@ -1,5 +1,6 @@
 // The picker window's footer between the tab control and the buttons: the
-// display profile's name (when the option asks for it) and a notice line.
+// display profile's name (when the option asks for it) and a notice line,
+// where footer_layout (picker/paint_geometry.*) puts them.
 #include "frame/texts_win32.h"
 #include "picker/paint_geometry.h"
 #include "picker_window/picker_fonts_win32.h"
@@ -11,7 +12,7 @@ void paint_footer(HDC dc)
     HGDIOBJ previous = SelectObject(dc, font);
     const int mode = SetBkMode(dc, TRANSPARENT);
     char notice[256];
-    const int n = load_text(10, notice, sizeof notice);
+    const int n = load_text(IDS_GUIDE_NOTICE, notice, sizeof notice);
     SIZE notice_size = {0, 0}, name_size = {0, 0};
     GetTextExtentPoint32A(dc, notice, n, &notice_size);
     const int name_length = lstrlenA(monitor_profile_name);

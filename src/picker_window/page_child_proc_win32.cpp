@@ -1,7 +1,7 @@
 // The page children's procedure (all three pages): one line per message,
 // each unpacking its arguments and calling one handler. Painting is here;
 // what clicks, the scroll bar and the page controls do is in
-// page_interaction_win32.cpp.
+// page_interaction_win32.cpp, which asks the unit in src/picker/.
 #include <windows.h>
 #include <windowsx.h>
 

@@ -1,3 +1,6 @@
+// What the user does on a page child (solid, process or settings page):
+// picker/swatch_paging.* and picker/swatch_hits.* decide where a scroll or a
+// click goes, picker/page_switch.* what a colour-type change selects.
 #include "picker_window/page_interaction_win32.h"
 
 #include "colorlib/color_tables.h"
@@ -103,11 +106,11 @@ static void on_name_leave(HWND edit)
 LRESULT on_page_command(page_windows& page, int id, int code, HWND control)
 {
     if (page.page == settings_page && on_settings_command(page.child, id, code)) return 0;
-    if (id == id_type_combo) {
+    if (id == IDC_TYPE_COMBO) {
         if (code == CBN_SELCHANGE && is_current(page) && page.type_combo != nullptr) on_type_change(page);
         return 0;
     }
-    if (id == id_name_edit) {
+    if (id == IDC_NAME_EDIT) {
         if (code == EN_SETFOCUS) on_name_focus(control);
         else if (code == EN_KILLFOCUS) on_name_leave(control);
         return 0;

@@ -1,6 +1,7 @@
 // The colour pages: group boxes, description, find label, comparison patches,
 // five guide pages of swatches with names and page labels, the colour strip
-// and the open frame round swatches, strip and scroll bar.
+// and the open frame round swatches, strip and scroll bar. Every place comes
+// from picker/paint_geometry.*, picker/swatch_view.* and the page's layout.
 #include "colorlib/color_tables.h"
 #include "colorlib/colorid.h"
 #include "frame/texts_win32.h"
@@ -199,25 +200,25 @@ void paint_color_page(HDC dc, page_windows& page, const RECT& update)
     HGDIOBJ font = SelectObject(dc, picker_ui.ui_font);
     const int mode = SetBkMode(dc, TRANSPARENT);
 
-    if (solid && meets(update, l.type_group)) draw_group_box(dc, l.type_group, 6);
+    if (solid && meets(update, l.type_group)) draw_group_box(dc, l.type_group, IDS_COLOR_TYPE);
     if (meets(update, l.description_group)) {
-        draw_group_box(dc, l.description_group, 18);
+        draw_group_box(dc, l.description_group, IDS_DESCRIPTION);
         char text[256];
-        load_text(solid ? 15 + solid_pub_choice : 23, text, sizeof text);
+        load_text(solid ? IDS_SOLID_COATED_DESCRIPTION + solid_pub_choice : IDS_PROCESS_DESCRIPTION, text, sizeof text);
         draw_text_box(dc, l.description_group, text);
     }
-    if (meets(update, l.find_label)) draw_text_id(dc, 7, l.find_label, DT_LEFT | DT_TOP);
+    if (meets(update, l.find_label)) draw_text_id(dc, IDS_FIND_NAME, l.find_label, DT_LEFT | DT_TOP);
     if (meets(update, l.comparison_area)) {
         fill_rect(dc, white_ground(l.comparison_area), stock_brush(WHITE_BRUSH));
         RECT area = to_rect(l.comparison_area);
         DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
-        draw_text_id(dc, 8, l.original_label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        draw_text_id(dc, 9, l.new_label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        draw_text_id(dc, IDS_ORIGINAL, l.original_label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        draw_text_id(dc, IDS_NEW, l.new_label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         int32_t r, g, b;
         display_rgb(original_color, &r, &g, &b);
         draw_color_patch(dc, v.original_patch, original_color, r, g, b);
     }
-    if (meets(update, v.name_line)) draw_group_box(dc, v.name_line, 11);
+    if (meets(update, v.name_line)) draw_group_box(dc, v.name_line, IDS_COLOR_REFERENCE);
     const pixel_rect lower = open_frame_lower(v);
     if (meets(update, v.swatch_area) || meets(update, lower)) {
         fill_rect(dc, white_ground(v.swatch_area), stock_brush(WHITE_BRUSH));

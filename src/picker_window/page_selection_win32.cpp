@@ -1,3 +1,6 @@
+// Showing a tab page and the selection on a colour page: picker/page_switch.*
+// decides the page, picker/swatch_paging.* the screen of swatches and the
+// selection frame; this file moves windows and draws.
 #include "picker_window/page_selection_win32.h"
 
 #include <commctrl.h>

@@ -1,5 +1,6 @@
 // The picker's exports: one picker run each, handing the choice back as the
-// host's colour record, a colorid, or packed RGB with the colour's name.
+// host's colour record, a colorid, or packed RGB with the colour's name, as
+// picker/picker_result.* writes them.
 #include <windows.h>
 
 #include "huex.h"

@@ -1,3 +1,5 @@
+// The run's fonts and the text extents the layout in picker/picker_layout.*
+// and picker/settings_layout.* is worked out from.
 #include "picker_window/picker_fonts_win32.h"
 
 #include <cstring>
@@ -66,15 +68,15 @@ page_text_metrics measure_page_texts(HWND window)
 {
     page_text_metrics m;
     m.text_height = text_extent_in(window, nullptr, "ABCDEFG").cy;
-    for (unsigned id = 12; id <= 14; ++id) {
+    for (unsigned id = IDS_COATED; id <= IDS_TO_PROCESS; ++id) {
         const SIZE s = text_id_extent(window, nullptr, id);
         if (s.cx > m.widest_type_text) m.widest_type_text = s.cx;
     }
-    const SIZE find = text_id_extent(window, nullptr, 7);
+    const SIZE find = text_id_extent(window, nullptr, IDS_FIND_NAME);
     m.find_label_cx = find.cx;
     m.find_label_cy = find.cy;
     char original[64];
-    load_text(8, original, sizeof original);
+    load_text(IDS_ORIGINAL, original, sizeof original);
     m.comparison_label_height = height_in_passing_font(window, 7, "MS Sans Serif", original);
     m.label_height = height_in_passing_font(window, 6, "Arial", "99");
     return m;

@@ -1,6 +1,8 @@
 // The picker window's procedure: one line per message, each unpacking its
 // arguments and calling one handler below. The handlers ask the window-free
-// unit for every number and make only the Win32 calls.
+// unit for every number (the frame from picker/picker_layout.*, the end of a
+// run from picker/picker_result.*, the hook's return from
+// picker/key_decision.*) and make only the Win32 calls.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,6 +14,7 @@
 #include "picker/picker_state.h"
 #include "picker_window/about_dialog_win32.h"
 #include "picker_window/color_page_build_win32.h"
+#include "picker_window/make_control_win32.h"
 #include "picker_window/page_selection_win32.h"
 #include "picker_window/picker_hook_win32.h"
 #include "picker_window/picker_paint_win32.h"
@@ -29,16 +32,6 @@ static void take_system_metrics()
     picker_metrics.cy_hscroll = GetSystemMetrics(SM_CYHSCROLL);
     picker_metrics.cy_menu = GetSystemMetrics(SM_CYMENU);
     picker_metrics.cy_dlgframe = GetSystemMetrics(SM_CYDLGFRAME);
-}
-
-static HWND make_child(const char* cls, const char* text, DWORD style, const pixel_rect& r, HWND parent, int id,
-                       void* param = nullptr)
-{
-    HWND w = CreateWindowExA(0, cls, text, style, r.left, r.top, r.width(), r.height(), parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_handle, param);
-    if (w != nullptr && picker_ui.ui_font != nullptr)
-        SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(picker_ui.ui_font), FALSE);
-    return w;
 }
 
 static void add_tab(HWND tab, int index, unsigned text_id)
@@ -65,11 +58,9 @@ static HWND make_page_child(HWND window, page_windows& page, int index)
 
 static HWND make_button(HWND window, unsigned text_id, int id, DWORD style, int32_t x)
 {
-    char text[64];
-    load_text(text_id, text, sizeof text);
     const frame_layout& f = picker_frame;
     const pixel_rect r{x, f.button_y, x + f.button_width, f.button_y + f.button_height};
-    return make_child("BUTTON", text, WS_CHILD | WS_VISIBLE | style, r, window, id);
+    return make_text_control(window, id, "BUTTON", WS_CHILD | WS_VISIBLE | style, 0, r, text_id);
 }
 
 // The tab control, its pages and the three buttons, at the unit's rectangles.
@@ -80,11 +71,11 @@ static void build_frame(picker_windows& ui, HWND window)
     GetWindowRect(window, &wr);
     picker_frame = layout_frame(wr.right - wr.left, wr.bottom - wr.top, picker_metrics.cy_caption);
     const pixel_rect& t = picker_frame.tab;
-    ui.tab_control = make_child(WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, t, window,
-                                id_tab_control);
-    add_tab(ui.tab_control, solid_page, 19);
-    add_tab(ui.tab_control, process_page, 20);
-    if (show_settings_tab) add_tab(ui.tab_control, settings_page, 22);
+    const DWORD tab_style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
+    ui.tab_control = make_control(window, IDC_TAB_CONTROL, WC_TABCONTROLA, tab_style, 0, t);
+    add_tab(ui.tab_control, solid_page, IDS_SOLID_TAB);
+    add_tab(ui.tab_control, process_page, IDS_PROCESS_TAB);
+    if (show_settings_tab) add_tab(ui.tab_control, settings_page, IDS_SETTINGS_TAB);
     RECT d = {0, 0, t.width(), t.height()};
     SendMessageA(ui.tab_control, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&d));
     ui.tab_display = pixel_rect{d.left, d.top, d.right, d.bottom};
@@ -99,9 +90,9 @@ static void build_frame(picker_windows& ui, HWND window)
     ui.settings.page = settings_page;
     if (show_settings_tab) make_page_child(window, ui.settings, settings_page);
 
-    ui.about = make_button(window, 3, id_about, BS_PUSHBUTTON, picker_frame.about_x);
-    ui.cancel = make_button(window, 2, IDCANCEL, BS_PUSHBUTTON, picker_frame.cancel_x);
-    ui.ok = make_button(window, 1, IDOK, BS_DEFPUSHBUTTON, picker_frame.ok_x);
+    ui.about = make_button(window, IDS_ABOUT, IDC_ABOUT, BS_PUSHBUTTON, picker_frame.about_x);
+    ui.cancel = make_button(window, IDS_CANCEL, IDCANCEL, BS_PUSHBUTTON, picker_frame.cancel_x);
+    ui.ok = make_button(window, IDS_OK, IDOK, BS_DEFPUSHBUTTON, picker_frame.ok_x);
 }
 
 static LRESULT on_nccreate(HWND window, const CREATESTRUCTA* cs, WPARAM wparam, LPARAM lparam)
@@ -192,7 +183,7 @@ static LRESULT on_command(picker_windows& ui, HWND window, int id, WPARAM wparam
         restore_display_names_option();
         show_page(previous_page);
         return 0;
-    case id_about:
+    case IDC_ABOUT:
         run_nested_dialog("ABOUTDLG", window, about_dialog_proc, 0);
         return 0;
     default: return DefWindowProcA(window, WM_COMMAND, wparam, lparam);

@@ -1,3 +1,6 @@
+// The picker's keyboard hook: picker/key_decision.* decides what a key does
+// on the page shown with the control focused (roles from
+// picker/control_role.h); this file finds the controls and carries it out.
 #include "picker_window/picker_hook_win32.h"
 
 #include "colorlib/color_tables.h"
@@ -9,7 +12,11 @@
 #include "picker_window/page_interaction_win32.h"
 #include "picker_window/page_selection_win32.h"
 #include "picker_window/picker_windows_win32.h"
+#include "picker_window/profile_stepping_win32.h"
 #include "picker_window/settings_page_win32.h"
+
+// The unit's decisions post the picker's OK and Cancel by these ids.
+static_assert(IDC_PICKER_OK == IDOK && IDC_PICKER_CANCEL == IDCANCEL, "the picker's buttons carry the system's ids");
 
 namespace {
 
@@ -107,17 +114,17 @@ LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags);
 LRESULT accelerator(WPARAM key, int code, LPARAM flags)
 {
     accelerator_matches m;
-    m.about = matches_accelerator(key, 3);
-    m.color_type = matches_accelerator(key, 6);
-    m.find_name = matches_accelerator(key, 7);
-    m.display_names = matches_accelerator(key, 24);
-    m.show_profile = matches_accelerator(key, 27);
-    m.display_profile = matches_accelerator(key, 30);
-    m.printer_profile = matches_accelerator(key, 32);
+    m.about = matches_accelerator(key, IDS_ABOUT);
+    m.color_type = matches_accelerator(key, IDS_COLOR_TYPE);
+    m.find_name = matches_accelerator(key, IDS_FIND_NAME);
+    m.display_names = matches_accelerator(key, IDS_DISPLAY_NAMES);
+    m.show_profile = matches_accelerator(key, IDS_SHOW_PROFILE_NAME);
+    m.display_profile = matches_accelerator(key, IDS_DISPLAY_PROFILE);
+    m.printer_profile = matches_accelerator(key, IDS_PRINTER_PROFILE);
     const page_windows* page = current_color_page();
     const bool in_name_edit = page != nullptr && GetFocus() == page->name_edit;
     const accelerator_decision a = decide_accelerator(current_page, in_name_edit, m);
-    if (a.post_about) PostMessageA(picker_ui.window, WM_COMMAND, id_about, 0);
+    if (a.post_about) PostMessageA(picker_ui.window, WM_COMMAND, IDC_ABOUT, 0);
     carry_out(a.then, code, key, flags);
     return a.result;
 }

@@ -1,3 +1,6 @@
+// One run of the picker window and its modal wait in an invisible dialog:
+// picker/page_switch.* opens the run, picker/picker_layout.* places the
+// window, picker/picker_result.* hands back what was chosen.
 #include "picker_window/picker_run_win32.h"
 
 #include "frame/library_state_win32.h"
@@ -89,7 +92,7 @@ static HWND create_picker_window(HWND owner, const picker_screen& screen)
 {
     const pixel_rect r = placed_window_rect(screen);
     char title[64];
-    load_text(5, title, sizeof title);
+    load_text(IDS_PICKER_TITLE, title, sizeof title);
     return CreateWindowExA(0, "VerihuePickerClass", title, WS_CAPTION | WS_SYSMENU, r.left, r.top, r.width(),
                            r.height(), owner, nullptr, instance_handle, &picker_ui);
 }
@@ -124,7 +127,7 @@ colorid run_picker(HWND owner, colorid initial, int16_t* d50)
     // A WM_QUIT ends the wait dialog's loop without EndDialog, which leaves
     // the owner disabled; the loop posts the WM_QUIT again for the host.
     const bool owner_enabled = owner != nullptr && IsWindowEnabled(owner);
-    DialogBoxParamA(instance_handle, MAKEINTRESOURCEA(97), owner, wait_dialog_proc, 0);
+    DialogBoxParamA(instance_handle, MAKEINTRESOURCEA(IDD_PICKER_WAIT), owner, wait_dialog_proc, 0);
     picker_ui.wait_dialog = nullptr;
     if (owner_enabled) EnableWindow(owner, TRUE);
 

@@ -1,5 +1,5 @@
 // One run of the picker: fonts, the window over the owner, the modal wait in
-// the invisible dialog 97, and the chosen colour.
+// the invisible dialog IDD_PICKER_WAIT, and the chosen colour.
 #pragma once
 #include <windows.h>
 

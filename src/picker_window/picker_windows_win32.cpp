@@ -1,3 +1,5 @@
+// The window handles of one run, and which page record belongs to a page
+// index or a page child.
 #include "picker_window/picker_windows_win32.h"
 
 #include "picker/picker_state.h"

@@ -6,16 +6,10 @@
 #pragma once
 #include <windows.h>
 
+#include "picker/control_ids.h"
 #include "picker/picker_layout.h"
 #include "picker/pixel_rect.h"
 #include "picker/swatch_view.h"
-
-// Control ids.
-constexpr int id_about = 3;
-constexpr int id_scroll_bar = 90;
-constexpr int id_type_combo = 91;
-constexpr int id_name_edit = 92;
-constexpr int id_tab_control = 93;
 
 // One page of the tab control: its child window and, on a colour page, the
 // view it shows and its controls.

@@ -1,3 +1,6 @@
+// The display- and printer-profile dialogs' procedure ("CHANGE"). The
+// profiles listed and loaded come from src/profiles; the picker's unit has no
+// part in them.
 #include "picker_window/profile_dialogs_win32.h"
 
 #include "frame/library_state.h"
@@ -5,6 +8,7 @@
 #include "frame/texts_win32.h"
 #include "picker_window/dialog_centring_win32.h"
 #include "picker_window/picker_hook_win32.h"
+#include "profiles/profile_header_codes.h"
 #include "profiles/profile_enumeration_win32.h"
 #include "profiles/profile_settings.h"
 
@@ -12,11 +16,11 @@ namespace {
 
 // What tells the two dialogs apart.
 struct profile_dialog_kind {
-    int classification;   // 0 display, 2 printer
+    int classification;   // classification_display or classification_output
     unsigned caption_id, help_id;
     const char* default_item;
-    char* current_name;   // 260 bytes
-    char* current_path;   // 260 bytes
+    char* current_name;   // MAX_PATH bytes
+    char* current_path;   // MAX_PATH bytes
     bool (*load)(const char* path);
 };
 
@@ -31,13 +35,13 @@ INT_PTR on_init(HWND dialog, const profile_dialog_kind& kind)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&kind));
     centre_dialog(dialog);
-    set_text_id(dialog, IDOK, 1);
-    set_text_id(dialog, IDCANCEL, 2);
+    set_text_id(dialog, IDOK, IDS_OK);
+    set_text_id(dialog, IDCANCEL, IDS_CANCEL);
     char caption[256];
     load_text(kind.caption_id, caption, sizeof caption);
     SetWindowTextA(dialog, caption);
-    set_text_id(dialog, id_profile_help, kind.help_id);
-    HWND list = GetDlgItem(dialog, id_profile_list);
+    set_text_id(dialog, IDC_PROFILE_HELP, kind.help_id);
+    HWND list = GetDlgItem(dialog, IDC_PROFILE_LIST);
     fill_profile_list(kind.classification, list, kind.default_item);
     // Only the current profile's own description: a prefix match would put
     // another profile under the user's OK when the current one was removed.
@@ -52,21 +56,21 @@ INT_PTR on_init(HWND dialog, const profile_dialog_kind& kind)
 // again, which falls back to the default when no profile bears the name.
 void on_ok(HWND dialog, const profile_dialog_kind& kind)
 {
-    HWND list = GetDlgItem(dialog, id_profile_list);
+    HWND list = GetDlgItem(dialog, IDC_PROFILE_LIST);
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     if (selected != LB_ERR) {
         const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(selected), 0);
-        char name[260];
+        char name[MAX_PATH];
         if (length >= 0 && length < static_cast<LRESULT>(sizeof name) &&
             SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(selected), reinterpret_cast<LPARAM>(name)) != LB_ERR)
-            lstrcpynA(kind.current_name, name, 260);
+            lstrcpynA(kind.current_name, name, MAX_PATH);
     }
     profile_path_from_name(kind.current_name, kind.current_path, kind.default_item, kind.classification);
     // A choice made here is a choice made during the process, for the printer
     // as for the display: only a load counts as one, so that the stored
     // profile start-up could not use does not outlive it. The loader
     // rewrites the current path and name: hand it a copy.
-    char path[260];
+    char path[MAX_PATH];
     lstrcpynA(path, kind.current_path, sizeof path);
     kind.load(path);
     EndDialog(dialog, 1);
@@ -81,7 +85,8 @@ INT_PTR CALLBACK profile_dialog_proc(HWND dialog, UINT message, WPARAM wparam, L
         if (kind == nullptr) return FALSE;
         if (LOWORD(wparam) == IDOK) on_ok(dialog, *kind);
         else if (LOWORD(wparam) == IDCANCEL) EndDialog(dialog, 0);
-        else if (LOWORD(wparam) == id_profile_list && HIWORD(wparam) == LBN_DBLCLK) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        else if (LOWORD(wparam) == IDC_PROFILE_LIST && HIWORD(wparam) == LBN_DBLCLK)
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         return FALSE;
     default: return FALSE;
     }
@@ -96,14 +101,16 @@ INT_PTR run_dialog(HWND owner, const profile_dialog_kind& kind)
 
 INT_PTR run_display_profile_dialog(HWND owner)
 {
-    const profile_dialog_kind kind = {0, 35, 31, default_display_name, monitor_profile_name, monitor_profile_path,
+    const profile_dialog_kind kind = {classification_display, IDS_SELECT_DISPLAY_PROFILE, IDS_DISPLAY_PROFILE_HELP,
+                                      default_display_name, monitor_profile_name, monitor_profile_path,
                                       load_monitor_profile};
     return run_dialog(owner, kind);
 }
 
 INT_PTR run_printer_profile_dialog(HWND owner)
 {
-    const profile_dialog_kind kind = {2, 36, 33, default_printer_profile_name, printer_profile_name,
-                                      printer_profile_path, load_printer_profile};
+    const profile_dialog_kind kind = {classification_output, IDS_SELECT_PRINTER_PROFILE, IDS_PRINTER_PROFILE_HELP,
+                                      default_printer_profile_name, printer_profile_name, printer_profile_path,
+                                      load_printer_profile};
     return run_dialog(owner, kind);
 }

@@ -4,8 +4,7 @@
 #pragma once
 #include <windows.h>
 
-constexpr int id_profile_help = 1002;
-constexpr int id_profile_list = 1003;
+#include "picker/control_ids.h"
 
 // 1 when the user chose (OK or a double-click): the profile is then current
 // and its name in monitor_profile_name / printer_profile_name. 0 on Cancel,

@@ -1,18 +1,10 @@
-// The settings page: its controls, built when the page is first shown in a run, its painting, what its
-// controls do, the one option that Cancel takes back, and the display-profile
-// stepping of F5, F6 and F7.
+// The settings page: its controls, built when the page is first shown in a
+// run, its painting, what its controls do, and the one option that Cancel
+// takes back. Its layout comes from picker/settings_layout.*.
 #pragma once
 #include <windows.h>
 
-// Control ids of the settings page.
-constexpr int id_names_check = 4;
-constexpr int id_profile_name_check = 5;
-constexpr int id_d65_radio = 6;
-constexpr int id_d50_radio = 7;
-constexpr int id_display_change = 8;
-constexpr int id_printer_change = 9;
-constexpr int id_display_edit = 94;
-constexpr int id_printer_edit = 95;
+#include "picker/control_ids.h"
 
 // The settings page's controls of the current run (all null while none is built).
 struct settings_controls {
@@ -35,8 +27,6 @@ void paint_settings_page(HDC dc, const RECT& update);
 // Cancel on the settings page: the display-colour-names option as it was
 // when the page was entered.
 void restore_display_names_option();
-// WM_COMMAND of ids 4 to 9 in the settings child; false for any other id.
+// WM_COMMAND of the settings child's buttons (IDC_NAMES_CHECK to
+// IDC_PRINTER_CHANGE); false for any other id.
 bool on_settings_command(HWND settings_child, int id, int code);
-// F5 (next), F6 (previous) or F7 (default display): makes that display
-// profile current and shows its name in the display-profile edit box.
-void step_display_profile(UINT key);

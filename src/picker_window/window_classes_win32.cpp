@@ -1,3 +1,4 @@
+// The two window classes of the picker, registered at library start-up.
 #include "picker_window/window_classes_win32.h"
 
 #include "frame/library_state_win32.h"

@@ -1,3 +1,4 @@
+// The picker window's class and its page children's class.
 #pragma once
 #include <windows.h>
 

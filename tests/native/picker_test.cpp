@@ -13,6 +13,7 @@
 #include "colorlib/colorid.h"
 #include "colorlib/publications.h"
 #include "frame/library_state.h"
+#include "picker/control_ids.h"
 #include "picker/find_by_name.h"
 #include "picker/key_decision.h"
 #include "picker/nearest_color.h"
@@ -83,7 +84,7 @@ TEST(PickerHook, accelerators_by_page) {
     EXPECT_EQ(decide_accelerator(solid_page, true, find_and_about).result, 0);  // typing into the name box
     EXPECT_EQ(decide_accelerator(solid_page, false, type).then.target, r::type_combo);
     EXPECT_EQ(decide_accelerator(process_page, false, type).then.action, a::swallow);  // no combo box there
-    EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.command, 8);
+    EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.command, IDC_DISPLAY_CHANGE);
     letters.display_profile = false;
     EXPECT_EQ(decide_accelerator(settings_page, false, letters).then.target, r::names_check);
     const std::vector<data_row> keys = read_data_table("native_picker_letters.csv");

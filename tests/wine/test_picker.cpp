@@ -14,6 +14,7 @@
 #include "colorlib/ciede2000.h"
 #include "colorlib/color_value.h"
 #include "exchange/srgb_from_d50.h"
+#include "picker/control_ids.h"
 #include "picker/paint_geometry.h"
 #include "picker/swatch_hits.h"
 #include "picker_driver.h"
@@ -72,9 +73,9 @@ struct solid_tab {
 solid_tab start_on_solid_page(const open_picker& p)
 {
     click_tab(p, 0);
-    solid_tab s = {p.pages[0], GetDlgItem(p.pages[0], 90), GetDlgItem(p.pages[0], 92), 0};
+    solid_tab s = {p.pages[0], GetDlgItem(p.pages[0], IDC_SCROLL_BAR), GetDlgItem(p.pages[0], IDC_NAME_EDIT), 0};
     EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) != 0; }));
-    s.flag = static_cast<short>(SendDlgItemMessageA(s.child, 91, CB_GETCURSEL, 0, 0));
+    s.flag = static_cast<short>(SendDlgItemMessageA(s.child, IDC_TYPE_COMBO, CB_GETCURSEL, 0, 0));
     // A scroll command selects on the page and gives its scroll bar the focus: the keys then act there.
     PostMessageA(s.child, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(s.scroll));
     run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
@@ -157,14 +158,14 @@ TEST(PickerHost, EventsAroundTheRunChooseNothing)
     };
     const extended_color mine = color_record(HUEX_SYSTEM_SOLID, 1, 100);
     const struct { const char* event; std::function<void(const open_picker&)> act; bool quit; } rows[] = {
-        {"About (its version block), away and back, Enter", [&](const open_picker& p) { HWND d = nested(p, 0, 3);
-            EXPECT_TRUE(text_of(GetDlgItem(d, 1001)) == "1.0.0.0" && text_of(GetDlgItem(d, 1007)) == "VERIHUE is a name of the HUEX colour guides" &&
-                        text_of(GetDlgItem(d, 1008)).rfind("Color Matching Module (CMM)", 0) == 0);
+        {"About (its version block), away and back, Enter", [&](const open_picker& p) { HWND d = nested(p, 0, IDC_ABOUT);
+            EXPECT_TRUE(text_of(GetDlgItem(d, IDC_ABOUT_VERSION)) == "1.0.0.0" && text_of(GetDlgItem(d, IDC_ABOUT_TRADEMARKS)) == "VERIHUE is a name of the HUEX colour guides" &&
+                        text_of(GetDlgItem(d, IDC_ABOUT_CREDITS)).rfind("Color Matching Module (CMM)", 0) == 0);
             away_and_press(p, d, VK_RETURN);
         }, false},
-        {"About, away and back, Escape; closed", [&](const open_picker& p) { away_and_press(p, nested(p, 0, 3), VK_ESCAPE), PostMessageA(p.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
-        {"profile dialog, away and back, Enter", [&](const open_picker& p) { away_and_press(p, nested(p, 2, 8), VK_RETURN); }, false},
-        {"keypad 1, F1, F4, keypad . on each page", [&](const open_picker& p) { stray_keys(p, 2, 8), stray_keys(p, 1, 90), stray_keys(p, 0, 91); }, false},
+        {"About, away and back, Escape; closed", [&](const open_picker& p) { away_and_press(p, nested(p, 0, IDC_ABOUT), VK_ESCAPE), PostMessageA(p.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
+        {"profile dialog, away and back, Enter", [&](const open_picker& p) { away_and_press(p, nested(p, 2, IDC_DISPLAY_CHANGE), VK_RETURN); }, false},
+        {"keypad 1, F1, F4, keypad . on each page", [&](const open_picker& p) { stray_keys(p, 2, IDC_DISPLAY_CHANGE), stray_keys(p, 1, IDC_SCROLL_BAR), stray_keys(p, 0, IDC_TYPE_COMBO); }, false},
         {"a second call while open, refused", [&](const open_picker&) { extended_color other = mine; short word = 77;
             EXPECT_TRUE(HUEX_PickColor(nullptr, &other, &word) == 0 && word == 77 && std::memcmp(&other, &mine, sizeof mine) == 0); }, false},
         {"WM_QUIT", [](const open_picker& p) { PostThreadMessageA(GetWindowThreadProcessId(p.window, nullptr), WM_QUIT, 0, 0); }, true},
@@ -297,7 +298,7 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
         const solid_tab s = start_on_solid_page(p);
         other = s.flag == 0 ? 1 : s.flag - 1;
         const int rows = HUEX_PubColors(HUEX_SYSTEM_SOLID, s.flag), last = rows * HUEX_PubPages(HUEX_SYSTEM_SOLID, s.flag) - 1;
-        HWND combo = GetDlgItem(s.child, 91);
+        HWND combo = GetDlgItem(s.child, IDC_TYPE_COMBO);
         auto edit_is = [&](const std::string& text) -> check {
             return [=] {
                 DWORD from = 1, to = 0;
@@ -334,7 +335,7 @@ TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
             const auto v = isolated_colour(system, f);
             // A page's controls are made when it is first shown; painting writes the name box.
             if (page == 1) click_tab(p, 1), wait_until_painted(p.window, false);
-            HWND edit = GetDlgItem(p.pages[page], 92);
+            HWND edit = GetDlgItem(p.pages[page], IDC_NAME_EDIT);
             auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
             auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
             // Blanks up to the last character the name box is read with, then one more: the read cuts that, and a cut text is no value.
@@ -359,7 +360,7 @@ TEST(PickerKeys, LanguageModuleLetters)
     extended_color record = {};
     drive_picker([&] { pick(nullptr, &record, nullptr); }, [](const open_picker& p) {
         const solid_tab s = start_on_solid_page(p);
-        run_steps(p.window, {{{'F'}, focused(p.window, GetDlgItem(s.child, 91))}, {{VK_TAB}, focused(p.window, s.scroll)},
+        run_steps(p.window, {{{'F'}, focused(p.window, GetDlgItem(s.child, IDC_TYPE_COMBO))}, {{VK_TAB}, focused(p.window, s.scroll)},
                              {{'S'}, focused(p.window, s.edit)}});
     }, true);
     FreeLibrary(german);
@@ -408,15 +409,15 @@ TEST(PickerMouse, ProcessPageShowsTheNearestColourEachTime)
     const char* nearest[] = {"080d", "086b", "092f"};   // to "Raspberry 4" of each solid guide
     for (const std::vector<int>& guides : {std::vector<int>{0, 1, 2, 2}, {2}})
         pick_and_drive([&](const open_picker& p) {
-            PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(6, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], 6)));
+            PostMessageA(p.pages[2], WM_COMMAND, MAKEWPARAM(IDC_D65_RADIO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(p.pages[2], IDC_D65_RADIO)));
             const solid_tab s = start_on_solid_page(p);
-            HWND combo = GetDlgItem(s.child, 91);
+            HWND combo = GetDlgItem(s.child, IDC_TYPE_COMBO);
             EXPECT_TRUE(guides.size() > 1 || s.flag == 2);
             run_steps(p.window, {{{'F'}, focused(p.window, s.edit)}, {typed("raspberry 4\r"), s.shows(31)}});
             for (int g : guides) {
-                SendMessageA(combo, CB_SETCURSEL, g, 0), SendMessageA(s.child, WM_COMMAND, MAKEWPARAM(91, CBN_SELCHANGE), LPARAM(combo));
+                SendMessageA(combo, CB_SETCURSEL, g, 0), SendMessageA(s.child, WM_COMMAND, MAKEWPARAM(IDC_TYPE_COMBO, CBN_SELCHANGE), LPARAM(combo));
                 click_tab(p, 1);
-                EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && text_of(GetDlgItem(p.pages[1], 92)) == nearest[g]; })) << g;
+                EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) && text_of(GetDlgItem(p.pages[1], IDC_NAME_EDIT)) == nearest[g]; })) << g;
                 click_tab(p, 0);
                 EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.child) && s.shows(31)() && SendMessageA(combo, CB_GETCURSEL, 0, 0) == g; })) << g;
             }
@@ -436,15 +437,15 @@ TEST(PickerSettings, TabOrderCancelAndOk)
         start_on_solid_page(p);
         click_tab(p, 2);
         ASSERT_TRUE(wait_for(shown(2)) && wait_for([&] { return focus_in_thread_of(p.window) == p.tab; }));
-        const bool names = checked(4);
-        run_steps(p.window, {{{VK_TAB}, on(8)}, {{VK_TAB}, on(5)}, {{VK_TAB}, on(9)}, {{VK_TAB}, on(4)},
-                             {{VK_SPACE, VK_TAB}, [&] { return on(6)() && checked(4) != names; }},
-                             {{VK_LEFT, VK_SPACE}, [&] { return on(7)() && checked(7); }}});
+        const bool names = checked(IDC_NAMES_CHECK);
+        run_steps(p.window, {{{VK_TAB}, on(IDC_DISPLAY_CHANGE)}, {{VK_TAB}, on(IDC_PROFILE_NAME_CHECK)}, {{VK_TAB}, on(IDC_PRINTER_CHANGE)}, {{VK_TAB}, on(IDC_NAMES_CHECK)},
+                             {{VK_SPACE, VK_TAB}, [&] { return on(IDC_D65_RADIO)() && checked(IDC_NAMES_CHECK) != names; }},
+                             {{VK_LEFT, VK_SPACE}, [&] { return on(IDC_D50_RADIO)() && checked(IDC_D50_RADIO); }}});
         click_button(p.cancel);
-        EXPECT_TRUE(wait_for(shown(0)) && checked(4) == names && checked(7));
+        EXPECT_TRUE(wait_for(shown(0)) && checked(IDC_NAMES_CHECK) == names && checked(IDC_D50_RADIO));
         click_tab(p, 2);
         ASSERT_TRUE(wait_for(shown(2)));
-        click_button(GetDlgItem(settings, 6)), click_button(p.ok);   // back to D65, and OK
+        click_button(GetDlgItem(settings, IDC_D65_RADIO)), click_button(p.ok);   // back to D65, and OK
         EXPECT_TRUE(wait_for(shown(0)));
     }, nullptr, &d50);
     EXPECT_EQ(d50, 0);
@@ -488,7 +489,7 @@ TEST(PickerSettings, ProfileDialogs)
         click_tab(p, 2);
         ASSERT_TRUE(wait_for([&] { return IsWindowVisible(settings) != 0; }));
         const struct { int button, edit; const char* caption; bool printer; const char* other_class; } kinds[] = {
-            {8, 94, "Select Display Profile", false, "HUEX Test Press CMYK"}, {9, 95, "Select Printer Profile", true, "HUEX Test Display Gamma 2.2"}};
+            {IDC_DISPLAY_CHANGE, IDC_DISPLAY_EDIT, "Select Display Profile", false, "HUEX Test Press CMYK"}, {IDC_PRINTER_CHANGE, IDC_PRINTER_EDIT, "Select Printer Profile", true, "HUEX Test Display Gamma 2.2"}};
         // Each row: the item selected (-1 none), how the dialog ends (0: a double-click on the item).
         const struct { int item, end; } rows[] = {{0, IDOK}, {1, 0}, {1, IDCANCEL}, {-1, IDOK}};
         for (const auto& kind : kinds)
@@ -496,7 +497,7 @@ TEST(PickerSettings, ProfileDialogs)
                 std::string expected = current_profile(kind.printer);
                 click_button(GetDlgItem(settings, kind.button));
                 ASSERT_TRUE(wait_for([&] { return (dialog = FindWindowA(nullptr, kind.caption)) != nullptr; }));
-                HWND list = GetDlgItem(dialog, 1003);
+                HWND list = GetDlgItem(dialog, IDC_PROFILE_LIST);
                 EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(expected.c_str())));
                 EXPECT_EQ(SendMessageA(list, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(kind.other_class)), LB_ERR) << kind.caption;
                 char text[260] = "";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "picker/control_ids.h"
 #include "picker_driver.h"
 #include "wine_test_support.h"
 
@@ -94,7 +95,7 @@ TEST(DpiScreen, TextsFitTheirControlsAndTheWindowFitsTheScreen)
         wait_until_painted(p.window);
         write_png(bin_dir() + name + "_settings.png", capture_window(p.window));
         expect_texts_fit(p.window);
-        const struct { HWND button; const char* png; } dialogs[] = {{p.about, "_about.png"}, {GetDlgItem(p.pages[2], 8), "_profiles.png"}};
+        const struct { HWND button; const char* png; } dialogs[] = {{p.about, "_about.png"}, {GetDlgItem(p.pages[2], IDC_DISPLAY_CHANGE), "_profiles.png"}};
         for (const auto& d : dialogs) {
             click_button(d.button);
             HWND dialog = nullptr;

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "colorlib/resource_seam.h"
+#include "picker/control_ids.h"
 #include "picker/paint_geometry.h"
 #include "picker/picker_state.h"
+#include "resources/text_ids.h"
 #include "wine_test_support.h"
 
 // The unit is linked for its geometry only: the colours come from the library's exports.
@@ -20,7 +22,7 @@ open_picker find_picker()
     DWORD process = 0;
     HWND w = FindWindowA("VerihuePickerClass", nullptr);
     if (w == nullptr || !IsWindowVisible(w) || !GetWindowThreadProcessId(w, &process) || process != GetCurrentProcessId()) return p;
-    p = {w, GetDlgItem(w, 93), GetDlgItem(w, IDOK), GetDlgItem(w, IDCANCEL), GetDlgItem(w, 3)};
+    p = {w, GetDlgItem(w, IDC_TAB_CONTROL), GetDlgItem(w, IDOK), GetDlgItem(w, IDCANCEL), GetDlgItem(w, IDC_ABOUT)};
     p.tab_count = static_cast<int>(SendMessageA(p.tab, TCM_GETITEMCOUNT, 0, 0));
     picker_pages(w, p.pages);
     return p;
@@ -143,7 +145,7 @@ std::string short_name(short system, short flag, int index)
 guide guide_of_page(const open_picker& p, int page)
 {
     if (page == 1) return guide{HUEX_SYSTEM_PROCESS, 0, 9, 334};
-    return guide{HUEX_SYSTEM_SOLID, static_cast<short>(SendDlgItemMessageA(p.pages[0], 91, CB_GETCURSEL, 0, 0)), 7, 136};
+    return guide{HUEX_SYSTEM_SOLID, static_cast<short>(SendDlgItemMessageA(p.pages[0], IDC_TYPE_COMBO, CB_GETCURSEL, 0, 0)), 7, 136};
 }
 
 int index_of_short_name(const guide& g, const std::string& name)
@@ -179,9 +181,9 @@ expected_page expected_page_of(const open_picker& p, int page, int points, bool 
     const char* ui = "MS Sans Serif";
     page_text_metrics m;
     m.text_height = extent(points, ui, 0, "ABCDEFG").cy;
-    for (unsigned id = 12; id <= 14; ++id) m.widest_type_text = std::max<int32_t>(m.widest_type_text, extent(points, ui, id).cx);
-    m.find_label_cx = extent(points, ui, 7).cx, m.find_label_cy = extent(points, ui, 7).cy;
-    m.comparison_label_height = extent(7, ui, 8).cy;
+    for (unsigned id = IDS_COATED; id <= IDS_TO_PROCESS; ++id) m.widest_type_text = std::max<int32_t>(m.widest_type_text, extent(points, ui, id).cx);
+    m.find_label_cx = extent(points, ui, IDS_FIND_NAME).cx, m.find_label_cy = extent(points, ui, IDS_FIND_NAME).cy;
+    m.comparison_label_height = extent(7, ui, IDS_ORIGINAL).cy;
     m.label_height = extent(6, "Arial", 0, "99").cy;
     const int metric[] = {SM_CYCAPTION, SM_CXBORDER, SM_CXFRAME, SM_CXVSCROLL, SM_CXHSCROLL, SM_CYHSCROLL, SM_CYMENU, SM_CYDLGFRAME};
     int32_t* field[] = {&picker_metrics.cy_caption, &picker_metrics.cx_border, &picker_metrics.cx_frame, &picker_metrics.cx_vscroll,
@@ -215,9 +217,9 @@ int check_color_page(const open_picker& p, int page, const page_looks& looks, co
     EXPECT_TRUE(rect_in_parent(child) == page_child_rect(frame_of(p.window), display_area(p)));
     const guide g = guide_of_page(p, page);
     const expected_page e = expected_page_of(p, page, looks.points, looks.palette);
-    EXPECT_TRUE(rect_in_parent(GetDlgItem(child, 90)) == e.layout.scroll_bar && rect_in_parent(GetDlgItem(child, 92)) == e.layout.name_edit);
+    EXPECT_TRUE(rect_in_parent(GetDlgItem(child, IDC_SCROLL_BAR)) == e.layout.scroll_bar && rect_in_parent(GetDlgItem(child, IDC_NAME_EDIT)) == e.layout.name_edit);
     // A drop-down combo box is as high as its edit part whatever height it was given.
-    pixel_rect combo = rect_in_parent(GetDlgItem(child, 91));
+    pixel_rect combo = rect_in_parent(GetDlgItem(child, IDC_TYPE_COMBO));
     combo.bottom = e.layout.type_combo.bottom;
     EXPECT_TRUE(page != 0 || combo == e.layout.type_combo);
 
@@ -230,7 +232,7 @@ int check_color_page(const open_picker& p, int page, const page_looks& looks, co
         const bool ink = pixels_unlike(shot, r, 0xFFFFFF) < r.width() * r.height() || pixels_unlike(shot, r, 0) < r.width() * r.height();
         EXPECT_EQ(ink, looks.names) << "name (white or black) on swatch " << k;
     }
-    const int selected = index_of_short_name(g, text_of(GetDlgItem(child, 92)));
+    const int selected = index_of_short_name(g, text_of(GetDlgItem(child, IDC_NAME_EDIT)));
     EXPECT_GE(selected, 0);
     if (looks.palette) return selected;
     EXPECT_EQ(corner(shot, child, e.view.new_patch), expected_rgb(g.system, g.flag, selected));
