@@ -44,7 +44,7 @@ extern "C" short WINAPI HUEX_GetColorIndex(const extended_color* record, DWORD* 
 extern "C" int WINAPI HUEX_GetColorSetName(DWORD ignored, char* name)
 {
     if (name == nullptr) return 0;
-    const int len = load_text(25, text_scratch, 251);
+    const int len = load_text(IDS_SYSTEM_NAME, text_scratch, 251);
     std::memcpy(name, text_scratch, static_cast<size_t>(len));
     name[len] = 0;
     return len;

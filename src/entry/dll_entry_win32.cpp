@@ -70,8 +70,8 @@ static BOOL process_attach(HINSTANCE module)
 
     label_text_color = 0x00FFFFFF;
     find_color_directories();
-    load_text(21, default_printer_profile_name, sizeof default_printer_profile_name);
-    load_text(26, default_display_name, sizeof default_display_name);
+    load_text(IDS_DEFAULT_PRINTER, default_printer_profile_name, sizeof default_printer_profile_name);
+    load_text(IDS_DEFAULT_DISPLAY, default_display_name, sizeof default_display_name);
     last_builtin_pub = 3;
     scan_addons();
     settings_load();

@@ -12,14 +12,15 @@
 #include <string>
 
 #include "other_process_windows.h"
+#include "picker/control_ids.h"
 #include "real_input.h"
 #include "screen_capture.h"
 
 namespace {
 
 const char* const wanted_name = "Lagoon 3";
-// Controls of the picker and of the demo host, by their ids.
-const int id_name_edit = 92, id_tab_control = 93, id_d50 = 7, id_host_pick = 101, id_host_report = 200;
+// Controls of the demo host, by their ids (the picker's are in control_ids.h).
+const int id_host_pick = 101, id_host_report = 200;
 const int total_steps = 8;
 
 struct tour {
@@ -110,9 +111,9 @@ void open_the_picker(tour& t)
 void find_by_name(tour& t)
 {
     begin(t, ("Find a colour by name: F, then \"" + std::string(wanted_name) + "\" and Enter").c_str());
-    const HWND edit = GetDlgItem(t.pages[0], id_name_edit);
+    const HWND edit = GetDlgItem(t.pages[0], IDC_NAME_EDIT);
     // The picker moves the focus to its tab control a moment after it opens.
-    wait_for([&] { return focus_in_thread_of(t.picker) == GetDlgItem(t.picker, id_tab_control); });
+    wait_for([&] { return focus_in_thread_of(t.picker) == GetDlgItem(t.picker, IDC_TAB_CONTROL); });
     press_key(t.picker, 'F');
     check(t, wait_for([&] { return focus_in_thread_of(t.picker) == edit; }), "F did not move the focus to the name box");
     type_text(t.picker, wanted_name);
@@ -128,7 +129,7 @@ void find_by_name(tour& t)
 void click_picker_tab(tour& t, int index)
 {
     RECT r;
-    check(t, tab_item_rect(GetDlgItem(t.picker, id_tab_control), index, &r), "the tab control did not give its tabs");
+    check(t, tab_item_rect(GetDlgItem(t.picker, IDC_TAB_CONTROL), index, &r), "the tab control did not give its tabs");
     click_at(t.picker, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
@@ -137,7 +138,7 @@ void switch_guide(tour& t)
     begin(t, "Switch guide: a click on the process guide's tab");
     click_picker_tab(t, 1);
     check(t, wait_for([&] { return visible(t.pages[1]) && !visible(t.pages[0]); }), "the process guide page is not shown");
-    const HWND edit = GetDlgItem(t.pages[1], id_name_edit);
+    const HWND edit = GetDlgItem(t.pages[1], IDC_NAME_EDIT);
     // The page shows its selection when it paints.
     std::string nearest;
     check(t, wait_for([&] { return !(nearest = text_of(edit)).empty() && nearest != " "; }),
@@ -157,7 +158,7 @@ void open_settings(tour& t)
 void change_option(tour& t)
 {
     begin(t, "Change an option: a click on D50");
-    const HWND d50 = GetDlgItem(t.pages[2], id_d50);
+    const HWND d50 = GetDlgItem(t.pages[2], IDC_D50_RADIO);
     check(t, d50 != nullptr, "the settings page has no D50 button");
     click_window(d50);
     check(t, wait_for([&] { return SendMessageA(d50, BM_GETCHECK, 0, 0) == BST_CHECKED; }), "D50 did not become checked");
