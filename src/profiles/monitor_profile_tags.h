@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "frame/byte_span.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
 #include "profiles/display_characterization.h"
 
 // x = X / (X + Y + Z), y = Y / (X + Y + Z) of a raw XYZ number. False

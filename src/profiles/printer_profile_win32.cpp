@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "frame/library_state.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
 #include "matching/printer_transform.h"
 #include "profiles/profile_description.h"
 #include "profiles/profile_load_win32.h"
