@@ -8,6 +8,7 @@
 
 #include "colorlib/addon_scan_win32.h"
 #include "colorlib/addons.h"
+#include "display/display_characterization.h"
 #include "entry/settings_store_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
@@ -15,7 +16,6 @@
 #include "huex.h"
 #include "matching/printer_transform.h"
 #include "picker_window/window_classes_win32.h"
-#include "profiles/display_characterization.h"
 
 HINSTANCE instance_handle;
 HMODULE text_module;

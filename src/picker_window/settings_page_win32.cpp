@@ -12,7 +12,7 @@
 #include "picker_window/picker_paint_win32.h"
 #include "picker_window/picker_windows_win32.h"
 #include "picker_window/profile_dialogs_win32.h"
-#include "profiles/display_rgb.h"
+#include "display/display_rgb.h"
 #include "profiles/profile_enumeration_win32.h"
 #include "profiles/profile_settings.h"
 

@@ -2,7 +2,8 @@
 // file or by one of the two default names (default_display_name,
 // default_printer_profile_name), which stand for the built-in display model
 // and the built-in printer. Paths, names and the display model live in the
-// process-wide state (frame/library_state.h, display_characterization.h).
+// process-wide state (frame/library_state.h,
+// display/display_characterization.h).
 #pragma once
 
 // Longest profile path the 260-byte fields hold with their terminator.
