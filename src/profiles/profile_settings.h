@@ -23,3 +23,10 @@ bool load_monitor_profile(const char* path);
 // for; false when the default printer took the place of a path that cannot be
 // used.
 bool load_printer_profile(const char* path);
+
+// Called first by every load_printer_profile, before anything of the new
+// profile is read; null calls nothing. Whatever keeps work prepared for the
+// printer profile lets go of it here, so that the files and folders it holds
+// are free when the load returns. The entry point sets it at attach, before
+// the stored profile is loaded.
+extern void (*on_printer_profile_load)();
