@@ -34,3 +34,5 @@ bool load_printer_profile(const char* path)
                      load_chosen_profile(path, default_printer_profile_name, printer_profile_path,
                                          printer_profile_name, read_printer_description));
 }
+
+const char* current_printer_profile() { return printer_profile_path; }

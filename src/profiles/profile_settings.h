@@ -24,6 +24,11 @@ bool load_monitor_profile(const char* path);
 // used.
 bool load_printer_profile(const char* path);
 
+// The current printer profile's path, or default_printer_profile_name for the
+// built-in printer: what HUEX_GetPrinterProfile hands out a copy of, read in
+// place.
+const char* current_printer_profile();
+
 // Called first by every load_printer_profile, before anything of the new
 // profile is read; null calls nothing. Whatever keeps work prepared for the
 // printer profile lets go of it here, so that the files and folders it holds
