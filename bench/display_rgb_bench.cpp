@@ -10,8 +10,8 @@
 #include "colorlib/color_lookups.h"
 #include "colorlib/color_tables.h"
 #include "colorlib/colorid.h"
-#include "profiles/display_characterization.h"
-#include "profiles/display_rgb.h"
+#include "display/display_characterization.h"
+#include "display/display_rgb.h"
 
 namespace {
 

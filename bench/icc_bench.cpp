@@ -13,7 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
+#include "icc/icc_tag_readers.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "colorlib/color_tables.h"
 #include "colorlib/colorid.h"
 #include "colorlib/publications.h"
-#include "profiles/display_rgb.h"
+#include "display/display_rgb.h"
 
 int get_color_display_rgb(colorid id, int32_t* R, int32_t* G, int32_t* B, int32_t d50)
 {

@@ -8,6 +8,7 @@
 
 #include "colorlib/addon_scan_win32.h"
 #include "colorlib/addons.h"
+#include "display/display_characterization.h"
 #include "entry/settings_store_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/library_state_win32.h"
@@ -15,7 +16,7 @@
 #include "huex.h"
 #include "matching/printer_transform.h"
 #include "picker_window/window_classes_win32.h"
-#include "profiles/display_characterization.h"
+#include "profiles/profile_settings.h"
 
 HINSTANCE instance_handle;
 HMODULE text_module;
@@ -74,6 +75,9 @@ static BOOL process_attach(HINSTANCE module)
     load_text(IDS_DEFAULT_DISPLAY, default_display_name, sizeof default_display_name);
     last_builtin_pub = 3;
     scan_addons();
+    // Matching keeps a transformation to the printer profile between calls;
+    // choosing another printer profile lets go of it at once.
+    on_printer_profile_load = drop_printer_transform;
     settings_load();
     settings_were_read = true;
     return TRUE;

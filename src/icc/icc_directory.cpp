@@ -1,5 +1,5 @@
 // Header, tag count and tag directory of a profile held as one byte span.
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
 
 bool icc_read_date_time(byte_span bytes, uint64_t at, icc_date_time* out) {
     icc_date_time d;

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "icc/icc_numbers.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_tag_readers.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
-// Opening and closing a profile as a read-only, unshared file mapping.
-#include <windows.h>
+#include "icc/mmf_file_access_win32.h"
 
 #include "huex.h"
 
@@ -29,13 +28,13 @@ bool accepted_extension(const char* ext) {
 
 }  // namespace
 
-extern "C" BYTE WINAPI MMF_open_profile_file(const char* path, HANDLE* mapping, HANDLE* file) {
+bool open_profile_mapping(const char* path, HANDLE* mapping, HANDLE* file) {
     if (mapping != nullptr) *mapping = nullptr;
     if (file != nullptr) *file = nullptr;
-    if (path == nullptr || mapping == nullptr || file == nullptr) return 0;
+    if (path == nullptr || mapping == nullptr || file == nullptr) return false;
 
     const char* name = file_name_of(path);
-    if (!accepted_extension(extension_of(name))) return 0;
+    if (!accepted_extension(extension_of(name))) return false;
 
     SECURITY_ATTRIBUTES attributes;
     attributes.nLength = sizeof attributes;
@@ -44,7 +43,7 @@ extern "C" BYTE WINAPI MMF_open_profile_file(const char* path, HANDLE* mapping, 
 
     HANDLE f = CreateFileA(path, GENERIC_READ, 0, &attributes, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return 0;
+    if (f == INVALID_HANDLE_VALUE) return false;
 
     // The mapping carries the file's bare name. A mapping of that name that
     // already exists belongs to another file (this one is unshared, so it
@@ -58,14 +57,20 @@ extern "C" BYTE WINAPI MMF_open_profile_file(const char* path, HANDLE* mapping, 
     }
     if (m == nullptr) {
         CloseHandle(f);
-        return 0;
+        return false;
     }
     *mapping = m;
     *file = f;
-    return 1;
+    return true;
 }
 
-extern "C" void WINAPI MMF_close_profile_file(HANDLE mapping, HANDLE file) {
+void close_profile_mapping(HANDLE mapping, HANDLE file) {
     if (mapping != nullptr) CloseHandle(mapping);
     if (file != nullptr) CloseHandle(file);
 }
+
+extern "C" BYTE WINAPI MMF_open_profile_file(const char* path, HANDLE* mapping, HANDLE* file) {
+    return open_profile_mapping(path, mapping, file) ? 1 : 0;
+}
+
+extern "C" void WINAPI MMF_close_profile_file(HANDLE mapping, HANDLE file) { close_profile_mapping(mapping, file); }

@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "huex.h"
+#include "icc/icc_directory.h"
 #include "icc/icc_numbers.h"
-#include "icc/icc_parse.h"
 
 namespace {
 

@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include "huex.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
+#include "icc/icc_tag_readers.h"
 #include "icc/mmf_view_win32.h"
 
 // The exports hand out the portable records unchanged.

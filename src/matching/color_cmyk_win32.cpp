@@ -10,8 +10,10 @@
 #include "colorlib/extended_color.h"
 #include "frame/library_state.h"
 #include "matching/cmyk_values.h"
+#include "matching/matching_session.h"
 #include "matching/printer_transform.h"
 #include "profiles/profile_enumeration_win32.h"
+#include "profiles/profile_settings.h"
 
 namespace {
 
@@ -29,7 +31,7 @@ short recipe_route(colorid id, WORD cmyk[4])
 bool matching_route(const double xyz[3], const char* printer, WORD cmyk[4])
 {
     // A session the host left open ends here, as it always has with this call.
-    HUEX_EndMatching();
+    end_matching_session();
     WORD element[4] = {xyz_element_value(xyz[0]), xyz_element_value(xyz[1]),
                        xyz_element_value(xyz[2]), 0};
     // The XYZ profile's place is looked up again only when the route through
@@ -55,9 +57,7 @@ extern "C" short WINAPI HUEX_GetColorCMYK(const extended_color* color, WORD* cmy
     const colorid id = record_to_colorid(color);
     if (id == no_color) return HUEX_NO_COLOR;
 
-    // The current printer's path is read in place: the copy that hosts get
-    // from HUEX_GetPrinterProfile would cost an allocation per look-up.
-    const char* printer = printer_profile_path;
+    const char* printer = current_printer_profile();
     if (std::strcmp(printer, default_printer_profile_name) == 0) return recipe_route(id, cmyk);
 
     double xyz[3];

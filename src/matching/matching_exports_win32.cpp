@@ -11,18 +11,14 @@
 #include "matching/matching_element.h"
 #include "matching/matching_session.h"
 #include "matching/printer_transform.h"
+#include "profiles/profile_file_win32.h"
+#include "profiles/profile_settings.h"
 
 namespace {
 
 lgo_transformation* session_transformation()
 {
     return static_cast<lgo_transformation*>(session.transformation);
-}
-
-void release_transformation()
-{
-    if (session.transformation != nullptr) LgoDeleteMatchTransformation(session_transformation());
-    session.transformation = nullptr;
 }
 
 }  // namespace
@@ -39,11 +35,11 @@ extern "C" short WINAPI HUEX_BeginMatchingSession(const char* source, const char
 
     // A session the host left open is replaced; its object would otherwise
     // stay with the module for the life of the process.
-    release_transformation();
+    end_matching_session();
     session.options = options;
     session.transformation = made;
-    session.source_kind = HUEX_GetProfileType(source);
-    session.destination_kind = HUEX_GetProfileType(destination);
+    session.source_kind = profile_type_of(source);
+    session.destination_kind = profile_type_of(destination);
     session.source_channels = source_channels_of(session.source_kind);
     session.destination_channels = destination_channels_of(session.destination_kind);
 
@@ -52,7 +48,7 @@ extern "C" short WINAPI HUEX_BeginMatchingSession(const char* source, const char
                                      LGICC_RESERVED, LGICC_RESERVED, LGICC_SAMPLE_BYTES,
                                      LGICC_RESERVED) != LGICC_OK) {
         // No caller ends a session whose begin failed: release it now.
-        release_transformation();
+        end_matching_session();
         return HUEX_NOT_SUPPORTED;
     }
     return HUEX_OK;
@@ -71,7 +67,7 @@ extern "C" short WINAPI HUEX_Match(LONG count, void* colors)
         if (session.transformation == nullptr || element == nullptr) return HUEX_NOT_SUPPORTED;
         uint16_t input[4];
         if (session.destination_channels == 0 || !module_input(session.source_kind, element, input)) {
-            release_transformation();
+            end_matching_session();
             return HUEX_NOT_SUPPORTED;
         }
         uint16_t output[4] = {0, 0, 0, 0};
@@ -86,7 +82,7 @@ extern "C" short WINAPI HUEX_Match(LONG count, void* colors)
 
 extern "C" short WINAPI HUEX_EndMatching(void)
 {
-    release_transformation();
+    end_matching_session();
     return HUEX_OK;
 }
 
@@ -102,10 +98,7 @@ extern "C" LONG WINAPI HUEX_SetRenderingIntent(LONG intent)
 
 extern "C" short WINAPI HUEX_MatchToPrinterProfile(LONG count, void* colors)
 {
-    char* printer = nullptr;
-    const short got = HUEX_GetPrinterProfile(&printer);
-    if (got != HUEX_OK) return got;
-
+    const char* printer = current_printer_profile();
     short status = HUEX_OK;
     if (std::strcmp(printer, default_printer_profile_name) == 0) {
         // The built-in printer has no profile: the guide's recipes are its values.
@@ -119,9 +112,8 @@ extern "C" short WINAPI HUEX_MatchToPrinterProfile(LONG count, void* colors)
         status = HUEX_BeginMatching(printer);
         if (status == HUEX_OK) {
             status = HUEX_Match(count, colors);
-            HUEX_EndMatching();
+            end_matching_session();
         }
     }
-    HUEX_DisposeProfile(printer);
     return status;
 }

@@ -25,3 +25,8 @@ extern int32_t rendering_intent;
 
 // Idle session, intent 0: the state at load.
 void reset_matching_state();
+
+// Ends the session: the module's object is released and the session is
+// idle. What HUEX_EndMatching does, and what every call that must not leave a
+// host's session open calls.
+void end_matching_session();

@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "huex.h"
 #include "lgicc/lgicc.h"
 #include "matching/folder_watch_win32.h"
 #include "matching/full_profile_path_win32.h"
 #include "matching/matching_element.h"
 #include "matching/matching_session.h"
+#include "profiles/profile_file_win32.h"
 
 namespace {
 
@@ -194,9 +194,9 @@ bool prepare(const char* named_source, const char* named_destination)
         return false;
     const char* source = prepared.source;
     const char* destination = prepared.destination;
-    prepared.source_kind = HUEX_GetProfileType(source);
+    prepared.source_kind = profile_type_of(source);
     prepared.source_channels = source_channels_of(prepared.source_kind);
-    prepared.destination_channels = destination_channels_of(HUEX_GetProfileType(destination));
+    prepared.destination_channels = destination_channels_of(profile_type_of(destination));
     if (prepared.source_channels == 0 || prepared.destination_channels == 0) return false;
     prepared.intent = rendering_intent;
     prepared.options = SetOptions(SetOptions(0, LGICC_OPTION_INTENT, rendering_intent),

@@ -13,7 +13,7 @@
 #include "picker_window/picker_paint_win32.h"
 #include "picker_window/picker_windows_win32.h"
 #include "picker_window/profile_dialogs_win32.h"
-#include "profiles/display_rgb.h"
+#include "display/display_rgb.h"
 #include "profiles/profile_settings.h"
 
 settings_controls settings_ui;

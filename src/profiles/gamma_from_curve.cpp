@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "icc/icc_tag_readers.h"
+
 
 bool gamma_from_curve(byte_span file, icc_tag_entry tag, double* gamma)
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "frame/byte_span.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
 
 // No entries (identity): 1.0. One entry: the stored u8Fixed8 gamma. Two
 // entries: 1.8, whatever they hold. More: the mean of ln(v) / ln(x) over the

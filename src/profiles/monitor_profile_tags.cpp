@@ -1,6 +1,7 @@
 #include "profiles/monitor_profile_tags.h"
 
 #include "icc/icc_numbers.h"
+#include "icc/icc_tag_readers.h"
 #include "profiles/gamma_from_curve.h"
 #include "profiles/profile_description.h"
 

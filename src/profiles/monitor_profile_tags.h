@@ -4,9 +4,9 @@
 #pragma once
 #include <cstdint>
 
+#include "display/display_characterization.h"
 #include "frame/byte_span.h"
-#include "icc/icc_parse.h"
-#include "profiles/display_characterization.h"
+#include "icc/icc_directory.h"
 
 // x = X / (X + Y + Z), y = Y / (X + Y + Z) of a raw XYZ number. False
 // (nothing written) when the sum is 0: there is no chromaticity then.

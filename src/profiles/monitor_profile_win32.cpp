@@ -1,9 +1,9 @@
 // Making a monitor profile current: the display model, path and name.
 #include <windows.h>
 
+#include "display/display_characterization.h"
+#include "display/display_rgb.h"
 #include "frame/library_state.h"
-#include "profiles/display_characterization.h"
-#include "profiles/display_rgb.h"
 #include "profiles/monitor_profile_tags.h"
 #include "profiles/profile_load_win32.h"
 #include "profiles/profile_settings.h"

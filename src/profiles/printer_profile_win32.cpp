@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include "frame/library_state.h"
-#include "icc/icc_parse.h"
-#include "matching/printer_transform.h"
+#include "icc/icc_directory.h"
 #include "profiles/profile_description.h"
 #include "profiles/profile_load_win32.h"
 #include "profiles/profile_settings.h"
 #include "profiles/stored_profile_choice.h"
+
+void (*on_printer_profile_load)() = nullptr;
 
 namespace {
 
@@ -26,10 +27,12 @@ void read_printer_description(byte_span file)
 
 bool load_printer_profile(const char* path)
 {
-    drop_printer_transform();
+    if (on_printer_profile_load != nullptr) on_printer_profile_load();
     lstrcpyA(printer_profile_path, default_printer_profile_name);
     lstrcpyA(printer_profile_name, default_printer_profile_name);
     return note_load(&printer_choice, path,
                      load_chosen_profile(path, default_printer_profile_name, printer_profile_path,
                                          printer_profile_name, read_printer_description));
 }
+
+const char* current_printer_profile() { return printer_profile_path; }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "icc/icc_tag_readers.h"
+
 bool read_description_tag(byte_span file, icc_tag_entry tag, uint32_t type_signature,
                           char* buffer, int32_t buffer_length)
 {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "frame/byte_span.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
 
 // The description tag at `tag`, whose type is type_signature: an "mluc" tag
 // through icc_read_mluc_description, any other as a textDescriptionType.

@@ -26,18 +26,6 @@ short hand_out(const char* text, char** profile)
     return HUEX_OK;
 }
 
-// The header of the profile at path; false when it cannot be opened or is
-// too short to hold one (the default names are no files, so false too).
-bool header_of(const char* path, icc_profile_header* header)
-{
-    if (path == nullptr) return false;
-    opened_profile profile;
-    if (!open_profile(path, &profile)) return false;
-    const bool ok = icc_read_header(profile.view.file, header);
-    close_profile(&profile);
-    return ok;
-}
-
 }  // namespace
 
 extern "C" short WINAPI HUEX_GetMonitorProfile(char** profile)
@@ -52,7 +40,7 @@ extern "C" short WINAPI HUEX_SetMonitorProfile(const char* path)
 
 extern "C" short WINAPI HUEX_GetPrinterProfile(char** profile)
 {
-    return hand_out(printer_profile_path, profile);
+    return hand_out(current_printer_profile(), profile);
 }
 
 extern "C" short WINAPI HUEX_GetDefaultPrinterProfile(char** profile)
@@ -82,22 +70,18 @@ extern "C" short WINAPI HUEX_DisposeProfile(char* profile)
     return HUEX_OK;
 }
 
-extern "C" short WINAPI HUEX_GetProfileType(const char* path)
-{
-    icc_profile_header header;
-    return header_of(path, &header) ? profile_type_code(header.color_space) : -1;
-}
+extern "C" short WINAPI HUEX_GetProfileType(const char* path) { return profile_type_of(path); }
 
 extern "C" LONG WINAPI HUEX_GetProfileIntent(const char* path)
 {
     icc_profile_header header;
-    return header_of(path, &header) ? LONG(header.rendering_intent) : -1;
+    return read_profile_header(path, &header) ? LONG(header.rendering_intent) : -1;
 }
 
 extern "C" short WINAPI HUEX_GetProfilePcs(const char* path)
 {
     icc_profile_header header;
-    return header_of(path, &header) ? profile_pcs_code(header.connection_space) : -1;
+    return read_profile_header(path, &header) ? profile_pcs_code(header.connection_space) : -1;
 }
 
 extern "C" short WINAPI HUEX_GetProfileName(const char* path, char* name)

@@ -1,10 +1,11 @@
 #include "profiles/profile_file_win32.h"
 
-#include "huex.h"
+#include "icc/mmf_file_access_win32.h"
+#include "profiles/profile_header_codes.h"
 
 bool open_profile(const char* path, opened_profile* profile)
 {
-    if (!MMF_open_profile_file(path, &profile->mapping, &profile->file)) return false;
+    if (!open_profile_mapping(path, &profile->mapping, &profile->file)) return false;
     map_profile_view(profile->mapping, &profile->view);
     return true;
 }
@@ -12,6 +13,22 @@ bool open_profile(const char* path, opened_profile* profile)
 void close_profile(opened_profile* profile)
 {
     release_profile_view(&profile->view);
-    MMF_close_profile_file(profile->mapping, profile->file);
+    close_profile_mapping(profile->mapping, profile->file);
     profile->mapping = profile->file = nullptr;
+}
+
+bool read_profile_header(const char* path, icc_profile_header* header)
+{
+    if (path == nullptr) return false;
+    opened_profile profile;
+    if (!open_profile(path, &profile)) return false;
+    const bool ok = icc_read_header(profile.view.file, header);
+    close_profile(&profile);
+    return ok;
+}
+
+int16_t profile_type_of(const char* path)
+{
+    icc_profile_header header;
+    return read_profile_header(path, &header) ? profile_type_code(header.color_space) : -1;
 }

@@ -3,6 +3,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
+#include "icc/icc_directory.h"
 #include "icc/mmf_view_win32.h"
 
 struct opened_profile {
@@ -16,3 +19,12 @@ struct opened_profile {
 // treats as a file without a header or tags.
 bool open_profile(const char* path, opened_profile* profile);
 void close_profile(opened_profile* profile);
+
+// The header of the profile at path; false when it cannot be opened or is
+// too short to hold one (the default names are no files, so false too).
+bool read_profile_header(const char* path, icc_profile_header* header);
+
+// The data colour space of the profile at path as a host code
+// (profile_type_code), -1 when its header cannot be read: what
+// HUEX_GetProfileType answers.
+int16_t profile_type_of(const char* path);

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "icc/icc_parse.h"
+#include "icc/icc_directory.h"
 
 // Classifications 0 display, 1 input, 2 output, 3 colour space (XYZ data only).
 constexpr int32_t classification_display = 0;

@@ -2,7 +2,8 @@
 // file or by one of the two default names (default_display_name,
 // default_printer_profile_name), which stand for the built-in display model
 // and the built-in printer. Paths, names and the display model live in the
-// process-wide state (frame/library_state.h, display_characterization.h).
+// process-wide state (frame/library_state.h,
+// display/display_characterization.h).
 #pragma once
 
 // Longest profile path the 260-byte fields hold with their terminator.
@@ -22,3 +23,15 @@ bool load_monitor_profile(const char* path);
 // for; false when the default printer took the place of a path that cannot be
 // used.
 bool load_printer_profile(const char* path);
+
+// The current printer profile's path, or default_printer_profile_name for the
+// built-in printer: what HUEX_GetPrinterProfile hands out a copy of, read in
+// place.
+const char* current_printer_profile();
+
+// Called first by every load_printer_profile, before anything of the new
+// profile is read; null calls nothing. Whatever keeps work prepared for the
+// printer profile lets go of it here, so that the files and folders it holds
+// are free when the load returns. The entry point sets it at attach, before
+// the stored profile is loaded.
+extern void (*on_printer_profile_load)();

@@ -6,8 +6,9 @@
 #include <cstring>
 #include <vector>
 
+#include "icc/icc_directory.h"
 #include "icc/icc_numbers.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_tag_readers.h"
 
 namespace {
 

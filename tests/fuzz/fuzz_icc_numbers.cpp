@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "frame/byte_span.h"
 #include "icc/icc_numbers.h"
-#include "icc/icc_parse.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const byte_span words{data, size};

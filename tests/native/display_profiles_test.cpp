@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "display/display_characterization.h"
+#include "display/display_rgb.h"
 #include "icc_profile_builder.h"
 #include "profile_set.h"
-#include "profiles/display_characterization.h"
-#include "profiles/display_rgb.h"
 #include "profiles/gamma_from_curve.h"
 #include "profiles/monitor_profile_tags.h"
 #include "profiles/profile_description.h"

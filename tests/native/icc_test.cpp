@@ -13,8 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "icc/icc_directory.h"
 #include "icc/icc_numbers.h"
-#include "icc/icc_parse.h"
+#include "icc/icc_tag_readers.h"
 #include "icc_profile_builder.h"
 #include "profiles/monitor_profile_tags.h"
 #include "test_files.h"

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "addon_fixture.h"
+#include "display/display_characterization.h"
+#include "display/display_rgb.h"
 #include "huex.h"
-#include "profiles/display_characterization.h"
-#include "profiles/display_rgb.h"
 #include "test_data.h"
 #include "wine_test_support.h"
 

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "display/display_characterization.h"
+#include "display/display_rgb.h"
 #include "frame/file_bytes_native.h"
-#include "profiles/display_characterization.h"
-#include "profiles/display_rgb.h"
 
 namespace {
 

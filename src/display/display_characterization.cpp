@@ -1,4 +1,4 @@
-#include "profiles/display_characterization.h"
+#include "display/display_characterization.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
-#include "profiles/display_rgb.h"
+#include "display/display_rgb.h"
 
 #include <cmath>
 
-#include "profiles/display_characterization.h"
+#include "display/display_characterization.h"
 
 display_matrix_cache display_matrix;
 
