@@ -7,7 +7,7 @@
 #include "picker/control_ids.h"
 #include "picker/paint_geometry.h"
 #include "picker/picker_state.h"
-#include "resources/text_ids.h"
+#include "frame/text_ids.h"
 #include "wine_test_support.h"
 
 // The unit is linked for its geometry only: the colours come from the library's exports.
