@@ -164,7 +164,8 @@ int check_addon(const addon_contents& c, addon_breach* out, int max)
     const uint64_t pages = read_number_of_pages(c.pub);
     const uint64_t colours = per_page * pages;
     const uint32_t width = read_color_name_size(c.pub);
-    const int32_t first = first_addon_pub(), last = last_addon_pub();
+    int32_t first, last;
+    addon_pub_range(&first, &last);
     if (pub_no < static_cast<uint32_t>(first) || pub_no > static_cast<uint32_t>(last))
         report(list, breach_publication_number, "pub_no %u is not an add-on number (%d to %d)", pub_no, first, last);
     if (colours == 0) report(list, breach_no_colours, "the descriptor holds no colours (%llu per page, %llu pages)",

@@ -1,8 +1,9 @@
 // The colour-system codes. A colour record's fourth word is one of them, and
 // with a flag it is the pair by which hosts, the publication list and add-on
 // files name a publication. Each code's row says which publications it
-// selects, which of them the publication list names by it, and how a record
-// carrying it lays out the colour index. The colour record, the publication
+// selects and how a record carrying it lays out the colour index; beside it
+// stands the order and the pairs in which the publication list names the
+// built-in publications. The colour record, the publication
 // list and the add-on check all ask this one table (color_system_codes.cpp),
 // and it needs nothing else of the library, so a checker program can link it
 // alone.
@@ -18,8 +19,8 @@ int32_t largest_storable_index(int16_t system);
 // The publication that a code and flag select, or -1.
 int32_t system_to_pub(int16_t system, int16_t flag);
 
-// A code of the built-in publications (its row lists some), whose pairs the
-// publication list hands out itself; add-on files may not carry one.
+// A code of the built-in publications, whose pairs the publication list
+// hands out itself; add-on files may not carry one.
 bool is_builtin_code(int16_t system);
 // A code that only add-on publications carry.
 bool is_addon_code(int16_t system);
@@ -32,5 +33,4 @@ int32_t builtin_listed_pub(int place, int16_t* system, int16_t* flag);
 int builtin_listed_place(int16_t system, int16_t flag);
 
 // The publications that add-on files may take: those the add-on codes select.
-int32_t first_addon_pub();
-int32_t last_addon_pub();
+void addon_pub_range(int32_t* first, int32_t* last);
