@@ -8,25 +8,14 @@
 #include <set>
 #include <string>
 
+#include "colorlib/color_system_codes.h"
 #include "colorlib/color_tables.h"
 #include "colorlib/descriptor.h"
 
-// The add-on part of the code table, kept here so that a checker program
-// needs nothing of the library but the descriptor readers; a native test
-// holds it equal to the library's own table.
 addon_code addon_code_of(int16_t system, int16_t flag)
 {
-    const bool variant = flag == 0 || flag == 1;
-    switch (system) {
-    case 549: return {4, 4095};
-    case 1573: return {5, 4095};
-    case 1061: return {6, 4095};
-    case 1317: return {7, 4095};
-    case 2085: return {variant ? 8 + flag : -1, 1023};
-    case 2341: return {variant ? 10 + flag : -1, 1023};
-    case 805: return {variant ? 12 + flag : -1, 32767};
-    default: return {-1, -1};
-    }
+    if (!is_addon_code(system)) return {-1, -1};
+    return {system_to_pub(system, flag), largest_storable_index(system)};
 }
 
 namespace {
@@ -175,7 +164,10 @@ int check_addon(const addon_contents& c, addon_breach* out, int max)
     const uint64_t pages = read_number_of_pages(c.pub);
     const uint64_t colours = per_page * pages;
     const uint32_t width = read_color_name_size(c.pub);
-    if (pub_no < 4 || pub_no > 13) report(list, breach_publication_number, "pub_no %u is not an add-on number (4 to 13)", pub_no);
+    int32_t first, last;
+    addon_pub_range(&first, &last);
+    if (pub_no < static_cast<uint32_t>(first) || pub_no > static_cast<uint32_t>(last))
+        report(list, breach_publication_number, "pub_no %u is not an add-on number (%d to %d)", pub_no, first, last);
     if (colours == 0) report(list, breach_no_colours, "the descriptor holds no colours (%llu per page, %llu pages)",
                              static_cast<unsigned long long>(per_page), static_cast<unsigned long long>(pages));
     if (width == 0 || width > static_cast<uint32_t>(max_color_name_size))

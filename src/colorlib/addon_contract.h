@@ -20,7 +20,7 @@ enum addon_breach_kind {
     breach_missing_string,     // string 2 or 3 is absent
     breach_bad_number_text,    // string 2 or 3 is not a 16-bit decimal number
     breach_descriptor_format,  // fewer than four data lines, brackets, limits
-    breach_publication_number, // pub_no outside 4 to 13
+    breach_publication_number, // pub_no not one that an add-on code selects
     breach_no_colours,         // colors_per_page or number_of_pages is 0
     breach_name_width,         // COLOR_NAME_SIZE outside 1 to 35
     breach_pair_selects_none,  // code and flag select no publication
@@ -37,7 +37,8 @@ struct addon_breach {
 };
 
 // The add-on publication that a code and flag select (-1 for none) and the
-// largest colour index the code's record layout can hold.
+// largest colour index the code's record layout can hold (-1 for a code that
+// selects no add-on publication under any flag).
 struct addon_code {
     int32_t pub_no;
     int32_t largest_index;

@@ -39,42 +39,6 @@ int16_t get_index(const extended_color* record, int16_t which)
     return 0;
 }
 
-int encoding_of(int16_t system)
-{
-    switch (system) {
-    case 37: case 2085: case 2341: return 1;
-    case 293: case 549: case 1061: case 1317: case 1573: return 2;
-    case 805: return 3;
-    default: return 0;
-    }
-}
-
-int32_t largest_storable_index(int16_t system)
-{
-    switch (encoding_of(system)) {
-    case 1: return 1023;
-    case 2: return 4095;
-    case 3: return 32767;
-    default: return -1;
-    }
-}
-
-int32_t system_to_pub(int16_t system, int16_t flag)
-{
-    switch (system) {
-    case 37: return flag >= 0 && flag <= 3 ? flag : -1;
-    case 293: return 3;
-    case 549: return 4;
-    case 1573: return 5;
-    case 1061: return 6;
-    case 1317: return 7;
-    case 2085: return flag == 0 || flag == 1 ? 8 + flag : -1;
-    case 2341: return flag == 0 || flag == 1 ? 10 + flag : -1;
-    case 805: return flag == 0 || flag == 1 ? 12 + flag : -1;
-    default: return -1;
-    }
-}
-
 int16_t encode_color(int16_t system, int16_t flag, int16_t index, extended_color* record)
 {
     const int32_t n = system_to_pub(system, flag);

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 
+#include "colorlib/color_system_codes.h"
 #include "frame/library_state.h"
 
 // The public header (include/huex.h) declares the same record with WORDs for
@@ -33,15 +34,6 @@ void set_color_flag(extended_color* record, int16_t flag);
 int16_t get_color_flag(const extended_color* record);
 void set_index(extended_color* record, int16_t which, int16_t index);
 int16_t get_index(const extended_color* record, int16_t which);
-
-// Which of the three index layouts a code uses: 1 (37, 2085, 2341),
-// 2 (293, 549, 1061, 1317, 1573), 3 (805), or 0 for a code without one.
-int encoding_of(int16_t system);
-// The largest index that the code's layout can hold.
-int32_t largest_storable_index(int16_t system);
-
-// The publication that a code and flag select, or -1.
-int32_t system_to_pub(int16_t system, int16_t flag);
 
 int16_t encode_color(int16_t system, int16_t flag, int16_t index, extended_color* record);
 // 0 with all three receivers written, or 1 (code without an encoding) with

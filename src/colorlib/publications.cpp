@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "colorlib/addons.h"
+#include "colorlib/color_system_codes.h"
 #include "colorlib/descriptor.h"
 #include "colorlib/kept_tables.h"
 
@@ -89,25 +90,29 @@ static bool listed(const addon_record* r)
 
 int enum_pubs(int16_t* system, int16_t* flag, char* name)
 {
-    static const struct { int16_t system, flag; } builtin_pairs[4] = {{37, 0}, {37, 1}, {37, 2}, {293, 0}};
+    // A built-in code's pair leads to the next built-in publication, and
+    // from the last one to the add-ons; one the list never hands out ends it.
     int next_builtin = -1;
     if (*system == -1) {
         next_builtin = 0;
-    } else if (*system == 37) {
-        if (*flag < 0 || *flag > 2) return 0;
-        next_builtin = *flag + 1;
+    } else if (is_builtin_code(*system)) {
+        const int place = builtin_listed_place(*system, *flag);
+        if (place < 0) return 0;
+        next_builtin = place + 1;
     }
-    if (next_builtin >= 0) {
-        int len = pub_desc(static_cast<uint32_t>(next_builtin), text_scratch, 250);
+    if (next_builtin >= 0 && next_builtin < builtin_listed_count()) {
+        int16_t next_system, next_flag;
+        const int32_t pub_no = builtin_listed_pub(next_builtin, &next_system, &next_flag);
+        int len = pub_desc(static_cast<uint32_t>(pub_no), text_scratch, 250);
         std::memcpy(name, text_scratch, static_cast<size_t>(len) + 1);
-        *system = builtin_pairs[next_builtin].system;
-        *flag = builtin_pairs[next_builtin].flag;
+        *system = next_system;
+        *flag = next_flag;
         return len;
     }
 
     if (addon_count == 0) return 0;
     const addon_record* candidate = nullptr;
-    if (*system == 293) {
+    if (next_builtin >= 0) {
         candidate = addon_list;
     } else {
         const addon_record* r = find_addon_by_pair(*system, *flag);

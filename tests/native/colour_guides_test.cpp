@@ -471,16 +471,6 @@ TEST(AddonContract, each_fault_is_named) {
     EXPECT_EQ(one[0].kind, breach_missing_resource);
 }
 
-TEST(AddonContract, codes_agree_with_the_library_for_every_code_and_flag) {
-    for (int32_t system = -32768; system <= 32767; ++system)
-        for (int16_t flag = -1; flag <= 16; ++flag) {
-            const int32_t library = system_to_pub(static_cast<int16_t>(system), flag);
-            const addon_code c = addon_code_of(static_cast<int16_t>(system), flag);
-            ASSERT_EQ(c.pub_no, library >= 4 ? library : -1) << system << "/" << flag;
-            ASSERT_TRUE(c.pub_no < 0 || c.largest_index == largest_storable_index(static_cast<int16_t>(system))) << system;
-        }
-}
-
 const struct { const char* cie_name; size_t colours; } shipped[] = {{"solidc", 952}, {"solidu", 952}, {"simprc", 952}, {"process", 3006}};
 
 unsigned u16(const byte_span& s, size_t offset) { return s.data[offset] | s.data[offset + 1] << 8; }

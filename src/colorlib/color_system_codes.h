@@ -1,0 +1,36 @@
+// The colour-system codes. A colour record's fourth word is one of them, and
+// with a flag it is the pair by which hosts, the publication list and add-on
+// files name a publication. Each code's row says which publications it
+// selects and how a record carrying it lays out the colour index; beside it
+// stands the order and the pairs in which the publication list names the
+// built-in publications. The colour record, the publication
+// list and the add-on check all ask this one table (color_system_codes.cpp),
+// and it needs nothing else of the library, so a checker program can link it
+// alone.
+#pragma once
+#include <cstdint>
+
+// Which of the three index layouts a code uses (1, 2 or 3), or 0 for a code
+// without one.
+int encoding_of(int16_t system);
+// The largest index that the code's layout can hold, or -1.
+int32_t largest_storable_index(int16_t system);
+
+// The publication that a code and flag select, or -1.
+int32_t system_to_pub(int16_t system, int16_t flag);
+
+// A code of the built-in publications, whose pairs the publication list
+// hands out itself; add-on files may not carry one.
+bool is_builtin_code(int16_t system);
+// A code that only add-on publications carry.
+bool is_addon_code(int16_t system);
+// The built-in publications in the order the publication list names them:
+// how many, and the place'th one (below that count) with the pair naming it.
+int builtin_listed_count();
+int32_t builtin_listed_pub(int place, int16_t* system, int16_t* flag);
+// The place in that order of the publication that a built-in code's pair
+// names, or -1 for a pair the list never hands out (and any other code).
+int builtin_listed_place(int16_t system, int16_t flag);
+
+// The publications that add-on files may take: those the add-on codes select.
+void addon_pub_range(int32_t* first, int32_t* last);
