@@ -12,7 +12,7 @@ struct color_system_code {
 };
 
 const color_system_code codes[] = {
-    {37, 4, 0, 1}, {293, 0, 3, 2}, {549, 0, 4, 2}, {1573, 0, 5, 2}, {1061, 0, 6, 2},
+    {solid_guides_code, 4, 0, 1}, {process_guide_code, 0, 3, 2}, {549, 0, 4, 2}, {1573, 0, 5, 2}, {1061, 0, 6, 2},
     {1317, 0, 7, 2}, {2085, 2, 8, 1}, {2341, 2, 10, 1}, {805, 2, 12, 3},
 };
 
@@ -22,7 +22,8 @@ const int32_t largest_index[] = {1023, 4095, 32767};
 // The built-in publications in list order, each by the pair the list names it
 // with: code 37 with flag 3 selects the process guide too, but the list names
 // it by 293, its own code.
-const struct { int16_t system, flag; } builtin_listing[] = {{37, 0}, {37, 1}, {37, 2}, {293, 0}};
+const struct { int16_t system, flag; } builtin_listing[] = {
+    {solid_guides_code, 0}, {solid_guides_code, 1}, {solid_guides_code, 2}, {process_guide_code, 0}};
 
 const color_system_code* find_code(int16_t system)
 {

@@ -10,6 +10,12 @@
 #pragma once
 #include <cstdint>
 
+// The codes of the built-in guides: the solid guides' (flag 0, 1 or 2 picks
+// the guide) and the process guide's. Hosts know them as HUEX_SYSTEM_SOLID and
+// HUEX_SYSTEM_PROCESS.
+constexpr int16_t solid_guides_code = 37;
+constexpr int16_t process_guide_code = 293;
+
 // Which of the three index layouts a code uses (1, 2 or 3), or 0 for a code
 // without one.
 int encoding_of(int16_t system);

@@ -31,10 +31,10 @@ bool write_picked_record(colorid c, int32_t d50, extended_color* record)
     record->blue = static_cast<uint16_t>((b & 0xFF) << 8);
     const uint32_t pub = colorid_pub(c), index = colorid_index(c);
     if (pub <= 2) {
-        record->color_system = 37;
+        record->color_system = solid_guides_code;
         set_color_flag(record, static_cast<int16_t>(pub));
     } else if (pub == process_pub) {
-        record->color_system = 293;
+        record->color_system = process_guide_code;
         set_color_flag(record, static_cast<int16_t>(index >> 8));
     } else {
         return true;
