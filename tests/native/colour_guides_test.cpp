@@ -166,16 +166,19 @@ int32_t expected_pub(int32_t code, int32_t flag) {
         {0x0525, 7, 1}, {0x0825, 8, 2}, {0x0925, 10, 2}, {0x0325, 12, 2},
     };
     for (const auto& c : codes)
-        if (c.code == code) return c.span == 1 ? c.pub : flag < c.span ? c.pub + flag : -1;
+        if (c.code == code) return c.span == 1 ? c.pub : flag >= 0 && flag < c.span ? c.pub + flag : -1;
     return -1;
 }
 
+// The add-on checker's reading of a code agrees with the library's.
 TEST_F(ColorTables, every_code_and_flag_selects_the_publication_of_the_table) {
     for (int32_t code = 0; code <= 0xFFFF; ++code) {
-        for (int32_t flag = 0; flag <= 15; ++flag) {
+        for (int32_t flag = -1; flag <= 16; ++flag) {
             const int16_t c = static_cast<int16_t>(code), f = static_cast<int16_t>(flag);
             const int32_t n = expected_pub(code, flag);
             ASSERT_EQ(system_to_pub(c, f), n) << code << "/" << flag;
+            const addon_code a = addon_code_of(c, f);
+            ASSERT_TRUE(a.pub_no == (n >= 4 ? n : -1) && (a.pub_no < 0 || a.largest_index == largest_storable_index(c))) << code << "/" << flag;
             extended_color r = sentinel;
             const int16_t status = encode_color(c, f, 0, &r);
             if (n >= 0 && n <= 3) {
@@ -253,9 +256,9 @@ std::string desc(int max = 250) {
 // Every field of the four built-in publications, and the walk over them with its ends.
 TEST(BuiltinDescriptors, every_field_and_the_walk) {
     reset_library_state();
-    const struct { uint32_t pub_no; const char* desc; uint32_t per_page, pages, name_size; const char *display, *printer; short system, flag; } builtins[] = {
-        {0, "Solid Guide/Coated", 7, 136, 15, "DSC", "PSC", 37, 0}, {1, "Solid Guide/Uncoated", 7, 136, 15, "DSU", "PSU", 37, 1},
-        {2, "Process Simulation Guide", 7, 136, 15, "DSP", "PSP", 37, 2}, {3, "Process Guide - Press Edition", 9, 334, 6, "DSP", "PSP", 293, 0}};
+    const struct { uint32_t pub_no; const char* desc; uint32_t per_page, pages, name_size; const char *display, *printer; short system, flag; const char *cie, *names; } builtins[] = {
+        {0, "Solid Guide/Coated", 7, 136, 15, "DSC", "PSC", 37, 0, "solidc", "spot"}, {1, "Solid Guide/Uncoated", 7, 136, 15, "DSU", "PSU", 37, 1, "solidu", "spot"},
+        {2, "Process Simulation Guide", 7, 136, 15, "DSP", "PSP", 37, 2, "simprc", "spot"}, {3, "Process Guide - Press Edition", 9, 334, 6, "DSP", "PSP", 293, 0, "process", "process"}};
     short system = -1, flag = 99;
     char name[256], cmyk[256], picker[256];
     for (const auto& e : builtins) {
@@ -271,6 +274,17 @@ TEST(BuiltinDescriptors, every_field_and_the_walk) {
         EXPECT_EQ(enum_pubs(&system, &flag, name), static_cast<int>(std::strlen(e.desc)));
         EXPECT_TRUE(std::string(name) == e.desc && system == e.system && flag == e.flag);
         EXPECT_TRUE(get_page_label(make_colorid(e.pub_no, 20), picker, 19) > 0 && std::string(picker) == "Page 3");  // shared by the solid guides
+        // Each reads its own tables, to its last colour.
+        const uint32_t last = e.per_page * e.pages - 1;
+        for (const char* kind : {"cie50", "cie65"}) {
+            const std::vector<uint8_t> t = read_file_bytes(std::string(HUEX_RESOURCE_DIR) + "/" + e.cie + "." + kind);
+            double x[3];
+            ASSERT_EQ(get_color_xyz(make_colorid(e.pub_no, last), kind[3] == '5', &x[0], &x[1], &x[2]), 1);
+            for (int k = 0; k < 3; ++k) EXPECT_EQ(x[k], (t[last * 6 + 2 * k] | t[last * 6 + 2 * k + 1] << 8) / 100.0) << kind;
+        }
+        const std::vector<uint8_t> names = read_file_bytes(std::string(HUEX_RESOURCE_DIR) + "/" + e.names + ".names");
+        get_color_name(make_colorid(e.pub_no, last), name, 99, -1);
+        EXPECT_EQ(std::string(name), std::string(names.begin() + last * e.name_size, names.begin() + (last + 1) * e.name_size).c_str());
     }
     EXPECT_EQ(desc(7), "Process");
     EXPECT_EQ((std::vector<int>{pub_exists(-1), pub_exists(0), pub_exists(3), pub_exists(4)}), (std::vector<int>{0, 1, 1, 0}));

@@ -35,12 +35,6 @@ std::string host(const std::string& root, const std::string& commands, const std
 
 bool has_line(const std::string& out, const std::string& line) { return out.find("\n" + line + "\n") != std::string::npos; }
 
-std::string line_after(const std::string& out, const std::string& prefix, size_t from = 0)
-{
-    const size_t at = out.find("\n" + prefix, from);
-    return at == std::string::npos ? "(none)" : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
-}
-
 // A stored value's type and bytes; no bytes when absent.
 std::pair<DWORD, std::vector<BYTE>> stored(const std::string& root, const char* value)
 {
@@ -76,15 +70,24 @@ std::string test_profile(const std::string& name)
 
 }  // namespace
 
-TEST(Settings, FirstLoadCreatesTheKeyAndKeepsTheInitialValues)
+// From nothing, and from stored values of the wrong type or size (counted as missing): the initial values, stored at exit.
+TEST(Settings, FirstLoadAndMalformedValuesGiveTheInitialValues)
 {
-    const std::string root = case_root("first_load");
-    const std::string out = host(root, "load monitor printer unload");
-    EXPECT_TRUE(has_line(out, "monitor " + display_default) && has_line(out, "printer " + printer_default)) << out;
-    EXPECT_TRUE(stored(root, "selected_color").second.empty() && stored(root, "first_colorid_displayed").second.empty());
-    EXPECT_TRUE(stored_dword_is(root, "OPTION_DISPLAY_COLOR_NAMES", 1));
-    for (int k = 3; k < 8; ++k) EXPECT_TRUE(stored_dword_is(root, dword_values[k], 0)) << dword_values[k];
-    EXPECT_TRUE(stored_paths_are(root, display_default, printer_default));
+    for (const bool malformed : {false, true}) {
+        const std::string root = case_root(malformed ? "malformed" : "first_load"), unterminated(300, 'a');
+        if (malformed) {
+            store(root, "window_xpos", REG_BINARY, "\7\7", 2);
+            store(root, "D50FLAG", REG_BINARY, "\1\2\3\4\5\6\7\10", 8);
+            store(root, "DISPLAY_PROFILE_PATH", REG_BINARY, unterminated.data(), 300);
+            store(root, "PRINTER_PROFILE_PATH", REG_BINARY, unterminated.data(), 260);
+        }
+        const std::string out = host(root, "load monitor printer unload");
+        EXPECT_TRUE(has_line(out, "monitor " + display_default) && has_line(out, "printer " + printer_default)) << out;
+        EXPECT_TRUE(stored(root, "selected_color").second.empty() && stored(root, "first_colorid_displayed").second.empty());
+        EXPECT_TRUE(stored_dword_is(root, "OPTION_DISPLAY_COLOR_NAMES", 1));
+        for (int k = 3; k < 8; ++k) EXPECT_TRUE(stored_dword_is(root, dword_values[k], 0)) << dword_values[k];
+        EXPECT_TRUE(stored_paths_are(root, display_default, printer_default)) << malformed;
+    }
 }
 
 // A colour selected, "nothing selected", and no selection stored (not written either).
@@ -110,9 +113,11 @@ TEST(Settings, ProfilesSurviveFreeLibraryAndANewProcess)
                                              " color 37 0 500 unload load monitor unload");
     EXPECT_TRUE(has_line(first, "setmonitor 0") && has_line(first, "setprinter 0") && has_line(first, "monitor " + display)) << first;
     EXPECT_TRUE(stored_paths_are(root, display, press));
-    const std::string before = line_after(first, "color "), after = line_after(first, "color ", first.find(before) + 1);
+    const std::vector<std::string> colours = lines_starting(first, "color ");
+    ASSERT_EQ(colours.size(), 2u) << first;
+    const std::string after = colours[1];
     auto rgb = [](const std::string& l) { return l.substr(l.find(" rgb1"), l.find(" cmyk") - l.find(" rgb1")); };
-    EXPECT_NE(rgb(before), rgb(after));
+    EXPECT_NE(rgb(colours[0]), rgb(after));
     const std::string second = host(root, "load monitor printer color 37 0 500");
     EXPECT_TRUE(has_line(second, "monitor " + display) && has_line(second, "printer " + press) && has_line(second, after)) << second;
 }
@@ -161,22 +166,8 @@ TEST(Settings, ScreenColoursOfAProfileDoNotDependOnWhatCameBefore)
     const std::string out = host(root, "load setmonitor " + test_profile("huex_display_gamma.icc") + " setmonitor " + partial +
                                            " color 37 0 500 setmonitor " + test_profile("huex_display_table.icm") + " setmonitor " +
                                            partial + " color 37 0 500 unload load color 37 0 500 setmonitor " + partial + ".gone.icc color 37 0 500");
-    const std::string line = "\n" + line_after(out, "color ") + "\n";
-    size_t count = 0;
-    for (size_t at = out.find(line); at != std::string::npos; at = out.find(line, at + 1)) ++count;
-    EXPECT_EQ(count, 4u) << out;
-}
-
-TEST(Settings, MalformedStoredValuesCountAsMissing)
-{
-    const std::string root = case_root("malformed"), unterminated(300, 'a');
-    store(root, "window_xpos", REG_BINARY, "\7\7", 2);
-    store(root, "D50FLAG", REG_BINARY, "\1\2\3\4\5\6\7\10", 8);
-    store(root, "DISPLAY_PROFILE_PATH", REG_BINARY, unterminated.data(), 300);
-    store(root, "PRINTER_PROFILE_PATH", REG_BINARY, unterminated.data(), 260);
-    const std::string out = host(root, "load monitor printer unload");
-    EXPECT_TRUE(has_line(out, "monitor " + display_default) && has_line(out, "printer " + printer_default)) << out;
-    EXPECT_TRUE(stored_dword_is(root, "window_xpos", 0) && stored_dword_is(root, "D50FLAG", 0));
+    const std::vector<std::string> colours = lines_starting(out, "color ");
+    EXPECT_EQ(colours, std::vector<std::string>(4, line_for(out, "color "))) << out;
 }
 
 // A load refused at the class step still gets its detach call, which must leave the stored settings alone.

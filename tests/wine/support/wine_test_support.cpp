@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sstream>
 
 #include <icm.h>
 #include <psapi.h>
@@ -82,6 +83,23 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     return static_cast<int>(code);
+}
+
+std::vector<std::string> lines_starting(const std::string& out, const std::string& prefix)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string line_for(const std::string& out, const std::string& prefix)
+{
+    const std::vector<std::string> lines = lines_starting(out, prefix);
+    return lines.empty() ? "(no line " + prefix + ")" : lines[0];
 }
 
 void delete_settings_key() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX"); }

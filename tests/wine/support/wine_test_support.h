@@ -18,6 +18,9 @@ bool copy_into(const std::string& file, const std::string& dir, const std::strin
 bool copy_library_into(const std::string& dir);
 // Runs a command line in cwd; its exit code (or -1), its output appended to *output.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
+// The lines of a program's output that start with prefix, without line ends; the first of them, or "(no line PREFIX)".
+std::vector<std::string> lines_starting(const std::string& out, const std::string& prefix);
+std::string line_for(const std::string& out, const std::string& prefix);
 // The colour system's folder and the one under system32 read after it, each with a trailing backslash.
 std::string colour_directory();
 std::string old_colour_directory();
