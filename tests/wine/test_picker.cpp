@@ -78,7 +78,7 @@ solid_tab start_on_solid_page(const open_picker& p)
     s.flag = static_cast<short>(SendDlgItemMessageA(s.child, IDC_TYPE_COMBO, CB_GETCURSEL, 0, 0));
     // A scroll command selects on the page and gives its scroll bar the focus: the keys then act there.
     PostMessageA(s.child, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(s.scroll));
-    run_steps(p.window, {{{VK_HOME}, [&] { return s.shows(0)() && focus_in_thread_of(p.window) == s.scroll; }}});
+    run_steps(p.window, {{{VK_HOME}, s.shows(0)}});
     return s;
 }
 
@@ -339,7 +339,7 @@ TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
             auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
             auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
             // Blanks up to the last character the name box is read with, then one more: the read cuts that, and a cut text is no value.
-            // The padded texts are put in whole (eighty key presses each would only test the machine's load).
+            // The padded texts are put in whole: eighty key presses each would only measure the machine's load.
             const std::string fits = v.second[0] + std::string(79 - v.second[0].size(), ' '), cut = fits + " ";
             run_steps(p.window, {{{'F'}, focused(p.window, edit)}});
             SetWindowTextA(edit, cut.c_str());

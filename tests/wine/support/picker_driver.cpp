@@ -1,7 +1,6 @@
 #include "picker_driver.h"
 
 #include <commctrl.h>
-#include <atomic>
 #include <gtest/gtest.h>
 
 #include "colorlib/resource_seam.h"
@@ -29,19 +28,6 @@ open_picker find_picker()
     return p;
 }
 
-// The picker gives its tab control the focus once, a moment after it opens (its focus timer): a focus that a driver
-// moved before then would be taken back. A ready driver starts once that timer has been delivered.
-std::atomic<bool> focus_timer_delivered{false};
-LRESULT CALLBACK watch_focus_timer(int code, WPARAM removed, LPARAM lparam)
-{
-    const MSG* m = reinterpret_cast<const MSG*>(lparam);
-    char name[32] = "";
-    if (code == HC_ACTION && removed == PM_REMOVE && m->message == WM_TIMER && GetClassNameA(m->hwnd, name, sizeof name) &&
-        lstrcmpA(name, "VerihuePickerClass") == 0)
-        focus_timer_delivered = true;
-    return CallNextHookEx(nullptr, code, removed, lparam);
-}
-
 HWND runner = nullptr;   // a window of the picker's thread
 LRESULT CALLBACK runner_proc(HWND w, UINT message, WPARAM wparam, LPARAM lparam)
 {
@@ -54,7 +40,7 @@ DWORD WINAPI driver_thread(void* param)
     open_picker p;
     if (!wait_for([&] { return (p = find_picker()).window != nullptr; })) return ADD_FAILURE() << "no picker opened", 0;
     wait_until_painted(p.window, call.second);
-    if (call.second) wait_for([&] { return focus_timer_delivered && focus_in_thread_of(p.window) == p.tab; });
+    if (call.second) wait_for([&] { return focus_in_thread_of(p.window) == p.tab; });
     (*call.first)(p);
     for (int i = 1; IsWindow(p.window); ++i, Sleep(20))
         if (i % 25 == 0) PostMessageA(p.window, WM_CLOSE, 0, 0);
@@ -112,11 +98,8 @@ void drive_picker(const std::function<void()>& open, const std::function<void(co
     static const ATOM registered = RegisterClassA(&runner_class);
     runner = CreateWindowExA(0, MAKEINTATOM(registered), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     std::pair<const std::function<void(const open_picker&)>*, bool> call = {&drive, ready};
-    focus_timer_delivered = false;
-    HHOOK watch = SetWindowsHookExA(WH_GETMESSAGE, watch_focus_timer, nullptr, GetCurrentThreadId());
     HANDLE thread = CreateThread(nullptr, 0, driver_thread, &call, 0, nullptr);
     open();
-    UnhookWindowsHookEx(watch);
     // The driver may still be checking what the run left: keep this thread's windows answering.
     MSG msg;
     while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
