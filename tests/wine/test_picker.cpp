@@ -39,7 +39,10 @@ struct key_step { std::vector<WORD> keys; check holds; };
 void run_steps(HWND window, const std::vector<key_step>& steps)
 {
     for (size_t i = 0; i < steps.size(); ++i) {
+        if (!IsWindow(window)) return void(ADD_FAILURE() << "the picker closed before step " << i);
         for (WORD k : steps[i].keys) press_key(window, k);
+        // A check may already hold before its keys act (a text that stays): it is read once they have been taken.
+        wait_for([&] { bool taken = false; return on_picker_thread([&] { taken = HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0; }), taken; });
         EXPECT_TRUE(wait_for([&] { bool holds = false; return on_picker_thread([&] { holds = steps[i].holds(); }), holds; }))
             << "step " << i << ", focus " << GetDlgCtrlID(focus_in_thread_of(window));
     }
@@ -334,7 +337,11 @@ TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
             const short system = page ? HUEX_SYSTEM_PROCESS : HUEX_SYSTEM_SOLID, f = page ? 0 : flag;
             const auto v = isolated_colour(system, f);
             // A page's controls are made when it is first shown; painting writes the name box.
-            if (page == 1) click_tab(p, 1), wait_until_painted(p.window, false);
+            if (page == 1) {
+                click_tab(p, 1);
+                EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[1]) != 0; }));
+                wait_until_painted(p.window, false);
+            }
             HWND edit = GetDlgItem(p.pages[page], IDC_NAME_EDIT);
             auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
             auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };

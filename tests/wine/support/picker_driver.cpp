@@ -43,7 +43,7 @@ DWORD WINAPI driver_thread(void* param)
     if (call.second) wait_for([&] { return focus_in_thread_of(p.window) == p.tab; });
     (*call.first)(p);
     for (int i = 1; IsWindow(p.window); ++i, Sleep(20))
-        if (i % 25 == 0) PostMessageA(p.window, WM_CLOSE, 0, 0);
+        if (i % 25 == 0) PostMessageA(GetLastActivePopup(p.window), WM_CLOSE, 0, 0);   // a dialog the picker opened first
     return 0;
 }
 
