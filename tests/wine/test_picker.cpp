@@ -36,14 +36,20 @@ using check = std::function<bool()>;
 
 // Each row: keys pressed, then what must hold, looked at on the picker's thread.
 struct key_step { std::vector<WORD> keys; check holds; };
+bool on_picker_thread_holds(const check& c)
+{
+    bool holds = false;
+    return on_picker_thread([&] { holds = c(); }), holds;
+}
+
 void run_steps(HWND window, const std::vector<key_step>& steps)
 {
     for (size_t i = 0; i < steps.size(); ++i) {
         if (!IsWindow(window)) return void(ADD_FAILURE() << "the picker closed before step " << i);
         for (WORD k : steps[i].keys) press_key(window, k);
         // A check may already hold before its keys act (a text that stays): it is read once they have been taken.
-        wait_for([&] { bool taken = false; return on_picker_thread([&] { taken = HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0; }), taken; });
-        EXPECT_TRUE(wait_for([&] { bool holds = false; return on_picker_thread([&] { holds = steps[i].holds(); }), holds; }))
+        wait_for([] { return on_picker_thread_holds([] { return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE)) == 0; }); });
+        EXPECT_TRUE(wait_for([&] { return on_picker_thread_holds(steps[i].holds); }))
             << "step " << i << ", focus " << GetDlgCtrlID(focus_in_thread_of(window));
     }
 }
