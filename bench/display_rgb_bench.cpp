@@ -9,9 +9,8 @@
 
 #include "colorlib/color_lookups.h"
 #include "colorlib/color_tables.h"
-#include "colorlib/colorid.h"
-#include "display/display_characterization.h"
-#include "display/display_rgb.h"
+#include "colorlib/publication_catalogue.h"
+#include "display/display_state.h"
 
 namespace {
 
@@ -24,12 +23,13 @@ const std::vector<xyz>& guide_colours()
 {
     static std::vector<xyz> colours = [] {
         std::vector<xyz> v;
+        publication_catalogue catalogue;
         for (uint32_t n = 0; n < 4; ++n)
             for (uint32_t i = 0;; ++i) {
-                const colorid id = make_colorid(n, i);
-                xyz c;
-                if (id == no_color || !get_color_xyz(id, 1, &c.X, &c.Y, &c.Z)) break;
-                v.push_back(c);
+                const colorid id = make_colorid(catalogue, n, i);
+                const std::optional<measured_xyz> m = id != no_color ? get_color_xyz(catalogue, id, 1) : std::nullopt;
+                if (!m) break;
+                v.push_back(xyz{m->X, m->Y, m->Z});
             }
         return v;
     }();
@@ -38,15 +38,13 @@ const std::vector<xyz>& guide_colours()
 
 void ours_per_colour(benchmark::State& state)
 {
-    display_characterization = default_display_model;
-    invalidate_display_matrix();
+    display_state display;
     const auto& colours = guide_colours();
     int32_t sum = 0;
     for (auto _ : state) {
         for (const xyz& c : colours) {
-            int32_t r, g, b;
-            xyz_to_display_rgb(c.X, c.Y, c.Z, &r, &g, &b);
-            sum += r + g + b;
+            const rgb8 rgb = xyz_to_display_rgb(display, c.X, c.Y, c.Z);
+            sum += rgb.r + rgb.g + rgb.b;
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -56,17 +54,15 @@ BENCHMARK(ours_per_colour);
 
 void ours_through_the_tables(benchmark::State& state)
 {
-    display_characterization = default_display_model;
-    invalidate_display_matrix();
+    display_state display;
+    publication_catalogue catalogue;
     int64_t count = 0;
     int32_t sum = 0;
     for (auto _ : state) {
         for (uint32_t n = 0; n < 4; ++n) {
             const uint32_t total = n == 3 ? 3006 : 952;
             for (uint32_t i = 0; i < total; ++i) {
-                int32_t r, g, b;
-                get_color_display_rgb((n << 16) | i, &r, &g, &b, 1);
-                sum += r;
+                sum += get_color_display_rgb(catalogue, display, (n << 16) | i, 1)->r;
                 ++count;
             }
         }

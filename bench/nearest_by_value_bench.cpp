@@ -10,9 +10,8 @@
 
 #include "colorlib/ciede2000.h"
 #include "colorlib/color_tables.h"
-#include "colorlib/colorid.h"
+#include "colorlib/publication_catalogue.h"
 #include "picker/find_by_name.h"
-#include "frame/library_state.h"
 
 namespace {
 
@@ -29,25 +28,25 @@ std::vector<cie_lab> spread_values()
 
 static void BM_NearestProcessColourToAValue(benchmark::State& state)
 {
-    reset_library_state();
+    publication_catalogue catalogue;
     const std::vector<cie_lab> values = spread_values();
     size_t k = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(nearest_color_by_value(values[k++ % values.size()], 3));
+    for (auto _ : state) benchmark::DoNotOptimize(nearest_color_by_value(catalogue, values[k++ % values.size()], 3));
 }
 BENCHMARK(BM_NearestProcessColourToAValue)->Unit(benchmark::kMicrosecond);
 
 static void BM_PlainLoopOverProcessTable(benchmark::State& state)
 {
-    reset_library_state();
-    const byte_span table = locate_color_table(3, table_cie50);
+    publication_catalogue catalogue;
+    const byte_span table = locate_color_table(catalogue, 3, table_cie50);
     const std::vector<cie_lab> values = spread_values();
     size_t k = 0;
     for (auto _ : state) {
         const cie_lab& value = values[k++ % values.size()];
         uint32_t best = 0;
-        double best_d = 1e300, X, Y, Z;
-        for (uint32_t i = 0; read_color_xyz(table, i, &X, &Y, &Z); ++i) {
-            const double d = ciede2000(value, lab_from_d50_xyz(X / 100, Y / 100, Z / 100));
+        double best_d = 1e300;
+        for (uint32_t i = 0; const std::optional<measured_xyz> m = read_color_xyz(table, i); ++i) {
+            const double d = ciede2000(value, lab_from_d50_xyz(m->X / 100, m->Y / 100, m->Z / 100));
             if (d < best_d) best_d = d, best = i;
         }
         benchmark::DoNotOptimize(best);
@@ -57,11 +56,11 @@ BENCHMARK(BM_PlainLoopOverProcessTable)->Unit(benchmark::kMicrosecond);
 
 static void BM_PlainLoopOverProcessLab(benchmark::State& state)
 {
-    reset_library_state();
-    const byte_span table = locate_color_table(3, table_cie50);
+    publication_catalogue catalogue;
+    const byte_span table = locate_color_table(catalogue, 3, table_cie50);
     std::vector<cie_lab> guide;
-    for (double X, Y, Z; read_color_xyz(table, uint32_t(guide.size()), &X, &Y, &Z);)
-        guide.push_back(lab_from_d50_xyz(X / 100, Y / 100, Z / 100));
+    while (const std::optional<measured_xyz> m = read_color_xyz(table, uint32_t(guide.size())))
+        guide.push_back(lab_from_d50_xyz(m->X / 100, m->Y / 100, m->Z / 100));
     const std::vector<cie_lab> values = spread_values();
     size_t k = 0;
     for (auto _ : state) {

@@ -10,34 +10,33 @@
 #include <vector>
 
 #include "colorlib/color_tables.h"
-#include "colorlib/colorid.h"
-#include "frame/library_state.h"
 #include "picker/find_by_name.h"
 #include "picker/nearest_color.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 #include "picker/swatch_view.h"
 
 static void BM_FindColorByNameLastProcessColour(benchmark::State& state)
 {
-    reset_library_state();
-    reset_picker_state();
-    current_page = process_page;
-    process_view.swatch_area = pixel_rect{0, 0, 440, 250};
-    setup_view(process_pub, process_view);
+    library_context lib;
+    picker_run run(lib);
+    run.current_page = process_page;
+    run.process_view.swatch_area = pixel_rect{0, 0, 440, 250};
+    setup_view(run, process_pub, run.process_view);
     char name[40];
-    get_color_name(make_colorid(process_pub, 3005), name, 39, -1);
-    for (auto _ : state) benchmark::DoNotOptimize(find_color_by_name(name, &process_view));
-    if (find_color_by_name(name, &process_view) != make_colorid(process_pub, 3005)) state.SkipWithError("not found");
+    const colorid last = make_colorid(lib.catalogue, process_pub, 3005);
+    get_color_name(lib.catalogue, last, name, 39, -1);
+    for (auto _ : state) benchmark::DoNotOptimize(find_color_by_name(run, name, &run.process_view));
+    if (find_color_by_name(run, name, &run.process_view) != last) state.SkipWithError("not found");
 }
 BENCHMARK(BM_FindColorByNameLastProcessColour)->Unit(benchmark::kMicrosecond);
 
 static void BM_PlainLoopOverProcessNames(benchmark::State& state)
 {
-    reset_library_state();
+    publication_catalogue catalogue;
     std::vector<std::string> names;
     for (uint32_t i = 0; i < 3006; ++i) {
         char name[40];
-        get_color_name(make_colorid(process_pub, i), name, 39, -1);
+        get_color_name(catalogue, make_colorid(catalogue, process_pub, i), name, 39, -1);
         names.push_back(name);
     }
     const std::string wanted = names.back();
@@ -51,26 +50,30 @@ BENCHMARK(BM_PlainLoopOverProcessNames)->Unit(benchmark::kMicrosecond);
 
 static void BM_NearestProcessColourOfASolidColour(benchmark::State& state)
 {
-    reset_library_state();
-    reset_picker_state();
+    library_context lib;
+    picker_run run(lib);
     uint32_t k = 0;
     for (auto _ : state) {
-        // The cache holds one source per target; clearing it makes every call search.
-        reset_nearest_color_cache();
-        benchmark::DoNotOptimize(nearest_color_in_pub(make_colorid(0, 100 + (k++ % 800)), process_pub));
+        // The run remembers one source per target; forgetting it makes every call search.
+        run.nearest[process_pub] = nearest_memory{};
+        benchmark::DoNotOptimize(nearest_color_in_pub(run, make_colorid(lib.catalogue, 0, 100 + (k++ % 800)), process_pub));
     }
 }
 BENCHMARK(BM_NearestProcessColourOfASolidColour)->Unit(benchmark::kMicrosecond);
 
 static void BM_PlainLoopNearestOverProcessXYZ(benchmark::State& state)
 {
-    reset_library_state();
+    publication_catalogue catalogue;
     struct xyz {
         double x, y, z;
     };
     std::vector<xyz> process(3006), solid(800);
-    for (uint32_t i = 0; i < 3006; ++i) get_color_xyz(make_colorid(process_pub, i), D50FLAG != 0, &process[i].x, &process[i].y, &process[i].z);
-    for (uint32_t i = 0; i < 800; ++i) get_color_xyz(make_colorid(0, 100 + i), D50FLAG != 0, &solid[i].x, &solid[i].y, &solid[i].z);
+    auto measured = [&](uint32_t pub, uint32_t index) {
+        const measured_xyz m = *get_color_xyz(catalogue, make_colorid(catalogue, pub, index), 0);
+        return xyz{m.X, m.Y, m.Z};
+    };
+    for (uint32_t i = 0; i < 3006; ++i) process[i] = measured(process_pub, i);
+    for (uint32_t i = 0; i < 800; ++i) solid[i] = measured(0, 100 + i);
     uint32_t k = 0;
     for (auto _ : state) {
         const xyz& s = solid[k++ % 800];
@@ -92,11 +95,10 @@ BENCHMARK(BM_PlainLoopNearestOverProcessXYZ)->Unit(benchmark::kMicrosecond);
 
 static void BM_NearestProcessColourCacheHit(benchmark::State& state)
 {
-    reset_library_state();
-    reset_picker_state();
-    reset_nearest_color_cache();
-    const colorid c = make_colorid(0, 100);
-    nearest_color_in_pub(c, process_pub);
-    for (auto _ : state) benchmark::DoNotOptimize(nearest_color_in_pub(c, process_pub));
+    library_context lib;
+    picker_run run(lib);
+    const colorid c = make_colorid(lib.catalogue, 0, 100);
+    nearest_color_in_pub(run, c, process_pub);
+    for (auto _ : state) benchmark::DoNotOptimize(nearest_color_in_pub(run, c, process_pub));
 }
 BENCHMARK(BM_NearestProcessColourCacheHit);

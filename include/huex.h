@@ -35,6 +35,16 @@ extern "C" {
 #define HUEX_NOT_SUPPORTED      5  /* profile kind not supported, or the colour-matching module refused */
 #define HUEX_DEFAULT_IN_FORCE   6  /* a profile cannot be made current; the default has taken its place */
 
+/*
+ * When a matching call (HUEX_BeginMatchingSession, HUEX_BeginMatching,
+ * HUEX_Match, HUEX_MatchToPrinterProfile) answers HUEX_NOT_SUPPORTED or
+ * HUEX_NO_MEMORY because the colour-matching module refused, GetLastError()
+ * right after it gives HUEX_MATCHING_ERROR_BASE plus the module's status
+ * (LGICC_ERR_*, lgicc.h): the cause. An application-defined error code
+ * (bit 29 set), so it never reads as a system error.
+ */
+#define HUEX_MATCHING_ERROR_BASE 0x20480000L
+
 /* ==== Colour records ==== */
 /*
  * The 8-byte record hosts hold: three 16-bit RGB words whose high bytes are the

@@ -18,16 +18,14 @@ struct addon_record {
     // Its tables as found in `module`, kept from their first use, and what
     // its descriptor says: valid exactly while `module` is, so whatever
     // releases the module clears them with it.
-    mutable byte_span tables[table_kind_count];
-    mutable descriptor_facts facts;
+    byte_span tables[table_kind_count];
+    descriptor_facts facts;
 };
 
-extern addon_record first_addon;      // static storage for the first record
-extern addon_record* addon_list;      // nullptr while addon_count is 0
-extern uint32_t addon_count;
+struct publication_catalogue;
+
+addon_record* find_addon_by_pub(publication_catalogue& catalogue, uint32_t pub_no);
+const addon_record* find_addon_by_pair(const publication_catalogue& catalogue, int16_t system, int16_t flag);
 
 // Unmaps the add-ons and frees the records: at an unload by the host only.
-void release_addons();
-
-const addon_record* find_addon_by_pub(uint32_t pub_no);
-const addon_record* find_addon_by_pair(int16_t system, int16_t flag);
+void release_addons(publication_catalogue& catalogue);

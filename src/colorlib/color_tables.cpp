@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-#include "colorlib/colorid.h"
-#include "colorlib/descriptor.h"
+#include "colorlib/publication_catalogue.h"
 #include "colorlib/publications.h"
 
 namespace {
@@ -26,18 +25,19 @@ int copy_cut(const char* text, char* buffer, int max) { return copy_cut(text, st
 
 // Record `record` of `size` bytes of the table, or null when the table is
 // missing or ends before it.
-const uint8_t* table_record(uint32_t pub_no, table_kind kind, uint64_t record, uint64_t size)
+const uint8_t* table_record(publication_catalogue& catalogue, uint32_t pub_no, table_kind kind, uint64_t record,
+                            uint64_t size)
 {
-    byte_span t = locate_color_table(pub_no, kind);
+    byte_span t = locate_color_table(catalogue, pub_no, kind);
     if (!t.holds(record * size, size)) return nullptr;
     return t.data + record * size;
 }
 
 }  // namespace
 
-color_name_table locate_color_name_table(uint32_t pub_no)
+color_name_table locate_color_name_table(publication_catalogue& catalogue, uint32_t pub_no)
 {
-    return color_name_table{locate_color_table(pub_no, table_names), pub_color_name_size(pub_no)};
+    return color_name_table{locate_color_table(catalogue, pub_no, table_names), pub_color_name_size(catalogue, pub_no)};
 }
 
 int read_stored_name(const color_name_table& table, uint32_t index, char* buffer, int max)
@@ -59,24 +59,24 @@ int read_stored_name(const color_name_table& table, uint32_t index, char* buffer
     return static_cast<int>(len);
 }
 
-int read_color_xyz(byte_span table, uint32_t index, double* X, double* Y, double* Z)
+std::optional<measured_xyz> read_color_xyz(byte_span table, uint32_t index)
 {
     const uint64_t offset = uint64_t{index} * 6;
-    if (!table.holds(offset, 6)) return 0;
+    if (!table.holds(offset, 6)) return std::nullopt;
     const uint8_t* p = table.data + offset;
-    *X = word_at(p) / 100.0;
-    *Y = word_at(p + 2) / 100.0;
-    *Z = word_at(p + 4) / 100.0;
-    return 1;
+    return measured_xyz{word_at(p) / 100.0, word_at(p + 2) / 100.0, word_at(p + 4) / 100.0};
 }
 
-byte_span locate_color_table(uint32_t pub_no, table_kind kind) { return publication_table(pub_no, kind); }
+byte_span locate_color_table(publication_catalogue& catalogue, uint32_t pub_no, table_kind kind)
+{
+    return publication_table(catalogue, pub_no, kind);
+}
 
-int get_color_name(colorid id, char* buffer, int max, int mode)
+int get_color_name(publication_catalogue& catalogue, colorid id, char* buffer, int max, int mode)
 {
     char name[max_color_name_size + 1];
-    size_t name_len = static_cast<size_t>(
-        read_stored_name(locate_color_name_table(colorid_pub(id)), colorid_index(id), name, max_color_name_size));
+    size_t name_len = static_cast<size_t>(read_stored_name(locate_color_name_table(catalogue, colorid_pub(id)),
+                                                           colorid_index(id), name, max_color_name_size));
     if (name_len == 0) return copy_cut("", 0, buffer, max);
     if (mode == -1) return copy_cut(name, name_len, buffer, max);
 
@@ -89,7 +89,7 @@ int get_color_name(colorid id, char* buffer, int max, int mode)
     size_t len = 8 + name_len;
     full[len++] = ' ';
     if (mode == 0 || mode == 1) {
-        const char* suffix = pub_suffix(id, mode);
+        const char* suffix = pub_suffix(catalogue, id, mode);
         size_t suffix_len = std::strlen(suffix);
         if (suffix_len > full_color_name_size - len) suffix_len = full_color_name_size - len;
         std::memcpy(full + len, suffix, suffix_len);
@@ -98,28 +98,27 @@ int get_color_name(colorid id, char* buffer, int max, int mode)
     return copy_cut(full, len, buffer, max);
 }
 
-int get_color_xyz(colorid id, int d50, double* X, double* Y, double* Z)
+std::optional<measured_xyz> get_color_xyz(publication_catalogue& catalogue, colorid id, int d50)
 {
-    return read_color_xyz(locate_color_table(colorid_pub(id), d50 ? table_cie50 : table_cie65), colorid_index(id), X, Y, Z);
+    return read_color_xyz(locate_color_table(catalogue, colorid_pub(id), d50 ? table_cie50 : table_cie65),
+                          colorid_index(id));
 }
 
-int get_color_cmyk_recipe(colorid id, float* C, float* M, float* Y, float* K)
+std::optional<cmyk_recipe> get_color_cmyk_recipe(publication_catalogue& catalogue, colorid id)
 {
-    const uint8_t* p = table_record(colorid_pub(id), table_cmyk, colorid_index(id), 8);
-    if (p == nullptr) return 0;
-    *C = static_cast<float>(word_at(p) / 1000.0);
-    *M = static_cast<float>(word_at(p + 2) / 1000.0);
-    *Y = static_cast<float>(word_at(p + 4) / 1000.0);
-    *K = static_cast<float>(word_at(p + 6) / 1000.0);
-    return 1;
+    const uint8_t* p = table_record(catalogue, colorid_pub(id), table_cmyk, colorid_index(id), 8);
+    if (p == nullptr) return std::nullopt;
+    return cmyk_recipe{static_cast<float>(word_at(p) / 1000.0), static_cast<float>(word_at(p + 2) / 1000.0),
+                       static_cast<float>(word_at(p + 4) / 1000.0), static_cast<float>(word_at(p + 6) / 1000.0)};
 }
 
-int get_page_label(colorid id, char* buffer, int max)
+int get_page_label(publication_catalogue& catalogue, colorid id, char* buffer, int max)
 {
     char label[page_label_size + 1] = "";
-    const uint32_t per_page = descriptor_colors_per_page();
+    const uint32_t per_page = pub_colors_per_page(catalogue, colorid_pub(id));
     if (per_page != 0) {
-        const uint8_t* p = table_record(colorid_pub(id), table_page, colorid_index(id) / per_page, page_label_size);
+        const uint8_t* p =
+            table_record(catalogue, colorid_pub(id), table_page, colorid_index(id) / per_page, page_label_size);
         if (p != nullptr) {
             std::memcpy(label, p, page_label_size);
             label[page_label_size] = 0;
@@ -128,9 +127,9 @@ int get_page_label(colorid id, char* buffer, int max)
     return copy_cut(label, buffer, max);
 }
 
-uint32_t color_page_number(colorid id)
+uint32_t color_page_number(publication_catalogue& catalogue, colorid id)
 {
-    const uint32_t per_page = descriptor_colors_per_page();
+    const uint32_t per_page = pub_colors_per_page(catalogue, colorid_pub(id));
     if (per_page == 0) return 0;
     return colorid_index(id) / per_page + 1;
 }

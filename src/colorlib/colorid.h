@@ -5,13 +5,14 @@
 #pragma once
 #include <cstdint>
 
-#include "frame/library_state.h"
+typedef uint32_t colorid;
+constexpr colorid no_color = 0xFFFFFFFFu;
+
+struct publication_catalogue;
 
 inline uint32_t colorid_pub(colorid id) { return (id >> 16) & 0xFF; }
 inline uint32_t colorid_index(colorid id) { return id & 0xFFFF; }
 
 // The colorid of colour `index` of publication `pub_no`, or no_color when the
-// publication does not exist or holds no such colour. For an add-on
-// publication the add-on's descriptor becomes current_descriptor (unless the
-// picker is open: it keeps the descriptor of the guide it shows).
-colorid make_colorid(uint32_t pub_no, uint32_t index);
+// publication does not exist or holds no such colour.
+colorid make_colorid(publication_catalogue& catalogue, uint32_t pub_no, uint32_t index);

@@ -2,27 +2,25 @@
 
 #include <cstring>
 
-#include "frame/library_state.h"
-
-char descriptor_line[descriptor_line_size];
-char descriptor_word[descriptor_word_size];
-char descriptor_suffix[descriptor_suffix_size];
-
 namespace {
 
-// Copies data line k (1 to 4) into descriptor_line. Comment lines ("/" first)
+struct descriptor_line {
+    char text[descriptor_line_size];
+};
+
+// Copies data line k (1 to 4) into line. Comment lines ("/" first)
 // are skipped wherever they stand; an empty line is a data line. A line longer
 // than the buffer is cut and the rest of it skipped; a text with fewer data
 // lines gives an empty line. Never reads past the descriptor's bytes. Only
 // the line asked for is copied: every look-up reads a field or two, so the
 // lines before it are merely stepped over.
-void load_data_line(byte_span d, int k)
+void load_data_line(byte_span d, int k, descriptor_line& line)
 {
     size_t pos = 0;
-    descriptor_line[0] = 0;
+    line.text[0] = 0;
     for (int found = 0; found < k;) {
         if (d.data == nullptr || pos >= d.size || d.data[pos] == 0) {
-            descriptor_line[0] = 0;
+            line.text[0] = 0;
             return;
         }
         const size_t start = pos;
@@ -30,8 +28,8 @@ void load_data_line(byte_span d, int k)
         if (d.data[start] != '/' && ++found == k) {
             size_t len = pos - start;
             if (len > descriptor_line_size - 1) len = descriptor_line_size - 1;
-            std::memcpy(descriptor_line, d.data + start, len);
-            descriptor_line[len] = 0;
+            std::memcpy(line.text, d.data + start, len);
+            line.text[len] = 0;
         }
         // A line ends with CR LF: step over both (a lone CR or LF still ends it).
         if (pos < d.size && d.data[pos] == '\r') ++pos;
@@ -70,11 +68,11 @@ int copy_field(const char* from, char* buffer, int max)
     return len;
 }
 
-// The n-th word (from 1) after the first "]" of the line, into descriptor_word.
-uint32_t number_after_bracket(int n)
+// The n-th word (from 1) after the first "]" of the line, as a number.
+uint32_t number_after_bracket(const descriptor_line& line, int n)
 {
-    descriptor_word[0] = 0;
-    const char* p = std::strchr(descriptor_line, ']');
+    char descriptor_word[descriptor_word_size] = "";
+    const char* p = std::strchr(line.text, ']');
     if (p == nullptr) return 0;
     ++p;
     for (int i = 1; i <= n; ++i) {
@@ -111,49 +109,51 @@ int32_t decimal_value(const char* text)
 // desc of line 1 and the CMYK Description of line 3.
 static int opening_field(byte_span d, int k, char* buffer, int max)
 {
-    load_data_line(d, k);
-    return copy_field(descriptor_line[0] == 0 ? descriptor_line : descriptor_line + 1, buffer, max);
+    descriptor_line line;
+    load_data_line(d, k, line);
+    return copy_field(line.text[0] == 0 ? line.text : line.text + 1, buffer, max);
 }
 
 int read_desc(byte_span d, char* buffer, int max) { return opening_field(d, 1, buffer, max); }
 
 uint32_t read_pub_no(byte_span d)
 {
-    load_data_line(d, 1);
-    return number_after_bracket(1);
+    descriptor_line line;
+    load_data_line(d, 1, line);
+    return number_after_bracket(line, 1);
 }
 
 uint32_t read_colors_per_page(byte_span d)
 {
-    load_data_line(d, 1);
-    return number_after_bracket(2);
+    descriptor_line line;
+    load_data_line(d, 1, line);
+    return number_after_bracket(line, 2);
 }
 
 uint32_t read_number_of_pages(byte_span d)
 {
-    load_data_line(d, 1);
-    return number_after_bracket(3);
+    descriptor_line line;
+    load_data_line(d, 1, line);
+    return number_after_bracket(line, 3);
 }
 
-const char* read_suffix(byte_span d, int which)
+int read_suffix(byte_span d, int which, char suffix[descriptor_suffix_size])
 {
-    load_data_line(d, 2);
-    descriptor_suffix[0] = 0;
-    if (descriptor_line[0] == 0) return descriptor_suffix;
-    if (which == 0) {
-        copy_bracketed(descriptor_line + 1, descriptor_suffix, descriptor_suffix_size);
-        return descriptor_suffix;
-    }
-    const char* close = std::strchr(descriptor_line, ']');
-    if (close == nullptr || close[1] == 0) return descriptor_suffix;
-    copy_bracketed(close + 2, descriptor_suffix, descriptor_suffix_size);
-    return descriptor_suffix;
+    descriptor_line line;
+    load_data_line(d, 2, line);
+    suffix[0] = 0;
+    if (line.text[0] == 0) return 0;
+    if (which == 0) return copy_bracketed(line.text + 1, suffix, descriptor_suffix_size);
+    const char* close = std::strchr(line.text, ']');
+    if (close == nullptr || close[1] == 0) return 0;
+    return copy_bracketed(close + 2, suffix, descriptor_suffix_size);
 }
 
 int read_picker_description(byte_span d, char* buffer, int max)
 {
-    load_data_line(d, 2);
-    const char* first = std::strchr(descriptor_line, ']');
+    descriptor_line line;
+    load_data_line(d, 2, line);
+    const char* first = std::strchr(line.text, ']');
     const char* second = first ? std::strchr(first + 1, ']') : nullptr;
     if (second == nullptr || second[1] == 0) return copy_field("", buffer, max);
     return copy_field(second + 2, buffer, max);
@@ -163,17 +163,12 @@ int read_cmyk_description(byte_span d, char* buffer, int max) { return opening_f
 
 uint32_t read_color_name_size(byte_span d)
 {
-    load_data_line(d, 4);
+    descriptor_line line;
+    load_data_line(d, 4, line);
+    char descriptor_word[descriptor_word_size];
     int len = 0;
-    const char* p = descriptor_line;
+    const char* p = line.text;
     while (*p != 0 && len < descriptor_word_size - 1) descriptor_word[len++] = *p++;
     descriptor_word[len] = 0;
     return static_cast<uint32_t>(decimal_value(descriptor_word));
 }
-
-int descriptor_desc(char* buffer, int max) { return read_desc(current_descriptor, buffer, max); }
-uint32_t descriptor_pub_no() { return read_pub_no(current_descriptor); }
-uint32_t descriptor_colors_per_page() { return read_colors_per_page(current_descriptor); }
-uint32_t descriptor_number_of_pages() { return read_number_of_pages(current_descriptor); }
-int descriptor_cmyk_description(char* buffer, int max) { return read_cmyk_description(current_descriptor, buffer, max); }
-int descriptor_picker_description(char* buffer, int max) { return read_picker_description(current_descriptor, buffer, max); }

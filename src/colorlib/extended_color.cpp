@@ -1,6 +1,6 @@
 #include "colorlib/extended_color.h"
 
-#include "colorlib/colorid.h"
+#include "colorlib/publication_catalogue.h"
 #include "colorlib/publications.h"
 
 namespace {
@@ -39,16 +39,17 @@ int16_t get_index(const extended_color* record, int16_t which)
     return 0;
 }
 
-int16_t encode_color(int16_t system, int16_t flag, int16_t index, extended_color* record)
+status encode_color(publication_catalogue& catalogue, int16_t system, int16_t flag, int16_t index,
+                    extended_color* record)
 {
     const int32_t n = system_to_pub(system, flag);
-    if (!pub_exists(n)) return encode_no_publication;
-    const uint64_t count = static_cast<uint64_t>(pub_number_of_pages(static_cast<uint32_t>(n))) *
-                           pub_colors_per_page(static_cast<uint32_t>(n));
-    if (index < 0 || count <= static_cast<uint64_t>(index)) return encode_bad_index;
+    if (!pub_exists(catalogue, n)) return status::no_publication;
+    const uint64_t count = static_cast<uint64_t>(pub_number_of_pages(catalogue, static_cast<uint32_t>(n))) *
+                           pub_colors_per_page(catalogue, static_cast<uint32_t>(n));
+    if (index < 0 || count <= static_cast<uint64_t>(index)) return status::no_color;
     // An index the code's fields cannot hold would come back as another
     // colour; refuse it rather than report success.
-    if (index > largest_storable_index(system)) return encode_bad_index;
+    if (index > largest_storable_index(system)) return status::no_color;
 
     record->color_system = static_cast<uint16_t>(system);
     switch (encoding_of(system)) {
@@ -66,10 +67,10 @@ int16_t encode_color(int16_t system, int16_t flag, int16_t index, extended_color
         set_index(record, 1, static_cast<int16_t>(index >> 10));
         break;
     }
-    return encode_done;
+    return status::ok;
 }
 
-int16_t decode_color(int16_t* system, int16_t* flag, int16_t* index, const extended_color* record)
+status decode_color(int16_t* system, int16_t* flag, int16_t* index, const extended_color* record)
 {
     const int16_t code = static_cast<int16_t>(record->color_system);
     *system = code;
@@ -77,27 +78,27 @@ int16_t decode_color(int16_t* system, int16_t* flag, int16_t* index, const exten
     case 1:
         *flag = get_color_flag(record);
         *index = get_index(record, 0);
-        return 0;
+        return status::ok;
     case 2:
         *flag = 0;
         *index = static_cast<int16_t>(get_index(record, 0) | (get_color_flag(record) << 8));
-        return 0;
+        return status::ok;
     case 3:
         *flag = get_color_flag(record);
         *index = static_cast<int16_t>(static_cast<uint16_t>(get_index(record, 0) | (get_index(record, 1) << 10)));
-        return 0;
+        return status::ok;
     default:
-        return 1;
+        return status::no_color;
     }
 }
 
-colorid record_to_colorid(const extended_color* record)
+colorid record_to_colorid(publication_catalogue& catalogue, const extended_color* record)
 {
     if (!color_is_extended(record)) return no_color;
     int16_t system, flag, index;
-    if (decode_color(&system, &flag, &index, record) != 0) return no_color;
+    if (decode_color(&system, &flag, &index, record) != status::ok) return no_color;
     const int32_t n = system_to_pub(system, flag);
     if (n < 0) return no_color;
     // A negative index, sign-extended, is far beyond every publication.
-    return make_colorid(static_cast<uint32_t>(n), static_cast<uint32_t>(static_cast<int32_t>(index)));
+    return make_colorid(catalogue, static_cast<uint32_t>(n), static_cast<uint32_t>(static_cast<int32_t>(index)));
 }

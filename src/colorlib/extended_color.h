@@ -6,7 +6,8 @@
 #include <cstdint>
 
 #include "colorlib/color_system_codes.h"
-#include "frame/library_state.h"
+#include "colorlib/colorid.h"
+#include "frame/status.h"
 
 // The public header (include/huex.h) declares the same record with WORDs for
 // hosts; the Win32 glue includes it before this header, and whichever comes
@@ -24,21 +25,20 @@ struct extended_color {
 #endif
 static_assert(sizeof(extended_color) == 8, "hosts hold the record as four words");
 
-// Status of encode_color.
-constexpr int16_t encode_done = 0;
-constexpr int16_t encode_bad_index = 1;
-constexpr int16_t encode_no_publication = 2;
-
 int color_is_extended(const extended_color* record);
 void set_color_flag(extended_color* record, int16_t flag);
 int16_t get_color_flag(const extended_color* record);
 void set_index(extended_color* record, int16_t which, int16_t index);
 int16_t get_index(const extended_color* record, int16_t which);
 
-int16_t encode_color(int16_t system, int16_t flag, int16_t index, extended_color* record);
-// 0 with all three receivers written, or 1 (code without an encoding) with
-// only the code receiver written.
-int16_t decode_color(int16_t* system, int16_t* flag, int16_t* index, const extended_color* record);
+// ok; no_publication (nothing written) when the pair selects no existing
+// publication; no_color (nothing written) for an index outside it or beyond
+// what the code's fields hold.
+status encode_color(publication_catalogue& catalogue, int16_t system, int16_t flag, int16_t index,
+                    extended_color* record);
+// ok with all three receivers written, or no_color (a code without an
+// encoding) with only the code receiver written.
+status decode_color(int16_t* system, int16_t* flag, int16_t* index, const extended_color* record);
 
 // The colour the record names, or no_color.
-colorid record_to_colorid(const extended_color* record);
+colorid record_to_colorid(publication_catalogue& catalogue, const extended_color* record);

@@ -1,9 +1,7 @@
 // A publication's descriptor and colour tables as byte spans, located the
-// first time a look-up needs them and kept from then on. A loaded module's
-// resources never change, and finding them (a walk of the module's resource
-// directory by name) cost more than the look-ups themselves. The library's
-// own spans point into the library and live as long as it; an add-on's are
-// kept in its record, beside the module they point into, and go with it.
+// first time a look-up needs them and kept from then on. The library's own
+// spans point into the library and live as long as it; an add-on's are kept
+// in its record, beside the module they point into, and go with it.
 #pragma once
 #include <cstdint>
 
@@ -23,7 +21,7 @@ enum table_kind : uint8_t {
 // The descriptor fields that every look-up of a colour asks for, read once
 // from the kept descriptor: parsing the text for each colour cost several
 // times what the rest of a look-up does. Kept beside the descriptor's span
-// and released with it; current_descriptor is still parsed afresh.
+// and released with it.
 struct descriptor_facts {
     bool known;
     uint32_t number_of_pages;
@@ -35,9 +33,11 @@ struct descriptor_facts {
 // The resource type of each kind: "PUB", "NAMES", "CIE50", "CIE65", "CMYK", "PAGE".
 extern const char* const table_kind_types[table_kind_count];
 
+struct publication_catalogue;
+
 // The table of a built-in or add-on publication; empty when there is none
 // (a missing table is asked for again next time, not remembered).
-byte_span publication_table(uint32_t pub_no, table_kind kind);
+byte_span publication_table(publication_catalogue& catalogue, uint32_t pub_no, table_kind kind);
 
 // The facts of a publication's descriptor; nullptr when it has none.
-const descriptor_facts* publication_facts(uint32_t pub_no);
+const descriptor_facts* publication_facts(publication_catalogue& catalogue, uint32_t pub_no);

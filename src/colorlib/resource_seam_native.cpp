@@ -1,10 +1,13 @@
 // Native builds read the library's resources from the data files that the
 // resource script compiles into the DLL: resource (type, name) is the file
 // <name>.<type in lower case> in the resource data folder. Files are read once
-// and kept, so spans stay valid for the life of the process like resources do.
+// and kept, so spans stay valid for the life of the process like resources do;
+// the kept files have a lock of their own, since tests read them from several
+// threads, each with a catalogue of its own.
 #include <cctype>
 #include <cstdio>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,8 @@ std::map<std::string, std::vector<uint8_t>>& file_cache()
 
 byte_span read_cached(const std::string& path)
 {
+    static std::mutex cache_lock;
+    const std::lock_guard<std::mutex> hold(cache_lock);
     auto& cache = file_cache();
     auto it = cache.find(path);
     if (it == cache.end()) {
@@ -53,9 +58,7 @@ byte_span builtin_resource(const char* type, const char* name)
 }
 
 // Natively an add-on is a folder (the record's path) holding addon.<type> files.
-byte_span addon_resource(uint32_t pub_no, const char* type)
+byte_span addon_resource(addon_record& record, const char* type)
 {
-    const addon_record* r = find_addon_by_pub(pub_no);
-    if (r == nullptr) return {};
-    return read_cached(std::string(r->path) + "/" + file_name("addon", type));
+    return read_cached(std::string(record.path) + "/" + file_name("addon", type));
 }

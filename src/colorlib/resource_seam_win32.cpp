@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "colorlib/resource_seam.h"
-#include "frame/library_state_win32.h"
+#include "frame/module_handles_win32.h"
 
 byte_span module_resource(HMODULE module, const char* type, const char* name)
 {

@@ -17,11 +17,7 @@ constexpr display_model default_display_model = {
     0.628, 0.346, 0.268, 0.588, 0.150, 0.070, 0.313, 0.324, 1.0, 2.2, 2.2, 2.2,
 };
 
-// The current model. Whoever changes it calls invalidate_display_matrix()
-// (display_rgb.h) first, or the cached conversion keeps the old one.
-extern display_model display_characterization;
+struct display_state;
 
-// Makes the built-in model current and names it (monitor_profile_path and
-// monitor_profile_name := default_display_name). Does not invalidate the
-// cached conversion: callers that load a profile have done so already.
-void apply_default_display();
+// Makes the built-in model current and lets go of the cached conversion.
+void apply_default_display(display_state& display);

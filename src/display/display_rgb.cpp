@@ -2,11 +2,9 @@
 
 #include <cmath>
 
-#include "display/display_characterization.h"
+#include "display/display_state.h"
 
-display_matrix_cache display_matrix;
-
-void invalidate_display_matrix() { display_matrix.valid = 0; }
+void invalidate_display_matrix(display_state& display) { display.display_matrix.valid = 0; }
 
 namespace {
 
@@ -14,10 +12,11 @@ bool usable_gamma(double g) { return std::isfinite(g) && g > 0.0; }
 
 }  // namespace
 
-void build_display_matrix()
+void build_display_matrix(display_state& display)
 {
+    display_matrix_cache& display_matrix = display.display_matrix;
     if (display_matrix.valid) return;
-    const display_model& m = display_characterization;
+    const display_model& m = display.display_characterization;
     const double xr = m.xr, yr = m.yr, xg = m.xg, yg = m.yg, xb = m.xb, yb = m.yb;
     const double xw = m.xw, yw = m.yw;
 
@@ -76,7 +75,7 @@ int32_t level_by_power(double lin, double e)
 // look-up it serves, so the level is searched among the kept level starts;
 // only a value within rounding of a start is decided by the power itself, so
 // the result is the same as computing it directly.
-int32_t channel(int ch, double e, double X, double Y, double Z)
+int32_t channel(const display_matrix_cache& display_matrix, int ch, double e, double X, double Y, double Z)
 {
     const double* weights = display_matrix.M[ch];
     const double lin = weights[0] * X + weights[1] * Y + weights[2] * Z;
@@ -94,15 +93,10 @@ int32_t channel(int ch, double e, double X, double Y, double Z)
 
 }  // namespace
 
-int xyz_to_display_rgb(double X, double Y, double Z, int32_t* R, int32_t* G, int32_t* B)
+rgb8 xyz_to_display_rgb(display_state& display, double X, double Y, double Z)
 {
-    build_display_matrix();
-    if (display_matrix.degenerate) {
-        *R = *G = *B = 0;
-        return 1;
-    }
-    *R = channel(0, display_matrix.eR, X, Y, Z);
-    *G = channel(1, display_matrix.eG, X, Y, Z);
-    *B = channel(2, display_matrix.eB, X, Y, Z);
-    return 1;
+    build_display_matrix(display);
+    const display_matrix_cache& m = display.display_matrix;
+    if (m.degenerate) return rgb8{0, 0, 0};
+    return rgb8{channel(m, 0, m.eR, X, Y, Z), channel(m, 1, m.eG, X, Y, Z), channel(m, 2, m.eB, X, Y, Z)};
 }

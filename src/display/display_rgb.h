@@ -1,4 +1,4 @@
-// Colour to 8-bit screen RGB through display_characterization: one cached
+// Colour to 8-bit screen RGB through the display model: one cached
 // XYZ -> linear RGB matrix and three exponents, rebuilt lazily after every
 // change of the model.
 #pragma once
@@ -13,12 +13,18 @@ struct display_matrix_cache {
     // begins: levels are found by a search instead of a power per colour.
     double level_start[3][256];
 };
-extern display_matrix_cache display_matrix;
+struct display_state;
 
-void build_display_matrix();
-void invalidate_display_matrix();
+// Whoever changes the model lets go of the conversion, or it keeps the old one.
+void build_display_matrix(display_state& display);
+void invalidate_display_matrix(display_state& display);
 
-// X, Y, Z on the 0-100 scale to R, G, B in 0..255; always 1. Out-of-gamut
-// colours clip per channel. A degenerate model (collinear primaries, white
-// with y 0, a gamma that is 0, negative or not a number) gives black.
-int xyz_to_display_rgb(double X, double Y, double Z, int32_t* R, int32_t* G, int32_t* B);
+// 8-bit screen levels.
+struct rgb8 {
+    int32_t r, g, b;
+};
+
+// X, Y, Z on the 0-100 scale to levels 0..255. Out-of-gamut colours clip per
+// channel. A degenerate model (collinear primaries, white with y 0, a gamma
+// that is 0, negative or not a number) gives black.
+rgb8 xyz_to_display_rgb(display_state& display, double X, double Y, double Z);

@@ -7,100 +7,109 @@
 #include <cstring>
 
 #include "colorlib/addon_scan_win32.h"
-#include "colorlib/addons.h"
-#include "display/display_characterization.h"
+#include "context/library_guard.h"
+#include "context/library_lock.h"
+#include "context/thread_texts.h"
 #include "entry/settings_store_win32.h"
 #include "frame/language_module_win32.h"
-#include "frame/library_state_win32.h"
+#include "frame/module_handles_win32.h"
 #include "frame/texts_win32.h"
-#include "huex.h"
 #include "matching/printer_transform.h"
 #include "picker_window/window_classes_win32.h"
-#include "profiles/profile_settings.h"
 
 HINSTANCE instance_handle;
 HMODULE text_module;
-
-// Set once attach has read the stored settings. A load refused before that
-// (a window class that cannot be registered) still gets its detach call, and
-// writing then would put the initial values over what the user stored.
-static bool settings_were_read;
 
 // The colour system's own folder comes first: installers put profiles there,
 // and 32- and 64-bit processes see the same one, whereas the old folder under
 // system32 is redirected for 32-bit processes on 64-bit Windows. The old one
 // is still read, so that nothing a host or an older installation put there
 // is lost.
-static void find_color_directories()
+static void find_color_directories(platform_values& platform)
 {
     OSVERSIONINFOA version;
     std::memset(&version, 0, sizeof version);
     version.dwOSVersionInfoSize = sizeof version;  // 148 bytes
-    is_nt = (GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT) ? 1 : 0;
+    platform.is_nt = (GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT) ? 1 : 0;
 
-    UINT n = GetWindowsDirectoryA(windows_directory, sizeof windows_directory);
-    if (n >= sizeof windows_directory) windows_directory[0] = 0;
-    const char* tail = is_nt ? "\\system32\\color\\" : "\\system\\color\\";
-    char old[sizeof old_color_directory] = "";
+    char* windows_directory = platform.windows_directory;
+    UINT n = GetWindowsDirectoryA(windows_directory, sizeof platform.windows_directory);
+    if (n >= sizeof platform.windows_directory) windows_directory[0] = 0;
+    const char* tail = platform.is_nt ? "\\system32\\color\\" : "\\system\\color\\";
+    char old[sizeof platform.old_color_directory] = "";
     if (std::strlen(windows_directory) + std::strlen(tail) < sizeof old) {
         std::strcpy(old, windows_directory);
         std::strcat(old, tail);
     }
-    DWORD size = sizeof color_directory - 1;  // room for the closing backslash
+    char* color_directory = platform.color_directory;
+    DWORD size = sizeof platform.color_directory - 1;  // room for the closing backslash
     if (GetColorDirectoryA(nullptr, color_directory, &size) && color_directory[0] != 0) {
         const size_t length = std::strlen(color_directory);
         if (color_directory[length - 1] != '\\') std::strcpy(color_directory + length, "\\");
     } else {
         std::strcpy(color_directory, old);
     }
-    if (lstrcmpiA(old, color_directory) != 0) std::strcpy(old_color_directory, old);
+    if (lstrcmpiA(old, color_directory) != 0) std::strcpy(platform.old_color_directory, old);
 }
 
 static BOOL process_attach(HINSTANCE module)
 {
+    start_library_lock();
+    start_thread_texts();
+    library_guard lib;
+    platform_values& platform = lib->platform;
     InitCommonControls();
     instance_handle = module;
-    text_module = load_language_module();
-    apply_default_display();
+    text_module = load_language_module(platform);
+    apply_default_display(lib->display);
 
-    screen_width = GetSystemMetrics(SM_CXSCREEN);
-    screen_height = GetSystemMetrics(SM_CYSCREEN);
-    if (screen_width == 640 && screen_height == 480) small_screen = 1;
+    platform.screen_width = GetSystemMetrics(SM_CXSCREEN);
+    platform.screen_height = GetSystemMetrics(SM_CYSCREEN);
+    if (platform.screen_width == 640 && platform.screen_height == 480) platform.small_screen = 1;
 
     if (!register_picker_classes()) return FALSE;
 
-    label_text_color = 0x00FFFFFF;
-    find_color_directories();
-    load_text(IDS_DEFAULT_PRINTER, default_printer_profile_name, sizeof default_printer_profile_name);
-    load_text(IDS_DEFAULT_DISPLAY, default_display_name, sizeof default_display_name);
-    last_builtin_pub = 3;
-    scan_addons();
-    // Matching keeps a transformation to the printer profile between calls;
-    // choosing another printer profile lets go of it at once.
-    on_printer_profile_load = drop_printer_transform;
-    settings_load();
-    settings_were_read = true;
+    platform.label_text_color = 0x00FFFFFF;
+    find_color_directories(platform);
+    load_text(IDS_DEFAULT_PRINTER, platform.default_printer_profile_name, sizeof platform.default_printer_profile_name);
+    load_text(IDS_DEFAULT_DISPLAY, platform.default_display_name, sizeof platform.default_display_name);
+    lib->catalogue.last_builtin_pub = 3;
+    scan_addons(lib->catalogue);
+    settings_load(*lib);
+    lib->settings_were_read = true;
     return TRUE;
+}
+
+// No lock is taken here. At process end every other thread is gone, one of
+// them perhaps while it held the lock; a host that unloads the library has
+// stopped calling it.
+static void process_detach(bool unloaded)
+{
+    library_context& lib = library_context_at_detach();
+    // A load refused before the settings were read (a window class that
+    // cannot be registered) still gets its detach call, and writing then
+    // would put the initial values over what the user stored.
+    if (lib.settings_were_read) settings_save(lib);
+    // Only when the host unloads the library: at process end the classes,
+    // records, mapped modules and the colour-matching module go with the
+    // process. The colour-matching module may outlive this library (the
+    // host may hold it too), so no object of ours stays with it.
+    if (!unloaded) return;
+    unregister_picker_classes();
+    release_addons(lib.catalogue);
+    release_language_module(lib.platform);
+    drop_printer_transform(lib.matching);
+    end_matching_session(lib.matching.session);
+    end_thread_texts();
+    end_library_lock();
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserved)
 {
     switch (reason) {
     case DLL_PROCESS_ATTACH: return process_attach(module);
-    case DLL_PROCESS_DETACH:
-        if (settings_were_read) settings_save();
-        // Only when the host unloads the library: at process end the classes,
-        // records, mapped modules and the colour-matching module go with the
-        // process. The colour-matching module may outlive this library (the
-        // host may hold it too), so no object of ours stays with it.
-        if (reserved == nullptr) {
-            unregister_picker_classes();
-            release_addons();
-            release_language_module();
-            drop_printer_transform();
-            HUEX_EndMatching();
-        }
-        return TRUE;
+    case DLL_PROCESS_DETACH: process_detach(reserved == nullptr); return TRUE;
+    case DLL_THREAD_DETACH: end_thread_texts_of_this_thread(); return TRUE;
     default: return TRUE;
     }
 }

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "frame/library_state.h"
+#include "context/library_context.h"
 #include "frame/texts_win32.h"
+#include "matching/printer_cmyk.h"
 #include "profiles/profile_settings.h"
-#include "profiles/stored_profile_choice.h"
 
 const char settings_key[] = "Software\\VERIHUE\\HUEX\\";
 
@@ -99,39 +99,46 @@ int settings_read_text(const char* value_name, char* buffer, DWORD* size)
     return read_value(value_name, buffer, size);
 }
 
-void settings_load()
+void settings_load(library_context& lib)
 {
-    load_dword("selected_color", &selected_color);
-    load_dword("first_colorid_displayed", &first_colorid_displayed);
-    load_dword("OPTION_DISPLAY_COLOR_NAMES", &OPTION_DISPLAY_COLOR_NAMES);
-    load_dword("OPTION_SHOW_PROFILE_NAME", &OPTION_SHOW_PROFILE_NAME);
+    picker_settings& picker = lib.picker;
+    load_dword("selected_color", &picker.selected_color);
+    load_dword("first_colorid_displayed", &picker.first_colorid_displayed);
+    load_dword("OPTION_DISPLAY_COLOR_NAMES", &picker.OPTION_DISPLAY_COLOR_NAMES);
+    load_dword("OPTION_SHOW_PROFILE_NAME", &picker.OPTION_SHOW_PROFILE_NAME);
 
+    profile_state& profiles = lib.profiles;
     char path[path_value_size];
-    load_path("DISPLAY_PROFILE_PATH", 26, path);
-    load_stored_profile(path, load_monitor_profile, &monitor_choice);
-    load_path("PRINTER_PROFILE_PATH", 21, path);
-    load_stored_profile(path, load_printer_profile, &printer_choice);
+    load_path("DISPLAY_PROFILE_PATH", IDS_DEFAULT_DISPLAY, path);
+    begin_stored_profile(&profiles.monitor_choice, path);
+    end_stored_profile(&profiles.monitor_choice, load_monitor_profile(profiles, lib.display, lib.platform, path));
+    load_path("PRINTER_PROFILE_PATH", IDS_DEFAULT_PRINTER, path);
+    begin_stored_profile(&profiles.printer_choice, path);
+    end_stored_profile(&profiles.printer_choice,
+                       choose_printer_profile(lib.matching, profiles, lib.platform, path));
 
-    load_dword("color_type", &color_type);
-    load_dword("window_xpos", &window_xpos);
-    load_dword("window_ypos", &window_ypos);
-    load_dword("D50FLAG", &D50FLAG);
+    load_dword("color_type", &picker.color_type);
+    load_dword("window_xpos", &picker.window_xpos);
+    load_dword("window_ypos", &picker.window_ypos);
+    load_dword("D50FLAG", &picker.D50FLAG);
 }
 
-void settings_save()
+void settings_save(const library_context& lib)
 {
+    const picker_settings& picker = lib.picker;
     // A load of the library in which nothing was selected keeps the
     // selection an earlier one stored.
-    if (selected_color != no_color) {
-        save_dword("selected_color", &selected_color);
-        save_dword("first_colorid_displayed", &first_colorid_displayed);
+    if (picker.selected_color != no_color) {
+        save_dword("selected_color", &picker.selected_color);
+        save_dword("first_colorid_displayed", &picker.first_colorid_displayed);
     }
-    save_dword("OPTION_DISPLAY_COLOR_NAMES", &OPTION_DISPLAY_COLOR_NAMES);
-    save_dword("OPTION_SHOW_PROFILE_NAME", &OPTION_SHOW_PROFILE_NAME);
-    save_path("DISPLAY_PROFILE_PATH", profile_to_store(monitor_choice, monitor_profile_path));
-    save_path("PRINTER_PROFILE_PATH", profile_to_store(printer_choice, printer_profile_path));
-    save_dword("color_type", &color_type);
-    save_dword("window_xpos", &window_xpos);
-    save_dword("window_ypos", &window_ypos);
-    save_dword("D50FLAG", &D50FLAG);
+    save_dword("OPTION_DISPLAY_COLOR_NAMES", &picker.OPTION_DISPLAY_COLOR_NAMES);
+    save_dword("OPTION_SHOW_PROFILE_NAME", &picker.OPTION_SHOW_PROFILE_NAME);
+    const profile_state& profiles = lib.profiles;
+    save_path("DISPLAY_PROFILE_PATH", profile_to_store(profiles.monitor_choice, profiles.monitor_profile_path));
+    save_path("PRINTER_PROFILE_PATH", profile_to_store(profiles.printer_choice, profiles.printer_profile_path));
+    save_dword("color_type", &picker.color_type);
+    save_dword("window_xpos", &picker.window_xpos);
+    save_dword("window_ypos", &picker.window_ypos);
+    save_dword("D50FLAG", &picker.D50FLAG);
 }

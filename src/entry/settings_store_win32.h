@@ -6,11 +6,13 @@
 
 extern const char settings_key[];  // "Software\VERIHUE\HUEX\"
 
+struct library_context;
+
 // The entry point's last step of start-up: reads the stored settings and
 // makes the stored profiles current.
-void settings_load();
+void settings_load(library_context& lib);
 // At process end: writes the settings back.
-void settings_save();
+void settings_save(const library_context& lib);
 
 // Single values; each opens the key (creating it when missing) and closes it
 // again. 1 on success, 0 on any failure.

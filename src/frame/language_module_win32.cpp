@@ -6,12 +6,11 @@
 
 #include <cstring>
 
-#include "frame/library_state_win32.h"
+#include "frame/module_handles_win32.h"
+#include "frame/platform_values.h"
 #include "frame/resource_module_win32.h"
 
 static const char language_file[] = "HUEXLANG.DLL";
-
-char language_module_path[MAX_PATH];
 
 // Cuts a module path after its last backslash and appends the language file
 // name; false when the result would not fit.
@@ -60,7 +59,7 @@ static uint32_t module_language(const char* path)
     return language;
 }
 
-HMODULE load_language_module()
+HMODULE load_language_module(platform_values& platform)
 {
     char path[MAX_PATH];
     HMODULE module = nullptr;
@@ -68,18 +67,18 @@ HMODULE load_language_module()
     if (module == nullptr && language_path_beside(nullptr, path, sizeof path)) module = load_resource_module(path);
     if (module == nullptr && language_path_in_system(path, sizeof path)) module = load_resource_module(path);
     if (module == nullptr) {
-        language_module_path[0] = 0;
-        language_id = 1033;
+        platform.language_module_path[0] = 0;
+        platform.language_id = 1033;
         return instance_handle;
     }
-    std::strcpy(language_module_path, path);
-    language_id = module_language(path);
+    std::strcpy(platform.language_module_path, path);
+    platform.language_id = module_language(path);
     return module;
 }
 
-void release_language_module()
+void release_language_module(platform_values& platform)
 {
     if (text_module != nullptr && text_module != instance_handle) FreeLibrary(text_module);
     text_module = instance_handle;
-    language_module_path[0] = 0;
+    platform.language_module_path[0] = 0;
 }

@@ -1,6 +1,6 @@
 #include "frame/texts_win32.h"
 
-#include "frame/library_state_win32.h"
+#include "frame/module_handles_win32.h"
 
 int load_text(unsigned id, char* buffer, int max)
 {

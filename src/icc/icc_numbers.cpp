@@ -4,9 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-char icc_signature_text[icc_signature_text_size];
-char icc_number_text[icc_number_text_size];
-
 double icc_s15fixed16_value(uint32_t raw) {
     bool negative = (raw & 0x80000000u) != 0;
     uint32_t magnitude = negative ? 0u - raw : raw;
@@ -30,8 +27,8 @@ int32_t icc_decimal4(double value) {
     return int32_t(f * 10000.0 + 0.5);
 }
 
-char* icc_format_signature(uint32_t signature) {
-    char* t = icc_signature_text;
+char* icc_format_signature(uint32_t signature, char text[icc_signature_text_size]) {
+    char* t = text;
     int n = 0;
     t[n++] = '\'';
     for (int shift = 24; shift >= 0; shift -= 8) {
@@ -66,17 +63,17 @@ int format_number(char* at, int room, char name, double value, const char* tail)
 
 }  // namespace
 
-char* icc_format_xyz(uint32_t raw_x, uint32_t raw_y, uint32_t raw_z) {
+char* icc_format_xyz(uint32_t raw_x, uint32_t raw_y, uint32_t raw_z, char text[icc_number_text_size]) {
     double x, y, z;
     icc_decode_xyz(raw_x, raw_y, raw_z, &x, &y, &z);
-    char* t = icc_number_text;
+    char* t = text;
     int n = format_number(t, icc_number_text_size, 'X', x, " ");
     n += format_number(t + n, icc_number_text_size - n, 'Y', y, " ");
     format_number(t + n, icc_number_text_size - n, 'Z', z, " ");
     return t;
 }
 
-char* icc_format_xy(uint32_t raw_x, uint32_t raw_y, uint32_t raw_z) {
+char* icc_format_xy(uint32_t raw_x, uint32_t raw_y, uint32_t raw_z, char text[icc_number_text_size]) {
     double x, y, z;
     icc_decode_xyz(raw_x, raw_y, raw_z, &x, &y, &z);
     double sum = (z + y) + x;
@@ -86,7 +83,7 @@ char* icc_format_xy(uint32_t raw_x, uint32_t raw_y, uint32_t raw_z) {
         cx = x / sum;
         cy = y / sum;
     }
-    char* t = icc_number_text;
+    char* t = text;
     int n = format_number(t, icc_number_text_size, 'x', cx, " ");
     format_number(t + n, icc_number_text_size - n, 'y', cy, "");
     return t;

@@ -15,10 +15,11 @@ struct section_basic_information {
 };
 typedef LONG(WINAPI* nt_query_section_fn)(HANDLE, int, void*, SIZE_T, SIZE_T*);
 
+// Asked for at each view rather than kept: the reader keeps no state, and a
+// look-up in a module every process has loaded costs nothing beside mapping.
 nt_query_section_fn nt_query_section() {
-    static nt_query_section_fn fn = reinterpret_cast<nt_query_section_fn>(
+    return reinterpret_cast<nt_query_section_fn>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySection")));
-    return fn;
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include "lgicc/lgicc.h"
 
-void end_matching_session()
+void end_matching_session(matching_session& session)
 {
     if (session.transformation != nullptr)
         LgoDeleteMatchTransformation(static_cast<lgo_transformation*>(session.transformation));

@@ -10,6 +10,8 @@
 #pragma once
 #include <cstdint>
 
+struct matching_state;
+
 // Matches element (X, Y, Z on the scale where 65535 stands for 100) from the
 // XYZ profile at source to the printer profile at destination; on true the
 // element holds the printer's values. A file replaced, rewritten or gone
@@ -17,8 +19,9 @@
 // Wine a moment after the call that made it returns). False, element
 // untouched, when the route is closed
 // (a file missing or held, a profile kind no session takes, the module
-// refusing), and then nothing stays prepared.
-bool match_to_printer(const char* source, const char* destination, uint16_t element[4]);
+// refusing), and then nothing stays prepared. The transformation is
+// prepared at the state's rendering intent.
+bool match_to_printer(matching_state& matching, const char* source, const char* destination, uint16_t element[4]);
 
 // Releases the prepared transformation; the next match prepares afresh.
-void drop_printer_transform();
+void drop_printer_transform(matching_state& matching);

@@ -8,7 +8,7 @@
 #include "matching/folder_watch_win32.h"
 #include "matching/full_profile_path_win32.h"
 #include "matching/matching_element.h"
-#include "matching/matching_session.h"
+#include "matching/matching_state.h"
 #include "profiles/profile_file_win32.h"
 
 namespace {
@@ -101,7 +101,9 @@ bool same_bytes(const char* path, const held_bytes& held)
     return same;
 }
 
-struct prepared_transform {
+}  // namespace
+
+struct kept_printer_transform {
     lgo_transformation* transformation;  // null when nothing is prepared
     uint32_t options;
     int32_t intent;
@@ -114,7 +116,7 @@ struct prepared_transform {
     held_bytes source_bytes, destination_bytes;   // watched folders only
 };
 
-prepared_transform prepared = {};
+namespace {
 
 // A name without drive and root, or with a drive but no root, resolves
 // against the current directory of the moment: it is looked at every time.
@@ -139,7 +141,7 @@ bool resolve(const char* source, const char* destination, char full_source[MAX_P
            copy_path(full_profile_path(destination, destination_buffer), full_destination);
 }
 
-bool same_files_named(const char* source, const char* destination)
+bool same_files_named(const kept_printer_transform& prepared, const char* source, const char* destination)
 {
     if (fully_qualified(source) && fully_qualified(destination) && std::strcmp(source, prepared.named_source) == 0 &&
         std::strcmp(destination, prepared.named_destination) == 0)
@@ -153,7 +155,7 @@ bool same_files_named(const char* source, const char* destination)
 // watched folders nothing is looked at until the system reports a change;
 // then the bytes are compared, which also sees a rewrite of the same size
 // inside one tick of the file system's clock.
-bool files_unchanged()
+bool files_unchanged(kept_printer_transform& prepared)
 {
     if (prepared.watches.count == 0) {
         file_stamp source_stamp, destination_stamp;
@@ -171,17 +173,18 @@ bool files_unchanged()
            same_bytes(prepared.destination, prepared.destination_bytes);
 }
 
-bool kept_for(const char* source, const char* destination)
+bool kept_for(kept_printer_transform& prepared, int32_t intent, const char* source, const char* destination)
 {
-    return prepared.transformation != nullptr && prepared.intent == rendering_intent &&
-           same_files_named(source, destination) && files_unchanged();
+    return prepared.transformation != nullptr && prepared.intent == intent &&
+           same_files_named(prepared, source, destination) && files_unchanged(prepared);
 }
 
 // What preparing reads is fixed first (stamps taken, watches set, bytes
 // held), so a file that changes while the module reads it is prepared again
 // at the next call, never kept under a newer look. Then the same checks and
 // module calls as a matching session's begin.
-bool prepare(const char* named_source, const char* named_destination)
+bool prepare(kept_printer_transform& prepared, int32_t intent, const char* named_source,
+             const char* named_destination)
 {
     if (!resolve(named_source, named_destination, prepared.source, prepared.destination) ||
         !copy_path(named_source, prepared.named_source) || !copy_path(named_destination, prepared.named_destination) ||
@@ -198,8 +201,8 @@ bool prepare(const char* named_source, const char* named_destination)
     prepared.source_channels = source_channels_of(prepared.source_kind);
     prepared.destination_channels = destination_channels_of(profile_type_of(destination));
     if (prepared.source_channels == 0 || prepared.destination_channels == 0) return false;
-    prepared.intent = rendering_intent;
-    prepared.options = SetOptions(SetOptions(0, LGICC_OPTION_INTENT, rendering_intent),
+    prepared.intent = intent;
+    prepared.options = SetOptions(SetOptions(0, LGICC_OPTION_INTENT, intent),
                                   LGICC_OPTION_XYZ_ENCODING, LGICC_XYZ_ICC);
     prepared.transformation = LgoNewTransformPtr();
     return prepared.transformation != nullptr &&
@@ -208,32 +211,50 @@ bool prepare(const char* named_source, const char* named_destination)
                                         LGICC_RESERVED) == LGICC_OK;
 }
 
+// The record lives from the first match to the drop that follows it.
+kept_printer_transform* kept_record(matching_state& matching)
+{
+    if (matching.printer_transform == nullptr) {
+        void* memory = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(kept_printer_transform));
+        matching.printer_transform = static_cast<kept_printer_transform*>(memory);
+    }
+    return matching.printer_transform;
+}
+
 }  // namespace
 
-bool match_to_printer(const char* source, const char* destination, uint16_t element[4])
+bool match_to_printer(matching_state& matching, const char* source, const char* destination, uint16_t element[4])
 {
-    if (source == nullptr || destination == nullptr) return drop_printer_transform(), false;
-    if (!kept_for(source, destination)) {
-        drop_printer_transform();
-        if (!prepare(source, destination)) return drop_printer_transform(), false;
+    if (source == nullptr || destination == nullptr) return drop_printer_transform(matching), false;
+    kept_printer_transform* prepared = kept_record(matching);
+    if (prepared == nullptr) return false;
+    if (!kept_for(*prepared, matching.rendering_intent, source, destination)) {
+        drop_printer_transform(matching);
+        prepared = kept_record(matching);
+        if (prepared == nullptr) return false;
+        if (!prepare(*prepared, matching.rendering_intent, source, destination))
+            return drop_printer_transform(matching), false;
     }
     uint16_t input[4];
     uint16_t output[4] = {0, 0, 0, 0};
-    module_input(prepared.source_kind, element, input);
-    if (LgoICCMatchColors(prepared.transformation, prepared.options, input, output, 1,
-                          prepared.source_channels, prepared.destination_channels, LGICC_RESERVED,
-                          LGICC_RESERVED, LGICC_SAMPLE_BYTES, LGICC_RESERVED) != LGICC_OK) {
-        drop_printer_transform();
+    module_input(prepared->source_kind, element, input);
+    if (LgoICCMatchColors(prepared->transformation, prepared->options, input, output, 1, prepared->source_channels,
+                          prepared->destination_channels, LGICC_RESERVED, LGICC_RESERVED, LGICC_SAMPLE_BYTES,
+                          LGICC_RESERVED) != LGICC_OK) {
+        drop_printer_transform(matching);
         return false;
     }
-    return write_back(prepared.destination_channels, output, element);
+    return write_back(prepared->destination_channels, output, element);
 }
 
-void drop_printer_transform()
+void drop_printer_transform(matching_state& matching)
 {
-    if (prepared.transformation != nullptr) LgoDeleteMatchTransformation(prepared.transformation);
-    end_file_watches(&prepared.watches);
-    release_bytes(&prepared.source_bytes);
-    release_bytes(&prepared.destination_bytes);
-    prepared = prepared_transform{};
+    kept_printer_transform* prepared = matching.printer_transform;
+    if (prepared == nullptr) return;
+    if (prepared->transformation != nullptr) LgoDeleteMatchTransformation(prepared->transformation);
+    end_file_watches(&prepared->watches);
+    release_bytes(&prepared->source_bytes);
+    release_bytes(&prepared->destination_bytes);
+    HeapFree(GetProcessHeap(), 0, prepared);
+    matching.printer_transform = nullptr;
 }

@@ -2,11 +2,9 @@
 
 #include "colorlib/color_tables.h"
 #include "colorlib/color_value.h"
-#include "colorlib/colorid.h"
-#include "colorlib/descriptor.h"
 #include "colorlib/nearest_by_value.h"
 #include "colorlib/publications.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 
 static unsigned char fold_case(unsigned char c)
 {
@@ -32,18 +30,19 @@ bool names_equal_ignoring_case(const char* a, const char* b)
     }
 }
 
-colorid find_color_by_name(const char* text, const swatch_view* view)
+colorid find_color_by_name(picker_run& run, const char* text, const swatch_view* view)
 {
-    if (view == nullptr || current_page == settings_page || text == nullptr || text[0] == 0) return no_color;
-    int max = static_cast<int>(find_name_max);
+    if (view == nullptr || run.current_page == settings_page || text == nullptr || text[0] == 0) return no_color;
+    publication_catalogue& catalogue = run.lib.catalogue;
+    int max = static_cast<int>(run.find_name_max);
     if (max <= 0 || max > max_color_name_size) max = max_color_name_size;
     // make_colorid checks the guide once; every index below total is then one
     // of its colours, and the colorids follow each other.
-    const colorid first = make_colorid(static_cast<uint32_t>(view->pub), 0);
+    const colorid first = make_colorid(catalogue, static_cast<uint32_t>(view->pub), 0);
     if (first == no_color) return no_color;
     // The names are read straight from the guide's table, found once: the
     // name width would otherwise be read from the descriptor for every colour.
-    const color_name_table names = locate_color_name_table(static_cast<uint32_t>(view->pub));
+    const color_name_table names = locate_color_name_table(catalogue, static_cast<uint32_t>(view->pub));
     char name[max_color_name_size + 1];
     for (int32_t index = 0; index < view->total && index <= 0xFFFF; ++index) {
         read_stored_name(names, static_cast<uint32_t>(index), name, max);
@@ -52,41 +51,39 @@ colorid find_color_by_name(const char* text, const swatch_view* view)
     return no_color;
 }
 
-colorid nearest_color_by_value(const cie_lab& target, uint32_t pub_no)
+colorid nearest_color_by_value(publication_catalogue& catalogue, const cie_lab& target, uint32_t pub_no)
 {
-    // Counted from the publication's own descriptor, whichever one is current
-    // (the picker keeps the one it shows).
-    const byte_span d = locate_descriptor(pub_no);
-    const uint64_t n = static_cast<uint64_t>(read_colors_per_page(d)) * read_number_of_pages(d);
-    const colorid first = make_colorid(pub_no, 0);
+    const uint64_t n =
+        static_cast<uint64_t>(pub_colors_per_page(catalogue, pub_no)) * pub_number_of_pages(catalogue, pub_no);
+    const colorid first = make_colorid(catalogue, pub_no, 0);
     if (first == no_color) return no_color;
-    const byte_span table = locate_color_table(pub_no, table_cie50);
+    const byte_span table = locate_color_table(catalogue, pub_no, table_cie50);
     ranked_color best;
     nearest_search search = begin_nearest_search(target, &best, 1);
     for (uint32_t k = 0; k < n && k <= 0xFFFF; ++k) {
-        double X, Y, Z;
-        if (read_color_xyz(table, k, &X, &Y, &Z) && may_be_kept(search, lightness_from_y(Y / 100.0)))
-            consider_color(search, k, lab_from_d50_xyz(X / 100.0, Y / 100.0, Z / 100.0));
+        const std::optional<measured_xyz> m = read_color_xyz(table, k);
+        if (m && may_be_kept(search, lightness_from_y(m->Y / 100.0)))
+            consider_color(search, k, lab_from_d50_xyz(m->X / 100.0, m->Y / 100.0, m->Z / 100.0));
     }
     return search.count == 0 ? no_color : first + best.index;
 }
 
-colorid find_color_by_value(const char* text, const swatch_view* view)
+colorid find_color_by_value(picker_run& run, const char* text, const swatch_view* view)
 {
     cie_lab lab;
-    if (view == nullptr || current_page == settings_page || !parse_color_value(text, &lab)) return no_color;
-    return nearest_color_by_value(lab, static_cast<uint32_t>(view->pub));
+    if (view == nullptr || run.current_page == settings_page || !parse_color_value(text, &lab)) return no_color;
+    return nearest_color_by_value(run.lib.catalogue, lab, static_cast<uint32_t>(view->pub));
 }
 
-find_outcome resolve_typed_name(const char* typed)
+find_outcome resolve_typed_name(picker_run& run, const char* typed)
 {
-    if (names_equal_ignoring_case(typed, find_text)) return find_outcome::unchanged;
+    if (names_equal_ignoring_case(typed, run.find_text)) return find_outcome::unchanged;
     // A name first: a guide's own name must never turn into a value.
-    colorid c = find_color_by_name(typed, current_view);
-    if (c == no_color) c = find_color_by_value(typed, current_view);
+    colorid c = find_color_by_name(run, typed, run.current_view);
+    if (c == no_color) c = find_color_by_value(run, typed, run.current_view);
     if (c == no_color) return find_outcome::not_found;
-    selected_color = c;
-    scroll_mode = scroll_centre;
+    run.lib.picker.selected_color = c;
+    run.scroll_mode = scroll_centre;
     return find_outcome::found;
 }
 

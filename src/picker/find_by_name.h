@@ -4,9 +4,12 @@
 #pragma once
 #include <cstdint>
 
+#include "colorlib/colorid.h"
 #include "exchange/cie_lab.h"
-#include "frame/library_state.h"
 #include "picker/swatch_view.h"
+
+struct picker_run;
+struct publication_catalogue;
 
 // Equality of two names with letter case ignored, for the single-byte Western
 // character set (ASCII and the accented letters of Windows-1252).
@@ -15,15 +18,15 @@ bool names_equal_ignoring_case(const char* a, const char* b);
 // The first colour in guide order whose short name equals text, letter case
 // ignored; no_color when none does, on the settings page (no view) and for an
 // empty text, which names no colour.
-colorid find_color_by_name(const char* text, const swatch_view* view);
+colorid find_color_by_name(picker_run& run, const char* text, const swatch_view* view);
 
 // The colour of publication pub_no nearest to target among those with a D50
 // measurement; no_color when it holds none.
-colorid nearest_color_by_value(const cie_lab& target, uint32_t pub_no);
+colorid nearest_color_by_value(publication_catalogue& catalogue, const cie_lab& target, uint32_t pub_no);
 
 // The colour of the guide shown nearest to the colour value text stands for
 // (see color_value.h); no_color when text is no value or on the settings page.
-colorid find_color_by_value(const char* text, const swatch_view* view);
+colorid find_color_by_value(picker_run& run, const char* text, const swatch_view* view);
 
 // find_typed_name without the edit box: the text read from it decides.
 enum class find_outcome {
@@ -31,7 +34,7 @@ enum class find_outcome {
     found,       // selected_color is the colour found, to be centred
     not_found,   // beep and select the text; the selection stays
 };
-find_outcome resolve_typed_name(const char* typed);
+find_outcome resolve_typed_name(picker_run& run, const char* typed);
 
 // The character after the first "&" of an interface text, or 0.
 char accelerator_char(const char* text);

@@ -2,7 +2,7 @@
 
 #include "picker/control_ids.h"
 #include "picker/picker_keys.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 #include "picker/tab_order.h"
 
 using r = control_role;
@@ -62,18 +62,19 @@ static hook_decision navigation_key(uint32_t key, int32_t page, r focus)
     return make(hook_action::call_next);
 }
 
-hook_decision decide_hook_key(int32_t code, uint32_t key, uint32_t flags, int32_t page, r focus)
+hook_decision decide_hook_key(picker_run& run, int32_t code, uint32_t key, uint32_t flags, int32_t page, r focus)
 {
     if (code < 0) return make(hook_action::call_next);
     const bool released = (flags & key_released_flag) != 0;
     if (key == key_shift) {
-        shift_down = released ? 0 : 1;
+        run.shift_down = released ? 0 : 1;
         return make(hook_action::swallow);
     }
     if (released) return make(hook_action::swallow);
 
     switch (key) {
-    case key_tab: return make(hook_action::focus, tab_target(page, focus, shift_down != 0, D50FLAG), 0, 1);
+    case key_tab:
+        return make(hook_action::focus, tab_target(page, focus, run.shift_down != 0, run.lib.picker.D50FLAG), 0, 1);
     case key_return: return enter_key(focus);
     case key_escape: return make(hook_action::post_to_picker, r::other, IDC_PICKER_CANCEL);
     case key_space: return space_key(page, focus);
@@ -118,4 +119,4 @@ bool accelerator_key_matches(uint32_t key, char letter)
     return static_cast<uint32_t>(static_cast<unsigned char>(capital)) == key;
 }
 
-bool hook_may_return(bool app_active) { return app_active && nested_dialogs_open == 0; }
+bool hook_may_return(const picker_run& run, bool app_active) { return app_active && run.nested_dialogs_open == 0; }

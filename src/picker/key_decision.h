@@ -30,8 +30,11 @@ struct hook_decision {
 
 constexpr uint32_t key_released_flag = 0x80000000u;
 
-// Updates shift_down for Shift presses and releases.
-hook_decision decide_hook_key(int32_t code, uint32_t key, uint32_t flags, int32_t page, control_role focus);
+struct picker_run;
+
+// Updates the run's shift_down for Shift presses and releases.
+hook_decision decide_hook_key(picker_run& run, int32_t code, uint32_t key, uint32_t flags, int32_t page,
+                              control_role focus);
 
 // Which interface texts' accelerator letters the key matched (the window layer
 // compares them with CompareStringA in the user's language).
@@ -64,4 +67,4 @@ bool accelerator_key_matches(uint32_t key, char letter);
 // Whether the hook may be in place: the host application is active and no
 // nested dialog (About, a profile dialog) is open, whose own dialog keyboard
 // handling must see the keys.
-bool hook_may_return(bool app_active);
+bool hook_may_return(const picker_run& run, bool app_active);

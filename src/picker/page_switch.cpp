@@ -2,7 +2,7 @@
 
 #include "colorlib/colorid.h"
 #include "picker/nearest_color.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 #include "picker/swatch_paging.h"
 
 int32_t page_of_pub(int32_t pub)
@@ -22,104 +22,110 @@ int32_t pub_class(int32_t pub)
 
 int32_t color_class(colorid c) { return c == no_color ? 0 : pub_class(static_cast<int32_t>(colorid_pub(c))); }
 
-void begin_picker_run(colorid initial)
+void begin_picker_run(picker_run& run, colorid initial)
 {
-    sanitize_persisted_picker_state();
-    run_confirmed = 0;
-    nested_dialogs_open = 0;
-    if (selected_color == no_color) selected_color = original_color != no_color ? original_color : 0;
+    picker_settings& s = run.lib.picker;
+    sanitize_picker_settings(s, run.lib.catalogue);
+    run.run_confirmed = 0;
+    run.nested_dialogs_open = 0;
+    if (s.selected_color == no_color) s.selected_color = s.original_color != no_color ? s.original_color : 0;
     // A caller's colour of a guide the picker cannot show stays in the
     // "Original" patch only; the selection must be one the pages can show.
-    if (color_class(selected_color) <= 0) selected_color = 0;
-    original_color = initial != no_color ? initial : selected_color;
-    solid_pub_choice = colorid_pub(selected_color);
-    current_page = previous_page = page_of_pub(static_cast<int32_t>(solid_pub_choice));
+    if (color_class(s.selected_color) <= 0) s.selected_color = 0;
+    s.original_color = initial != no_color ? initial : s.selected_color;
+    run.solid_pub_choice = colorid_pub(s.selected_color);
+    run.current_page = run.previous_page = page_of_pub(static_cast<int32_t>(run.solid_pub_choice));
 }
 
 // The selection carried into a guide: the same colour, the same index of
 // another solid guide, or the nearest colour of the other kind of guide.
-static colorid adopt_selection(colorid c, const swatch_view& v)
+static colorid adopt_selection(picker_run& run, colorid c, const swatch_view& v)
 {
     const uint32_t pub = static_cast<uint32_t>(v.pub);
     if (c == no_color || colorid_pub(c) == pub) return c;
-    if (color_class(c) == pub_class(v.pub)) return make_colorid(pub, colorid_index(c));
-    return nearest_color_in_pub(c, pub);
+    if (color_class(c) == pub_class(v.pub)) return make_colorid(run.lib.catalogue, pub, colorid_index(c));
+    return nearest_color_in_pub(run, c, pub);
 }
 
-void sync_selection_to_view(swatch_view& v)
+void sync_selection_to_view(picker_run& run, swatch_view& v)
 {
+    picker_settings& s = run.lib.picker;
+    publication_catalogue& catalogue = run.lib.catalogue;
     const uint32_t pub = static_cast<uint32_t>(v.pub);
-    if (first_colorid_displayed != no_color && colorid_pub(first_colorid_displayed) != pub) {
-        if (color_class(first_colorid_displayed) != pub_class(v.pub)) {
-            selected_color = nearest_color_in_pub(selected_color, pub);
-            center_on_color(selected_color, v);
-            selection_frame = pixel_rect{};
+    if (s.first_colorid_displayed != no_color && colorid_pub(s.first_colorid_displayed) != pub) {
+        if (color_class(s.first_colorid_displayed) != pub_class(v.pub)) {
+            s.selected_color = nearest_color_in_pub(run, s.selected_color, pub);
+            center_on_color(run, s.selected_color, v);
+            run.selection_frame = pixel_rect{};
         } else {
-            selected_color = make_colorid(pub, colorid_index(selected_color));
-            first_colorid_displayed = make_colorid(pub, colorid_index(first_colorid_displayed));
+            s.selected_color = make_colorid(catalogue, pub, colorid_index(s.selected_color));
+            s.first_colorid_displayed = make_colorid(catalogue, pub, colorid_index(s.first_colorid_displayed));
         }
-    } else if (first_colorid_displayed == no_color) {
-        if (selected_color == no_color) {
-            selected_color = make_colorid(pub, 0);
-            first_colorid_displayed = selected_color;
+    } else if (s.first_colorid_displayed == no_color) {
+        if (s.selected_color == no_color) {
+            s.selected_color = make_colorid(catalogue, pub, 0);
+            s.first_colorid_displayed = s.selected_color;
         } else {
-            selected_color = adopt_selection(selected_color, v);
-            center_on_color(selected_color, v);
+            s.selected_color = adopt_selection(run, s.selected_color, v);
+            center_on_color(run, s.selected_color, v);
         }
     }
     // Whatever came in (a selection of another guide than the screen's, an
     // index this guide does not hold), the page leaves here with a selection
     // and a screen inside its own guide.
-    if (selected_color == no_color || colorid_pub(selected_color) != pub) {
-        selected_color = adopt_selection(selected_color, v);
-        if (selected_color == no_color) selected_color = make_colorid(pub, 0);
+    if (s.selected_color == no_color || colorid_pub(s.selected_color) != pub) {
+        s.selected_color = adopt_selection(run, s.selected_color, v);
+        if (s.selected_color == no_color) s.selected_color = make_colorid(catalogue, pub, 0);
     }
-    if (first_colorid_displayed == no_color || colorid_pub(first_colorid_displayed) != pub)
-        center_on_color(selected_color, v);
+    if (s.first_colorid_displayed == no_color || colorid_pub(s.first_colorid_displayed) != pub)
+        center_on_color(run, s.selected_color, v);
 }
 
-swatch_view* enter_color_page(int32_t page)
+swatch_view* enter_color_page(picker_run& run, int32_t page)
 {
+    picker_settings& s = run.lib.picker;
     swatch_view* v = nullptr;
     if (page == solid_page) {
-        if (solid_pub_choice > 2) solid_pub_choice = color_type <= 2 ? color_type : 0;
-        setup_view(solid_pub_choice, solid_view);
-        color_type = solid_pub_choice;
-        v = &solid_view;
+        if (run.solid_pub_choice > 2) run.solid_pub_choice = s.color_type <= 2 ? s.color_type : 0;
+        setup_view(run, run.solid_pub_choice, run.solid_view);
+        s.color_type = run.solid_pub_choice;
+        v = &run.solid_view;
     } else {
-        setup_view(process_pub, process_view);
-        v = &process_view;
+        setup_view(run, process_pub, run.process_view);
+        v = &run.process_view;
     }
-    current_page = page == solid_page ? solid_page : process_page;
-    current_view = v;
-    sync_selection_to_view(*v);
-    selection_frame = pixel_rect{};
+    run.current_page = page == solid_page ? solid_page : process_page;
+    run.current_view = v;
+    sync_selection_to_view(run, *v);
+    run.selection_frame = pixel_rect{};
     return v;
 }
 
-void enter_settings_page()
+void enter_settings_page(picker_run& run)
 {
-    current_page = settings_page;
-    current_view = nullptr;
-    display_names_copy = OPTION_DISPLAY_COLOR_NAMES;
+    picker_settings& s = run.lib.picker;
+    run.current_page = settings_page;
+    run.current_view = nullptr;
+    run.display_names_copy = s.OPTION_DISPLAY_COLOR_NAMES;
 }
 
-int32_t switch_page_for_selection(colorid c, const swatch_view& view)
+int32_t switch_page_for_selection(picker_run& run, colorid c, const swatch_view& view)
 {
     if (c == no_color) return page_refused;
     if (colorid_pub(c) == static_cast<uint32_t>(view.pub)) return -1;
     switch (color_class(c)) {
-    case 1: solid_pub_choice = colorid_pub(c); return solid_page;
+    case 1: run.solid_pub_choice = colorid_pub(c); return solid_page;
     case 2: return process_page;
     default: return page_refused;
     }
 }
 
-colorid change_solid_guide(int32_t choice)
+colorid change_solid_guide(picker_run& run, int32_t choice)
 {
+    picker_settings& s = run.lib.picker;
     if (choice < 0 || choice > 2) return no_color;
-    solid_pub_choice = static_cast<uint32_t>(choice);
-    if (selected_color == no_color) return no_color;
-    selected_color = make_colorid(solid_pub_choice, colorid_index(selected_color));
-    return selected_color;
+    run.solid_pub_choice = static_cast<uint32_t>(choice);
+    if (s.selected_color == no_color) return no_color;
+    s.selected_color = make_colorid(run.lib.catalogue, run.solid_pub_choice, colorid_index(s.selected_color));
+    return s.selected_color;
 }

@@ -5,8 +5,10 @@
 #pragma once
 #include <cstdint>
 
-#include "frame/library_state.h"
+#include "colorlib/colorid.h"
 #include "picker/swatch_view.h"
+
+struct picker_run;
 
 // Publications 0 to 2 are shown on the solid page, 3 on the process page; any
 // other number maps to page 2, where no guide is shown.
@@ -19,18 +21,18 @@ int32_t color_class(colorid c);
 // The opening of a picker run: the selection to show (the last one, else the
 // original, else the first colour of the first guide), the "Original" patch
 // (the caller's colour when it gave one) and the page to open on.
-void begin_picker_run(colorid initial);
+void begin_picker_run(picker_run& run, colorid initial);
 
 // Adapts selected_color and first_colorid_displayed to the view's guide.
-void sync_selection_to_view(swatch_view& view);
+void sync_selection_to_view(picker_run& run, swatch_view& view);
 
 // Makes colour page 0 or 1 current (setup_view, selection sync); the window
 // layer then shows the child, selects the tab and combo entry and sets the
 // thumb to scroll_thumb(*current_view). Returns the view.
-swatch_view* enter_color_page(int32_t page);
+swatch_view* enter_color_page(picker_run& run, int32_t page);
 
 // The settings page: no current view; keeps the names option for Cancel.
-void enter_settings_page();
+void enter_settings_page(picker_run& run);
 
 // For select_and_show: the page to show before c can be selected, -1 when c
 // belongs to the view's own guide. For a colour of another solid guide that
@@ -38,9 +40,9 @@ void enter_settings_page();
 // guide. A colour that no page shows (an add-on's) gives page_refused:
 // selecting it changes nothing.
 constexpr int32_t page_refused = -2;
-int32_t switch_page_for_selection(colorid c, const swatch_view& view);
+int32_t switch_page_for_selection(picker_run& run, colorid c, const swatch_view& view);
 
 // The colour-type combo box chose another solid guide: the colour index stays
 // and takes the new guide. Returns the colour to select, or no_color when the
 // choice is not a solid guide (the selection then stays as it was).
-colorid change_solid_guide(int32_t choice);
+colorid change_solid_guide(picker_run& run, int32_t choice);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "picker/picker_state.h"
 #include "picker/swatch_hits.h"
 
 int32_t column_left(const swatch_view& v, int32_t column)
@@ -20,29 +19,29 @@ pixel_rect swatch_rect(const swatch_view& v, int32_t k)
     return pixel_rect{x, y, x + v.swatch_width, y + v.swatch_height};
 }
 
-pixel_rect white_ground(const pixel_rect& area)
+pixel_rect white_ground(const picker_system_metrics& m, const pixel_rect& area)
 {
-    const int32_t in = 2 * picker_metrics.cx_border;
+    const int32_t in = 2 * m.cx_border;
     return pixel_rect{area.left + in, area.top + in, area.right, area.bottom};
 }
 
-pixel_rect open_frame_lower(const swatch_view& v)
+pixel_rect open_frame_lower(const picker_system_metrics& m, const swatch_view& v)
 {
     return pixel_rect{v.swatch_area.left, v.swatch_area.bottom, v.swatch_area.right,
-                      v.scroll_y + picker_metrics.cy_hscroll + 2 * picker_metrics.cx_border};
+                      v.scroll_y + m.cy_hscroll + 2 * m.cx_border};
 }
 
-int32_t strip_columns(const swatch_view& v)
+int32_t strip_columns(const picker_system_metrics& m, const swatch_view& v)
 {
-    const int32_t n = strip_geometry(v).n;
+    const int32_t n = strip_geometry(m, v).n;
     return n > 0 && v.pages > 0 ? n : 0;
 }
 
-strip_column strip_column_at(const swatch_view& v, int32_t i)
+strip_column strip_column_at(const picker_system_metrics& m, const swatch_view& v, int32_t i)
 {
     strip_column s;
-    const int32_t n = strip_columns(v);
-    s.x = strip_left(v) + i;
+    const int32_t n = strip_columns(m, v);
+    s.x = strip_left(m, v) + i;
     if (n == 0 || i < 0 || i >= n) return s;
     const double step = static_cast<double>(v.pages) / n;
     const int64_t page = static_cast<int64_t>(i * step);
@@ -51,14 +50,14 @@ strip_column strip_column_at(const swatch_view& v, int32_t i)
     return s;
 }
 
-caption_origin group_caption_origin(const pixel_rect& box, int32_t cy)
+caption_origin group_caption_origin(const picker_system_metrics& m, const pixel_rect& box, int32_t cy)
 {
-    return caption_origin{box.left + 2 * picker_metrics.cx_frame, box.top - static_cast<int32_t>(cy * 0.5)};
+    return caption_origin{box.left + 2 * m.cx_frame, box.top - static_cast<int32_t>(cy * 0.5)};
 }
 
-pixel_rect text_box_inner(const pixel_rect& box, int32_t cy)
+pixel_rect text_box_inner(const picker_system_metrics& m, const pixel_rect& box, int32_t cy)
 {
-    const int32_t side = 2 * picker_metrics.cx_frame;
+    const int32_t side = 2 * m.cx_frame;
     const int32_t end = static_cast<int32_t>(0.75 * cy);
     return pixel_rect{box.left + side, box.top + end, box.right - side, box.bottom - end};
 }

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "frame/library_state.h"
+#include "colorlib/colorid.h"
 #include "picker/picker_layout.h"
 #include "picker/pixel_rect.h"
 #include "picker/swatch_view.h"
@@ -20,11 +20,11 @@ int32_t column_left(const swatch_view& v, int32_t column);
 
 // The white ground of the swatch area and of the comparison area: the area with
 // its left and top edges moved in past the etched frame.
-pixel_rect white_ground(const pixel_rect& area);
+pixel_rect white_ground(const picker_system_metrics& m, const pixel_rect& area);
 
 // The lower half of the open frame: from the swatch area's bottom down past
 // the scroll bar, so one frame encloses swatches, strip and scroll bar.
-pixel_rect open_frame_lower(const swatch_view& v);
+pixel_rect open_frame_lower(const picker_system_metrics& m, const swatch_view& v);
 
 // Column i (0 .. strip_columns - 1) of the colour strip: its x and the colour
 // it shows, the middle colour of the guide page at the same proportion of the
@@ -33,20 +33,20 @@ struct strip_column {
     int32_t x = 0;
     colorid color = no_color;
 };
-int32_t strip_columns(const swatch_view& v);
-strip_column strip_column_at(const swatch_view& v, int32_t i);
+int32_t strip_columns(const picker_system_metrics& m, const swatch_view& v);
+strip_column strip_column_at(const picker_system_metrics& m, const swatch_view& v, int32_t i);
 
 // A group box's caption: starts two frame widths in from the box's left edge
 // and sits astride its top edge (caption height cy).
 struct caption_origin {
     int32_t x = 0, y = 0;
 };
-caption_origin group_caption_origin(const pixel_rect& box, int32_t cy);
+caption_origin group_caption_origin(const picker_system_metrics& m, const pixel_rect& box, int32_t cy);
 
 // The inner rectangle of a text box in which text wraps: in by two frame
 // widths at the sides and three quarters of a line (height cy of "ABC") at
 // top and bottom.
-pixel_rect text_box_inner(const pixel_rect& box, int32_t cy);
+pixel_rect text_box_inner(const picker_system_metrics& m, const pixel_rect& box, int32_t cy);
 
 // The footer between the tab control and the buttons: the notice line (its
 // text height cy) and the band of the display profile's name (height cy of

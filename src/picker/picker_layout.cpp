@@ -2,9 +2,6 @@
 
 #include <algorithm>
 
-frame_layout picker_frame;
-page_layout solid_layout, process_layout;
-
 static int32_t trunc_scaled(int32_t v, double factor) { return static_cast<int32_t>(v * factor); }
 
 int32_t dpi_scaled(int32_t length, int32_t dpi)

@@ -5,9 +5,19 @@
 #pragma once
 #include <cstdint>
 
-#include "picker/picker_state.h"
 #include "picker/pixel_rect.h"
 #include "picker/swatch_view.h"
+
+// System metrics the layout and the strip need, taken by the window layer at
+// creation (GetSystemMetrics), and the screen's dots per inch, taken with the
+// run's fonts (LOGPIXELSY of the owner's device context). The system metrics
+// already follow the dpi; the lengths the layout derives from the screen size
+// are scaled by it.
+struct picker_system_metrics {
+    int32_t cy_caption = 0, cx_border = 0, cx_frame = 0, cx_vscroll = 0;
+    int32_t cx_hscroll = 0, cy_hscroll = 0, cy_menu = 0, cy_dlgframe = 0;
+    int32_t dpi = 96;
+};
 
 // Pixels per inch of the 100 % screen, at which every length of the picker is
 // what the screen size alone makes it.
@@ -38,7 +48,6 @@ struct frame_layout {
     int32_t button_width = 0, button_height = 0, button_y = 0;
     int32_t about_x = 0, cancel_x = 0, ok_x = 0;
 };
-extern frame_layout picker_frame;
 
 // Window size W x H and the caption height.
 frame_layout layout_frame(int32_t W, int32_t H, int32_t cy_caption);
@@ -70,7 +79,6 @@ struct page_layout {
     pixel_rect scroll_bar;
     pixel_rect name_edit;
 };
-extern page_layout solid_layout, process_layout;
 
 // Lay a colour page out in its child's coordinates and fill the view's
 // rectangles, scroll_y, columns and label_height; the counts and swatch sizes

@@ -4,8 +4,11 @@
 #pragma once
 #include <cstdint>
 
-#include "frame/library_state.h"
+#include "colorlib/colorid.h"
+#include "picker/picker_layout.h"
 #include "picker/swatch_view.h"
+
+struct picker_run;
 
 // Width n in pixels of the colour strip above the scroll bar and its left
 // padding: the strip runs along the scroll bar's track.
@@ -13,17 +16,17 @@ struct strip_extent {
     int32_t n = 0;
     int32_t pad = 0;
 };
-strip_extent strip_geometry(const swatch_view& v);
+strip_extent strip_geometry(const picker_system_metrics& m, const swatch_view& v);
 // Left end of the strip.
-int32_t strip_left(const swatch_view& v);
+int32_t strip_left(const picker_system_metrics& m, const swatch_view& v);
 
 // A cell is a swatch with the gaps to its left and above it; the page-label
 // line and what lies below the last row hit nothing.
-bool hit_swatch(int32_t x, int32_t y, colorid* out, const swatch_view& v);
+bool hit_swatch(picker_run& run, int32_t x, int32_t y, colorid* out, const swatch_view& v);
 
 // The middle colour of the guide page at that proportion of the guide; asks
 // for the selection to be centred. Never on a palette display (no strip).
-bool hit_strip(int32_t x, int32_t y, colorid* out, const swatch_view& v);
+bool hit_strip(picker_run& run, int32_t x, int32_t y, colorid* out, const swatch_view& v);
 
-bool hit_original_patch(int32_t x, int32_t y, const swatch_view& v);
-bool hit_new_patch(int32_t x, int32_t y, const swatch_view& v);
+bool hit_original_patch(const picker_run& run, int32_t x, int32_t y, const swatch_view& v);
+bool hit_new_patch(const picker_run& run, int32_t x, int32_t y, const swatch_view& v);

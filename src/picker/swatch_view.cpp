@@ -1,8 +1,7 @@
 #include "picker/swatch_view.h"
 
-#include "colorlib/descriptor.h"
 #include "colorlib/publications.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 
 // A colorid holds a 16-bit index, so no guide can usefully hold more colours;
 // capping here keeps every product of the paging arithmetic inside 32 bits
@@ -29,18 +28,17 @@ void compute_swatch_geometry(swatch_view& v)
     v.label_y = v.swatch_area.bottom - l;
 }
 
-void setup_view(uint32_t pub, swatch_view& v)
+void setup_view(picker_run& run, uint32_t pub, swatch_view& v)
 {
-    current_view = &v;
+    publication_catalogue& catalogue = run.lib.catalogue;
+    run.current_view = &v;
     v.pub = static_cast<int32_t>(pub);
-    picker_view_pub = v.pub;
-    select_publication(pub);
-    find_name_max = pub_color_name_size(pub);
+    run.find_name_max = pub_color_name_size(catalogue, pub);
 
-    v.rows = capped(descriptor_colors_per_page());
-    v.pages = capped(descriptor_number_of_pages());
+    v.rows = capped(pub_colors_per_page(catalogue, pub));
+    v.pages = capped(pub_number_of_pages(catalogue, pub));
     v.total = capped(static_cast<int64_t>(v.rows) * v.pages);
     compute_swatch_geometry(v);
     v.per_screen = v.columns * v.rows;
-    if (palette_device) v.palette_count = v.per_screen;
+    if (run.palette_device) v.palette_count = v.per_screen;
 }

@@ -29,9 +29,11 @@ struct swatch_view {
     int32_t label_height = 0;    // measured height of the page-label text
 };
 
-// Makes the view current and its publication's descriptor current, then
-// computes the counts and the swatch geometry for that publication.
-void setup_view(uint32_t pub, swatch_view& view);
+struct picker_run;
+
+// Makes the view the run's current one, then computes the counts and the
+// swatch geometry for the publication.
+void setup_view(picker_run& run, uint32_t pub, swatch_view& view);
 
 // The swatch sizes and gaps from swatch_area, columns, rows and label_height.
 void compute_swatch_geometry(swatch_view& view);

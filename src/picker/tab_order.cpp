@@ -1,6 +1,6 @@
 #include "picker/tab_order.h"
 
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 
 using r = control_role;
 

@@ -2,7 +2,7 @@
 // from the texts in use. Nothing here needs a decision of the unit.
 #include "picker_window/about_dialog_win32.h"
 
-#include "frame/library_state_win32.h"
+#include "frame/module_handles_win32.h"
 #include "frame/texts_win32.h"
 #include "picker_window/dialog_centring_win32.h"
 

@@ -4,6 +4,6 @@
 #include "picker_window/picker_windows_win32.h"
 
 // Nothing when the page is built already.
-void build_color_page(page_windows& page);
+void build_color_page(picker_run& run, page_windows& page);
 // Marks the page not built and deletes its palette.
 void release_color_page(page_windows& page);

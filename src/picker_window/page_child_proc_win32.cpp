@@ -5,7 +5,8 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include "picker/picker_state.h"
+#include "context/library_guard.h"
+#include "picker/picker_run.h"
 #include "picker_window/page_interaction_win32.h"
 #include "picker_window/page_selection_win32.h"
 #include "picker_window/picker_paint_win32.h"
@@ -22,13 +23,15 @@ static LRESULT on_nccreate(HWND child, const CREATESTRUCTA* cs, WPARAM wparam, L
 // The page painter, then the selection drawn over it.
 static LRESULT on_paint(page_windows& page, HWND child)
 {
+    const library_guard held;
+    picker_run& run = *page.run;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(child, &ps);
     if (page.page == settings_page) {
-        paint_settings_page(dc, ps.rcPaint);
+        paint_settings_page(dc, run, ps.rcPaint);
     } else {
-        paint_color_page(dc, page, ps.rcPaint);
-        if (current_color_page() == &page) select_and_show(dc, selected_color);
+        paint_color_page(dc, run, page, ps.rcPaint);
+        if (current_color_page(run) == &page) select_and_show(dc, run, run.lib.picker.selected_color);
     }
     EndPaint(child, &ps);
     return 0;
@@ -44,7 +47,7 @@ LRESULT CALLBACK picker_child_proc(HWND child, UINT message, WPARAM wparam, LPAR
 {
     if (message == WM_NCCREATE) return on_nccreate(child, reinterpret_cast<CREATESTRUCTA*>(lparam), wparam, lparam);
     page_windows* page = page_of_child(child);
-    if (page == nullptr) return DefWindowProcA(child, message, wparam, lparam);
+    if (page == nullptr || page->run == nullptr) return DefWindowProcA(child, message, wparam, lparam);
     switch (message) {
     case WM_PAINT: return on_paint(*page, child);
     case WM_CLOSE: return on_close(child);

@@ -2,26 +2,27 @@
 // five guide pages of swatches with names and page labels, the colour strip
 // and the open frame round swatches, strip and scroll bar. Every place comes
 // from picker/paint_geometry.*, picker/swatch_view.* and the page's layout.
+#include "colorlib/color_lookups.h"
 #include "colorlib/color_tables.h"
-#include "colorlib/colorid.h"
 #include "frame/texts_win32.h"
 #include "picker/paint_geometry.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 #include "picker/swatch_paging.h"
+#include "picker_window/gdi_scope_win32.h"
 #include "picker_window/picker_paint_win32.h"
-#include "colorlib/color_lookups.h"
 
 // Blank white when the colour has no display value (a position that holds
 // nothing).
-static bool display_rgb(colorid c, int32_t* r, int32_t* g, int32_t* b)
+static rgb8 display_rgb(picker_run& run, colorid c)
 {
-    *r = *g = *b = 255;
-    return get_color_display_rgb(c, r, g, b, static_cast<int32_t>(D50FLAG)) == 1;
+    const std::optional<rgb8> rgb = get_color_display_rgb(run.lib.catalogue, run.lib.display, c,
+                                                          static_cast<int32_t>(run.lib.picker.D50FLAG));
+    return rgb ? *rgb : rgb8{255, 255, 255};
 }
 
-COLORREF swatch_colorref(int32_t r, int32_t g, int32_t b)
+COLORREF swatch_colorref(const picker_run& run, int32_t r, int32_t g, int32_t b)
 {
-    return palette_device ? PALETTERGB(r, g, b) : RGB(r, g, b);
+    return run.palette_device ? PALETTERGB(r, g, b) : RGB(r, g, b);
 }
 
 static bool meets(const RECT& update, const pixel_rect& part)
@@ -39,124 +40,117 @@ static void draw_text_id(HDC dc, unsigned id, const pixel_rect& r, UINT format)
     DrawTextA(dc, text, -1, &rc, format);
 }
 
-void draw_color_patch(HDC dc, const pixel_rect& r, colorid c, int32_t red, int32_t green, int32_t blue)
+void draw_color_patch(HDC dc, picker_run& run, const pixel_rect& r, colorid c, int32_t red, int32_t green,
+                      int32_t blue)
 {
-    HBRUSH brush = CreateSolidBrush(swatch_colorref(red, green, blue));
+    HBRUSH brush = CreateSolidBrush(swatch_colorref(run, red, green, blue));
     fill_rect(dc, r, brush);
     DeleteObject(brush);
-    if (!OPTION_DISPLAY_COLOR_NAMES) return;
+    if (!run.lib.picker.OPTION_DISPLAY_COLOR_NAMES) return;
     char name[32];
-    get_color_name(c, name, 20, -1);
-    HGDIOBJ font = SelectObject(dc, picker_ui.name_font);
-    const COLORREF color = SetTextColor(dc, swatch_name_color(red, green, blue, label_text_color));
-    const int mode = SetBkMode(dc, TRANSPARENT);
+    get_color_name(run.lib.catalogue, c, name, 20, -1);
+    const selected_object font(dc, run.ui->name_font);
+    const text_color color(dc, swatch_name_color(red, green, blue, run.lib.platform.label_text_color));
+    const background_mode mode(dc, TRANSPARENT);
     RECT rc = to_rect(r);
     DrawTextA(dc, name, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SetBkMode(dc, mode);
-    SetTextColor(dc, color);
-    SelectObject(dc, font);
 }
 
-static void draw_swatch(HDC dc, colorid c, const pixel_rect& r)
+static void draw_patch_of(HDC dc, picker_run& run, const pixel_rect& r, colorid c)
 {
-    int32_t red, green, blue;
-    if (!display_rgb(c, &red, &green, &blue)) {
+    const rgb8 rgb = display_rgb(run, c);
+    draw_color_patch(dc, run, r, c, rgb.r, rgb.g, rgb.b);
+}
+
+static void draw_swatch(HDC dc, picker_run& run, colorid c, const pixel_rect& r)
+{
+    const std::optional<rgb8> rgb = get_color_display_rgb(run.lib.catalogue, run.lib.display, c,
+                                                          static_cast<int32_t>(run.lib.picker.D50FLAG));
+    if (!rgb) {
         fill_rect(dc, r, stock_brush(WHITE_BRUSH));
         return;
     }
-    draw_color_patch(dc, r, c, red, green, blue);
+    draw_color_patch(dc, run, r, c, rgb->r, rgb->g, rgb->b);
 }
 
 // The label of c's guide page on white, in the selected font.
-static void draw_page_label(HDC dc, int32_t x, int32_t y, colorid c, int32_t width)
+static void draw_page_label(HDC dc, picker_run& run, int32_t x, int32_t y, colorid c, int32_t width)
 {
-    const int mode = SetBkMode(dc, OPAQUE);
+    const background_mode mode(dc, OPAQUE);
     char label[32];
-    const int n = get_page_label(c, label, 20);
+    const int n = get_page_label(run.lib.catalogue, c, label, 20);
     SIZE size = {0, 0};
     GetTextExtentPoint32A(dc, label, n, &size);
     RECT rc = {x, y, x + width, y + size.cy};
     FillRect(dc, &rc, stock_brush(WHITE_BRUSH));
     DrawTextA(dc, label, n, &rc, DT_LEFT | DT_TOP | DT_NOPREFIX);
-    SetBkMode(dc, mode);
 }
 
-static PALETTEENTRY entry_of(colorid c)
+static PALETTEENTRY entry_of(picker_run& run, colorid c)
 {
-    int32_t r, g, b;
-    display_rgb(c, &r, &g, &b);
-    return PALETTEENTRY{static_cast<BYTE>(r), static_cast<BYTE>(g), static_cast<BYTE>(b), 0};
+    const rgb8 rgb = display_rgb(run, c);
+    return PALETTEENTRY{static_cast<BYTE>(rgb.r), static_cast<BYTE>(rgb.g), static_cast<BYTE>(rgb.b), 0};
 }
 
-void load_page_palette(HDC dc, page_windows& page)
+// The page palette rewritten for the colours now visible, and realised.
+static void load_page_palette(HDC dc, picker_run& run, page_windows& page)
 {
     if (page.palette == nullptr || page.view == nullptr) return;
     const swatch_view& v = *page.view;
+    const colorid first = run.lib.picker.first_colorid_displayed;
     for (int32_t k = 0; k < v.palette_count; ++k) {
-        const PALETTEENTRY e = grid_position_holds_color(v, k) ? entry_of(first_colorid_displayed + k)
-                                                               : PALETTEENTRY{255, 255, 255, 0};
+        const PALETTEENTRY e = grid_position_holds_color(run, v, k) ? entry_of(run, first + static_cast<colorid>(k))
+                                                                    : PALETTEENTRY{255, 255, 255, 0};
         SetPaletteEntries(page.palette, static_cast<UINT>(k), 1, &e);
     }
-    const PALETTEENTRY original = entry_of(original_color);
+    const PALETTEENTRY original = entry_of(run, run.lib.picker.original_color);
     SetPaletteEntries(page.palette, static_cast<UINT>(v.palette_count), 1, &original);
     UnrealizeObject(page.palette);
     RealizePalette(dc);
 }
 
-void draw_swatch_grid(HDC dc, page_windows& page)
+void draw_swatch_grid(HDC dc, picker_run& run, page_windows& page)
 {
     if (page.view == nullptr) return;
-    swatch_view& v = *page.view;
-    HGDIOBJ pen = SelectObject(dc, GetStockObject(NULL_PEN));
-    HGDIOBJ font = SelectObject(dc, picker_ui.name_font);
-    const int mode = SetBkMode(dc, TRANSPARENT);
-    if (first_colorid_displayed == no_color) first_colorid_displayed = make_colorid(static_cast<uint32_t>(v.pub), 0);
-    HPALETTE previous = nullptr;
-    if (palette_device && page.palette != nullptr) {
-        load_page_palette(dc, page);
-        previous = SelectPalette(dc, page.palette, TRUE);
-        RealizePalette(dc);
-    }
-    const colorid first = first_colorid_displayed;
+    const swatch_view& v = *page.view;
+    const selected_object pen(dc, GetStockObject(NULL_PEN));
+    const selected_object font(dc, run.ui->name_font);
+    const background_mode mode(dc, TRANSPARENT);
+    HPALETTE palette = run.palette_device ? page.palette : nullptr;
+    if (palette != nullptr) load_page_palette(dc, run, page);
+    const realized_palette realized(dc, palette, TRUE);
+    const colorid first = run.lib.picker.first_colorid_displayed;
     for (int32_t k = 0; k < v.columns * v.rows; ++k) {
-        const bool holds = grid_position_holds_color(v, k);
-        if (holds) draw_swatch(dc, first + static_cast<colorid>(k), swatch_rect(v, k));
+        const bool holds = grid_position_holds_color(run, v, k);
+        if (holds) draw_swatch(dc, run, first + static_cast<colorid>(k), swatch_rect(v, k));
         else fill_rect(dc, swatch_rect(v, k), stock_brush(WHITE_BRUSH));
         if (holds && k % v.rows == v.rows - 1)
-            draw_page_label(dc, column_left(v, k / v.rows), v.label_y, first + static_cast<colorid>(k), v.swatch_width);
+            draw_page_label(dc, run, column_left(v, k / v.rows), v.label_y, first + static_cast<colorid>(k),
+                            v.swatch_width);
     }
-    int32_t r, g, b;
-    display_rgb(original_color, &r, &g, &b);
-    draw_color_patch(dc, v.original_patch, original_color, r, g, b);
-    SetBkMode(dc, mode);
-    SelectObject(dc, font);
-    SelectObject(dc, pen);
-    if (previous != nullptr) {
-        SelectPalette(dc, previous, TRUE);
-        RealizePalette(dc);
-    }
+    draw_patch_of(dc, run, v.original_patch, run.lib.picker.original_color);
 }
 
 // Each pixel column of the strip shows the middle colour of the guide page at
 // the same proportion of the guide, along the scroll bar's track.
-static void draw_color_strip(HDC dc, const swatch_view& v)
+static void draw_color_strip(HDC dc, picker_run& run, const swatch_view& v)
 {
-    if (palette_device) return;
-    const int32_t n = strip_columns(v);
+    if (run.palette_device) return;
+    const int32_t n = strip_columns(run.picker_metrics, v);
     for (int32_t i = 0; i < n; ++i) {
-        const strip_column s = strip_column_at(v, i);
-        int32_t r, g, b;
-        display_rgb(s.color, &r, &g, &b);
-        HPEN line = CreatePen(PS_SOLID, 1, RGB(r, g, b));
-        HGDIOBJ previous = SelectObject(dc, line);
-        MoveToEx(dc, s.x, v.swatch_area.bottom, nullptr);
-        LineTo(dc, s.x, v.scroll_y);
-        SelectObject(dc, previous);
+        const strip_column s = strip_column_at(run.picker_metrics, v, i);
+        const rgb8 rgb = display_rgb(run, s.color);
+        HPEN line = CreatePen(PS_SOLID, 1, RGB(rgb.r, rgb.g, rgb.b));
+        {
+            const selected_object pen(dc, line);
+            MoveToEx(dc, s.x, v.swatch_area.bottom, nullptr);
+            LineTo(dc, s.x, v.scroll_y);
+        }
         DeleteObject(line);
     }
 }
 
-void draw_group_box(HDC dc, const pixel_rect& r, unsigned id)
+void draw_group_box(HDC dc, const picker_run& run, const pixel_rect& r, unsigned id)
 {
     RECT box = to_rect(r);
     DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
@@ -164,7 +158,7 @@ void draw_group_box(HDC dc, const pixel_rect& r, unsigned id)
     const int n = load_text(id, text, sizeof text);
     SIZE size = {0, 0};
     GetTextExtentPoint32A(dc, text, n, &size);
-    const caption_origin at = group_caption_origin(r, size.cy);
+    const caption_origin at = group_caption_origin(run.picker_metrics, r, size.cy);
     RECT caption = {at.x - 2, at.y, at.x + size.cx + 2, at.y + size.cy};
     DrawTextA(dc, text, n, &caption, DT_CALCRECT);
     InflateRect(&caption, 2, 0);
@@ -172,68 +166,53 @@ void draw_group_box(HDC dc, const pixel_rect& r, unsigned id)
     DrawTextA(dc, text, n, &caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
-void draw_text_box(HDC dc, const pixel_rect& r, const char* text)
+void draw_text_box(HDC dc, const picker_run& run, const pixel_rect& r, const char* text)
 {
-    HGDIOBJ font = SelectObject(dc, picker_ui.ui_font);
-    const int mode = SetBkMode(dc, TRANSPARENT);
+    const selected_object font(dc, run.ui->ui_font);
+    const background_mode mode(dc, TRANSPARENT);
     SIZE abc = {0, 0};
     GetTextExtentPoint32A(dc, "ABC", 3, &abc);
-    RECT inner = to_rect(text_box_inner(r, abc.cy));
+    RECT inner = to_rect(text_box_inner(run.picker_metrics, r, abc.cy));
     FillRect(dc, &inner, background_brush());
     DrawTextA(dc, text, -1, &inner, DT_WORDBREAK | DT_LEFT | DT_TOP | DT_NOPREFIX);
-    SetBkMode(dc, mode);
-    SelectObject(dc, font);
 }
 
-void paint_color_page(HDC dc, page_windows& page, const RECT& update)
+void paint_color_page(HDC dc, picker_run& run, page_windows& page, const RECT& update)
 {
     if (page.view == nullptr || page.layout == nullptr) return;
     const swatch_view& v = *page.view;
     const page_layout& l = *page.layout;
     const bool solid = page.page == solid_page;
-    HPALETTE previous_palette = nullptr;
-    if (palette_device && page.palette != nullptr) {
-        previous_palette = SelectPalette(dc, page.palette, FALSE);
-        RealizePalette(dc);
-    }
-    HGDIOBJ pen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    HGDIOBJ font = SelectObject(dc, picker_ui.ui_font);
-    const int mode = SetBkMode(dc, TRANSPARENT);
+    const realized_palette palette(dc, run.palette_device ? page.palette : nullptr, FALSE);
+    const selected_object pen(dc, GetStockObject(BLACK_PEN));
+    const selected_object font(dc, run.ui->ui_font);
+    const background_mode mode(dc, TRANSPARENT);
 
-    if (solid && meets(update, l.type_group)) draw_group_box(dc, l.type_group, IDS_COLOR_TYPE);
+    if (solid && meets(update, l.type_group)) draw_group_box(dc, run, l.type_group, IDS_COLOR_TYPE);
     if (meets(update, l.description_group)) {
-        draw_group_box(dc, l.description_group, IDS_DESCRIPTION);
+        draw_group_box(dc, run, l.description_group, IDS_DESCRIPTION);
         char text[256];
-        load_text(solid ? IDS_SOLID_COATED_DESCRIPTION + solid_pub_choice : IDS_PROCESS_DESCRIPTION, text, sizeof text);
-        draw_text_box(dc, l.description_group, text);
+        load_text(solid ? IDS_SOLID_COATED_DESCRIPTION + run.solid_pub_choice : IDS_PROCESS_DESCRIPTION, text,
+                  sizeof text);
+        draw_text_box(dc, run, l.description_group, text);
     }
     if (meets(update, l.find_label)) draw_text_id(dc, IDS_FIND_NAME, l.find_label, DT_LEFT | DT_TOP);
     if (meets(update, l.comparison_area)) {
-        fill_rect(dc, white_ground(l.comparison_area), stock_brush(WHITE_BRUSH));
+        fill_rect(dc, white_ground(run.picker_metrics, l.comparison_area), stock_brush(WHITE_BRUSH));
         RECT area = to_rect(l.comparison_area);
         DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
         draw_text_id(dc, IDS_ORIGINAL, l.original_label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         draw_text_id(dc, IDS_NEW, l.new_label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        int32_t r, g, b;
-        display_rgb(original_color, &r, &g, &b);
-        draw_color_patch(dc, v.original_patch, original_color, r, g, b);
+        draw_patch_of(dc, run, v.original_patch, run.lib.picker.original_color);
     }
-    if (meets(update, v.name_line)) draw_group_box(dc, v.name_line, IDS_COLOR_REFERENCE);
-    const pixel_rect lower = open_frame_lower(v);
+    if (meets(update, v.name_line)) draw_group_box(dc, run, v.name_line, IDS_COLOR_REFERENCE);
+    const pixel_rect lower = open_frame_lower(run.picker_metrics, v);
     if (meets(update, v.swatch_area) || meets(update, lower)) {
-        fill_rect(dc, white_ground(v.swatch_area), stock_brush(WHITE_BRUSH));
+        fill_rect(dc, white_ground(run.picker_metrics, v.swatch_area), stock_brush(WHITE_BRUSH));
         RECT upper = to_rect(v.swatch_area), bottom = to_rect(lower);
         DrawEdge(dc, &upper, EDGE_ETCHED, BF_LEFT | BF_TOP | BF_RIGHT);
         DrawEdge(dc, &bottom, EDGE_ETCHED, BF_LEFT | BF_RIGHT | BF_BOTTOM);
-        draw_swatch_grid(dc, page);
-        draw_color_strip(dc, v);
-    }
-
-    SetBkMode(dc, mode);
-    SelectObject(dc, font);
-    SelectObject(dc, pen);
-    if (previous_palette != nullptr) {
-        SelectPalette(dc, previous_palette, TRUE);
-        RealizePalette(dc);
+        draw_swatch_grid(dc, run, page);
+        draw_color_strip(dc, run, v);
     }
 }

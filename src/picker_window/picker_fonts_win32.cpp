@@ -4,8 +4,8 @@
 
 #include <cstring>
 
-#include "frame/library_state.h"
 #include "frame/texts_win32.h"
+#include "picker_window/gdi_scope_win32.h"
 #include "picker_window/picker_windows_win32.h"
 
 HFONT make_picker_font(HDC dc, int points, const char* face)
@@ -20,29 +20,26 @@ HFONT make_picker_font(HDC dc, int points, const char* face)
     return CreateFontIndirectA(&lf);
 }
 
-void create_run_fonts(HWND owner)
+void create_run_fonts(picker_windows& ui, HWND owner, bool small_screen)
 {
-    HDC dc = GetDC(owner);
-    picker_ui.ui_font = make_picker_font(dc, small_screen ? 6 : 8, "MS Sans Serif");
-    picker_ui.name_font = make_picker_font(dc, 7, "Courier New");
-    ReleaseDC(owner, dc);
+    const window_dc dc(owner);
+    ui.ui_font = make_picker_font(dc, small_screen ? 6 : 8, "MS Sans Serif");
+    ui.name_font = make_picker_font(dc, 7, "Courier New");
 }
 
-void delete_run_fonts()
+void delete_run_fonts(picker_windows& ui)
 {
-    if (picker_ui.ui_font != nullptr) DeleteObject(picker_ui.ui_font);
-    if (picker_ui.name_font != nullptr) DeleteObject(picker_ui.name_font);
-    picker_ui.ui_font = picker_ui.name_font = nullptr;
+    if (ui.ui_font != nullptr) DeleteObject(ui.ui_font);
+    if (ui.name_font != nullptr) DeleteObject(ui.name_font);
+    ui.ui_font = ui.name_font = nullptr;
 }
 
 SIZE text_extent_in(HWND window, HFONT font, const char* text)
 {
     SIZE size = {0, 0};
-    HDC dc = GetDC(window);
-    HGDIOBJ previous = SelectObject(dc, font != nullptr ? font : picker_ui.ui_font);
+    const window_dc dc(window);
+    const selected_object selected(dc, font);
     GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
-    SelectObject(dc, previous);
-    ReleaseDC(window, dc);
     return size;
 }
 
@@ -56,23 +53,21 @@ SIZE text_id_extent(HWND window, HFONT font, unsigned id)
 // A font made only to measure one text, deleted at once.
 static int32_t height_in_passing_font(HWND window, int points, const char* face, const char* text)
 {
-    HDC dc = GetDC(window);
-    HFONT font = make_picker_font(dc, points, face);
-    ReleaseDC(window, dc);
+    HFONT font = make_picker_font(window_dc(window), points, face);
     const int32_t h = text_extent_in(window, font, text).cy;
     if (font != nullptr) DeleteObject(font);
     return h;
 }
 
-page_text_metrics measure_page_texts(HWND window)
+page_text_metrics measure_page_texts(HWND window, HFONT ui_font)
 {
     page_text_metrics m;
-    m.text_height = text_extent_in(window, nullptr, "ABCDEFG").cy;
+    m.text_height = text_extent_in(window, ui_font, "ABCDEFG").cy;
     for (unsigned id = IDS_COATED; id <= IDS_TO_PROCESS; ++id) {
-        const SIZE s = text_id_extent(window, nullptr, id);
+        const SIZE s = text_id_extent(window, ui_font, id);
         if (s.cx > m.widest_type_text) m.widest_type_text = s.cx;
     }
-    const SIZE find = text_id_extent(window, nullptr, IDS_FIND_NAME);
+    const SIZE find = text_id_extent(window, ui_font, IDS_FIND_NAME);
     m.find_label_cx = find.cx;
     m.find_label_cy = find.cy;
     char original[64];

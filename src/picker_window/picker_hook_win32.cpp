@@ -4,16 +4,17 @@
 #include "picker_window/picker_hook_win32.h"
 
 #include "colorlib/color_tables.h"
-#include "frame/library_state_win32.h"
+#include "context/library_guard.h"
+#include "frame/module_handles_win32.h"
 #include "frame/texts_win32.h"
 #include "picker/find_by_name.h"
 #include "picker/key_decision.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
+#include "picker_window/gdi_scope_win32.h"
 #include "picker_window/page_interaction_win32.h"
 #include "picker_window/page_selection_win32.h"
 #include "picker_window/picker_windows_win32.h"
 #include "picker_window/profile_stepping_win32.h"
-#include "picker_window/settings_page_win32.h"
 
 // The unit's decisions post the picker's OK and Cancel by these ids.
 static_assert(IDC_PICKER_OK == IDOK && IDC_PICKER_CANCEL == IDCANCEL, "the picker's buttons carry the system's ids");
@@ -22,21 +23,21 @@ namespace {
 
 using role = control_role;
 
-role role_of(HWND w)
+role role_of(picker_run& run, HWND w)
 {
     if (w == nullptr) return role::other;
-    const picker_windows& ui = picker_ui;
+    const picker_windows& ui = *run.ui;
     if (w == ui.tab_control) return role::tab_control;
     if (w == ui.ok) return role::ok;
     if (w == ui.cancel) return role::cancel;
     if (w == ui.about) return role::about;
     if (w == ui.solid.type_combo) return role::type_combo;
     if (w == ui.solid.combo_edit) return role::combo_edit;
-    if (const page_windows* page = current_color_page()) {
+    if (const page_windows* page = current_color_page(run)) {
         if (w == page->scroll_bar) return role::scroll_bar;
         if (w == page->name_edit) return role::name_edit;
     }
-    const settings_controls& s = settings_ui;
+    const settings_controls& s = ui.settings_ui;
     if (w == s.names_check) return role::names_check;
     if (w == s.profile_name_check) return role::profile_name_check;
     if (w == s.d65_radio) return role::d65_radio;
@@ -46,10 +47,11 @@ role role_of(HWND w)
     return role::other;
 }
 
-HWND window_of(role r)
+HWND window_of(picker_run& run, role r)
 {
-    const picker_windows& ui = picker_ui;
-    const page_windows* page = current_color_page();
+    const picker_windows& ui = *run.ui;
+    const settings_controls& settings_ui = ui.settings_ui;
+    const page_windows* page = current_color_page(run);
     switch (r) {
     case role::tab_control: return ui.tab_control;
     case role::ok: return ui.ok;
@@ -69,23 +71,23 @@ HWND window_of(role r)
     }
 }
 
-void focus(role r)
+void focus(picker_run& run, role r)
 {
-    if (HWND w = window_of(r)) SetFocus(w);
+    if (HWND w = window_of(run, r)) SetFocus(w);
 }
 
 // Enter in a name edit box: 1 when the typed text names the selection or a
 // colour was found and selected, 0 after the question beep.
-int find_typed_name()
+int find_typed_name(picker_run& run)
 {
-    page_windows* page = current_color_page();
+    page_windows* page = current_color_page(run);
     if (page == nullptr || page->name_edit == nullptr) return 0;
     char typed[find_text_size];
     GetWindowTextA(page->name_edit, typed, find_text_size);
     // A text the buffer cut is neither a name nor a value, even when what is
     // left reads as one.
     const bool cut = GetWindowTextLengthA(page->name_edit) >= find_text_size;
-    switch (cut ? find_outcome::not_found : resolve_typed_name(typed)) {
+    switch (cut ? find_outcome::not_found : resolve_typed_name(run, typed)) {
     case find_outcome::unchanged: return 1;
     case find_outcome::not_found:
         MessageBeep(MB_ICONQUESTION);
@@ -93,10 +95,8 @@ int find_typed_name()
         return 0;
     case find_outcome::found: break;
     }
-    HDC dc = GetDC(page->child);
-    select_and_show(dc, selected_color);
-    ReleaseDC(page->child, dc);
-    if (page_windows* shown = current_color_page()) update_scroll_thumb(*shown);
+    select_and_show(window_dc(page->child), run, run.lib.picker.selected_color);
+    if (page_windows* shown = current_color_page(run)) update_scroll_thumb(run, *shown);
     return 1;
 }
 
@@ -109,9 +109,9 @@ bool matches_accelerator(WPARAM key, unsigned text_id)
     return accelerator_key_matches(static_cast<uint32_t>(key), accelerator_char(text));
 }
 
-LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags);
+LRESULT carry_out(picker_run& run, const hook_decision& d, int code, WPARAM key, LPARAM flags);
 
-LRESULT accelerator(WPARAM key, int code, LPARAM flags)
+LRESULT accelerator(picker_run& run, WPARAM key, int code, LPARAM flags)
 {
     accelerator_matches m;
     m.about = matches_accelerator(key, IDS_ABOUT);
@@ -121,83 +121,111 @@ LRESULT accelerator(WPARAM key, int code, LPARAM flags)
     m.show_profile = matches_accelerator(key, IDS_SHOW_PROFILE_NAME);
     m.display_profile = matches_accelerator(key, IDS_DISPLAY_PROFILE);
     m.printer_profile = matches_accelerator(key, IDS_PRINTER_PROFILE);
-    const page_windows* page = current_color_page();
+    const page_windows* page = current_color_page(run);
     const bool in_name_edit = page != nullptr && GetFocus() == page->name_edit;
-    const accelerator_decision a = decide_accelerator(current_page, in_name_edit, m);
-    if (a.post_about) PostMessageA(picker_ui.window, WM_COMMAND, IDC_ABOUT, 0);
-    carry_out(a.then, code, key, flags);
+    const accelerator_decision a = decide_accelerator(run.current_page, in_name_edit, m);
+    if (a.post_about) PostMessageA(run.ui->window, WM_COMMAND, IDC_ABOUT, 0);
+    carry_out(run, a.then, code, key, flags);
     return a.result;
 }
 
-LRESULT carry_out(const hook_decision& d, int code, WPARAM key, LPARAM flags)
+// Every action but call_next; that one is carried out by the hook itself,
+// after it let go of the guard.
+LRESULT carry_out(picker_run& run, const hook_decision& d, int code, WPARAM key, LPARAM flags)
 {
+    picker_windows& ui = *run.ui;
     switch (d.action) {
-    case hook_action::call_next: return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    case hook_action::call_next: return -1;
     case hook_action::pass: return 0;
     case hook_action::swallow: return 1;
-    case hook_action::focus: focus(d.target); return d.result;
-    case hook_action::post_to_picker: PostMessageA(picker_ui.window, WM_COMMAND, d.command, 0); return 1;
-    case hook_action::post_to_settings: PostMessageA(picker_ui.settings.child, WM_COMMAND, d.command, 0); return 1;
-    case hook_action::find_name: focus(find_typed_name() == 1 ? role::ok : role::name_edit); return 1;
-    case hook_action::navigate: navigate_by_key(d.page, static_cast<UINT>(key)); return 1;
+    case hook_action::focus: focus(run, d.target); return d.result;
+    case hook_action::post_to_picker: PostMessageA(ui.window, WM_COMMAND, d.command, 0); return 1;
+    case hook_action::post_to_settings: PostMessageA(ui.settings.child, WM_COMMAND, d.command, 0); return 1;
+    case hook_action::find_name: focus(run, find_typed_name(run) == 1 ? role::ok : role::name_edit); return 1;
+    case hook_action::navigate: navigate_by_key(run, d.page, static_cast<UINT>(key)); return 1;
     case hook_action::step_profile:
-        step_display_profile(static_cast<UINT>(key));
+        step_display_profile(run, static_cast<UINT>(key));
         // The swatches follow the new profile as well as the footer.
-        RedrawWindow(picker_ui.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        RedrawWindow(ui.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         return 1;
-    case hook_action::accelerator: return accelerator(key, code, flags);
+    case hook_action::accelerator: return accelerator(run, key, code, flags);
     }
     return 1;
 }
 
-// The key whose press last reached a control. Buttons click, and radio
-// buttons and check boxes toggle, when Space is released: swallowing that
-// release would leave the button pressed and never clicked.
-WPARAM passed_key = 0;
-
-LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM key, LPARAM flags)
+// The run the hook acts for: the open picker, when it runs on this thread
+// (the hook is installed for the picker's thread only; a picker whose window
+// is gone takes no keys).
+picker_run* run_of_this_thread(library_context& lib)
 {
+    picker_run* run = lib.open_picker;
+    if (run == nullptr || run->ui == nullptr || run->ui->window == nullptr || !lib.picker.picker_open) return nullptr;
+    if (GetWindowThreadProcessId(run->ui->window, nullptr) != GetCurrentThreadId()) return nullptr;
+    return run;
+}
+
+// What the hook does with a key under the guard: 0 or 1 to return, -1 to
+// hand the key on to the next hook.
+LRESULT take_key(int code, WPARAM key, LPARAM flags)
+{
+    const library_guard lib;
+    picker_run* run = run_of_this_thread(*lib);
     // A key looked at without being removed comes again when it is removed:
     // act once, then.
-    if (code != HC_ACTION || picker_ui.window == nullptr || !picker_open)
-        return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    if (code != HC_ACTION || run == nullptr) return -1;
+    picker_windows& ui = *run->ui;
     const bool released = (static_cast<uint32_t>(flags) & key_released_flag) != 0;
-    if (released && key == passed_key && key != VK_SHIFT) {
-        passed_key = 0;
-        return CallNextHookEx(picker_ui.keyboard_hook, code, key, flags);
+    if (released && key == ui.passed_key && key != VK_SHIFT) {
+        ui.passed_key = 0;
+        return -1;
     }
     // The hook is away while a nested dialog runs or another application is
     // active, and misses the Shift releases of that time: the thread's key
     // state has them.
-    shift_down = GetKeyState(VK_SHIFT) < 0 ? 1 : 0;
-    const hook_decision d = decide_hook_key(code, static_cast<uint32_t>(key), static_cast<uint32_t>(flags), current_page,
-                                            role_of(GetFocus()));
-    const LRESULT result = carry_out(d, code, key, flags);
-    if (!released) passed_key = result == 0 ? key : 0;
+    run->shift_down = GetKeyState(VK_SHIFT) < 0 ? 1 : 0;
+    const hook_decision d = decide_hook_key(*run, code, static_cast<uint32_t>(key), static_cast<uint32_t>(flags),
+                                            run->current_page, role_of(*run, GetFocus()));
+    const LRESULT result = carry_out(*run, d, code, key, flags);
+    // A key handed on to the next hook reaches the control as one passed.
+    if (!released) ui.passed_key = result <= 0 ? key : 0;
     return result;
+}
+
+// The next hooks in the chain may be the host's: they are called without
+// the guard.
+LRESULT CALLBACK picker_keyboard_hook(int code, WPARAM key, LPARAM flags)
+{
+    const LRESULT result = take_key(code, key, flags);
+    return result >= 0 ? result : CallNextHookEx(nullptr, code, key, flags);
 }
 
 }  // namespace
 
-void install_keyboard_hook()
+void install_keyboard_hook(picker_run& run)
 {
-    if (picker_ui.keyboard_hook != nullptr || picker_ui.window == nullptr || !hook_may_return(true)) return;
-    picker_ui.keyboard_hook = SetWindowsHookExA(WH_KEYBOARD, picker_keyboard_hook, nullptr, GetCurrentThreadId());
+    picker_windows& ui = *run.ui;
+    if (ui.keyboard_hook != nullptr || ui.window == nullptr || !hook_may_return(run, true)) return;
+    ui.keyboard_hook = SetWindowsHookExA(WH_KEYBOARD, picker_keyboard_hook, nullptr, GetCurrentThreadId());
 }
 
-void remove_keyboard_hook()
+void remove_keyboard_hook(picker_run& run)
 {
-    if (picker_ui.keyboard_hook == nullptr) return;
-    UnhookWindowsHookEx(picker_ui.keyboard_hook);
-    picker_ui.keyboard_hook = nullptr;
+    picker_windows& ui = *run.ui;
+    if (ui.keyboard_hook == nullptr) return;
+    UnhookWindowsHookEx(ui.keyboard_hook);
+    ui.keyboard_hook = nullptr;
 }
 
-INT_PTR run_nested_dialog(const char* name, HWND owner, DLGPROC proc, LPARAM param)
+INT_PTR run_nested_dialog(picker_run& run, const char* name, HWND owner, DLGPROC proc, LPARAM param)
 {
-    remove_keyboard_hook();
-    ++nested_dialogs_open;
+    {
+        const library_guard held;
+        remove_keyboard_hook(run);
+        ++run.nested_dialogs_open;
+    }
     const INT_PTR result = DialogBoxParamA(instance_handle, name, owner, proc, param);
-    --nested_dialogs_open;
-    install_keyboard_hook();
+    const library_guard held;
+    --run.nested_dialogs_open;
+    install_keyboard_hook(run);
     return result;
 }

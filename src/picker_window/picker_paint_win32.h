@@ -1,10 +1,11 @@
-// Painting of the picker: GDI calls only, no messages. The places come from
-// the window-free unit (swatch_view, page_layout, paint_geometry); every
-// colour from the display conversion with the D50 option.
+// Painting of the picker: GDI calls only, no messages and no state changes.
+// The places come from the window-free unit (swatch_view, page_layout,
+// paint_geometry); every colour from the display conversion with the D50
+// option. Painters are called with the guard held.
 #pragma once
 #include <windows.h>
 
-#include "frame/library_state.h"
+#include "colorlib/colorid.h"
 #include "picker/pixel_rect.h"
 #include "picker_window/picker_windows_win32.h"
 
@@ -26,26 +27,24 @@ inline void frame_rect(HDC dc, const pixel_rect& r, HBRUSH brush)
 
 // A swatch or patch colour: palette-relative on palette displays, so that it
 // maps to the page palette.
-COLORREF swatch_colorref(int32_t r, int32_t g, int32_t b);
+COLORREF swatch_colorref(const picker_run& run, int32_t r, int32_t g, int32_t b);
 
 // The whole colour page whose parts meet the update rectangle.
-void paint_color_page(HDC dc, page_windows& page, const RECT& update);
+void paint_color_page(HDC dc, picker_run& run, page_windows& page, const RECT& update);
 
 // The visible swatch columns, their page labels and the "Original" patch.
-void draw_swatch_grid(HDC dc, page_windows& page);
+void draw_swatch_grid(HDC dc, picker_run& run, page_windows& page);
 
 // Fills the rectangle with the colour and writes c's short name on it when
 // names are displayed.
-void draw_color_patch(HDC dc, const pixel_rect& r, colorid c, int32_t red, int32_t green, int32_t blue);
+void draw_color_patch(HDC dc, picker_run& run, const pixel_rect& r, colorid c, int32_t red, int32_t green,
+                      int32_t blue);
 
 // An etched frame with string-table text `id` as caption on its top edge.
-void draw_group_box(HDC dc, const pixel_rect& r, unsigned id);
+void draw_group_box(HDC dc, const picker_run& run, const pixel_rect& r, unsigned id);
 
 // Word-wrapped text inside a rectangle, on the background colour.
-void draw_text_box(HDC dc, const pixel_rect& r, const char* text);
-
-// Rewrites the page palette for the colours now visible and realises it.
-void load_page_palette(HDC dc, page_windows& page);
+void draw_text_box(HDC dc, const picker_run& run, const pixel_rect& r, const char* text);
 
 // The two footer lines of the picker window below the tab control.
-void paint_footer(HDC dc);
+void paint_footer(HDC dc, const picker_run& run);

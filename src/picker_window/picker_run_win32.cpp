@@ -1,14 +1,18 @@
 // One run of the picker window and its modal wait in an invisible dialog:
 // picker/page_switch.* opens the run, picker/picker_layout.* places the
-// window, picker/picker_result.* hands back what was chosen.
+// window, picker/picker_result.* hands back what was chosen. The run's state
+// is a record on this function's stack; the library's part of it is reached
+// under the guard, step by step.
 #include "picker_window/picker_run_win32.h"
 
-#include "frame/library_state_win32.h"
+#include "context/library_guard.h"
+#include "frame/module_handles_win32.h"
 #include "frame/texts_win32.h"
 #include "picker/page_switch.h"
 #include "picker/picker_layout.h"
 #include "picker/picker_result.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
+#include "picker_window/gdi_scope_win32.h"
 #include "picker_window/picker_fonts_win32.h"
 #include "picker_window/picker_hook_win32.h"
 #include "picker_window/picker_windows_win32.h"
@@ -16,10 +20,11 @@
 constexpr UINT_PTR focus_timer = 1;
 constexpr UINT focus_delay_ms = 150;
 
-static INT_PTR on_wait_init(HWND dialog)
+static INT_PTR on_wait_init(HWND dialog, picker_run& run)
 {
-    picker_ui.wait_dialog = dialog;
-    SetTimer(picker_ui.window, focus_timer, focus_delay_ms, nullptr);
+    const library_guard held;
+    run.ui->wait_dialog = dialog;
+    SetTimer(run.ui->window, focus_timer, focus_delay_ms, nullptr);
     return FALSE;
 }
 
@@ -33,7 +38,7 @@ static INT_PTR on_wait_command(HWND dialog, int id)
 static INT_PTR CALLBACK wait_dialog_proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
-    case WM_INITDIALOG: return on_wait_init(dialog);
+    case WM_INITDIALOG: return on_wait_init(dialog, *reinterpret_cast<picker_run*>(lparam));
     case WM_COMMAND: return on_wait_command(dialog, LOWORD(wparam));
     default: return FALSE;
     }
@@ -55,92 +60,107 @@ HWND default_picker_owner()
 
 static bool display_has_palette(HWND owner)
 {
-    HDC dc = GetDC(owner);
-    const bool palette = (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0;
-    ReleaseDC(owner, dc);
-    return palette;
+    return (GetDeviceCaps(window_dc(owner), RASTERCAPS) & RC_PALETTE) != 0;
 }
 
 // The screen as the layout needs it; the dpi of the owner's device context,
 // on which the run's fonts are measured too.
-static picker_screen screen_of(HWND owner)
+static picker_screen screen_of(const platform_values& platform, HWND owner)
 {
     picker_screen s;
-    s.width = screen_width;
-    s.height = screen_height;
-    s.small = small_screen;
+    s.width = platform.screen_width;
+    s.height = platform.screen_height;
+    s.small = platform.small_screen;
     RECT work;
     if (SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
         s.work_area = pixel_rect{work.left, work.top, work.right, work.bottom};
-    HDC dc = GetDC(owner);
-    s.dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(owner, dc);
+    s.dpi = GetDeviceCaps(window_dc(owner), LOGPIXELSY);
     return s;
 }
 
 // A saved position that no monitor shows any more (a second screen that was
 // removed) would open the picker out of reach: centre it instead.
-static pixel_rect placed_window_rect(const picker_screen& screen)
+static pixel_rect placed_window_rect(const picker_settings& settings, const picker_screen& screen)
 {
-    const pixel_rect saved = picker_window_rect(screen, window_xpos, window_ypos);
+    const pixel_rect saved = picker_window_rect(screen, settings.window_xpos, settings.window_ypos);
     const RECT r = {saved.left, saved.top, saved.right, saved.bottom};
     if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr) return saved;
     return picker_window_rect(screen, 0, 0);
 }
 
-static HWND create_picker_window(HWND owner, const picker_screen& screen)
+// The run's opening under the guard: refused while another picker is open
+// (one per process), else the run's state, fonts and place. False when refused.
+static bool open_run(picker_run& run, HWND owner, const extended_color* initial, pixel_rect* place)
 {
-    const pixel_rect r = placed_window_rect(screen);
-    char title[64];
-    load_text(IDS_PICKER_TITLE, title, sizeof title);
-    return CreateWindowExA(0, "VerihuePickerClass", title, WS_CAPTION | WS_SYSMENU, r.left, r.top, r.width(),
-                           r.height(), owner, nullptr, instance_handle, &picker_ui);
+    const library_guard lib;
+    if (lib->open_picker != nullptr || lib->picker.picker_open) return false;
+    lib->open_picker = &run;
+    begin_picker_run(run, initial != nullptr ? initial_color_of(lib->catalogue, initial) : no_color);
+    create_run_fonts(*run.ui, owner, lib->platform.small_screen != 0);
+    run.palette_device = display_has_palette(owner) ? 1 : 0;
+    const picker_screen screen = screen_of(lib->platform, owner);
+    run.picker_metrics.dpi = screen.dpi;
+    *place = placed_window_rect(lib->picker, screen);
+    lib->picker.picker_open = 1;
+    return true;
 }
 
-// Claimed in one step, so that of two threads opening a picker at once one
-// is refused before it touches the run's state.
-static LONG run_claimed = 0;
-
-colorid run_picker(HWND owner, colorid initial, int16_t* d50)
+// The end of a run under the guard: the picker is closed; after a run that
+// took place, the D50 option and what was chosen are taken.
+static picker_outcome close_run(picker_run& run, bool ran)
 {
-    if (InterlockedCompareExchange(&run_claimed, 1, 0) != 0) return no_color;
-    if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
-    begin_picker_run(initial);
-    picker_ui = picker_windows{};
-    picker_ui.owner = owner;
-    create_run_fonts(owner);
-    palette_device = display_has_palette(owner) ? 1 : 0;
-    const picker_screen screen = screen_of(owner);
-    picker_metrics.dpi = screen.dpi;
+    const library_guard lib;
+    delete_run_fonts(*run.ui);
+    run.ui->window = nullptr;
+    lib->picker.picker_open = 0;
+    lib->open_picker = nullptr;
+    picker_outcome outcome;
+    if (!ran) return outcome;
+    outcome.ran = true;
+    outcome.d50 = static_cast<int16_t>(lib->picker.D50FLAG);
+    outcome.chosen = picker_run_result(run);
+    return outcome;
+}
 
-    picker_open = 1;
-    HWND window = create_picker_window(owner, screen);
-    if (window == nullptr) {
-        delete_run_fonts();
-        picker_open = 0;
-        InterlockedExchange(&run_claimed, 0);
-        return no_color;
-    }
+picker_outcome run_picker(HWND owner, const extended_color* initial)
+{
+    if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
+    // Only the context's place is kept from this guard; the run reaches the
+    // context under a guard of its own at every step.
+    library_context& context = *library_guard();
+    picker_windows ui;
+    picker_run run(context);
+    run.ui = &ui;
+    ui.owner = owner;
+    pixel_rect r;
+    if (!open_run(run, owner, initial, &r)) return picker_outcome{};
+
+    char title[64];
+    load_text(IDS_PICKER_TITLE, title, sizeof title);
+    HWND window = CreateWindowExA(0, "VerihuePickerClass", title, WS_CAPTION | WS_SYSMENU, r.left, r.top, r.width(),
+                                  r.height(), owner, nullptr, instance_handle, &run);
+    if (window == nullptr) return close_run(run, false);
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    install_keyboard_hook();
+    {
+        const library_guard held;
+        install_keyboard_hook(run);
+    }
     // A WM_QUIT ends the wait dialog's loop without EndDialog, which leaves
     // the owner disabled; the loop posts the WM_QUIT again for the host.
     const bool owner_enabled = owner != nullptr && IsWindowEnabled(owner);
-    DialogBoxParamA(instance_handle, MAKEINTRESOURCEA(IDD_PICKER_WAIT), owner, wait_dialog_proc, 0);
-    picker_ui.wait_dialog = nullptr;
+    DialogBoxParamA(instance_handle, MAKEINTRESOURCEA(IDD_PICKER_WAIT), owner, wait_dialog_proc,
+                    reinterpret_cast<LPARAM>(&run));
+    {
+        const library_guard held;
+        ui.wait_dialog = nullptr;
+        remove_keyboard_hook(run);
+    }
     if (owner_enabled) EnableWindow(owner, TRUE);
-
-    remove_keyboard_hook();
     // The window has normally destroyed itself; the fonts go after it, so no
     // control is left holding one.
     if (IsWindow(window)) DestroyWindow(window);
-    delete_run_fonts();
+    const picker_outcome outcome = close_run(run, true);
     if (owner != nullptr) SetFocus(owner);
-    picker_ui.window = nullptr;
-    picker_open = 0;
-    if (d50 != nullptr) *d50 = static_cast<int16_t>(D50FLAG);
-    const colorid chosen = picker_run_result();
-    InterlockedExchange(&run_claimed, 0);
-    return chosen;
+    return outcome;
 }

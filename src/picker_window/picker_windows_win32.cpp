@@ -2,21 +2,22 @@
 // index or a page child.
 #include "picker_window/picker_windows_win32.h"
 
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 
-picker_windows picker_ui;
-
-page_windows& page_windows_of(int page)
-{
-    if (page == solid_page) return picker_ui.solid;
-    if (page == process_page) return picker_ui.process;
-    return picker_ui.settings;
-}
+picker_run* run_of_window(HWND window) { return reinterpret_cast<picker_run*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
 page_windows* page_of_child(HWND child) { return reinterpret_cast<page_windows*>(GetWindowLongPtrA(child, GWLP_USERDATA)); }
 
-page_windows* current_color_page()
+page_windows& page_windows_of(picker_run& run, int page)
 {
-    if (current_view == nullptr || current_page == settings_page) return nullptr;
-    return &page_windows_of(current_page);
+    picker_windows& ui = *run.ui;
+    if (page == solid_page) return ui.solid;
+    if (page == process_page) return ui.process;
+    return ui.settings;
+}
+
+page_windows* current_color_page(picker_run& run)
+{
+    if (run.current_view == nullptr || run.current_page == settings_page) return nullptr;
+    return &page_windows_of(run, run.current_page);
 }

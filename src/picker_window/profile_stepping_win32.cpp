@@ -6,12 +6,11 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "frame/library_state.h"
-#include "frame/library_state_win32.h"
+#include "frame/module_handles_win32.h"
 #include "picker/picker_keys.h"
+#include "picker/picker_run.h"
 #include "picker/profile_stepping.h"
 #include "picker_window/picker_windows_win32.h"
-#include "picker_window/settings_page_win32.h"
 #include "profiles/profile_enumeration_win32.h"
 #include "profiles/profile_header_codes.h"
 #include "profiles/profile_settings.h"
@@ -55,16 +54,20 @@ void read_item(HWND list, int index, listed_profile& item)
 
 // The name of the list item the unit chooses for the key; the default
 // display's name when it chooses none or the list cannot be made.
-void choose_profile_name(UINT key, char (&name)[MAX_PATH])
+void choose_profile_name(picker_run& run, UINT key, char (&name)[MAX_PATH])
 {
-    lstrcpynA(name, default_display_name, sizeof name);
-    if (key == key_f7 || picker_ui.window == nullptr) return;
+    const library_context& lib = run.lib;
+    lstrcpynA(name, lib.platform.default_display_name, sizeof name);
+    if (key == key_f7 || run.ui->window == nullptr) return;
     // The list box sorts the descriptions as the system does; the default
     // item goes on top after the sort.
-    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_SORT, 0, 0, 100, 100, picker_ui.window, nullptr,
+    HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_SORT, 0, 0, 100, 100, run.ui->window, nullptr,
                                 instance_handle, nullptr);
     if (list == nullptr) return;
-    fill_profile_list(classification_display, list, default_display_name);
+    for_each_profile_description(lib.platform, classification_display, [&](const char* description) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(description));
+    });
+    SendMessageA(list, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(lib.platform.default_display_name));
     const int n = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
     const size_t count = n > 0 ? static_cast<size_t>(n) : 0;
     local_block<listed_profile> names(count);
@@ -74,7 +77,7 @@ void choose_profile_name(UINT key, char (&name)[MAX_PATH])
             read_item(list, i, names.items[i]);
             items.items[i] = names.items[i].name;
         }
-        const int32_t choice = step_profile_choice(key, items.items, n, monitor_profile_name);
+        const int32_t choice = step_profile_choice(key, items.items, n, lib.profiles.monitor_profile_name);
         if (choice >= 0 && choice < n) lstrcpynA(name, items.items[choice], sizeof name);
     }
     DestroyWindow(list);
@@ -82,12 +85,14 @@ void choose_profile_name(UINT key, char (&name)[MAX_PATH])
 
 }  // namespace
 
-void step_display_profile(UINT key)
+void step_display_profile(picker_run& run, UINT key)
 {
+    library_context& lib = run.lib;
     char name[MAX_PATH];
-    choose_profile_name(key, name);
+    choose_profile_name(run, key, name);
     char path[MAX_PATH];
-    profile_path_from_name(name, path, default_display_name, classification_display);
-    load_monitor_profile(path);
-    if (settings_ui.display_edit != nullptr) SetWindowTextA(settings_ui.display_edit, monitor_profile_name);
+    profile_path_from_name(lib.platform, name, path, lib.platform.default_display_name, classification_display);
+    load_monitor_profile(lib.profiles, lib.display, lib.platform, path);
+    HWND shown = run.ui->settings_ui.display_edit;
+    if (shown != nullptr) SetWindowTextA(shown, lib.profiles.monitor_profile_name);
 }

@@ -5,7 +5,9 @@
 #pragma once
 #include <windows.h>
 
+struct picker_run;
+
 // F5 (next), F6 (previous) or F7 (default display): makes that display
 // profile current and shows its name in the settings page's display-profile
-// edit box.
-void step_display_profile(UINT key);
+// edit box. Called by the keyboard hook, which holds the guard.
+void step_display_profile(picker_run& run, UINT key);

@@ -1,7 +1,7 @@
 // The two window classes of the picker, registered at library start-up.
 #include "picker_window/window_classes_win32.h"
 
-#include "frame/library_state_win32.h"
+#include "frame/module_handles_win32.h"
 
 static bool register_class(const char* name, UINT style, WNDPROC procedure, HICON icon)
 {

@@ -2,37 +2,31 @@
 // matching reads the file itself.
 #include <windows.h>
 
-#include "frame/library_state.h"
+#include "frame/platform_values.h"
 #include "icc/icc_directory.h"
 #include "profiles/profile_description.h"
 #include "profiles/profile_load_win32.h"
 #include "profiles/profile_settings.h"
-#include "profiles/stored_profile_choice.h"
+#include "profiles/profile_state.h"
 
-void (*on_printer_profile_load)() = nullptr;
-
-namespace {
-
-// Every description tag in directory order: the last readable one wins.
-void read_printer_description(byte_span file)
+bool load_printer_profile(profile_state& profiles, const platform_values& platform, const char* path)
 {
-    icc_for_each_tag(file, [&](const icc_tag_entry& tag, uint32_t type) {
-        if (tag.signature == icc_tag_desc)
-            read_description_tag(file, tag, type, printer_profile_name, sizeof printer_profile_name);
-        return true;
-    });
+    const char* default_name = platform.default_printer_profile_name;
+    lstrcpynA(profiles.printer_profile_path, default_name, sizeof profiles.printer_profile_path);
+    lstrcpynA(profiles.printer_profile_name, default_name, sizeof profiles.printer_profile_name);
+    opened_profile profile;
+    const bool loaded = open_chosen_profile(path, default_name, profiles.printer_profile_path,
+                                            profiles.printer_profile_name, &profile);
+    if (profile.mapping != nullptr) {
+        // Every description tag in directory order: the last readable one wins.
+        const byte_span file = profile.view.file;
+        icc_for_each_tag(file, [&](const icc_tag_entry& tag, uint32_t type) {
+            if (tag.signature == icc_tag_desc)
+                read_description_tag(file, tag, type, profiles.printer_profile_name,
+                                     sizeof profiles.printer_profile_name);
+            return true;
+        });
+        close_profile(&profile);
+    }
+    return note_load(&profiles.printer_choice, path, loaded);
 }
-
-}  // namespace
-
-bool load_printer_profile(const char* path)
-{
-    if (on_printer_profile_load != nullptr) on_printer_profile_load();
-    lstrcpyA(printer_profile_path, default_printer_profile_name);
-    lstrcpyA(printer_profile_name, default_printer_profile_name);
-    return note_load(&printer_choice, path,
-                     load_chosen_profile(path, default_printer_profile_name, printer_profile_path,
-                                         printer_profile_name, read_printer_description));
-}
-
-const char* current_printer_profile() { return printer_profile_path; }

@@ -3,8 +3,7 @@
 
 #include <cstring>
 
-#include "frame/library_state.h"
-#include "huex.h"
+#include "frame/platform_values.h"
 #include "profiles/profile_description.h"
 #include "profiles/profile_enumeration_win32.h"
 #include "profiles/profile_file_win32.h"
@@ -18,10 +17,6 @@ void end_search(HANDLE* state)
     if (*state != nullptr && *state != INVALID_HANDLE_VALUE) FindClose(*state);
     *state = nullptr;
 }
-
-// Description buffer of the dialogs: 256 bytes, read at 250.
-constexpr int list_description_size = 256;
-constexpr int list_description_length = 250;
 
 // Which folder a walk is in travels in the caller's find record, which the
 // caller keeps and leaves alone between calls: no state of the library's own,
@@ -52,7 +47,7 @@ bool start_search(const char* folder, DWORD mark, HANDLE* state, WIN32_FIND_DATA
 
 // The next directory entry of the walk, moving on to the old folder when the
 // colour system's folder is done; false at the end (state 0 again).
-bool next_entry(HANDLE* state, WIN32_FIND_DATAA* find_data)
+bool next_entry(const platform_values& platform, HANDLE* state, WIN32_FIND_DATAA* find_data)
 {
     const DWORD mark = find_data->dwReserved1;
     if (FindNextFileA(*state, find_data)) {
@@ -60,22 +55,25 @@ bool next_entry(HANDLE* state, WIN32_FIND_DATAA* find_data)
         return true;
     }
     end_search(state);
-    return mark != walking_old_folder && start_search(old_color_directory, walking_old_folder, state, find_data);
+    return mark != walking_old_folder &&
+           start_search(platform.old_color_directory, walking_old_folder, state, find_data);
 }
 
 bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
-bool find_in_color_directories(const char* name, char* path)
+void end_profile_walk(HANDLE* state) { end_search(state); }
+
+bool find_in_color_directories(const platform_values& platform, const char* name, char* path)
 {
-    return (folder_path(color_directory, name, path) && exists(path)) ||
-           (folder_path(old_color_directory, name, path) && exists(path));
+    return (folder_path(platform.color_directory, name, path) && exists(path)) ||
+           (folder_path(platform.old_color_directory, name, path) && exists(path));
 }
 
-extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HANDLE* state,
-                                                       WIN32_FIND_DATAA* find_data, char* path,
-                                                       char* description, LONG description_length)
+LONG walk_profiles_by_classification(const platform_values& platform, LONG classification, HANDLE* state,
+                                     WIN32_FIND_DATAA* find_data, char* path, char* description,
+                                     LONG description_length)
 {
     uint32_t wanted;
     if (!classification_device_class(classification, &wanted)) return -1;
@@ -89,23 +87,25 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
     }
     bool have_entry = false;
     if (*state == nullptr) {
-        if (!start_search(color_directory, 0, state, find_data) &&
-            !start_search(old_color_directory, walking_old_folder, state, find_data)) {
+        if (!start_search(platform.color_directory, 0, state, find_data) &&
+            !start_search(platform.old_color_directory, walking_old_folder, state, find_data)) {
             *state = INVALID_HANDLE_VALUE;
             return -1;
         }
         have_entry = true;
     }
     for (;;) {
-        if (!have_entry && !next_entry(state, find_data)) return 0;
+        if (!have_entry && !next_entry(platform, state, find_data)) return 0;
         have_entry = false;
         const bool in_old_folder = find_data->dwReserved1 == walking_old_folder;
         if (strnlen(find_data->cFileName, sizeof find_data->cFileName) == sizeof find_data->cFileName ||
-            !folder_path(in_old_folder ? old_color_directory : color_directory, find_data->cFileName, path))
+            !folder_path(in_old_folder ? platform.old_color_directory : platform.color_directory,
+                         find_data->cFileName, path))
             continue;
         // Listed already from the colour system's folder.
         char shadow[MAX_PATH];
-        if (in_old_folder && folder_path(color_directory, find_data->cFileName, shadow) && exists(shadow)) continue;
+        if (in_old_folder && folder_path(platform.color_directory, find_data->cFileName, shadow) && exists(shadow))
+            continue;
         // Lower case so that the reader's case-sensitive extension check
         // also accepts ".ICM" and ".ICC".
         CharLowerA(path);
@@ -127,28 +127,8 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
     }
 }
 
-int fill_profile_list(int classification, HWND list_box, const char* default_item)
-{
-    HANDLE state = nullptr;
-    WIN32_FIND_DATAA find_data;
-    std::memset(&find_data, 0, sizeof find_data);
-    char path[MAX_PATH];
-    char description[list_description_size];
-    int count = 0;
-    while (enum_profiles_by_classification(classification, &state, &find_data, path, description,
-                                           list_description_length) > 0) {
-        SendMessageA(list_box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(description));
-        ++count;
-    }
-    end_search(&state);
-    if (default_item != nullptr) {
-        SendMessageA(list_box, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(default_item));
-        ++count;
-    }
-    return count;
-}
-
-int profile_path_from_name(char* name, char* path, const char* default_name, int classification)
+int profile_path_from_name(const platform_values& platform, char* name, char* path, const char* default_name,
+                           int classification)
 {
     if (lstrcmpA(name, default_name) == 0) {
         lstrcpynA(path, default_name, MAX_PATH);
@@ -159,7 +139,7 @@ int profile_path_from_name(char* name, char* path, const char* default_name, int
     std::memset(&find_data, 0, sizeof find_data);
     char found[MAX_PATH];
     char description[list_description_size];
-    while (enum_profiles_by_classification(classification, &state, &find_data, found, description,
+    while (walk_profiles_by_classification(platform, classification, &state, &find_data, found, description,
                                            list_description_length) > 0) {
         if (lstrcmpA(name, description) == 0) {
             end_search(&state);

@@ -6,18 +6,50 @@
 #pragma once
 #include <windows.h>
 
+struct platform_values;
+
+// What enum_profiles_by_classification (huex.h) answers: one step of a walk
+// whose state lives in the caller's state and find record.
+LONG walk_profiles_by_classification(const platform_values& platform, LONG classification, HANDLE* state,
+                                     WIN32_FIND_DATAA* find_data, char* path, char* description,
+                                     LONG description_length);
+
 // The path (260 bytes) of the file name in color_directory, else in
 // old_color_directory; false when neither holds it.
-bool find_in_color_directories(const char* name, char* path);
+bool find_in_color_directories(const platform_values& platform, const char* name, char* path);
 
-// Adds the description of every profile of the class to the list box
-// (LB_ADDSTRING), then default_item, when given, at index 0; returns the
-// number of items added.
-int fill_profile_list(int classification, HWND list_box, const char* default_item);
+// The description of every profile of the class (LB_ADDSTRING-ready, in walk
+// order) through add(description); returns how many.
+template <class Add>
+int for_each_profile_description(const platform_values& platform, int classification, const Add& add);
 
 // Turns a description back into a path (both buffers 260 bytes). name equal
 // to default_name: path := default_name, 1. Else the first profile of the
 // class, in the order the directory search delivers them, whose description
 // equals name exactly: path := its path, 1. No such profile: name and path
 // := default_name, 0.
-int profile_path_from_name(char* name, char* path, const char* default_name, int classification);
+int profile_path_from_name(const platform_values& platform, char* name, char* path, const char* default_name,
+                           int classification);
+
+// Description buffer of the dialogs: 256 bytes, read at 250.
+constexpr int list_description_size = 256;
+constexpr int list_description_length = 250;
+
+void end_profile_walk(HANDLE* state);
+
+template <class Add>
+int for_each_profile_description(const platform_values& platform, int classification, const Add& add)
+{
+    HANDLE state = nullptr;
+    WIN32_FIND_DATAA find_data = {};
+    char path[MAX_PATH];
+    char description[list_description_size];
+    int count = 0;
+    while (walk_profiles_by_classification(platform, classification, &state, &find_data, path, description,
+                                           list_description_length) > 0) {
+        add(static_cast<const char*>(description));
+        ++count;
+    }
+    end_profile_walk(&state);
+    return count;
+}

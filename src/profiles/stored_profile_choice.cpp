@@ -2,16 +2,16 @@
 
 #include <cstring>
 
-stored_profile_choice monitor_choice = {};
-stored_profile_choice printer_choice = {};
-
-void load_stored_profile(const char* stored, bool (*load)(const char*),
-                         stored_profile_choice* choice)
+void begin_stored_profile(stored_profile_choice* choice, const char* stored)
 {
     choice->kept[0] = '\0';
     const bool fits = std::strlen(stored) < sizeof choice->stored;
     std::strcpy(choice->stored, fits ? stored : "");
-    if (!load(stored) && fits) std::strcpy(choice->kept, stored);
+}
+
+void end_stored_profile(stored_profile_choice* choice, bool loaded)
+{
+    if (!loaded && choice->stored[0] != '\0') std::strcpy(choice->kept, choice->stored);
     choice->loads_at_start = choice->loads;
 }
 

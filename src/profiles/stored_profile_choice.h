@@ -13,14 +13,10 @@ struct stored_profile_choice {
     char kept[260];           // the stored path a load refused; empty when none
 };
 
-// Counted by load_monitor_profile and load_printer_profile.
-extern stored_profile_choice monitor_choice;
-extern stored_profile_choice printer_choice;
-
-// Start-up: makes the stored path current through load and keeps it when
-// load refuses it.
-void load_stored_profile(const char* stored, bool (*load)(const char*),
-                         stored_profile_choice* choice);
+// Start-up, around the load of the stored path: before it, the choice
+// learns the path; after it, whether the load took it.
+void begin_stored_profile(stored_profile_choice* choice, const char* stored);
+void end_stored_profile(stored_profile_choice* choice, bool loaded);
 
 // Every load of path ends here with its outcome, which it returns. Asking
 // again for the stored path is no new choice: when it is refused now (a host

@@ -70,11 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     addon_breach breaches[4];
     check_addon(contents, breaches, 4);
 
-    char text[256];
+    char text[256], suffix[descriptor_suffix_size];
     read_desc(spans[0], text, 255);
     read_cmyk_description(spans[0], text, 255);
     read_picker_description(spans[0], text, 255);
-    read_suffix(spans[0], 0);
-    read_suffix(spans[0], 1);
+    read_suffix(spans[0], 0, suffix);
+    read_suffix(spans[0], 1, suffix);
     return 0;
 }

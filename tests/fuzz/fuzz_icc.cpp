@@ -28,9 +28,10 @@ void read_every_way(byte_span file, icc_tag_entry e, uint32_t type) {
             __builtin_trap();  // a description is always terminated
     }
     icc_xyz_raw xyz;
+    char number[icc_number_text_size];
     if (icc_read_xyz(file, e, &xyz)) {
-        icc_format_xyz(xyz.x, xyz.y, xyz.z);
-        icc_format_xy(xyz.x, xyz.y, xyz.z);
+        icc_format_xyz(xyz.x, xyz.y, xyz.z, number);
+        icc_format_xy(xyz.x, xyz.y, xyz.z, number);
     }
     uint32_t n = icc_curve_count(file, e);
     double v;
@@ -57,9 +58,10 @@ void read_every_way(byte_span file, icc_tag_entry e, uint32_t type) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     byte_span file{data, size};
     icc_profile_header h;
+    char signature[icc_signature_text_size], number[icc_number_text_size];
     if (icc_read_header(file, &h)) {
-        icc_format_signature(h.device_class);
-        icc_format_xy(h.illuminant.x, h.illuminant.y, h.illuminant.z);
+        icc_format_signature(h.device_class, signature);
+        icc_format_xy(h.illuminant.x, h.illuminant.y, h.illuminant.z, number);
     }
     uint32_t count = icc_tag_count(file);
     // Entries beyond the file end the walk, and 64 entries show every path

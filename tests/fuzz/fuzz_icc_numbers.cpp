@@ -1,5 +1,5 @@
 // Number decoding and texts for any three raw words: the texts stay inside
-// their static buffers and are terminated.
+// buffers of exactly their sizes and are terminated.
 #include <cstdint>
 #include <cstring>
 
@@ -10,9 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const byte_span words{data, size};
     uint32_t x, y, z;
     if (!words.u32_be(0, &x) || !words.u32_be(4, &y) || !words.u32_be(8, &z)) return 0;
-    if (std::strlen(icc_format_xyz(x, y, z)) >= size_t(icc_number_text_size)) __builtin_trap();
-    if (std::strlen(icc_format_xy(x, y, z)) >= size_t(icc_number_text_size)) __builtin_trap();
-    if (std::strlen(icc_format_signature(x)) >= size_t(icc_signature_text_size)) __builtin_trap();
+    char number[icc_number_text_size], signature[icc_signature_text_size];
+    if (std::strlen(icc_format_xyz(x, y, z, number)) >= sizeof number) __builtin_trap();
+    if (std::strlen(icc_format_xy(x, y, z, number)) >= sizeof number) __builtin_trap();
+    if (std::strlen(icc_format_signature(x, signature)) >= sizeof signature) __builtin_trap();
     double d;
     std::memcpy(&d, data, sizeof d);
     int32_t decimals = icc_decimal4(d);

@@ -10,8 +10,8 @@
 #include "colorlib/ciede2000.h"
 #include "colorlib/color_tables.h"
 #include "colorlib/color_value.h"
-#include "colorlib/colorid.h"
 #include "colorlib/nearest_by_value.h"
+#include "colorlib/publication_catalogue.h"
 #include "picker/find_by_name.h"
 #include "test_data.h"
 
@@ -51,12 +51,13 @@ TEST(ColorValue, every_form_and_every_refusal) {
 
 // Random values over the process guide and a solid guide: the five nearest as a walk over every colour orders them.
 TEST(NearestByValue, agrees_with_a_walk_over_every_colour) {
+    publication_catalogue catalogue;
     std::mt19937 random(32);
     std::uniform_real_distribution<> L(0, 100), ab(-90, 90);
     for (uint32_t pub : {3u, 1u}) {
         std::vector<cie_lab> guide;
-        for (double X, Y, Z; read_color_xyz(locate_color_table(pub, table_cie50), uint32_t(guide.size()), &X, &Y, &Z);)
-            guide.push_back(lab_from_d50_xyz(X / 100, Y / 100, Z / 100));
+        for (std::optional<measured_xyz> m; (m = read_color_xyz(locate_color_table(catalogue, pub, table_cie50), uint32_t(guide.size())));)
+            guide.push_back(lab_from_d50_xyz(m->X / 100, m->Y / 100, m->Z / 100));
         for (int n = 0; n < 100; ++n) {
             const cie_lab value{L(random), ab(random), ab(random)};
             std::vector<ranked_color> all, kept(5);
@@ -64,7 +65,7 @@ TEST(NearestByValue, agrees_with_a_walk_over_every_colour) {
             for (uint32_t k = 0; k < guide.size(); ++k) all.push_back({k, ciede2000(value, guide[k])}), consider_color(s, k, guide[k]);
             std::stable_sort(all.begin(), all.end(), [](const ranked_color& x, const ranked_color& y) { return x.delta_e < y.delta_e; });
             for (size_t i = 0; i < kept.size(); ++i) ASSERT_EQ(kept[i].index, all[i].index) << pub << " " << n << " " << i;
-            ASSERT_EQ(nearest_color_by_value(value, pub), make_colorid(pub, all[0].index));
+            ASSERT_EQ(nearest_color_by_value(catalogue, value, pub), make_colorid(catalogue, pub, all[0].index));
         }
     }
 }

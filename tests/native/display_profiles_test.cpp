@@ -11,6 +11,7 @@
 
 #include "display/display_characterization.h"
 #include "display/display_rgb.h"
+#include "display/display_state.h"
 #include "icc_profile_builder.h"
 #include "profile_set.h"
 #include "profiles/gamma_from_curve.h"
@@ -23,17 +24,14 @@ using namespace icc_test;
 
 namespace {
 
-std::vector<int32_t> convert(double X, double Y, double Z) {
-    std::vector<int32_t> c = {-1, -1, -1};
-    EXPECT_EQ(xyz_to_display_rgb(X, Y, Z, &c[0], &c[1], &c[2]), 1);
-    return c;
-}
-
 class DisplayRgb : public ::testing::Test {
 protected:
-    void SetUp() override { use(default_display_model); }
-    void TearDown() override { use(default_display_model); }
-    static void use(const display_model& m) { invalidate_display_matrix(), display_characterization = m; }
+    void use(const display_model& m) { invalidate_display_matrix(display), display.display_characterization = m; }
+    std::vector<int32_t> convert(double X, double Y, double Z) {
+        const rgb8 c = xyz_to_display_rgb(display, X, Y, Z);
+        return {c.r, c.g, c.b};
+    }
+    display_state display;
 };
 
 TEST_F(DisplayRgb, reference_colours_a_changed_model_and_degenerate_models) {
@@ -43,9 +41,9 @@ TEST_F(DisplayRgb, reference_colours_a_changed_model_and_degenerate_models) {
     for (const auto& c : cases) EXPECT_EQ(convert(c.x, c.y, c.z), c.rgb) << c.x << " " << c.y << " " << c.z;
 
     // The cached matrix stands until invalidated.
-    display_characterization.ggamma = 1.0;
+    display.display_characterization.ggamma = 1.0;
     EXPECT_EQ(convert(20, 20, 20)[1], 120);
-    invalidate_display_matrix();
+    invalidate_display_matrix(display);
     EXPECT_NEAR(convert(20, 20, 20)[1], 255 * 0.2, 3);
     // Black without undefined arithmetic (the first: green on the line through red and blue).
     const std::function<void(display_model&)> faults[] = {
@@ -69,8 +67,8 @@ TEST_F(DisplayRgb, levels_equal_the_power_law_at_and_between_every_level_start) 
         display_model m = default_display_model;
         m.rgamma = m.ggamma = m.bgamma = gamma;
         use(m);
-        build_display_matrix();
-        const double wy = display_matrix.M[0][1];  // red's weight of Y alone
+        build_display_matrix(display);
+        const double wy = display.display_matrix.M[0][1];  // red's weight of Y alone
         ASSERT_NE(wy, 0.0);
         for (int k = 1; k < 256; ++k) {
             double lin = std::pow((k - 0.5) / 255.0, gamma);
@@ -93,7 +91,7 @@ TEST_F(DisplayRgb, matrix_agrees_with_little_cms_matrix_shaper) {
     };
     for (const display_model& m : models) {
         use(m);
-        build_display_matrix();
+        build_display_matrix(display);
         const cmsCIExyY white = {m.xw, m.yw, m.Yw};
         const cmsCIExyYTRIPLE primaries = {{m.xr, m.yr, 1.0}, {m.xg, m.yg, 1.0}, {m.xb, m.yb, 1.0}};
         cmsToneCurve* curves[3] = {cmsBuildGamma(nullptr, m.rgamma), cmsBuildGamma(nullptr, m.ggamma), cmsBuildGamma(nullptr, m.bgamma)};
@@ -109,8 +107,8 @@ TEST_F(DisplayRgb, matrix_agrees_with_little_cms_matrix_shaper) {
         _cmsMAT3per(&rgb_to_xyz, &unadapt, &colorants);
         ASSERT_TRUE(_cmsMAT3inverse(&rgb_to_xyz, &xyz_to_rgb));
         for (int r = 0; r < 3; ++r)
-            for (int c = 0; c < 3; ++c) EXPECT_NEAR(display_matrix.M[r][c] * 100.0, xyz_to_rgb.v[r].n[c], 1e-9) << r << "," << c;
-        EXPECT_DOUBLE_EQ(display_matrix.eG, 1.0 / m.ggamma);
+            for (int c = 0; c < 3; ++c) EXPECT_NEAR(display.display_matrix.M[r][c] * 100.0, xyz_to_rgb.v[r].n[c], 1e-9) << r << "," << c;
+        EXPECT_DOUBLE_EQ(display.display_matrix.eG, 1.0 / m.ggamma);
         cmsCloseProfile(p), cmsFreeToneCurve(curves[0]), cmsFreeToneCurve(curves[1]), cmsFreeToneCurve(curves[2]);
     }
 }
@@ -244,16 +242,16 @@ TEST(ProfileDescription, multi_localised_fields_outside_the_tag_and_every_trunca
 
 // A stored profile start-up could not use is stored again until another load; the longest path kept whole.
 TEST(StoredProfileChoice, refused_at_start_is_stored_until_another_load) {
-    auto refuse = [](const char*) { return ++printer_choice.loads, false; };
+    stored_profile_choice choice;
     for (const std::string& stored : {std::string("Z:\\net\\p.icc"), std::string(259, 'p')}) {
-        printer_choice = {};
-        load_stored_profile(stored.c_str(), refuse, &printer_choice);
-        EXPECT_EQ(profile_to_store(printer_choice, "current"), stored);
-        ++printer_choice.loads;
-        EXPECT_STREQ(profile_to_store(printer_choice, "current"), "current");
+        choice = {}, begin_stored_profile(&choice, stored.c_str());
+        ++choice.loads, end_stored_profile(&choice, false);  // a load that refused it
+        EXPECT_EQ(profile_to_store(choice, "current"), stored);
+        note_load(&choice, "Z:\\other.icc", true);
+        EXPECT_STREQ(profile_to_store(choice, "current"), "current");
     }
-    load_stored_profile("Z:\\p.icc", [](const char*) { return true; }, &printer_choice);
-    EXPECT_STREQ(profile_to_store(printer_choice, "current"), "current");
+    begin_stored_profile(&choice, "Z:\\p.icc"), ++choice.loads, end_stored_profile(&choice, true);
+    EXPECT_STREQ(profile_to_store(choice, "current"), "current");
 }
 
 TEST(ProfileSet, committed_files_match_the_generator) {

@@ -11,8 +11,7 @@
 
 #include "colorlib/color_tables.h"
 #include "colorlib/colorid.h"
-#include "colorlib/publications.h"
-#include "frame/library_state.h"
+#include "colorlib/publication_catalogue.h"
 #include "picker/control_ids.h"
 #include "picker/find_by_name.h"
 #include "picker/key_decision.h"
@@ -21,7 +20,7 @@
 #include "picker/paint_geometry.h"
 #include "picker/picker_keys.h"
 #include "picker/picker_layout.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 #include "picker/profile_stepping.h"
 #include "picker/settings_layout.h"
 #include "picker/swatch_hits.h"
@@ -30,24 +29,29 @@
 #include "picker/tab_order.h"
 #include "test_data.h"
 
-inline void reset_picker_for_test() { reset_library_state(), reset_picker_state(), reset_nearest_color_cache(); }
-
 // The 440 x 250 swatch area of the layout examples, room for the strip below, 96 dpi metrics.
-inline swatch_view& open_view_for_test(uint32_t pub, int32_t page) {
-    picker_metrics.cx_border = 1, picker_metrics.cx_hscroll = 17, picker_metrics.cy_hscroll = 17;
-    swatch_view& v = pub == process_pub ? process_view : solid_view;
+inline swatch_view& open_view_for_test(picker_run& run, uint32_t pub, int32_t page) {
+    run.picker_metrics.cx_border = 1, run.picker_metrics.cx_hscroll = 17, run.picker_metrics.cy_hscroll = 17;
+    swatch_view& v = pub == process_pub ? run.process_view : run.solid_view;
     v.swatch_area = pixel_rect{10, 20, 450, 270}, v.scroll_y = 282, v.columns = 5, v.label_height = 10;
-    setup_view(pub, v);
-    current_page = page;
+    setup_view(run, pub, v);
+    run.current_page = page;
     return v;
 }
 
-inline colorid color_of(uint32_t pub, uint32_t index) { return make_colorid(pub, index); }
+// A picker run on a library of its own, as each case starts.
+struct fresh_run : library_context, picker_run {
+    fresh_run() : picker_run(static_cast<library_context&>(*this)) {}
+};
+
+// The built-in guides read apart from the run under test, for the expected colours, names and distances.
+inline publication_catalogue& guides() { static publication_catalogue c; return c; }
+inline colorid color_of(uint32_t pub, uint32_t index) { return make_colorid(guides(), pub, index); }
 
 using r = control_role;
 using a = hook_action;
 
-static hook_decision press(uint32_t key, int32_t page, r focus) { return decide_hook_key(0, key, 0, page, focus); }
+static hook_decision press(picker_run& run, uint32_t key, int32_t page, r focus) { return decide_hook_key(run, 0, key, 0, page, focus); }
 
 // A name's position in a list of names in enum order.
 static int named(const std::string& name, const std::string& names) {
@@ -59,21 +63,21 @@ static const char* roles = "other tab_control ok cancel about type_combo combo_e
 static const char* actions = "call_next pass swallow focus post_to_picker post_to_settings find_name navigate step_profile accelerator";
 
 TEST(PickerHook, decision_by_key_page_and_focus) {
-    reset_picker_for_test();
-    EXPECT_EQ(decide_hook_key(-1, 'A', 0, solid_page, r::other).action, a::call_next);
-    EXPECT_EQ(decide_hook_key(0, key_shift, 0, solid_page, r::other).action, a::swallow);
-    EXPECT_EQ(shift_down, 1u);
-    EXPECT_EQ(decide_hook_key(0, key_shift, key_released_flag, solid_page, r::other).action, a::swallow);
-    EXPECT_EQ(shift_down, 0u);
-    EXPECT_EQ(decide_hook_key(0, key_return, key_released_flag, solid_page, r::ok).action, a::swallow);
+    fresh_run run;
+    EXPECT_EQ(decide_hook_key(run, -1, 'A', 0, solid_page, r::other).action, a::call_next);
+    EXPECT_EQ(decide_hook_key(run, 0, key_shift, 0, solid_page, r::other).action, a::swallow);
+    EXPECT_EQ(run.shift_down, 1u);
+    EXPECT_EQ(decide_hook_key(run, 0, key_shift, key_released_flag, solid_page, r::other).action, a::swallow);
+    EXPECT_EQ(run.shift_down, 0u);
+    EXPECT_EQ(decide_hook_key(run, 0, key_return, key_released_flag, solid_page, r::ok).action, a::swallow);
     const std::vector<data_row> rows = read_data_table("native_picker_hook.csv");
     ASSERT_EQ(rows.size(), 17u);
     for (const data_row& x : rows) {
-        const hook_decision d = press(uint32_t(data_number(x[0])), int32_t(data_number(x[1])), r(named(x[2], roles)));
+        const hook_decision d = press(run, uint32_t(data_number(x[0])), int32_t(data_number(x[1])), r(named(x[2], roles)));
         EXPECT_EQ((std::vector<int>{int(d.action), d.command, d.result, int(d.target)}),
                   (std::vector<int>{named(x[3], actions), int(data_number(x[4])), int(data_number(x[5])), named(x[6], roles)})) << x[0];
     }
-    EXPECT_EQ(press(key_left, solid_page, r::scroll_bar).page, solid_page);
+    EXPECT_EQ(press(run, key_left, solid_page, r::scroll_bar).page, solid_page);
 }
 
 TEST(PickerHook, accelerators_by_page) {
@@ -92,8 +96,9 @@ TEST(PickerHook, accelerators_by_page) {
     for (const data_row& k : keys)
         EXPECT_EQ(accelerator_key_matches(uint32_t(data_number(k[0])), char(data_number(k[1]))), data_number(k[2]) != 0) << k[0];
     // The hook comes back with the application only while no nested dialog is open.
-    nested_dialogs_open = 1;
-    EXPECT_TRUE(!hook_may_return(true) && !hook_may_return(false) && (nested_dialogs_open = 0, hook_may_return(true)) && !hook_may_return(false));
+    fresh_run run;
+    run.nested_dialogs_open = 1;
+    EXPECT_TRUE(!hook_may_return(run, true) && !hook_may_return(run, false) && (run.nested_dialogs_open = 0, hook_may_return(run, true)) && !hook_may_return(run, false));
 }
 
 TEST(PickerPaint, swatch_names_readable_on_pale_and_dark_colours) {
@@ -104,7 +109,7 @@ TEST(PickerPaint, swatch_names_readable_on_pale_and_dark_colours) {
 }
 
 TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle) {
-    reset_picker_for_test();
+    fresh_run run;
     const std::vector<r> rings[] = {
         {r::tab_control, r::type_combo, r::scroll_bar, r::name_edit, r::ok, r::cancel, r::about},
         {r::tab_control, r::scroll_bar, r::name_edit, r::ok, r::cancel, r::about},
@@ -119,11 +124,11 @@ TEST(PickerTabOrder, tab_and_shift_tab_walk_each_page_in_a_circle) {
                               tab_target(settings_page, r::other, false, 0), tab_target(settings_page, r::ok, true, 1)}),
               (std::vector<r>{r::tab_control, r::name_edit, r::cancel, r::d50_radio}));
 
-    decide_hook_key(0, key_shift, 0, solid_page, r::other);
-    EXPECT_EQ(press(key_tab, solid_page, r::ok).target, r::name_edit);
-    decide_hook_key(0, key_shift, key_released_flag, solid_page, r::other);
-    D50FLAG = 1;
-    EXPECT_EQ(press(key_tab, settings_page, r::names_check).target, r::d50_radio);
+    decide_hook_key(run, 0, key_shift, 0, solid_page, r::other);
+    EXPECT_EQ(press(run, key_tab, solid_page, r::ok).target, r::name_edit);
+    decide_hook_key(run, 0, key_shift, key_released_flag, solid_page, r::other);
+    run.picker.D50FLAG = 1;
+    EXPECT_EQ(press(run, key_tab, settings_page, r::names_check).target, r::d50_radio);
 }
 
 TEST(PickerProfileKeys, step_through_the_sorted_display_profiles) {
@@ -166,11 +171,11 @@ TEST(PickerLayout, swatch_geometry_of_the_worked_example_and_of_the_real_guides)
             EXPECT_LE(v.columns * v.swatch_width + (v.columns + 1) * v.gap_x, w);
             EXPECT_LE(rows * v.swatch_height + (rows + 1) * v.gap_y, v.label_y - v.swatch_area.top);
         }
-    reset_picker_for_test();
-    swatch_view& s = open_view_for_test(0, solid_page);
-    EXPECT_TRUE(current_view == &s && picker_view_pub == 0 && find_name_max == 15);
-    swatch_view& p = open_view_for_test(3, process_page);
-    EXPECT_EQ((std::vector<uint32_t>{uint32_t(p.total), uint32_t(p.per_screen), find_name_max}), (std::vector<uint32_t>{3006, 45, 6}));
+    fresh_run run;
+    swatch_view& s = open_view_for_test(run, 0, solid_page);
+    EXPECT_TRUE(run.current_view == &s && s.pub == 0 && run.find_name_max == 15);
+    swatch_view& p = open_view_for_test(run, 3, process_page);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(p.total), uint32_t(p.per_screen), run.find_name_max}), (std::vector<uint32_t>{3006, 45, 6}));
     EXPECT_LT(p.swatch_height, s.swatch_height);
 }
 
@@ -186,10 +191,9 @@ TEST(PickerLayout, solid_page_and_palette_display) {
     EXPECT_TRUE(sv.swatch_area == (pixel_rect{12, 69, 472, 281}) && solid.name_edit == (pixel_rect{253, 314, 472, 333}) && sv.scroll_y == 281 + 12);
     layout_solid_page(pixel_rect{2, 22, 484, 407}, layout_frame(512, 499, 18), m, sm, 1, solid, pal);
     EXPECT_EQ(pal.scroll_y, pal.swatch_area.bottom);
-    reset_picker_for_test();
-    palette_device = 1;
-    pal.label_height = 10;
-    setup_view(0, pal);
+    fresh_run run;
+    run.palette_device = 1, pal.label_height = 10;
+    setup_view(run, 0, pal);
     EXPECT_EQ(pal.palette_count * 100 + page_palette_entries(pal), 3536);
 }
 
@@ -242,16 +246,17 @@ namespace {
 struct guide_case { uint32_t pub; int32_t page, rows, pages; };
 
 // What the page's child window does with a picked colour: select and scroll.
-void select_like_the_page(colorid c, swatch_view& v) { if (c != no_color) place_selection(c, v, true); }
+void select_like_the_page(picker_run& run, colorid c, swatch_view& v) { if (c != no_color) place_selection(run, c, v, true); }
 
 class PickerPaging : public ::testing::TestWithParam<guide_case> {
 protected:
-    void SetUp() override { reset_picker_for_test(), g = GetParam(), v = &open_view_for_test(g.pub, g.page); }
+    void SetUp() override { g = GetParam(), v = &open_view_for_test(run, g.pub, g.page); }
     colorid at(int32_t index) const { return color_of(g.pub, static_cast<uint32_t>(index)); }
     int32_t index_of(colorid c) const { return static_cast<int32_t>(colorid_index(c)); }
-    void start(int32_t selected) { selected_color = at(selected), first_colorid_displayed = at(0), selected_row = selected % g.rows; }
-    void press(uint32_t key) { select_like_the_page(navigation_target(key, *v), *v); }
-    void scroll(int32_t code, int32_t position = 0) { select_like_the_page(scroll_command_target(code, position, *v), *v); }
+    void start(int32_t selected) { run.picker.selected_color = at(selected), run.picker.first_colorid_displayed = at(0), run.selected_row = selected % g.rows; }
+    void press(uint32_t key) { select_like_the_page(run, navigation_target(run, key, *v), *v); }
+    void scroll(int32_t code, int32_t position = 0) { select_like_the_page(run, scroll_command_target(run, code, position, *v), *v); }
+    fresh_run run;
     guide_case g;
     swatch_view* v = nullptr;
 };
@@ -259,34 +264,34 @@ protected:
 }  // namespace
 
 TEST(PickerPagingExamples, solid_guide_scrolls_minimally_and_centres_and_the_thumb_follows) {
-    reset_picker_for_test();
-    swatch_view& v = open_view_for_test(0, solid_page);
+    fresh_run run;
+    swatch_view& v = open_view_for_test(run, 0, solid_page);
     int32_t row = -1, column = -1;
-    first_colorid_displayed = color_of(0, 0);
-    EXPECT_EQ((std::vector<int>{locate_on_screen(color_of(0, 40), &row, &column, v), column}), (std::vector<int>{after_screen, 1}));
-    selection_outcome s = place_selection(color_of(0, 40), v, true);
-    EXPECT_EQ((std::vector<uint32_t>{first_colorid_displayed, uint32_t(s.place.scrolled), uint32_t(s.place.column), uint32_t(s.place.row), uint32_t(selected_row)}),
-              (std::vector<uint32_t>{color_of(0, 7), 1, 4, 5, 5}));
+    run.picker.first_colorid_displayed = color_of(0, 0);
+    EXPECT_EQ((std::vector<int>{locate_on_screen(run, color_of(0, 40), &row, &column, v), column}), (std::vector<int>{after_screen, 1}));
+    selection_outcome s = place_selection(run, color_of(0, 40), v, true);
+    EXPECT_EQ((std::vector<uint32_t>{run.picker.first_colorid_displayed, uint32_t(s.place.scrolled), uint32_t(s.place.column), uint32_t(s.place.row),
+                                     uint32_t(run.selected_row)}), (std::vector<uint32_t>{color_of(0, 7), 1, 4, 5, 5}));
     // The frame is one pixel outside the 79 x 26 swatch, two to the sides.
     EXPECT_EQ(s.frame, (pixel_rect{10 + 4 * 86 + 7 - 2, 20 + 5 * 33 + 7 - 1, 10 + 4 * 86 + 7 + 81, 20 + 5 * 33 + 7 + 29}));
-    first_colorid_displayed = color_of(0, 21);
-    EXPECT_EQ((std::vector<int>{locate_on_screen(color_of(0, 3), &row, &column, v), column}), (std::vector<int>{before_screen, 3}));
-    place_selection(color_of(0, 3), v, true);
-    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    run.picker.first_colorid_displayed = color_of(0, 21);
+    EXPECT_EQ((std::vector<int>{locate_on_screen(run, color_of(0, 3), &row, &column, v), column}), (std::vector<int>{before_screen, 3}));
+    place_selection(run, color_of(0, 3), v, true);
+    EXPECT_EQ(run.picker.first_colorid_displayed, color_of(0, 0));
     // A centring request is answered once.
-    first_colorid_displayed = color_of(0, 0);
-    scroll_mode = scroll_centre;
-    EXPECT_EQ(locate_on_screen(color_of(0, 65), &row, &column, v), centre_requested);
-    s = place_selection(color_of(0, 65), v, true);
-    EXPECT_TRUE(first_colorid_displayed == color_of(0, 49) && s.place.column == 2 && scroll_mode == scroll_minimal);
-    first_colorid_displayed = color_of(0, 0);
-    s = place_selection(color_of(0, 500), v, false);
-    EXPECT_TRUE(first_colorid_displayed == color_of(0, 0) && !s.place.visible && selected_row == 500 % 7);
-    // The thumb: 1 on the first screen, then the last of the five pages shown.
-    EXPECT_EQ(scroll_thumb(v), 1);
+    run.picker.first_colorid_displayed = color_of(0, 0);
+    run.scroll_mode = scroll_centre;
+    EXPECT_EQ(locate_on_screen(run, color_of(0, 65), &row, &column, v), centre_requested);
+    s = place_selection(run, color_of(0, 65), v, true);
+    EXPECT_TRUE(run.picker.first_colorid_displayed == color_of(0, 49) && s.place.column == 2 && run.scroll_mode == scroll_minimal);
+    run.picker.first_colorid_displayed = color_of(0, 0);
+    s = place_selection(run, color_of(0, 500), v, false);
+    EXPECT_TRUE(run.picker.first_colorid_displayed == color_of(0, 0) && !s.place.visible && run.selected_row == 500 % 7);
+    // The thumb: 1 on the run.picker.first_colorid_displayed screen, then the last of the five pages shown.
+    EXPECT_EQ(scroll_thumb(run, v), 1);
     for (int k = 2; k <= 132; ++k) {
-        first_colorid_displayed = color_of(0, 7 * (k - 1));
-        EXPECT_EQ(scroll_thumb(v), k + 4) << k;
+        run.picker.first_colorid_displayed = color_of(0, 7 * (k - 1));
+        EXPECT_EQ(scroll_thumb(run, v), k + 4) << k;
     }
 }
 
@@ -308,22 +313,22 @@ TEST_P(PickerPaging, keys_wrap_inside_the_guide_page_and_scroll_commands_move_by
     for (const auto& s : steps) {
         if (s.from >= 0) start(s.from);
         s.key ? press(static_cast<uint32_t>(s.command)) : scroll(s.command, s.position);
-        EXPECT_EQ(selected_color, at(s.expected)) << (s.key ? "key " : "command ") << s.command << " to " << s.expected;
-        EXPECT_TRUE(s.first < 0 || index_of(first_colorid_displayed) == s.first) << "screen at " << s.first;
+        EXPECT_EQ(run.picker.selected_color, at(s.expected)) << (s.key ? "key " : "command ") << s.command << " to " << s.expected;
+        EXPECT_TRUE(s.first < 0 || index_of(run.picker.first_colorid_displayed) == s.first) << "screen at " << s.first;
     }
-    EXPECT_EQ(scroll_command_target(scroll_end, 0, *v), selected_color);
-    EXPECT_EQ(navigation_target(key_tab, *v), no_color);
+    EXPECT_EQ(scroll_command_target(run, scroll_end, 0, *v), run.picker.selected_color);
+    EXPECT_EQ(navigation_target(run, key_tab, *v), no_color);
 }
 
 TEST_P(PickerPaging, any_sequence_of_keys_scrolls_and_clicks_stays_inside_the_guide) {
     std::mt19937 rng(20261206u + g.pub);
     const int32_t R = g.rows, total = g.rows * g.pages;
     const uint32_t keys[] = {key_prior, key_next, key_end, key_home, key_left, key_up, key_right, key_down};
-    for (int run = 0; run < 60; ++run) {
+    for (int round = 0; round < 60; ++round) {
         start(static_cast<int32_t>(rng() % total));
-        first_colorid_displayed = no_color;
-        center_on_color(selected_color, *v);
-        scroll_mode = scroll_minimal;
+        run.picker.first_colorid_displayed = no_color;
+        center_on_color(run, run.picker.selected_color, *v);
+        run.scroll_mode = scroll_minimal;
         for (int step = 0; step < 80; ++step) {
             const unsigned what = rng() % 3;
             if (what == 0) {
@@ -334,12 +339,12 @@ TEST_P(PickerPaging, any_sequence_of_keys_scrolls_and_clicks_stays_inside_the_gu
                 colorid c = no_color;
                 const int32_t x = v->swatch_area.left + static_cast<int32_t>(rng() % v->swatch_area.width());
                 const int32_t y = v->swatch_area.top + static_cast<int32_t>(rng() % (v->scroll_y - v->swatch_area.top));
-                if (hit_strip(x, y, &c, *v) || hit_swatch(x, y, &c, *v)) select_like_the_page(c, *v);
+                if (hit_strip(run, x, y, &c, *v) || hit_swatch(run, x, y, &c, *v)) select_like_the_page(run, c, *v);
             }
-            const int32_t s = index_of(selected_color), f = index_of(first_colorid_displayed), thumb = scroll_thumb(*v);
-            ASSERT_TRUE(selected_color != no_color && colorid_pub(selected_color) == g.pub && s < total) << s;
-            ASSERT_TRUE(colorid_pub(first_colorid_displayed) == g.pub && f % R == 0 && f <= total - 5 * R && f <= s && s < f + 5 * R) << f;
-            ASSERT_TRUE(selected_row == s % R && thumb >= 1 && thumb <= g.pages && scroll_mode == scroll_minimal) << thumb;
+            const int32_t s = index_of(run.picker.selected_color), f = index_of(run.picker.first_colorid_displayed), thumb = scroll_thumb(run, *v);
+            ASSERT_TRUE(run.picker.selected_color != no_color && colorid_pub(run.picker.selected_color) == g.pub && s < total) << s;
+            ASSERT_TRUE(colorid_pub(run.picker.first_colorid_displayed) == g.pub && f % R == 0 && f <= total - 5 * R && f <= s && s < f + 5 * R) << f;
+            ASSERT_TRUE(run.selected_row == s % R && thumb >= 1 && thumb <= g.pages && run.scroll_mode == scroll_minimal) << thumb;
         }
     }
 }
@@ -348,115 +353,113 @@ INSTANTIATE_TEST_SUITE_P(Guides, PickerPaging, ::testing::Values(guide_case{0, s
                          [](const ::testing::TestParamInfo<guide_case>& i) { return i.param.pub == 3 ? "Process" : "Solid"; });
 
 TEST(PickerPagingExamples, a_view_without_colours_moves_nothing) {
-    reset_picker_for_test();
+    fresh_run run;
     swatch_view v;
     v.swatch_area = pixel_rect{0, 0, 440, 250};
     compute_swatch_geometry(v);
-    selected_color = color_of(0, 3), first_colorid_displayed = color_of(0, 0);
-    for (uint32_t key = key_prior; key <= key_down; ++key) EXPECT_EQ(navigation_target(key, v), no_color);
-    for (int32_t code = 0; code <= scroll_end; ++code) EXPECT_EQ(scroll_command_target(code, 3, v), selected_color);
-    EXPECT_FALSE(place_selection(color_of(0, 3), v, true).place.visible);
-    center_on_color(color_of(0, 3), v);
-    EXPECT_EQ(first_colorid_displayed, color_of(0, 0));
+    run.picker.selected_color = color_of(0, 3), run.picker.first_colorid_displayed = color_of(0, 0);
+    for (uint32_t key = key_prior; key <= key_down; ++key) EXPECT_EQ(navigation_target(run, key, v), no_color);
+    for (int32_t code = 0; code <= scroll_end; ++code) EXPECT_EQ(scroll_command_target(run, code, 3, v), run.picker.selected_color);
+    EXPECT_FALSE(place_selection(run, color_of(0, 3), v, true).place.visible);
+    center_on_color(run, color_of(0, 3), v);
+    EXPECT_EQ(run.picker.first_colorid_displayed, color_of(0, 0));
     colorid c = no_color;
     v.scroll_y = 260, v.swatch_area.right = 20;  // narrower than the strip's margins
-    EXPECT_FALSE(hit_swatch(10, 10, &c, v) || hit_strip(5, 255, &c, v) || grid_position_holds_color(v, 0));
+    EXPECT_FALSE(hit_swatch(run, 10, 10, &c, v) || hit_strip(run, 5, 255, &c, v) || grid_position_holds_color(run, v, 0));
 }
 
 namespace {
 
 double distance(colorid a, colorid b, int d50) {
-    double p[3], q[3];
-    EXPECT_TRUE(get_color_xyz(a, d50, &p[0], &p[1], &p[2]) && get_color_xyz(b, d50, &q[0], &q[1], &q[2]));
-    return std::hypot(p[0] - q[0], p[1] - q[1], p[2] - q[2]);
+    const measured_xyz none{NAN, NAN, NAN}, p = get_color_xyz(guides(), a, d50).value_or(none), q = get_color_xyz(guides(), b, d50).value_or(none);
+    return std::hypot(p.X - q.X, p.Y - q.Y, p.Z - q.Z);  // without a measurement no number, which no comparison passes
 }
 
 std::string short_name(colorid c) {
     char name[40];
-    return get_color_name(c, name, 39, -1), name;
+    return get_color_name(guides(), c, name, 39, -1), name;
 }
 
 }  // namespace
 
 TEST(PickerNearestColor, finds_the_nearest_colour_once_and_remembers_it) {
-    reset_picker_for_test();
-    const colorid solid = color_of(0, 100), found = nearest_color_in_pub(solid, 3);
+    fresh_run run;
+    const colorid solid = color_of(0, 100), found = nearest_color_in_pub(run, solid, 3);
     for (uint32_t k = 0; k < 3006; ++k) ASSERT_LE(distance(solid, found, 0), distance(solid, color_of(3, k), 0)) << k;
-    EXPECT_EQ(nearest_color_in_pub(solid, 3), found);
-    const colorid d65 = nearest_color_in_pub(color_of(0, 101), 3);
-    D50FLAG = 1;
-    EXPECT_LE(distance(color_of(0, 101), nearest_color_in_pub(color_of(0, 101), 3), 1), distance(color_of(0, 101), d65, 1));
-    EXPECT_EQ(nearest_color_searches, 3u);  // source and measurement set key the cache
-    EXPECT_EQ((std::vector<colorid>{nearest_color_in_pub(color_of(3, 7), 3), nearest_color_in_pub(no_color, 3),
-                                    nearest_color_in_pub(solid, 0x7FFFFFFF), nearest_color_in_pub(color_of(3, 703), 0)}),
+    EXPECT_EQ(nearest_color_in_pub(run, solid, 3), found);
+    const colorid d65 = nearest_color_in_pub(run, color_of(0, 101), 3);
+    run.picker.D50FLAG = 1;
+    EXPECT_LE(distance(color_of(0, 101), nearest_color_in_pub(run, color_of(0, 101), 3), 1), distance(color_of(0, 101), d65, 1));
+    EXPECT_EQ(run.nearest_color_searches, 3u);  // source and measurement set key the memory
+    EXPECT_EQ((std::vector<colorid>{nearest_color_in_pub(run, color_of(3, 7), 3), nearest_color_in_pub(run, no_color, 3),
+                                    nearest_color_in_pub(run, solid, 0x7FFFFFFF), nearest_color_in_pub(run, color_of(3, 703), 0)}),
               (std::vector<colorid>{color_of(3, 7), no_color, no_color, color_of(0, 0)}));  // the last: index 0 is a candidate
 }
 
 TEST(PickerPageSwitch, solid_to_process_selects_the_nearest_and_centres_it) {
-    reset_picker_for_test();
-    begin_picker_run(color_of(0, 100));
-    EXPECT_EQ(selected_color, 0u);
-    selected_color = color_of(0, 100), solid_pub_choice = 0;
-    open_view_for_test(0, solid_page);
-    swatch_view* v = enter_color_page(solid_page);
-    EXPECT_EQ(first_colorid_displayed, color_of(0, 84));
-    const colorid expected = nearest_color_in_pub(color_of(0, 100), 3);
-    v = enter_color_page(process_page);
+    fresh_run run;
+    begin_picker_run(run, color_of(0, 100));
+    EXPECT_EQ(run.picker.selected_color, 0u);
+    run.picker.selected_color = color_of(0, 100), run.solid_pub_choice = 0;
+    open_view_for_test(run, 0, solid_page);
+    swatch_view* v = enter_color_page(run, solid_page);
+    EXPECT_EQ(run.picker.first_colorid_displayed, color_of(0, 84));
+    const colorid expected = nearest_color_in_pub(run, color_of(0, 100), 3);
+    v = enter_color_page(run, process_page);
     int32_t row, column;
-    EXPECT_TRUE(v == &process_view && current_page == process_page && selected_color == expected);
-    EXPECT_EQ(locate_on_screen(selected_color, &row, &column, *v), on_screen);
-    v = enter_color_page(solid_page);
-    EXPECT_EQ(colorid_pub(selected_color) + colorid_pub(first_colorid_displayed), 0u);
+    EXPECT_TRUE(v == &run.process_view && run.current_page == process_page && run.picker.selected_color == expected);
+    EXPECT_EQ(locate_on_screen(run, run.picker.selected_color, &row, &column, *v), on_screen);
+    v = enter_color_page(run, solid_page);
+    EXPECT_EQ(colorid_pub(run.picker.selected_color) + colorid_pub(run.picker.first_colorid_displayed), 0u);
 
-    selected_color = color_of(0, 300), first_colorid_displayed = color_of(0, 280);
-    EXPECT_EQ(switch_page_for_selection(change_solid_guide(1), *v), solid_page);
-    v = enter_color_page(solid_page);
-    EXPECT_EQ((std::vector<uint32_t>{uint32_t(v->pub), color_type, selected_color, first_colorid_displayed, change_solid_guide(-1),
-                                     change_solid_guide(3), solid_pub_choice}),
+    run.picker.selected_color = color_of(0, 300), run.picker.first_colorid_displayed = color_of(0, 280);
+    EXPECT_EQ(switch_page_for_selection(run, change_solid_guide(run, 1), *v), solid_page);
+    v = enter_color_page(run, solid_page);
+    EXPECT_EQ((std::vector<uint32_t>{uint32_t(v->pub), run.picker.color_type, run.picker.selected_color, run.picker.first_colorid_displayed,
+                                     change_solid_guide(run, -1), change_solid_guide(run, 3), run.solid_pub_choice}),
               (std::vector<uint32_t>{1, 1, color_of(1, 300), color_of(1, 280), no_color, no_color, 1}));
-    EXPECT_EQ((std::vector<int32_t>{switch_page_for_selection(color_of(1, 5), *v), switch_page_for_selection(color_of(3, 5), *v),
-                                    page_of_pub(4), switch_page_for_selection(0x00040001u, *v), switch_page_for_selection(no_color, *v)}),
+    EXPECT_EQ((std::vector<int32_t>{switch_page_for_selection(run, color_of(1, 5), *v), switch_page_for_selection(run, color_of(3, 5), *v),
+                                    page_of_pub(4), switch_page_for_selection(run, 0x00040001u, *v), switch_page_for_selection(run, no_color, *v)}),
               (std::vector<int32_t>{-1, process_page, settings_page, page_refused, page_refused}));
-    enter_settings_page();
-    EXPECT_EQ(current_view, nullptr);
+    enter_settings_page(run);
+    EXPECT_EQ(run.current_view, nullptr);
 }
 
 TEST(PickerRun, opening_keeps_the_last_selection_and_checks_what_the_registry_gave) {
-    reset_picker_for_test();
-    selected_color = color_of(3, 500);
-    begin_picker_run(color_of(0, 10));
-    EXPECT_EQ((std::vector<uint32_t>{selected_color, original_color, uint32_t(current_page), uint32_t(previous_page)}),
+    fresh_run run;
+    run.picker.selected_color = color_of(3, 500);
+    begin_picker_run(run, color_of(0, 10));
+    EXPECT_EQ((std::vector<uint32_t>{run.picker.selected_color, run.picker.original_color, uint32_t(run.current_page), uint32_t(run.previous_page)}),
               (std::vector<uint32_t>{color_of(3, 500), color_of(0, 10), process_page, process_page}));
-    selected_color = no_color;  // after a cancel: the last original colour
-    begin_picker_run(no_color);
-    EXPECT_EQ((std::vector<uint32_t>{selected_color, uint32_t(current_page)}), (std::vector<uint32_t>{color_of(0, 10), solid_page}));
-    selected_color = no_color, original_color = 0x00050003u;  // an add-on original is no selection
-    begin_picker_run(no_color);
-    EXPECT_EQ(selected_color, 0u);
+    run.picker.selected_color = no_color;  // after a cancel: the last original colour
+    begin_picker_run(run, no_color);
+    EXPECT_EQ((std::vector<uint32_t>{run.picker.selected_color, uint32_t(run.current_page)}), (std::vector<uint32_t>{color_of(0, 10), solid_page}));
+    run.picker.selected_color = no_color, run.picker.original_color = 0x00050003u;  // an add-on original is no selection
+    begin_picker_run(run, no_color);
+    EXPECT_EQ(run.picker.selected_color, 0u);
 
     const std::vector<data_row> rows = read_data_table("native_picker_stored_state.csv");
     ASSERT_EQ(rows.size(), 7u);
     for (const data_row& s : rows) {
-        reset_picker_for_test();
-        color_type = uint32_t(data_number(s[0])), selected_color = colorid(data_number(s[1])), first_colorid_displayed = colorid(data_number(s[2]));
-        sanitize_persisted_picker_state();
-        EXPECT_EQ((std::vector<long>{color_type, selected_color, first_colorid_displayed}),
+        picker_settings stored;
+        stored.color_type = uint32_t(data_number(s[0])), stored.selected_color = colorid(data_number(s[1])), stored.first_colorid_displayed = colorid(data_number(s[2]));
+        sanitize_picker_settings(stored, run.catalogue);
+        EXPECT_EQ((std::vector<long>{stored.color_type, stored.selected_color, stored.first_colorid_displayed}),
                   (std::vector<long>{uint32_t(data_number(s[3])), uint32_t(data_number(s[4])), uint32_t(data_number(s[5]))}))
             << s[1];
     }
     // A stored colour type out of range never reaches the solid page.
-    reset_picker_for_test();
-    color_type = 9, selected_color = color_of(3, 4);
-    begin_picker_run(no_color);
-    open_view_for_test(0, solid_page);
-    enter_color_page(solid_page);
-    EXPECT_TRUE(solid_view.pub == 0 && selected_color == nearest_color_in_pub(color_of(3, 4), 0) && colorid_pub(first_colorid_displayed) == 0);
+    run.picker = picker_settings{}, run.picker.color_type = 9, run.picker.selected_color = color_of(3, 4);
+    begin_picker_run(run, no_color);
+    open_view_for_test(run, 0, solid_page);
+    enter_color_page(run, solid_page);
+    EXPECT_TRUE(run.solid_view.pub == 0 && run.picker.selected_color == nearest_color_in_pub(run, color_of(3, 4), 0) && colorid_pub(run.picker.first_colorid_displayed) == 0);
 }
 
 TEST(PickerHitTest, swatch_cells_patches_the_label_line_and_the_strip) {
-    reset_picker_for_test();
-    swatch_view& v = open_view_for_test(0, solid_page);
-    first_colorid_displayed = color_of(0, 70);
+    fresh_run run;
+    swatch_view& v = open_view_for_test(run, 0, solid_page);
+    run.picker.first_colorid_displayed = color_of(0, 70);
     colorid c = 0xdeadbeef;
     // Cells of 86 x 33 from (10, 20); index 0 is a miss.
     const struct { int32_t x, y; uint32_t index; } hits[] = {
@@ -464,62 +467,61 @@ TEST(PickerHitTest, swatch_cells_patches_the_label_line_and_the_strip) {
         {100, v.label_y + 2, 0}, {10 + 5 * 86 + 2, 30, 0}, {9, 30, 0}, {100, 270, 0}};
     for (const auto& h : hits) {
         c = 0xdeadbeef;
-        EXPECT_EQ(hit_swatch(h.x, h.y, &c, v), h.index != 0) << h.x << "," << h.y;
+        EXPECT_EQ(hit_swatch(run, h.x, h.y, &c, v), h.index != 0) << h.x << "," << h.y;
         EXPECT_EQ(c, h.index ? color_of(0, h.index) : 0xdeadbeef);
     }
     v.original_patch = pixel_rect{20, 300, 60, 330}, v.new_patch = pixel_rect{60, 300, 100, 330};
-    EXPECT_EQ((std::vector<bool>{hit_original_patch(20, 300, v), hit_original_patch(60, 300, v), hit_new_patch(60, 329, v),
-                                 hit_new_patch(100, 310, v)}), (std::vector<bool>{true, false, true, false}));
-    first_colorid_displayed = color_of(0, 917);  // the last screen is full, nothing past it
-    EXPECT_TRUE(grid_position_holds_color(v, 34) && !grid_position_holds_color(v, 35));
-    current_page = settings_page;
-    EXPECT_FALSE(hit_original_patch(20, 300, v) || hit_swatch(10, 20, &c, v));
+    EXPECT_EQ((std::vector<bool>{hit_original_patch(run, 20, 300, v), hit_original_patch(run, 60, 300, v), hit_new_patch(run, 60, 329, v),
+                                 hit_new_patch(run, 100, 310, v)}), (std::vector<bool>{true, false, true, false}));
+    run.picker.first_colorid_displayed = color_of(0, 917);  // the last screen is full, nothing past it
+    EXPECT_TRUE(grid_position_holds_color(run, v, 34) && !grid_position_holds_color(run, v, 35));
+    run.current_page = settings_page;
+    EXPECT_FALSE(hit_original_patch(run, 20, 300, v) || hit_swatch(run, 10, 20, &c, v));
 
     // The strip maps the whole guide: left of the track the first page, 100 of 404 pixels page 83.
-    swatch_view& p = open_view_for_test(3, process_page);
-    const strip_extent s = strip_geometry(p);
-    const int32_t x0 = strip_left(p);
+    swatch_view& p = open_view_for_test(run, 3, process_page);
+    const strip_extent s = strip_geometry(run.picker_metrics, p);
+    const int32_t x0 = strip_left(run.picker_metrics, p);
     EXPECT_EQ((std::vector<int32_t>{s.pad, s.n, x0}), (std::vector<int32_t>{2, 440 - 34 - 2, 10 + 17 + 2}));
     const std::pair<int32_t, uint32_t> strip[] = {{10, 4}, {x0 + 100, 82 * 9 + 4}, {x0 + s.n - 1, 333 * 9 + 4}, {x0 + s.n, 333 * 9 + 4}, {449, 333 * 9 + 4}};
     for (const auto& h : strip) {
-        ASSERT_TRUE(hit_strip(h.first, 275, &c, p));
+        ASSERT_TRUE(hit_strip(run, h.first, 275, &c, p));
         EXPECT_EQ(c, color_of(3, h.second)) << h.first;
     }
-    EXPECT_EQ(scroll_mode, scroll_centre);
-    EXPECT_FALSE(hit_strip(100, 282, &c, p) || hit_strip(100, 269, &c, p));
-    palette_device = 1;
-    EXPECT_FALSE(hit_strip(100, 275, &c, p));
+    EXPECT_EQ(run.scroll_mode, scroll_centre);
+    EXPECT_FALSE(hit_strip(run, 100, 282, &c, p) || hit_strip(run, 100, 269, &c, p));
+    run.palette_device = 1;
+    EXPECT_FALSE(hit_strip(run, 100, 275, &c, p));
 }
 
 TEST(PickerFindByName, finds_the_first_colour_of_the_name_in_the_guide_shown) {
-    reset_picker_for_test();
-    swatch_view& v = open_view_for_test(3, process_page);
+    fresh_run run;
+    swatch_view& v = open_view_for_test(run, 3, process_page);
     std::string name = short_name(color_of(3, 3005));
     for (char& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    EXPECT_EQ(find_color_by_name(name.c_str(), &v), color_of(3, 3005));
+    EXPECT_EQ(find_color_by_name(run, name.c_str(), &v), color_of(3, 3005));
     for (uint32_t k = 0; k < 3006; k += 97) {
-        const colorid c = find_color_by_name(short_name(color_of(3, k)).c_str(), &v);
+        const colorid c = find_color_by_name(run, short_name(color_of(3, k)).c_str(), &v);
         EXPECT_TRUE(colorid_index(c) <= k && short_name(c) == short_name(color_of(3, k))) << k;
     }
     name = short_name(color_of(0, 5));
-    EXPECT_EQ(find_color_by_name(name.c_str(), &open_view_for_test(1, solid_page)), color_of(1, 5));
-    swatch_view& s = open_view_for_test(0, solid_page);
-    const colorid none[] = {find_color_by_name(name.substr(0, name.size() - 1).c_str(), &s), find_color_by_name("", &s),
-                            find_color_by_name((name + "x").c_str(), &s), find_color_by_name(name.c_str(), nullptr),
-                            (current_page = settings_page, find_color_by_name(name.c_str(), &s))};
+    EXPECT_EQ(find_color_by_name(run, name.c_str(), &open_view_for_test(run, 1, solid_page)), color_of(1, 5));
+    swatch_view& s = open_view_for_test(run, 0, solid_page);
+    const colorid none[] = {find_color_by_name(run, name.substr(0, name.size() - 1).c_str(), &s), find_color_by_name(run, "", &s),
+                            find_color_by_name(run, (name + "x").c_str(), &s), find_color_by_name(run, name.c_str(), nullptr),
+                            (run.current_page = settings_page, find_color_by_name(run, name.c_str(), &s))};
     EXPECT_EQ(std::vector<colorid>(none, none + 5), std::vector<colorid>(5, no_color));
 
-    reset_picker_for_test();
-    open_view_for_test(3, process_page);
-    std::strcpy(find_text, short_name(color_of(3, 42)).c_str()), selected_color = color_of(3, 42);
-    EXPECT_EQ(resolve_typed_name(find_text), find_outcome::unchanged);
+    open_view_for_test(run, 3, process_page);
+    std::strcpy(run.find_text, short_name(color_of(3, 42)).c_str()), run.picker.selected_color = color_of(3, 42);
+    EXPECT_EQ(resolve_typed_name(run, run.find_text), find_outcome::unchanged);
     std::string typed = short_name(color_of(3, 2000));
     typed[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(typed[0])));
-    EXPECT_EQ(resolve_typed_name(typed.c_str()), find_outcome::found);
-    EXPECT_TRUE(selected_color == color_of(3, 2000) && scroll_mode == scroll_centre);
-    scroll_mode = scroll_minimal;
-    EXPECT_EQ(resolve_typed_name("zzzzzz"), find_outcome::not_found);
-    EXPECT_TRUE(selected_color == color_of(3, 2000) && scroll_mode == scroll_minimal);
+    EXPECT_EQ(resolve_typed_name(run, typed.c_str()), find_outcome::found);
+    EXPECT_TRUE(run.picker.selected_color == color_of(3, 2000) && run.scroll_mode == scroll_centre);
+    run.scroll_mode = scroll_minimal;
+    EXPECT_EQ(resolve_typed_name(run, "zzzzzz"), find_outcome::not_found);
+    EXPECT_TRUE(run.picker.selected_color == color_of(3, 2000) && run.scroll_mode == scroll_minimal);
 
     EXPECT_TRUE(names_equal_ignoring_case("Warm Red 2", "wARM rED 2") && names_equal_ignoring_case("\xC9\x63ru", "\xE9\x43RU"));
     EXPECT_FALSE(names_equal_ignoring_case("\xD7", "\xF7") || names_equal_ignoring_case("[", "{"));  // times/divide are no letters

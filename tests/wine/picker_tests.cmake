@@ -2,6 +2,7 @@
 add_library(picker_test_support STATIC support/picker_driver.cpp)
 target_link_libraries(picker_test_support PUBLIC wine_test_support huex_window_driving huex huex_portable comctl32)
 target_link_libraries(test_picker PRIVATE picker_test_support)
+target_link_libraries(test_threads PRIVATE picker_test_support)
 add_executable(picker_screens screens/picker_screens.cpp)
 target_link_libraries(picker_screens PRIVATE picker_test_support gtest_main)
 add_dependencies(picker_screens LgICC)

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "addon_fixture.h"
-#include "display/display_rgb.h"
+#include "display/display_state.h"
 #include "huex.h"
 #include "test_data.h"
 #include "wine_test_support.h"
@@ -89,8 +89,10 @@ struct source_tables {
         for (int k = 0; k < 6; ++k) {  // selectors 1 (D50), 0 and 2 (D65): first XYZ, then screen colours, where paper white stays white
             const int selector = (4 - k % 3) % 3;
             const double* x = v[selector == 1 ? 0 : 1];
-            int32_t r = 255, g = 255, b = 255;
-            if (k >= 3 && (x[0] < 99.99 || x[1] < 99.99 || x[2] < 99.99)) xyz_to_display_rgb(x[0], x[1], x[2], &r, &g, &b);
+            rgb8 c = {255, 255, 255};
+            display_state display;   // the built-in display model
+            if (k >= 3 && (x[0] < 99.99 || x[1] < 99.99 || x[2] < 99.99)) c = xyz_to_display_rgb(display, x[0], x[1], x[2]);
+            const int32_t r = c.r, g = c.g, b = c.b;
             n += k < 3 ? std::snprintf(s + n, sizeof s - n, " xyz%d 0 %u %u %u", selector, word(x[0]), word(x[1]), word(x[2]))
                        : std::snprintf(s + n, sizeof s - n, " rgb%d 0 %d %d %d", selector, r << 8, g << 8, b << 8);
         }

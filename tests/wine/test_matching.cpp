@@ -37,18 +37,6 @@ std::string profile(const std::string& reference_name)
     return folder + name;
 }
 
-// "xyzprof.pf" from source (none: "") in a colour folder while the object lives; what lay there before comes back.
-struct installed_xyz_profile {
-    const std::string folder, path = folder + "xyzprof.pf";
-    const std::vector<uint8_t> before = read_file_bytes(path);
-    explicit installed_xyz_profile(const std::string& source = profile("icc:LCMSXYZI.ICM"), const std::string& in = colour_directory()) : folder(in)
-    {
-        CreateDirectoryA(folder.c_str(), nullptr);
-        EXPECT_TRUE(source.empty() ? (DeleteFileA(path.c_str()), true) : CopyFileA(source.c_str(), path.c_str(), FALSE)) << source;
-    }
-    ~installed_xyz_profile() { before.empty() ? (void)DeleteFileA(path.c_str()) : (void)write_file_bytes(path, before); }
-};
-
 element cmyk_of(short system, short flag, short index, short selector)
 {
     extended_color r = {0, 0, 0, 0};
@@ -78,7 +66,7 @@ bool make_fixture_addon(const std::string& path)
 
 void run_host(const std::string& test_case, const std::string& module_path)
 {
-    installed_xyz_profile xyz;
+    installed_xyz_profile xyz(profile("icc:LCMSXYZI.ICM"));
     for (const char* name : {"icc:sRGB.icc", "icc:LCMSXYZI.ICM", "data:press_cmyk.icc"}) profile(name);
     ASSERT_TRUE(copy_into("matching_host.exe", folder) && copy_into("huex.dll", folder) &&
                 copy_into(module_path, folder, "LgICC.dll") && make_fixture_addon(folder + "huex_matchfix.dll"));
@@ -208,7 +196,7 @@ TEST(GetColorCMYK, MatchingRouteAgreesWithLittleCms)
 // Relative names match like the absolute path; without the XYZ profile, the recipe.
 TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
 {
-    installed_xyz_profile xyz;
+    installed_xyz_profile xyz(profile("icc:LCMSXYZI.ICM"));
     const std::string printer = folder + "printer.icc";
     const std::string sources[] = {profile("data:press_cmyk.icc"), source_path("tests/profiles/huex_press_cmyk.icc")};
     element expected[3];
@@ -236,7 +224,7 @@ TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
 // same-size rewrite with its old times put back included; a folder that cannot be watched is looked at every call.
 TEST(GetColorCMYK, KeptTransformationFollowsItsFolder)
 {
-    installed_xyz_profile xyz;
+    installed_xyz_profile xyz(profile("icc:LCMSXYZI.ICM"));
     const std::string dir = folder + "watched", printer = dir + "\\printer.icc", fresh = dir + "\\new.tmp";
     std::vector<uint8_t> press[2] = {read_file_bytes(profile("data:press_cmyk.icc")), read_file_bytes(source_path("tests/profiles/huex_press_cmyk.icc"))};
     const size_t size = std::max(press[0].size(), press[1].size());
@@ -306,7 +294,7 @@ TEST(Huexinfo, ColorShowsTheCmykForTheCurrentPrinter)
     };
     delete_settings_key();
     EXPECT_EQ(cmyk_line(), "CMYK          0.0 13.0 2.2 0.0 % (D50, printer: 150-line Imagesetter)");
-    installed_xyz_profile xyz;
+    installed_xyz_profile xyz(profile("icc:LCMSXYZI.ICM"));
     const std::string press = profile("data:press_cmyk.icc");
     char description[260] = "";
     ASSERT_GT(HUEX_GetProfileName(press.c_str(), description), 0);

@@ -390,12 +390,13 @@ TEST(PickerMouse, ClicksJumpSelectFrameAndPick)
     int k = 0;
     EXPECT_EQ(1, pick_and_drive([&](const open_picker& p) {
         const solid_tab s = start_on_solid_page(p);
-        const swatch_view v = expected_page_of(p, 0, 8, false).view;
+        const expected_page e = expected_page_of(p, 0, 8, false);
+        const swatch_view& v = e.view;
         auto click = [&](const pixel_rect& r, int clicks) {
             const pixel_rect at = on_screen(s.child, r);
             click_at(p.window, {(at.left + at.right) / 2, (at.top + at.bottom) / 2}, clicks);
         };
-        const int x = strip_left(v) + strip_geometry(v).n * 3 / 4, y = (v.swatch_area.bottom + v.scroll_y) / 2;
+        const int x = strip_left(e.metrics, v) + strip_geometry(e.metrics, v).n * 3 / 4, y = (v.swatch_area.bottom + v.scroll_y) / 2;
         click(pixel_rect{x, y, x + 1, y + 1}, 1);
         EXPECT_TRUE(wait_for([&] {   // the middle colour of the guide page three quarters along
             const int i = index_of_short_name(guide_of_page(p, 0), text_of(s.edit));

@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "display/display_characterization.h"
-#include "display/display_rgb.h"
+#include "display/display_state.h"
 #include "frame/file_bytes_native.h"
 
 namespace {
@@ -55,7 +54,7 @@ bool write_png(const std::string& path, int width, int height, const std::vector
     return std::fclose(f) == 0 && ok;
 }
 
-bool draw_guide(const sheet_guide& g, const std::string& data_dir, const std::string& out_dir, std::string* error)
+bool draw_guide(display_state& display, const sheet_guide& g, const std::string& data_dir, const std::string& out_dir, std::string* error)
 {
     std::vector<uint8_t> cie;
     std::string path = data_dir + "/" + g.pub + ".cie50";
@@ -73,8 +72,8 @@ bool draw_guide(const sheet_guide& g, const std::string& data_dir, const std::st
     for (size_t i = 0; i < colours; ++i) {
         const uint8_t* rec = &cie[i * 6];
         double X = (rec[0] | rec[1] << 8) / 100.0, Y = (rec[2] | rec[3] << 8) / 100.0, Z = (rec[4] | rec[5] << 8) / 100.0;
-        int32_t r = 0, gr = 0, b = 0;
-        xyz_to_display_rgb(X, Y, Z, &r, &gr, &b);
+        const rgb8 shown = xyz_to_display_rgb(display, X, Y, Z);
+        const int32_t r = shown.r, gr = shown.g, b = shown.b;
         int page = static_cast<int>(i) / g.colours_per_page, row = static_cast<int>(i) % g.colours_per_page;
         int left = gap + (page % g.pages_per_band) * (swatch_width + gap);
         int top = band_gap + (page / g.pages_per_band) * band_height + row * (swatch_height + gap);
@@ -99,9 +98,8 @@ bool draw_guide(const sheet_guide& g, const std::string& data_dir, const std::st
 
 bool write_contact_sheets(const std::string& data_dir, const std::string& out_dir, std::string* error)
 {
-    display_characterization = default_display_model;
-    invalidate_display_matrix();
+    display_state display;   // the built-in display model
     for (const sheet_guide& g : sheet_guides)
-        if (!draw_guide(g, data_dir, out_dir, error)) return false;
+        if (!draw_guide(display, g, data_dir, out_dir, error)) return false;
     return true;
 }

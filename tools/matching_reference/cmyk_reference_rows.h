@@ -14,6 +14,7 @@
 #include "colorlib/color_tables.h"
 #include "colorlib/colorid.h"
 #include "colorlib/extended_color.h"
+#include "colorlib/publication_catalogue.h"
 #include "matching/cmyk_values.h"
 
 struct cmyk_reference_row {
@@ -47,13 +48,15 @@ inline bool cmyk_reference(const std::string& xyz_path, const std::string& print
     if (xyz && printer)
         t = cmsCreateTransform(xyz, TYPE_XYZ_16, printer, TYPE_CMYK_16, INTENT_PERCEPTUAL, cmsFLAGS_NOOPTIMIZE);
     bool ok = t != nullptr;
+    publication_catalogue catalogue;
     for (const cmyk_reference_case& c : cmyk_reference_cases) {
         if (!ok) break;
         extended_color record = {0, 0, 0, 0};
-        double v[3];
-        ok = encode_color(c.system, c.flag, c.index, &record) == encode_done &&
-             get_color_xyz(record_to_colorid(&record), c.d50 == 1, &v[0], &v[1], &v[2]);
+        std::optional<measured_xyz> m;
+        ok = encode_color(catalogue, c.system, c.flag, c.index, &record) == status::ok &&
+             (m = get_color_xyz(catalogue, record_to_colorid(catalogue, &record), c.d50 == 1));
         if (!ok) break;
+        const double v[3] = {m->X, m->Y, m->Z};
         cmyk_reference_row row = {c.system, c.flag, c.index, c.d50, {}, {}};
         uint16_t in[3];
         for (int i = 0; i < 3; ++i) {

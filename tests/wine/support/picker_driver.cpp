@@ -6,13 +6,13 @@
 #include "colorlib/resource_seam.h"
 #include "picker/control_ids.h"
 #include "picker/paint_geometry.h"
-#include "picker/picker_state.h"
+#include "picker/picker_run.h"
 #include "frame/text_ids.h"
 #include "wine_test_support.h"
 
 // The unit is linked for its geometry only: the colours come from the library's exports.
 byte_span builtin_resource(const char*, const char*) { return byte_span{}; }
-byte_span addon_resource(uint32_t, const char*) { return byte_span{}; }
+byte_span addon_resource(addon_record&, const char*) { return byte_span{}; }
 
 namespace {
 
@@ -186,11 +186,11 @@ expected_page expected_page_of(const open_picker& p, int page, int points, bool 
     m.comparison_label_height = extent(7, ui, IDS_ORIGINAL).cy;
     m.label_height = extent(6, "Arial", 0, "99").cy;
     const int metric[] = {SM_CYCAPTION, SM_CXBORDER, SM_CXFRAME, SM_CXVSCROLL, SM_CXHSCROLL, SM_CYHSCROLL, SM_CYMENU, SM_CYDLGFRAME};
-    int32_t* field[] = {&picker_metrics.cy_caption, &picker_metrics.cx_border, &picker_metrics.cx_frame, &picker_metrics.cx_vscroll,
-                        &picker_metrics.cx_hscroll, &picker_metrics.cy_hscroll, &picker_metrics.cy_menu, &picker_metrics.cy_dlgframe};
-    for (int i = 0; i < 8; ++i) *field[i] = GetSystemMetrics(metric[i]);
     expected_page e;
-    (page == 0 ? layout_solid_page : layout_process_page)(display_area(p), frame_of(p.window), m, picker_metrics, palette, e.layout, e.view);
+    picker_system_metrics& sm = e.metrics;
+    int32_t* field[] = {&sm.cy_caption, &sm.cx_border, &sm.cx_frame, &sm.cx_vscroll, &sm.cx_hscroll, &sm.cy_hscroll, &sm.cy_menu, &sm.cy_dlgframe};
+    for (int i = 0; i < 8; ++i) *field[i] = GetSystemMetrics(metric[i]);
+    (page == 0 ? layout_solid_page : layout_process_page)(display_area(p), frame_of(p.window), m, sm, palette, e.layout, e.view);
     const guide g = guide_of_page(p, page);
     e.view.rows = g.rows, e.view.pages = g.pages, e.view.total = g.rows * g.pages, e.view.per_screen = e.view.columns * g.rows;
     compute_swatch_geometry(e.view);
@@ -237,7 +237,7 @@ int check_color_page(const open_picker& p, int page, const page_looks& looks, co
     if (looks.palette) return selected;
     EXPECT_EQ(corner(shot, child, e.view.new_patch), expected_rgb(g.system, g.flag, selected));
     // The strip starts at the first guide page's middle colour.
-    const strip_column s = strip_column_at(e.view, 0);
+    const strip_column s = strip_column_at(e.metrics, e.view, 0);
     EXPECT_EQ(corner(shot, child, pixel_rect{s.x - 1, e.view.swatch_area.bottom - 1, 0, 0}), expected_rgb(g.system, g.flag, g.rows / 2));
     return selected;
 }

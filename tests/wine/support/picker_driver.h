@@ -35,7 +35,7 @@ struct guide { short system, flag; int rows, pages; };
 guide guide_of_page(const open_picker& p, int page);
 int index_of_short_name(const guide& g, const std::string& name);
 
-struct expected_page { page_layout layout; swatch_view view; };
+struct expected_page { page_layout layout; swatch_view view; picker_system_metrics metrics; };
 expected_page expected_page_of(const open_picker& p, int page, int points, bool palette);
 frame_layout frame_of(HWND window);
 pixel_rect rect_in_parent(HWND w);

@@ -104,6 +104,17 @@ std::string line_for(const std::string& out, const std::string& prefix)
 
 void delete_settings_key() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX"); }
 
+installed_xyz_profile::installed_xyz_profile(const std::string& source, const std::string& in) : folder(in)
+{
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_TRUE(source.empty() ? (DeleteFileA(path.c_str()), true) : CopyFileA(source.c_str(), path.c_str(), FALSE)) << source;
+}
+
+installed_xyz_profile::~installed_xyz_profile()
+{
+    before.empty() ? (void)DeleteFileA(path.c_str()) : (void)write_file_bytes(path, before);
+}
+
 process_counts current_process_counts()
 {
     process_counts c = {};

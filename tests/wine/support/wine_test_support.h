@@ -27,6 +27,14 @@ std::string old_colour_directory();
 // Deletes the library's settings key so that a case starts from nothing.
 void delete_settings_key();
 
+// "xyzprof.pf" from source (none: "") in a colour folder while the object lives; what lay there before comes back.
+struct installed_xyz_profile {
+    const std::string folder, path = folder + "xyzprof.pf";
+    const std::vector<uint8_t> before = read_file_bytes(path);
+    explicit installed_xyz_profile(const std::string& source, const std::string& in = colour_directory());
+    ~installed_xyz_profile();
+};
+
 // Heap bytes in use, committed memory, and the next handle value (the lowest free slot: a leak raises it).
 struct process_counts {
     size_t heap_bytes;

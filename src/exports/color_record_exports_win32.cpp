@@ -3,6 +3,8 @@
 #include "huex.h"
 
 #include "colorlib/extended_color.h"
+#include "context/library_guard.h"
+#include "exports/export_status.h"
 
 extern "C" BYTE WINAPI HUEX_ColorIsExtended(const extended_color* record)
 {
@@ -29,14 +31,23 @@ extern "C" short WINAPI HUEX_GetIndex(const extended_color* record, short which)
     return record != nullptr ? get_index(record, which) : 0;
 }
 
+// Only the encoding asks which publications exist; the other field
+// operations read and write the host's record alone.
 extern "C" short WINAPI HUEX_EncodeColor(short system, short flag, short index, extended_color* record)
 {
     if (record == nullptr) return HUEX_NO_COLOR;
-    return encode_color(system, flag, index, record);
+    extended_color made = *record;
+    status s;
+    {
+        library_guard lib;
+        s = encode_color(lib->catalogue, system, flag, index, &made);
+    }
+    if (s == status::ok) *record = made;
+    return export_status(s);
 }
 
 extern "C" short WINAPI HUEX_DecodeColor(short* system, short* flag, short* index, const extended_color* record)
 {
     if (system == nullptr || flag == nullptr || index == nullptr || record == nullptr) return HUEX_NO_COLOR;
-    return decode_color(system, flag, index, record);
+    return export_status(decode_color(system, flag, index, record));
 }

@@ -1,6 +1,7 @@
 // The big-endian number exports and the decoders and texts beside them.
 #include <windows.h>
 
+#include "context/thread_texts.h"
 #include "huex.h"
 #include "icc/icc_directory.h"
 #include "icc/icc_numbers.h"
@@ -74,16 +75,25 @@ extern "C" double WINAPI convert_icUInt16Number_to_double(DWORD value) {
 
 extern "C" LONG WINAPI decimal4(double value) { return icc_decimal4(value); }
 
+// The texts are the calling thread's own (context/thread_texts.h). Without
+// memory for them a host still gets a text it can print, only an empty one.
+namespace {
+char* no_text() { return const_cast<char*>(""); }
+}
+
 extern "C" char* WINAPI sz_signature(icSignature signature) {
-    return icc_format_signature(signature);
+    thread_texts* texts = this_thread_texts();
+    return texts != nullptr ? icc_format_signature(signature, texts->signature) : no_text();
 }
 
 extern "C" char* WINAPI sz_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
                                      icS15Fixed16Number z) {
-    return icc_format_xyz(uint32_t(x), uint32_t(y), uint32_t(z));
+    thread_texts* texts = this_thread_texts();
+    return texts != nullptr ? icc_format_xyz(uint32_t(x), uint32_t(y), uint32_t(z), texts->number) : no_text();
 }
 
 extern "C" char* WINAPI sz_xy_from_XYZNumber(icS15Fixed16Number x, icS15Fixed16Number y,
                                              icS15Fixed16Number z) {
-    return icc_format_xy(uint32_t(x), uint32_t(y), uint32_t(z));
+    thread_texts* texts = this_thread_texts();
+    return texts != nullptr ? icc_format_xy(uint32_t(x), uint32_t(y), uint32_t(z), texts->number) : no_text();
 }
