@@ -81,19 +81,15 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
     if (!classification_device_class(classification, &wanted)) return -1;
     if (state == nullptr || find_data == nullptr || path == nullptr || description == nullptr) return -1;
 
-    // The call after a failed start ends that enumeration, so that a host
-    // calling until 0 stops.
-    if (*state == INVALID_HANDLE_VALUE) {
-        *state = nullptr;
-        return 0;
-    }
+    // Both ends of a walk, 0 and -1, leave the state NULL, so that the same
+    // variable starts a new walk. The platform's invalid handle names no
+    // search either: a walk starts.
+    if (*state == INVALID_HANDLE_VALUE) *state = nullptr;
     bool have_entry = false;
     if (*state == nullptr) {
         if (!start_search(color_directory, 0, state, find_data) &&
-            !start_search(old_color_directory, walking_old_folder, state, find_data)) {
-            *state = INVALID_HANDLE_VALUE;
+            !start_search(old_color_directory, walking_old_folder, state, find_data))
             return -1;
-        }
         have_entry = true;
     }
     for (;;) {
@@ -113,12 +109,13 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
         opened_profile profile;
         if (!open_profile(path, &profile)) continue;
         icc_profile_header header;
-        // A file too short for a header is no profile: passed over like
-        // other files, rather than ending the walk and hiding every profile
-        // that the search would deliver after it.
+        // A profile file too short for its header ends the walk with -1,
+        // which every caller takes as the end; the search is closed here,
+        // since no caller goes on with a walk that failed.
         if (!icc_read_header(profile.view.file, &header)) {
             close_profile(&profile);
-            continue;
+            end_search(state);
+            return -1;
         }
         profile_description_of(profile.view.file, description, description_length);
         close_profile(&profile);
