@@ -338,10 +338,12 @@ short WINAPI HUEX_GetProfileName(const char *path, char *name);
  * data. Start with *state = NULL and find_data zeroed; keep both between
  * calls. Returns the length of the profile's lower-case path (path: HUEX_PATH_SIZE
  * bytes) and writes its description (cut to description_length - 1
- * characters); 0 at the end (the search is closed and *state is NULL again);
- * -1 for an unknown classification, a colour directory that cannot be
- * searched, or a profile whose header cannot be read (the search is closed
- * and *state is NULL then too).
+ * characters); 0 at the end; -1 when the colour directory cannot be
+ * searched or a profile's header cannot be read (a .icc, .icm or .pf file
+ * shorter than the 128-byte header), which ends the walk there. After 0 and
+ * after -1 the search is closed and *state is NULL again, so the same
+ * variables start a new walk. An unknown classification gives -1 and touches
+ * nothing.
  */
 LONG WINAPI enum_profiles_by_classification(LONG classification, HANDLE *state,
                                             WIN32_FIND_DATAA *find_data, char *path,

@@ -20,7 +20,7 @@ static void list_class(LONG classification)
     while ((n = enum_profiles_by_classification(classification, &state, &find_data, path, description,
                                                 sizeof description)) > 0)
         std::printf("  %-40s %s\n", description, path);
-    if (n < 0) std::printf("  (the colour directory cannot be searched)\n");
+    if (n < 0) std::printf("  (the walk stopped: the colour directory cannot be searched, or a profile in it is cut short)\n");
 }
 
 static void print_current(const char* label, short(WINAPI* getter)(char**))

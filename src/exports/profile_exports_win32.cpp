@@ -153,5 +153,5 @@ extern "C" LONG WINAPI enum_profiles_by_classification(LONG classification, HAND
         folders = lib->platform;
     }
     return walk_profiles_by_classification(folders, classification, state, find_data, path, description,
-                                           description_length);
+                                           description_length, short_profiles::end_walk);
 }

@@ -92,7 +92,7 @@ uint32_t LGICC_CALL SetOptions(uint32_t options, int32_t option, int32_t value);
 /* A new, unprepared transformation object; null when no memory is left.
  * The value names the object and is never its address: once the object is
  * deleted the value is refused for the rest of the process, whatever is
- * made after it. */
+ * made after it, also by a later load of the module. */
 lgo_transformation* LGICC_CALL LgoNewTransformPtr(void);
 
 /*

@@ -214,6 +214,7 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved)
     if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
         registry_guard guard;
         destroy_all_transformations();
+        release_serial_count();
     }
     return TRUE;
 }

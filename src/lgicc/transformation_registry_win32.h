@@ -1,9 +1,10 @@
 // Transformation objects and the set of live ones. A host never sees an
 // object's address: it holds a value that names the object, a serial number
-// handed out once per process. Every export looks that value up here before
-// touching anything, so a null, foreign or deleted value is refused with a
-// status, and the value of a deleted object stays refused even when a new
-// object is given the same memory.
+// handed out once per process, also across unloading and loading the module
+// again. Every export looks that value up here before touching anything, so
+// a null, foreign, deleted or earlier load's value is refused with a status,
+// and the value of a deleted object stays refused even when a new object is
+// given the same memory.
 #pragma once
 
 #include <windows.h>
@@ -23,7 +24,7 @@ struct transformation_object {
     uint32_t options;              // the word the transform was built with
     color_space source_space;
     color_space destination_space;
-    uint32_t serial;               // 1, 2, ... in order of creation: the host's value and the log's name
+    uint32_t serial;               // 1, 2, ... in order of creation in the process: the host's value and the log's name
     transformation_object* next_live;
 };
 
@@ -53,5 +54,9 @@ void destroy_transformation(transformation_object* t);
 
 // Releases every live object (the module is being unloaded by its host).
 void destroy_all_transformations();
+
+// Lets go of this load's hold on the process's serial count (the module is
+// being unloaded); the count itself lives on for the next load.
+void release_serial_count();
 
 }  // namespace lgicc

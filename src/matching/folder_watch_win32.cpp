@@ -1,7 +1,6 @@
 #include "matching/folder_watch_win32.h"
 
 #include <cstring>
-#include <initializer_list>
 
 struct folder_watch {
     HANDLE folder;
@@ -21,34 +20,84 @@ constexpr DWORD cancel_wait_ms = 5000;
 constexpr DWORD file_changes =
     FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE;
 
-// The folder part of path ("C:\a\b.icc" gives "C:\a", "C:\b.icc" gives
-// "C:\"); false when path names no folder.
-bool folder_of(const char* path, char folder[MAX_PATH])
+bool separator(char c) { return c == '\\' || c == '/'; }
+
+// How much of path its folders keep at the top: "X:\\" of a drive,
+// "\\\\server\\share" of a share (nothing above a share opens as a folder).
+size_t root_length(const char* path)
 {
-    const char* slash = std::strrchr(path, '\\');
-    const char* forward = std::strrchr(path, '/');
-    if (forward != nullptr && (slash == nullptr || forward > slash)) slash = forward;
-    if (slash == nullptr || slash - path >= MAX_PATH - 1) return false;
-    size_t length = static_cast<size_t>(slash - path);
-    // A drive's root keeps its separator: "C:" alone is the drive's current folder.
-    if (length == 2 && path[1] == ':') ++length;
-    if (length == 0) return false;
-    std::memcpy(folder, path, length);
-    folder[length] = '\0';
-    return true;
+    if (path[0] != '\0' && path[1] == ':' && separator(path[2])) return 3;
+    if (!separator(path[0]) || !separator(path[1])) return 0;
+    size_t at = 2;
+    while (path[at] != '\0' && !separator(path[at])) ++at;
+    if (path[at] != '\0') ++at;
+    while (path[at] != '\0' && !separator(path[at])) ++at;
+    return at;
 }
 
-// The folders to watch and what to watch each for; one folder once.
+// The length of the folder part of path's first length characters
+// ("C:\\a\\b.icc" gives "C:\\a", "C:\\b.icc" gives "C:\\"); 0 when there is none.
+size_t folder_length(const char* path, size_t length)
+{
+    while (length > 0 && !separator(path[length - 1])) --length;
+    if (length == 0) return 0;
+    --length;
+    // A drive's root keeps its separator: "C:" alone is the drive's current folder.
+    if (length == 2 && path[1] == ':') ++length;
+    return length;
+}
+
+// The folder holding the folder of path's first length characters; 0 at the
+// root.
+size_t parent_length(const char* path, size_t length)
+{
+    const size_t parent = folder_length(path, length);
+    return parent < length && parent >= root_length(path) ? parent : 0;
+}
+
+// The folders to watch, as leading parts of the two paths, and what to watch
+// each for; one folder once.
 struct watch_plan {
-    char folders[4][MAX_PATH];
-    DWORD filters[4];
+    struct folder {
+        const char* path;
+        size_t length;
+        DWORD filter;
+        bool needed;   // the files' own folders and their parents
+    } folders[max_file_watches];
     int count;
-    void add(const char* folder, DWORD filter)
+
+    bool add(const char* path, size_t length, DWORD filter, bool needed)
     {
-        for (int i = 0; i < count; ++i)
-            if (lstrcmpiA(folders[i], folder) == 0) return void(filters[i] |= filter);
-        std::strcpy(folders[count], folder);
-        filters[count++] = filter;
+        for (int i = 0; i < count; ++i) {
+            folder& f = folders[i];
+            if (f.length == length && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, f.path, int(length), path,
+                                                     int(length)) == CSTR_EQUAL) {
+                f.filter |= filter;
+                f.needed = f.needed || needed;
+                return true;
+            }
+        }
+        if (count == max_file_watches) return !needed;
+        folders[count++] = folder{path, length, filter, needed};
+        return true;
+    }
+
+    bool make(const char* first, const char* second)
+    {
+        const char* const paths[2] = {first, second};
+        size_t parents[2];
+        // Each file's folder and its parent first, so that they always find
+        // room; then the folders above, while there is room.
+        for (int p = 0; p < 2; ++p) {
+            const size_t length = folder_length(paths[p], std::strlen(paths[p]));
+            if (length == 0 || length >= MAX_PATH || !add(paths[p], length, file_changes, true)) return false;
+            parents[p] = parent_length(paths[p], length);
+            if (parents[p] != 0 && !add(paths[p], parents[p], FILE_NOTIFY_CHANGE_DIR_NAME, true)) return false;
+        }
+        for (int p = 0; p < 2; ++p)
+            for (size_t length = parents[p]; length != 0 && (length = parent_length(paths[p], length)) != 0;)
+                add(paths[p], length, FILE_NOTIFY_CHANGE_DIR_NAME, false);
+        return true;
     }
 };
 
@@ -90,20 +139,19 @@ bool watch_files(const char* first, const char* second, file_watches* out)
 {
     *out = file_watches{};
     watch_plan plan = {};
-    for (const char* path : {first, second}) {
-        char folder[MAX_PATH], parent[MAX_PATH];
-        if (!folder_of(path, folder)) return false;
-        plan.add(folder, file_changes);
-        // A drive's root has no parent to watch.
-        if (folder_of(folder, parent) && lstrcmpiA(parent, folder) != 0) plan.add(parent, FILE_NOTIFY_CHANGE_DIR_NAME);
-    }
+    if (!plan.make(first, second)) return false;
     for (int i = 0; i < plan.count; ++i) {
-        out->watches[i] = watch_folder(plan.folders[i], plan.filters[i]);
-        if (out->watches[i] == nullptr) {
+        const watch_plan::folder& f = plan.folders[i];
+        char folder[MAX_PATH];
+        std::memcpy(folder, f.path, f.length);
+        folder[f.length] = '\0';
+        folder_watch* watch = watch_folder(folder, f.filter);
+        if (watch != nullptr) {
+            out->watches[out->count++] = watch;
+        } else if (f.needed) {
             end_file_watches(out);
             return false;
         }
-        out->count = i + 1;
     }
     return true;
 }

@@ -26,16 +26,29 @@ bool folder_changed(const folder_watch* watch);
 // Cancels the request and releases the watch; null is ignored.
 void end_folder_watch(folder_watch* watch);
 
+// The most folders two files are watched through; deeper folders than that
+// leave their highest folders unwatched.
+constexpr int max_file_watches = 64;
+
 // The watches over two files: the folder of each (names, sizes, last writes)
-// and that folder's parent (folder names: the folder renamed, removed or made
-// again). A folder shared by both is watched once.
+// and every folder above it up to the drive's or share's root (folder names:
+// a folder on the way renamed, removed or made again). A folder on both ways
+// is watched once.
+//
+// On Windows a folder with anything open beneath it cannot be renamed (the
+// file system refuses: MS-FSA 2.1.5.15.12 FileRenameInformation, with
+// 2.1.4.2), so the watch on a file's folder keeps every folder above that in
+// place, and the watch on its parent sees the one rename still possible, the
+// folder's own. Under Wine nothing refuses such a rename, and only a watch on
+// the folder above the renamed one reports it: so the whole way up is watched.
 struct file_watches {
-    folder_watch* watches[4];
+    folder_watch* watches[max_file_watches];
     int count;   // 0: not watched
 };
 
-// True with every watch in place; false, nothing held, when one folder
-// cannot be watched. Paths are absolute.
+// True with the folder of each file and that folder's parent watched (a
+// folder higher up that cannot be watched is left out); false, nothing held,
+// when one of those cannot be. Paths are absolute.
 bool watch_files(const char* first, const char* second, file_watches* out);
 bool files_changed(const file_watches& watches);
 void end_file_watches(file_watches* watches);

@@ -4,9 +4,9 @@
 // cost of a look-up, so it is kept between calls, apart from the host's
 // matching session, and used again while both files and the intent are what
 // it was prepared from. No file is held between calls: the folders of both
-// files are watched instead, and nothing is looked at until the system
-// reports a change there (folders that cannot be watched are looked at on
-// every call).
+// files, and the folders above them, are watched instead, and nothing is
+// looked at until the system reports a change there (folders that cannot be
+// watched are looked at on every call).
 #pragma once
 #include <cstdint>
 

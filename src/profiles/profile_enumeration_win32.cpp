@@ -73,25 +73,21 @@ bool find_in_color_directories(const platform_values& platform, const char* name
 
 LONG walk_profiles_by_classification(const platform_values& platform, LONG classification, HANDLE* state,
                                      WIN32_FIND_DATAA* find_data, char* path, char* description,
-                                     LONG description_length)
+                                     LONG description_length, short_profiles shorts)
 {
     uint32_t wanted;
     if (!classification_device_class(classification, &wanted)) return -1;
     if (state == nullptr || find_data == nullptr || path == nullptr || description == nullptr) return -1;
 
-    // The call after a failed start ends that enumeration, so that a host
-    // calling until 0 stops.
-    if (*state == INVALID_HANDLE_VALUE) {
-        *state = nullptr;
-        return 0;
-    }
+    // Both ends of a walk, 0 and -1, leave the state NULL, so that the same
+    // variable starts a new walk. The platform's invalid handle names no
+    // search either: a walk starts.
+    if (*state == INVALID_HANDLE_VALUE) *state = nullptr;
     bool have_entry = false;
     if (*state == nullptr) {
         if (!start_search(platform.color_directory, 0, state, find_data) &&
-            !start_search(platform.old_color_directory, walking_old_folder, state, find_data)) {
-            *state = INVALID_HANDLE_VALUE;
+            !start_search(platform.old_color_directory, walking_old_folder, state, find_data))
             return -1;
-        }
         have_entry = true;
     }
     for (;;) {
@@ -113,12 +109,16 @@ LONG walk_profiles_by_classification(const platform_values& platform, LONG class
         opened_profile profile;
         if (!open_profile(path, &profile)) continue;
         icc_profile_header header;
-        // A file too short for a header is no profile: passed over like
-        // other files, rather than ending the walk and hiding every profile
-        // that the search would deliver after it.
+        // A profile file too short for its header ends a host's walk with
+        // -1, which every caller takes as the end; the search is closed here,
+        // since no caller goes on with a walk that failed. The library's own
+        // lists pass over it instead, so that one broken file does not hide
+        // the profiles after it from the user.
         if (!icc_read_header(profile.view.file, &header)) {
             close_profile(&profile);
-            continue;
+            if (shorts == short_profiles::passed_over) continue;
+            end_search(state);
+            return -1;
         }
         profile_description_of(profile.view.file, description, description_length);
         close_profile(&profile);
@@ -140,7 +140,7 @@ int profile_path_from_name(const platform_values& platform, char* name, char* pa
     char found[MAX_PATH];
     char description[list_description_size];
     while (walk_profiles_by_classification(platform, classification, &state, &find_data, found, description,
-                                           list_description_length) > 0) {
+                                           list_description_length, short_profiles::passed_over) > 0) {
         if (lstrcmpA(name, description) == 0) {
             end_search(&state);
             lstrcpynA(path, found, MAX_PATH);

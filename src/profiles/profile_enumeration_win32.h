@@ -8,11 +8,15 @@
 
 struct platform_values;
 
-// What enum_profiles_by_classification (huex.h) answers: one step of a walk
-// whose state lives in the caller's state and find record.
+// What a profile file too short for its header does to a walk: a host's
+// walk ends there with -1 (enum_profiles_by_classification, huex.h), the
+// library's own lists pass over it.
+enum class short_profiles { end_walk, passed_over };
+
+// One step of a walk whose state lives in the caller's state and find record.
 LONG walk_profiles_by_classification(const platform_values& platform, LONG classification, HANDLE* state,
                                      WIN32_FIND_DATAA* find_data, char* path, char* description,
-                                     LONG description_length);
+                                     LONG description_length, short_profiles shorts);
 
 // The path (260 bytes) of the file name in color_directory, else in
 // old_color_directory; false when neither holds it.
@@ -46,7 +50,7 @@ int for_each_profile_description(const platform_values& platform, int classifica
     char description[list_description_size];
     int count = 0;
     while (walk_profiles_by_classification(platform, classification, &state, &find_data, path, description,
-                                           list_description_length) > 0) {
+                                           list_description_length, short_profiles::passed_over) > 0) {
         add(static_cast<const char*>(description));
         ++count;
     }

@@ -22,6 +22,11 @@ class Lgicc : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        {
+            lgicc_module earlier_load;
+            ASSERT_TRUE(earlier_load.load(bin_dir() + "LgICC.dll") && (earlier = earlier_load.new_transform()) != nullptr);
+        }
+        ASSERT_EQ(GetModuleHandleA("LgICC.dll"), nullptr) << "the earlier load is really gone";
         ASSERT_TRUE(module.load(bin_dir() + "LgICC.dll"));
         options = module.session_options(0), poisoned = module.set_options(options, 7, 0);
         ASSERT_NE(t = module.new_transform(), nullptr);
@@ -33,7 +38,7 @@ protected:
     }
     lgicc_module module;
     uint32_t options = 0, poisoned = 0;
-    lgo_transformation* t = nullptr;
+    lgo_transformation* t = nullptr, *earlier = nullptr;  // earlier: made by a load of the module since unloaded
     uint16_t in[4] = {1000, 2000, 3000, 4000};
     uint16_t out[4] = {sentinel, sentinel, sentinel, sentinel};
 };
@@ -79,9 +84,10 @@ TEST_F(Lgicc, matching_refusals)
     lgo_transformation* foreign = reinterpret_cast<lgo_transformation*>(in);
     EXPECT_EQ(module.convert(t, options, in, out, 1, 3, 4), LGICC_ERR_NOT_PREPARED);
     ASSERT_EQ(module.prepare(t, srgb, press, options), LGICC_OK);
-    std::map<std::string, lgo_transformation*> objects = {{"t", t}, {"null", nullptr}, {"foreign", foreign}, {"deleted", gone}};
+    std::map<std::string, lgo_transformation*> objects = {{"t", t}, {"null", nullptr}, {"foreign", foreign}, {"deleted", gone},
+                                                           {"earlier", earlier}};
     const std::vector<data_row> cases = read_data_table("matching_lgicc_match_refusals.csv");
-    ASSERT_EQ(cases.size(), 16u);
+    ASSERT_EQ(cases.size(), 17u);
     for (const data_row& c : cases) {
         auto n = [&c](int i) { return int32_t(data_number(c[i])); };
         const uint32_t o = c[2] == "good" ? options : c[2] == "poisoned" ? poisoned : module.session_options(1);
@@ -89,7 +95,7 @@ TEST_F(Lgicc, matching_refusals)
                                uint16_t(n(6)), uint16_t(n(7)), n(8), n(9), n(10), n(11)), n(12)) << c[0];
     }
     ASSERT_EQ(module.prepare(reused, srgb, press, options), LGICC_OK);
-    for (lgo_transformation* bad : {static_cast<lgo_transformation*>(nullptr), foreign, gone}) {
+    for (lgo_transformation* bad : {static_cast<lgo_transformation*>(nullptr), foreign, gone, earlier}) {
         EXPECT_EQ(module.prepare(bad, srgb, srgb, options), LGICC_ERR_TRANSFORMATION);
         EXPECT_EQ(module.destroy(bad), LGICC_ERR_TRANSFORMATION);
     }

@@ -77,15 +77,16 @@ void run_host(const std::string& test_case, const std::string& module_path)
     EXPECT_TRUE(rc == 0 && out.find("[  PASSED  ] 1 test") != std::string::npos) << out;
 }
 
-// Waits (with a generous limit) until the file system reports a change in folder or a folder name beside it:
-// the library learns of changes the same way, so its next call must follow.
+// Waits (with a generous limit) until the file system reports a change in folder or a folder name beside it or
+// beside its parent: the library learns of changes the same way, so its next call must follow.
 struct reported_change {
-    HANDLE watches[2];
+    HANDLE watches[3];
     explicit reported_change(const std::string& folder)
         : watches{FindFirstChangeNotificationA(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE |
                                                                       FILE_NOTIFY_CHANGE_LAST_WRITE),
-                  FindFirstChangeNotificationA((folder + "..").c_str(), FALSE, FILE_NOTIFY_CHANGE_DIR_NAME)} {}
-    bool seen() const { return WaitForMultipleObjects(2, watches, FALSE, 60000) < WAIT_OBJECT_0 + 2; }
+                  FindFirstChangeNotificationA((folder + "..").c_str(), FALSE, FILE_NOTIFY_CHANGE_DIR_NAME),
+                  FindFirstChangeNotificationA((folder + "..\\..").c_str(), FALSE, FILE_NOTIFY_CHANGE_DIR_NAME)} {}
+    bool seen() const { return WaitForMultipleObjects(3, watches, FALSE, 60000) < WAIT_OBJECT_0 + 3; }
     ~reported_change() { for (HANDLE w : watches) FindCloseChangeNotification(w); }
 };
 
@@ -220,12 +221,13 @@ TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
     HUEX_SetPrinterProfile(nullptr);
 }
 
-// Each change to the printer profile or its folder counts at the first call after the file system reported it, a
-// same-size rewrite with its old times put back included; a folder that cannot be watched is looked at every call.
+// Each change to the printer profile, its folder or a folder above it counts at the first call after the file system
+// reported it, a same-size rewrite with its old times put back included; a folder that cannot be watched is looked at
+// every call.
 TEST(GetColorCMYK, KeptTransformationFollowsItsFolder)
 {
     installed_xyz_profile xyz(profile("icc:LCMSXYZI.ICM"));
-    const std::string dir = folder + "watched", printer = dir + "\\printer.icc", fresh = dir + "\\new.tmp";
+    const std::string outer = folder + "outer", dir = outer + "\\watched", printer = dir + "\\printer.icc", fresh = dir + "\\new.tmp";
     std::vector<uint8_t> press[2] = {read_file_bytes(profile("data:press_cmyk.icc")), read_file_bytes(source_path("tests/profiles/huex_press_cmyk.icc"))};
     const size_t size = std::max(press[0].size(), press[1].size());
     element expected[3];   // each press padded past its declared size to one length, then the recipe
@@ -251,10 +253,14 @@ TEST(GetColorCMYK, KeptTransformationFollowsItsFolder)
         {"deleted", kept, [&] { return DeleteFileA(printer.c_str()) != 0; }, 2},
         {"folder renamed, another in its place", kept,
          [&] { return MoveFileA(dir.c_str(), (folder + "moved").c_str()) && CreateDirectoryA(dir.c_str(), nullptr) && put(printer); }, 1},
+        {"folder two levels up renamed, another in its place", kept, [&] {
+             return MoveFileA(outer.c_str(), (folder + "outer.moved").c_str()) && CreateDirectoryA(outer.c_str(), nullptr) &&
+                    CreateDirectoryA(dir.c_str(), nullptr) && put(printer); }, 1},
         {"folder removed", kept, [&] { return DeleteFileA(printer.c_str()) && RemoveDirectoryA(dir.c_str()); }, 2},
         {"folder made again", none, [&] { return CreateDirectoryA(dir.c_str(), nullptr) && put(printer); }, 1},
         {"held folder, rewritten", held, [&] { return put(printer); }, 1},
         {"held folder, deleted", held, [&] { return DeleteFileA(printer.c_str()) != 0; }, 2}};
+    CreateDirectoryA(outer.c_str(), nullptr);
     for (const auto& row : rows) {
         if (row.start != none) CreateDirectoryA(dir.c_str(), nullptr);
         ASSERT_TRUE(row.start == none || write_file_bytes(printer, press[0]));

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -155,8 +156,7 @@ TEST(Enumeration, EachClassInTheColourDirectory)
         {"xyzprof.pf", "huexcase_xyz.pf"}, {"huex_lab_space.icc", "huexcase_lab.icc"}, {"huex_display_gamma.icc", "huexcase_display.txt"},
         {"colord_srgb_v4.icc", "huexcase_v4.icc"}};
     folder_guard guard;
-    guard.placed = {cd + "huexcase_short.icc", cd + "huexcase_folder.icc"};
-    ASSERT_TRUE(write_file_bytes(cd + "huexcase_short.icc", std::vector<uint8_t>(60, 7)));
+    guard.placed = {cd + "huexcase_folder.icc"};
     CreateDirectoryA((cd + "huexcase_folder.icc").c_str(), nullptr);
     for (const auto& f : files) ASSERT_TRUE(guard.place(dir + f.first, cd + f.second)) << f.second;
     if (CreateDirectoryA(old.c_str(), nullptr)) guard.placed.push_back(old);
@@ -180,7 +180,7 @@ TEST(Enumeration, EachClassInTheColourDirectory)
     EXPECT_TRUE(holds(inputs, d + "huexcase_scanner.icc", "HUEX Test Scanner"));
     EXPECT_TRUE(holds(outputs, d + "huexcase_printer.icc", "HUEX Test Press CMYK"));
     EXPECT_TRUE(holds(spaces, d + "huexcase_xyz.pf", "HUEX XYZ Data"));
-    for (const char* not_listed : {"huexcase_printer.icc", "huexcase_display.txt", "huexcase_short.icc"})
+    for (const char* not_listed : {"huexcase_printer.icc", "huexcase_display.txt"})
         EXPECT_FALSE(holds(displays, d + not_listed)) << not_listed;
     EXPECT_FALSE(holds(outputs, d + "huexcase_display.icm"));
     EXPECT_FALSE(holds(spaces, d + "huexcase_lab.icc"));
@@ -198,18 +198,31 @@ TEST(Enumeration, EachClassInTheColourDirectory)
     EXPECT_EQ(walk(3, &state, &find_data).size() + 1, spaces.size());
 }
 
-// Without either colour folder the walk fails once and then ends, so a host that calls until 0 stops.
-TEST(Enumeration, NoColourDirectoryFailsThenEnds)
+// A walk that fails (no colour folder, a profile too short for its header) ends with -1, the search closed and the
+// state NULL again, so the same variables walk afresh once the cause is gone.
+TEST(Enumeration, FailedWalkEndsAndStartsAgain)
 {
-    folder_guard guard;
-    guard.move_aside(colour_directory());
-    guard.move_aside(old_colour_directory());
-    ASSERT_FALSE(guard.moved.empty());
+    const std::string cd = colour_directory(), shortened = cd + "huexcase_short.icc";
+    folder_guard listed;
+    ASSERT_TRUE(listed.place(dir + "huex_display_gamma.icc", cd + "huexcase_restart.icc"));
+    const struct { const char* what; std::function<bool(folder_guard&)> cause; } rows[] = {
+        {"no colour folder", [](folder_guard& g) { return g.move_aside(colour_directory()), g.move_aside(old_colour_directory()), !g.moved.empty(); }},
+        {"a profile cut short", [&](folder_guard& g) { return g.placed.push_back(shortened), write_file_bytes(shortened, std::vector<uint8_t>(13, 7)); }}};
     HANDLE state = nullptr;
     WIN32_FIND_DATAA find_data = {};
-    char path[260], description[256];
-    const LONG first = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
-    const LONG second = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
-    EXPECT_EQ((std::vector<LONG>{first, second}), (std::vector<LONG>{-1, 0}));
-    EXPECT_EQ(state, nullptr);
+    const walk_list whole = walk(0, &state, &find_data);
+    std::string d = cd;
+    CharLowerA(&d[0]);
+    ASSERT_TRUE(holds(whole, d + "huexcase_restart.icc"));
+    for (const auto& row : rows) {
+        {
+            folder_guard guard;
+            ASSERT_TRUE(row.cause(guard)) << row.what;
+            char path[260], description[256];
+            LONG n = 1;
+            for (int i = 0; i < 10000 && n > 0; ++i) n = enum_profiles_by_classification(0, &state, &find_data, path, description, 256);
+            EXPECT_TRUE(n == -1 && state == nullptr) << row.what << ": " << n;
+        }
+        EXPECT_EQ(walk(0, &state, &find_data), whole) << row.what;
+    }
 }
