@@ -17,6 +17,16 @@ uint16_t cp1252_to_unicode(uint8_t byte)
     return byte;
 }
 
+uint8_t unicode_to_cp1252(uint32_t code_point)
+{
+    if (code_point < 0x20 || code_point == 0x7F) return '?';
+    if (code_point < 0x80 || (code_point >= 0xA0 && code_point <= 0xFF)) return static_cast<uint8_t>(code_point);
+    if (code_point == 0xFFFD) return '?';
+    for (int i = 0; i < 32; ++i)
+        if (cp1252_high_controls[i] == code_point) return static_cast<uint8_t>(0x80 + i);
+    return '?';
+}
+
 std::u16string cp1252_to_utf16(const std::string& text)
 {
     std::u16string out;

@@ -8,6 +8,10 @@
 // page leaves unassigned map to U+FFFD, the replacement character.
 uint16_t cp1252_to_unicode(uint8_t byte);
 
+// The Windows-1252 byte of a code point, or '?' where that code page has
+// none. Control characters become '?' as well: a name holds no line breaks.
+uint8_t unicode_to_cp1252(uint32_t code_point);
+
 std::u16string cp1252_to_utf16(const std::string& text);
 std::string cp1252_to_utf8(const std::string& text);
 

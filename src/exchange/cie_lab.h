@@ -13,6 +13,9 @@ cie_lab lab_from_d50_hundredths(const uint16_t xyz[3]);
 // The same from X, Y, Z on the scale where white has Y = 1.
 cie_lab lab_from_d50_xyz(double X, double Y, double Z);
 
+// X, Y, Z (white Y = 1) of L*a*b*: the inverse of lab_from_d50_xyz.
+void xyz_from_lab_d50(const cie_lab& lab, double xyz[3]);
+
 // L* alone, which Y alone decides.
 double lightness_from_y(double Y);
 
