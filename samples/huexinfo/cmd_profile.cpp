@@ -32,8 +32,10 @@ const char* intent_name(DWORD intent) {
     return intent < 4 ? names[intent] : "unknown";
 }
 
-// sz_signature reuses one buffer, so each text is copied before the next.
-std::string sig_text_of(icSignature s) { return sz_signature(s); }
+// sz_signature reuses one buffer, so each text is copied before the next. A
+// profile leaves the signatures it does not give (CMM, platform,
+// manufacturer) as zero.
+std::string sig_text_of(icSignature s) { return s == 0 ? "none" : sz_signature(s); }
 
 void print_header(const MMF_profile_header& h) {
     std::printf("Header\n");
