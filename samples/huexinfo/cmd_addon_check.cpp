@@ -1,7 +1,7 @@
 // huexinfo addon-check FILE: reads an add-on publication file as data (its
 // code never runs) and lists every way in which it breaks the add-on
-// contract; exit status 0 only for a sound add-on, 1 for a faulty one, 2 when
-// the file cannot be read as a module at all. The descriptor is judged by the
+// contract; exit status 0 only for a sound add-on, 1 for a faulty one or a
+// file that does not open, 2 when the file cannot be read as a module at all. The descriptor is judged by the
 // library's own descriptor readers, so "sound" here means "readable there".
 #include <windows.h>
 
@@ -9,6 +9,8 @@
 #include <cstring>
 
 #include "colorlib/addon_contract.h"
+#include "command_line.h"
+#include "files.h"
 
 namespace {
 
@@ -56,19 +58,17 @@ const WORD library_machine = IMAGE_FILE_MACHINE_I386;
 
 int cmd_addon_check(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: huexinfo addon-check FILE\n");
-        return 2;
-    }
+    if (argc != 2) return usage_error("addon-check");
     const char* file = argv[1];
+    if (const DWORD error = open_error(file)) return file_failure("addon-check", "open", file, error);
     const char* slash = std::strrchr(file, '\\');
     const char* base = slash ? slash + 1 : file;
     if (const char* s = std::strrchr(base, '/')) base = s + 1;
 
     HMODULE module = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (module == nullptr) {
-        std::printf("%s: not a loadable module (error %lu); the library would list nothing after it\n", file,
-                    GetLastError());
+        std::printf("%s: not a loadable module (%s); the library would list nothing after it\n", file,
+                    system_message(GetLastError()).c_str());
         return 2;
     }
     // Strings hold at most 19 characters for the library; a longer one is read

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "color_row.h"
+#include "command_line.h"
 
 // The current printer profile's description (the built-in printer's name).
 static void printer_name(char* name)
@@ -15,10 +16,7 @@ static void printer_name(char* name)
 
 int cmd_color(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: huexinfo color NAME\n");
-        return 2;
-    }
+    if (argc != 2) return usage_error("color");
     char printer[260];
     printer_name(printer);
     int found = 0;

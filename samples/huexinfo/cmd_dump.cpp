@@ -4,15 +4,17 @@
 #include <cstdlib>
 
 #include "color_row.h"
+#include "command_line.h"
 
 int cmd_dump(int argc, char** argv)
 {
     char* end = nullptr;
     const long n = argc == 2 ? std::strtol(argv[1], &end, 10) : -1;
     pub_pair p;
-    if (argc != 2 || end == argv[1] || *end != 0 || n < 0 || !nth_pub(static_cast<int>(n), &p)) {
-        std::fprintf(stderr, "usage: huexinfo dump PUB   (PUB: 0 to the last publication of `huexinfo pubs`)\n");
-        return 2;
+    if (argc != 2 || end == argv[1] || *end != 0) return usage_error("dump");
+    if (n < 0 || !nth_pub(static_cast<int>(n), &p)) {
+        std::fprintf(stderr, "huexinfo dump: no publication %s (see huexinfo pubs)\n", argv[1]);
+        return 1;
     }
     std::printf("index,page,label,name,X50,Y50,Z50,X65,Y65,Z65,R,G,B,C,M,Y,K\n");
     const int count = p.per_page * p.pages;

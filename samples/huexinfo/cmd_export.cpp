@@ -1,4 +1,4 @@
-// huexinfo export PUB --format icc|ase|gpl [-o FILE]: one publication as a
+// huexinfo export PUB --format icc|ase|gpl [-o FILE|-]: one publication as a
 // colour book for other programs, gathered through the library's exports
 // like any host would, so add-on publications export as the built-in ones.
 #include <algorithm>
@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "color_row.h"
+#include "command_line.h"
 #include "exchange/ase_writer.h"
 #include "exchange/gpl_writer.h"
 #include "exchange/icc_named_color_writer.h"
+#include "files.h"
 
 namespace {
-
-const char usage_text[] = "usage: huexinfo export PUB --format icc|ase|gpl [-o FILE]";
 
 struct left_out_counts {
     int no_name = 0, no_measurement = 0;
@@ -105,29 +105,6 @@ std::string default_file_name(const char* desc, const char* extension)
     return (s.empty() ? std::string("publication") : s) + "." + extension;
 }
 
-// Written under a temporary name in the target's folder and renamed at the
-// end, so that a failure leaves no partial file and no broken old one.
-bool write_whole_file(const std::string& path, const void* bytes, size_t size)
-{
-    std::string dir = path;
-    const size_t slash = dir.find_last_of("\\/:");
-    dir = slash == std::string::npos ? "." : dir.substr(0, slash + 1);
-    char temp[MAX_PATH];
-    if (GetTempFileNameA(dir.c_str(), "hx", 0, temp) == 0) return false;
-    HANDLE f = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    bool ok = f != INVALID_HANDLE_VALUE && WriteFile(f, bytes, static_cast<DWORD>(size), &written, nullptr) &&
-              written == size;
-    // On the disk before the rename: a rename within one folder does not wait
-    // for the data, so a crash just after it could leave an empty or partial
-    // file where the good old one was.
-    ok = ok && FlushFileBuffers(f);
-    if (f != INVALID_HANDLE_VALUE) ok = CloseHandle(f) && ok;
-    ok = ok && MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileA(temp);
-    return ok;
-}
-
 }  // namespace
 
 int cmd_export(int argc, char** argv)
@@ -145,12 +122,13 @@ int cmd_export(int argc, char** argv)
     }
     char* end = nullptr;
     const long n = argc >= 2 ? std::strtol(argv[1], &end, 10) : -1;
-    const bool known_format =
-        format && (!std::strcmp(format, "icc") || !std::strcmp(format, "ase") || !std::strcmp(format, "gpl"));
-    if (unknown_option || argc < 4 || end == argv[1] || *end != 0 || !known_format) {
-        std::fprintf(stderr, "%s\n", usage_text);
-        return 2;
-    }
+    // Format names in any letter case; the file name takes the lower-case one.
+    static const char* const formats[] = {"icc", "ase", "gpl"};
+    const char* known_format = nullptr;
+    for (const char* f : formats)
+        if (format && same_word(format, f)) known_format = f;
+    if (unknown_option || argc < 4 || end == argv[1] || *end != 0 || !known_format) return usage_error("export");
+    format = known_format;
     pub_pair p;
     if (n < 0 || !nth_pub(static_cast<int>(n), &p)) {
         std::fprintf(stderr, "huexinfo export: no publication %s (see huexinfo pubs)\n", argv[1]);
@@ -205,10 +183,8 @@ int cmd_export(int argc, char** argv)
         bytes.assign(text.begin(), text.end());
     }
     const std::string path = output ? output : default_file_name(p.desc, format);
-    if (!write_whole_file(path, bytes.data(), bytes.size())) {
-        std::fprintf(stderr, "huexinfo export: cannot write %s\n", path.c_str());
-        return 1;
-    }
-    std::printf("%s: %zu colours to %s\n", p.desc, book.colors.size(), path.c_str());
+    if (const DWORD error = write_output(path, bytes.data(), bytes.size())) return file_failure("export", "write", path, error);
+    // The standard output carries the colour book alone.
+    if (!is_standard_output(path)) std::printf("%s: %zu colours to %s\n", p.desc, book.colors.size(), path.c_str());
     return 0;
 }

@@ -11,10 +11,9 @@
 #include "color_row.h"
 #include "colorlib/color_value.h"
 #include "colorlib/nearest_by_value.h"
+#include "command_line.h"
 
 namespace {
-
-const char usage_text[] = "usage: huexinfo match VALUE [--pub N] [-n COUNT] [--tsv]   (VALUE: #RRGGBB, #RGB, rgb(r, g, b) or L a b)";
 
 struct match {
     int pub;   // place in the publication list
@@ -78,10 +77,7 @@ int cmd_match(int argc, char** argv)
         else if (std::strcmp(argv[i], "-n") == 0 && i + 1 < argc) usage = !whole_number(argv[++i], &count) || count < 1 || count > 10000;
         else usage = true;
     }
-    if (usage) {
-        std::fprintf(stderr, "%s\n", usage_text);
-        return 2;
-    }
+    if (usage) return usage_error("match");
     cie_lab value;
     if (!parse_color_value(argv[1], &value)) {
         std::fprintf(stderr, "huexinfo match: \"%s\" is not a colour value (#RRGGBB, #RGB, rgb(r, g, b) or L a b)\n", argv[1]);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
+#include "files.h"
 #include "huex.h"
 
 namespace {
@@ -32,8 +34,10 @@ const char* intent_name(DWORD intent) {
     return intent < 4 ? names[intent] : "unknown";
 }
 
-// sz_signature reuses one buffer, so each text is copied before the next.
-std::string sig_text_of(icSignature s) { return sz_signature(s); }
+// sz_signature reuses one buffer, so each text is copied before the next. A
+// profile leaves the signatures it does not give (CMM, platform,
+// manufacturer) as zero.
+std::string sig_text_of(icSignature s) { return s == 0 ? "none" : sz_signature(s); }
 
 void print_header(const MMF_profile_header& h) {
     std::printf("Header\n");
@@ -115,18 +119,33 @@ void print_contents(HANDLE m, const MMF_tag_entry& e, icSignature type) {
     }
 }
 
+// Why the reader refused a file, which it does not say: the system's answer
+// when the file does not open, else the reader's own rules.
+int open_failure(const char* path, DWORD reader_error) {
+    if (const DWORD error = open_error(path)) return file_failure("profile", "open", path, error);
+    const char* name = path;
+    for (const char* p = path; *p; ++p)
+        if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
+    const char* dot = std::strrchr(name, '.');
+    if (dot == nullptr || (std::strcmp(dot, ".icc") != 0 && std::strcmp(dot, ".icm") != 0 && std::strcmp(dot, ".pf") != 0)) {
+        std::fprintf(stderr, "huexinfo profile: cannot open %s: the reader takes names ending in .icc, .icm or .pf\n", path);
+        return 1;
+    }
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExA(path, GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0) {
+        std::fprintf(stderr, "huexinfo profile: cannot open %s: the file is empty\n", path);
+        return 1;
+    }
+    return file_failure("profile", "open", path, reader_error ? reader_error : ERROR_OPEN_FAILED);
+}
+
 }  // namespace
 
 int cmd_profile(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: huexinfo profile PATH\n");
-        return 2;
-    }
+    if (argc != 2) return usage_error("profile");
     HANDLE mapping = nullptr, file = nullptr;
-    if (!MMF_open_profile_file(argv[1], &mapping, &file)) {
-        std::fprintf(stderr, "%s: cannot open (the name must end in .icc, .icm or .pf)\n", argv[1]);
-        return 1;
-    }
+    SetLastError(0);
+    if (!MMF_open_profile_file(argv[1], &mapping, &file)) return open_failure(argv[1], GetLastError());
     std::printf("Profile %s\n\n", argv[1]);
     MMF_profile_header h;
     if (!MMF_read_profile_header(mapping, &h)) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "command_line.h"
 #include "huex.h"
 
 static void list_class(LONG classification)
@@ -36,13 +37,11 @@ static void print_current(const char* label, short(WINAPI* getter)(char**))
 
 int cmd_profiles(int argc, char** argv)
 {
-    if (argc > 2) return 2;
+    if (argc > 2) return usage_error("profiles");
     if (argc == 2) {
-        const long classification = std::strtol(argv[1], nullptr, 10);
-        if (classification < 0 || classification > 3) {
-            std::fprintf(stderr, "profiles: CLASS is 0, 1, 2 or 3\n");
-            return 2;
-        }
+        char* end = nullptr;
+        const long classification = std::strtol(argv[1], &end, 10);
+        if (end == argv[1] || *end != 0 || classification < 0 || classification > 3) return usage_error("profiles");
         list_class(classification);
     } else {
         for (LONG c = 0; c <= 3; ++c) list_class(c);

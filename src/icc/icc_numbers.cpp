@@ -31,13 +31,15 @@ char* icc_format_signature(uint32_t signature, char text[icc_signature_text_size
     char* t = text;
     int n = 0;
     t[n++] = '\'';
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        char c = char((signature >> shift) & 0xFFu);
-        if (c == '\0') break;
-        t[n++] = c;
+    // A profile leaves a signature it does not give as zero: two quotes with
+    // nothing between them say so.
+    for (int shift = 24; signature != 0 && shift >= 0; shift -= 8) {
+        const unsigned c = (signature >> shift) & 0xFFu;
+        // Signatures are printable ASCII. Any other byte, zero included, is a
+        // dot: the text stays whole, one line long and the same in every code page.
+        t[n++] = c >= 0x20 && c < 0x7F ? char(c) : '.';
     }
-    // A zero byte ends the text before the closing quote, as "%c" of 0 does.
-    if (n == 5) t[n++] = '\'';
+    t[n++] = '\'';
     t[n] = '\0';
     return t;
 }

@@ -24,7 +24,8 @@ constexpr int icc_signature_text_size = 7;
 constexpr int icc_number_text_size = 48;
 
 // Each writes its text into `text` and returns it.
-// "'%c%c%c%c'", most significant byte first; a zero byte ends the text.
+// "'%c%c%c%c'", most significant byte first; a byte that is not printable
+// ASCII is written as '.', and the zero signature as "''".
 char* icc_format_signature(uint32_t signature, char text[icc_signature_text_size]);
 // "X=%d.%04d Y=%d.%04d Z=%d.%04d " of the decoded words, rounded half away
 // from zero at the fourth decimal, a negative number keeping its sign.

@@ -33,9 +33,10 @@ TEST(IccNumbers, fixed_point_values_and_the_four_decimal_rule) {
 }
 
 TEST(IccTexts, signatures_xyz_and_chromaticity_with_rounding_carry_and_sign) {
-    // Buffers of exactly the size each text is given: the last signature fills its buffer to the NUL.
+    // Buffers of exactly the size each text is given: a four-letter signature fills its buffer to the NUL.
     char sig[icc_signature_text_size], num[icc_number_text_size];
-    const struct { uint32_t word; const char* text; } sigs[] = {{0x52474220, "'RGB '"}, {0x64650000, "'de"}, {0, "'"}, {0xFFFFFFFF, "'\xFF\xFF\xFF\xFF'"}};
+    const struct { uint32_t word; const char* text; } sigs[] = {
+        {0x52474220, "'RGB '"}, {0x64650000, "'de..'"}, {0, "''"}, {0x00000041, "'...A'"}, {0xFFFFFFFF, "'....'"}, {0x7E0A1F20, "'~.. '"}};
     for (const auto& c : sigs) EXPECT_STREQ(icc_format_signature(c.word, sig), c.text);
     EXPECT_STREQ(icc_format_xyz(0x0000F6D6, 0x00010000, 0x0000D32D, num), "X=0.9642 Y=1.0000 Z=0.8249 ");
     // 65533 / 65536 rounds up into the integer part.

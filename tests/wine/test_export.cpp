@@ -82,6 +82,10 @@ TEST(Export, EveryFormatEqualsTheWritersOverTheCommittedTables)
             EXPECT_EQ(c.huexinfo("export " + std::to_string(pubs[n].first) + " --format " + f.first + " -o " + file, &out), 0) << out;
             const std::vector<uint8_t> got = read_file_bytes(c.dir + file);
             EXPECT_TRUE((f.first[0] == 'i' ? timeless(got) : got) == f.second) << file << "\n" << out;
+            // The same bytes through the standard output, which carries nothing else.
+            EXPECT_EQ(c.huexinfo("export " + std::to_string(pubs[n].first) + " --format " + f.first + " -o -", &out), 0);
+            const std::vector<uint8_t> piped(out.begin(), out.end());
+            EXPECT_TRUE((f.first[0] == 'i' ? timeless(piped) : piped) == f.second) << file << " to the standard output";
         }
     }
     char stored[MAX_PATH] = "";
@@ -90,24 +94,50 @@ TEST(Export, EveryFormatEqualsTheWritersOverTheCommittedTables)
     EXPECT_EQ(stored, c.printer) << "the host's printer stays chosen";
 }
 
-TEST(Export, BadInputIsRefusedWithoutLeavingAFile)
+// The row's text with {version} and {N} (the system's words for error N) filled in.
+std::string expected_line(const data_row& row)
+{
+    std::string text = row[2];
+    for (size_t k = 3; k < row.size(); ++k) text += ", " + row[k];
+    for (size_t at; (at = text.find('{')) != std::string::npos;) {
+        const size_t end = text.find('}', at);
+        const std::string key = text.substr(at + 1, end - at - 1);
+        char words[512] = "";
+        if (key != "version")
+            FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, DWORD(data_number(key)), 0, words, sizeof words, nullptr);
+        std::string value = key == "version" ? HUEX_VERSION_TEXT : words;
+        while (!value.empty() && (value.back() == '\n' || value.back() == '\r' || value.back() == ' ')) value.pop_back();
+        text.replace(at, end - at + 1, value);
+    }
+    return text;
+}
+
+TEST(Export, CommandLineExitsAndMessagesLeavingNoFile)
 {
     export_case c;
     c.store_icc_printer();
     ASSERT_TRUE(CreateDirectoryA((c.dir + "taken.icc").c_str(), nullptr));
+    const std::string readonly = c.dir + "readonly.gpl";
+    ASSERT_TRUE(write_file_bytes(readonly, {'o', 'l', 'd'}) && SetFileAttributesA(readonly.c_str(), FILE_ATTRIBUTE_READONLY));
     // The add-on replaced by one that claims more colours than a look-up can name.
     const addon_tables huge = {addon_descriptor("Huge", 4, 40, 1000, "[HG][HG]", 8), "Huge One", "", "", "", "549", "0"};
     ASSERT_TRUE(DeleteFileA((c.dir + "huex_pastel.dll").c_str()) && build_addon(c.dir + "huex_pastel.dll", huge));
-    const std::vector<data_row> cases = read_data_table("core_export_refusals.csv");
-    ASSERT_EQ(cases.size(), 7u);
+    const std::vector<data_row> cases = read_data_table("core_huexinfo_exits.csv");
+    ASSERT_EQ(cases.size(), 17u);
     for (const data_row& k : cases) {
         std::string out;
-        EXPECT_EQ(c.huexinfo(k[0], &out), data_number(k[1])) << k[0];
-        EXPECT_EQ(out, k[2] + "\r\n") << k[0];
+        const long code = data_number(k[1]);
+        EXPECT_EQ(c.huexinfo(k[0], &out), code) << k[0];
+        const std::string first = out.substr(0, out.find('\n'));
+        EXPECT_EQ(first.substr(0, first.find('\r')), expected_line(k)) << k[0];
+        if (code != 0) {
+            EXPECT_EQ(out, expected_line(k) + "\r\n") << k[0];
+        }
     }
+    EXPECT_TRUE(read_file_bytes(readonly) == std::vector<uint8_t>({'o', 'l', 'd'}));
     std::string out;
     run_process("cmd /c dir /b /o:n", c.dir, &out);
-    EXPECT_EQ(out, "huex.dll\r\nhuex_pastel.dll\r\nhuexinfo.exe\r\nLgICC.dll\r\ntaken.icc\r\n");
+    EXPECT_EQ(out, "huex.dll\r\nhuex_pastel.dll\r\nhuexinfo.exe\r\nLgICC.dll\r\nreadonly.gpl\r\ntaken.icc\r\n");
 }
 
 // Only the colour with a name and a whole measurement is written, without device values.
