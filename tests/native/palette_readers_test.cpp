@@ -101,9 +101,8 @@ TEST(PaletteReaders, every_guide_written_and_read_back_gives_its_tables) {
                 const book_color& c = book.colors[i];
                 char name[80];
                 read_stored_name(color_name_table{span(t.names), read_color_name_size(span(t.pub))}, uint32_t(i), name, 79);
-                double X, Y, Z;
-                read_color_xyz(span(t.cie50), uint32_t(i), &X, &Y, &Z);
-                const double de = ciede2000(lab_from_d50_xyz(X / 100, Y / 100, Z / 100), lab_from_d50_hundredths(c.xyz_d50));
+                const measured_xyz m = read_color_xyz(span(t.cie50), uint32_t(i)).value_or(measured_xyz{0, 0, 0});
+                const double de = ciede2000(lab_from_d50_xyz(m.X / 100, m.Y / 100, m.Z / 100), lab_from_d50_hundredths(c.xyz_d50));
                 bool same = name == full_name(book, c);
                 for (int k = 0; recipes && k < 4; ++k) same = same && word(t.cmyk, i * 8 + k * 2) == c.cmyk[k];
                 if (read.colors[i].measure == palette_measure::srgb) {
