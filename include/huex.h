@@ -365,7 +365,7 @@ short WINAPI HUEX_GetShortColorName(const extended_color *record, char *name);
 short WINAPI HUEX_GetColorIndex(const extended_color *record, DWORD *index);
 /**
  * @brief The name of the colour system in the language of the user
- * interface ("VERIHUE&reg; COLOR SYSTEM" in English).
+ * interface: in English, VERIHUE&reg; COLOR SYSTEM.
  *
  * The text comes through LoadStringA, so it is in the ANSI code page of the
  * process (Windows-1252 on Western European systems, where the &reg; is
@@ -472,6 +472,8 @@ WORD WINAPI long2uint(LONG v);
  *
  * @par Threads
  * @copydetails huex_threads
+ *
+ * @par One profile, several threads
  * The reader keeps no state: several threads may read one open profile
  * through its mapping handle.
  * @{
@@ -1346,11 +1348,13 @@ short WINAPI HUEX_GetColorCMYK(const extended_color *color, WORD cmyk[4], short 
  *
  * @par Threads
  * @copydetails huex_threads
- * The picker runs its modal loop on the calling thread, which must be one
- * that may own windows (a thread that pumps messages); the call returns when
- * the user closes the picker. Meanwhile the thread's own windows keep
- * receiving their messages, and their procedures may call any function but
- * the picker's. The owner should be a window of the calling thread.
+ *
+ * @par The picker's thread
+ * The picker runs its modal loop on the calling thread and returns when the
+ * user closes it. Meanwhile the thread's own windows keep receiving their
+ * messages, and their procedures may call any function but the picker's
+ * (which refuse while it is open). The owner should be a window of the
+ * calling thread: the picker disables it for as long as it is open.
  * @{
  */
 

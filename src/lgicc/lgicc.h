@@ -7,11 +7,11 @@
  * undecorated names on every architecture, all with the stdcall (WINAPI)
  * convention:
  *
- *   SetOptions                     builds the options word
- *   LgoNewTransformPtr             makes an empty transformation object
- *   LgoCreateMatchTransformation   prepares it for a pair of profile files
- *   LgoICCMatchColors              converts colours through it
- *   LgoDeleteMatchTransformation   releases it and everything it holds
+ * - SetOptions                     builds the options word
+ * - LgoNewTransformPtr             makes an empty transformation object
+ * - LgoCreateMatchTransformation   prepares it for a pair of profile files
+ * - LgoICCMatchColors              converts colours through it
+ * - LgoDeleteMatchTransformation   releases it and everything it holds
  *
  * Every failure is a status (LGICC_ERR_*), never a fault: null or stale
  * transformation pointers, bad buffers and constant arguments other than the
@@ -88,10 +88,10 @@ extern "C" {
  * A 32-bit word built only through SetOptions, starting from 0 (which is
  * itself valid: perceptual intent, ICC XYZ encoding).
  *
- *   bits 0-7    option 0, rendering intent, ICC numbering (0 to 3)
- *   bits 8-15   option 2, XYZ encoding (0 or 1)
- *   bits 16-30  reserved, always 0
- *   bit 31      set by SetOptions when asked for an unknown option number or
+ * - bits 0-7    option 0, rendering intent, ICC numbering (0 to 3)
+ * - bits 8-15   option 2, XYZ encoding (0 or 1)
+ * - bits 16-30  reserved, always 0
+ * - bit 31      set by SetOptions when asked for an unknown option number or
  *               a value outside the option's range; the word is then refused
  *               by LgoCreateMatchTransformation and LgoICCMatchColors.
  * @{ */
