@@ -6,7 +6,7 @@
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 
-.PHONY: all bootstrap native win64 win32 test test-native test-wine test-wine32 test-wine64 test-artefacts demo fuzz bench guides clean
+.PHONY: all bootstrap native win64 win32 test test-native test-wine test-wine32 test-wine64 test-artefacts demo fuzz bench guides docs clean
 
 all: native win64 win32
 
@@ -71,6 +71,10 @@ dist: bootstrap build/win32/CMakeCache.txt build/win64/CMakeCache.txt
 
 guides: native
 	cmake --build build/native --target guides
+
+# The API reference, from the public headers' comments: build/docs/api/index.html.
+docs: bootstrap
+	scripts/api-reference build/docs/api build/docs/work
 
 clean:
 	rm -rf build
