@@ -29,6 +29,13 @@ win32: bootstrap build/win32/CMakeCache.txt
 test-native: native
 	ctest --test-dir build/native -j$(JOBS) --output-on-failure
 
+# The window-free code's thread tests once more under ThreadSanitizer.
+tsan: bootstrap build/tsan/CMakeCache.txt
+	cmake --build build/tsan -j$(JOBS)
+
+test-tsan: tsan
+	ctest --test-dir build/tsan --output-on-failure
+
 # Each Windows build runs the whole Windows suite (artefact and package checks
 # included) in a Wine session and prefix of its own; the two run side by side,
 # each build's output printed when it ends.
@@ -42,7 +49,7 @@ test-artefacts: win64 win32
 	ctest --test-dir build/win64 -L artefacts --output-on-failure
 	ctest --test-dir build/win32 -L artefacts --output-on-failure
 
-test: test-native test-wine
+test: test-native test-tsan test-wine
 	@scripts/test-ratio
 	@echo "make test: all test suites passed"
 
