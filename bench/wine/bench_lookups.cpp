@@ -100,6 +100,37 @@ struct mscms_entries {
 };
 mscms_entries mscms;
 
+// HUEX_GetColorRGB over every colour on n threads at once, each its own
+// rounds: look-ups per second over all threads.
+struct threaded_rgb {
+    const std::vector<extended_color>* colours;
+    int rounds;
+};
+
+DWORD WINAPI rgb_rounds(void* param)
+{
+    const threaded_rgb& work = *static_cast<const threaded_rgb*>(param);
+    unsigned sink = 0;
+    for (int r = 0; r < work.rounds; ++r)
+        for (const extended_color& c : *work.colours) {
+            WORD v[3];
+            HUEX_GetColorRGB(&c, v, 1);
+            sink += v[0];
+        }
+    return sink == 0xFFFFFFFFu ? 1 : 0;
+}
+
+double rgb_per_second(const std::vector<extended_color>& colours, int rounds, int threads)
+{
+    threaded_rgb work = {&colours, rounds};
+    std::vector<HANDLE> started;
+    const double start = microseconds_now();
+    for (int t = 0; t < threads; ++t) started.push_back(CreateThread(nullptr, 0, rgb_rounds, &work, 0, nullptr));
+    for (HANDLE t : started) WaitForSingleObject(t, INFINITE), CloseHandle(t);
+    const double seconds = (microseconds_now() - start) / 1e6;
+    return static_cast<double>(threads) * rounds * static_cast<double>(colours.size()) / seconds;
+}
+
 HPROFILE open_profile(const char* path)
 {
     PROFILE p = {PROFILE_FILENAME, const_cast<char*>(path), static_cast<DWORD>(std::strlen(path) + 1)};
@@ -187,5 +218,8 @@ int main(int argc, char** argv)
     std::printf("ratio HUEX_GetColorName / MSCMS          %10.3f\n", name / mscms_ns);
     std::printf("ratio HUEX_GetColorXYZ / MSCMS           %10.3f\n", xyz / mscms_ns);
     std::printf("ratio HUEX_GetColorName, add-on / MSCMS  %10.3f\n", addon_name / mscms_ns);
+    for (int threads : {1, 2, 8})
+        std::printf("HUEX_GetColorRGB on %d thread%s %10.0f look-ups/s in all\n", threads, threads == 1 ? " " : "s",
+                    rgb_per_second(colours, rounds, threads));
     return 0;
 }
