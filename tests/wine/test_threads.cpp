@@ -1,6 +1,7 @@
 // Look-ups from several threads at once while the host's thread switches the printer profile and replaces a
 // profile's file, and while a picker runs on another thread: every answer is one the library gives on one thread,
-// every name whole, terminated and the asked colour's. Bounded by counts of calls, not by time.
+// every name whole, terminated and the asked colour's, every text handed out by pointer the thread's own. Bounded
+// by counts of calls, not by time.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -80,16 +81,20 @@ struct lookup_run {
 DWORD WINAPI look_up(void* param)
 {
     lookup_run& run = *static_cast<lookup_run*>(param);
+    // A signature text of this thread's own, which no other thread's call may change while it is read.
+    const DWORD letter = 'A' + GetCurrentThreadId() % 26;
+    const char own[] = {'\'', 'T', 'H', 'R', char(letter), '\'', 0};
     for (int i = 0; i < run.rounds; ++i)
         for (const expected_colour& e : run.colours) {
             const short d50 = static_cast<short>(i & 1);
             words rgb = {}, xyz = {}, cmyk = {};
+            const char* signature = sz_signature(0x54485200 | letter);
             const bool right = HUEX_GetColorRGB(&e.record, rgb.data(), d50) == HUEX_OK && rgb == e.rgb[d50] &&
                                HUEX_GetColorXYZ(&e.record, xyz.data(), d50) == HUEX_OK && xyz == e.xyz[d50] &&
                                whole_name<HUEX_COLOR_NAME_SIZE>(HUEX_GetColorName, e.record, e.name) &&
                                whole_name<HUEX_SHORT_NAME_SIZE>(HUEX_GetShortColorName, e.record, e.short_name) &&
                                HUEX_GetColorCMYK(&e.record, cmyk.data(), 1) == HUEX_OK &&
-                               (cmyk == e.cmyk[0] || cmyk == e.cmyk[1] || cmyk == e.cmyk[2]);
+                               (cmyk == e.cmyk[0] || cmyk == e.cmyk[1] || cmyk == e.cmyk[2]) && std::strcmp(signature, own) == 0;
             if (!right) ++run.wrong;
         }
     --run.running;
