@@ -1605,11 +1605,11 @@ short WINAPI HUEX_ReadColorValue(const char *text, double lab[3]);
  * @par Example
  * @code
  * double lab[3], de[2];
- * extended_color near[2];
+ * extended_color nearest[2];
  * LONG n;
  * if (HUEX_ReadColorValue("#E4002B", lab) == HUEX_OK &&
- *     HUEX_FindNearestColors(HUEX_SYSTEM_PROCESS, 0, lab, 2, near, de, &n) == HUEX_OK)
- *     ... near[0] is "VERIHUE 062i DSP", de[0] 2.65 ...
+ *     HUEX_FindNearestColors(HUEX_SYSTEM_PROCESS, 0, lab, 2, nearest, de, &n) == HUEX_OK)
+ *     ... nearest[0] is "VERIHUE 062i DSP", de[0] 2.65 ...
  * @endcode
  * @lasterror not set.
  * @since 1.1
