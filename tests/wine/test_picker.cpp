@@ -168,7 +168,7 @@ TEST(PickerHost, EventsAroundTheRunChooseNothing)
     const extended_color mine = color_record(HUEX_SYSTEM_SOLID, 1, 100);
     const struct { const char* event; std::function<void(const open_picker&)> act; bool quit; } rows[] = {
         {"About (its version block), away and back, Enter", [&](const open_picker& p) { HWND d = nested(p, 0, IDC_ABOUT);
-            EXPECT_TRUE(text_of(GetDlgItem(d, IDC_ABOUT_VERSION)) == "1.0.0.0" && text_of(GetDlgItem(d, IDC_ABOUT_TRADEMARKS)) == "VERIHUE is a name of the HUEX colour guides" &&
+            EXPECT_TRUE(text_of(GetDlgItem(d, IDC_ABOUT_VERSION)) == "1.1.0.0" && text_of(GetDlgItem(d, IDC_ABOUT_TRADEMARKS)) == "VERIHUE is a name of the HUEX colour guides" &&
                         text_of(GetDlgItem(d, IDC_ABOUT_CREDITS)).rfind("Color Matching Module (CMM)", 0) == 0);
             away_and_press(p, d, VK_RETURN);
         }, false},
