@@ -201,11 +201,12 @@ TEST(PickerLayout, solid_page_and_palette_display) {
 // stays on the screen, and (but on the 640 x 480 screen, whose small layout has a font of its own) every part lies in
 // its page apart from the others, and every text the layout measures fits its box.
 TEST(PickerLayout, every_dpi_and_screen_keeps_the_window_on_the_screen_and_the_texts_in_their_boxes) {
-    const struct { int32_t dpi, tab_top; picker_system_metrics sm; page_text_metrics m; settings_text_metrics s; } rows[] = {
-        {96, 22, {19, 1, 4, 17, 17, 17, 19, 3}, {13, 108, 107, 13, 10, 9}, {13, {127, 13}, {116, 13}, {22, 13}, {55, 13}, 17, 3, 96}},
-        {120, 24, {24, 1, 4, 21, 21, 21, 24, 3}, {15, 122, 122, 15, 14, 11}, {15, {147, 15}, {134, 15}, {26, 15}, {61, 15}, 21, 3, 120}},
-        {144, 28, {28, 1, 5, 26, 26, 26, 28, 3}, {19, 151, 150, 19, 16, 14}, {19, {177, 19}, {164, 19}, {32, 19}, {76, 19}, 26, 3, 144}},
-        {192, 33, {37, 1, 5, 34, 34, 34, 37, 3}, {24, 200, 199, 24, 22, 19}, {24, {236, 24}, {215, 24}, {42, 24}, {101, 24}, 34, 3, 192}}};
+    // The window on 1024 x 768 and the radio buttons' x pin the rounding: 499 at 120 dpi is 624, at 144 dpi 749, 250 at 120 dpi 313.
+    const struct { int32_t dpi, tab_top; picker_system_metrics sm; page_text_metrics m; settings_text_metrics s; pixel_rect xga; int32_t radio_x; } rows[] = {
+        {96, 22, {19, 1, 4, 17, 17, 17, 19, 3}, {13, 108, 107, 13, 10, 9}, {13, {127, 13}, {116, 13}, {22, 13}, {55, 13}, 17, 3, 96}, {256, 134, 768, 633}, 250},
+        {120, 24, {24, 1, 4, 21, 21, 21, 24, 3}, {15, 122, 122, 15, 14, 11}, {15, {147, 15}, {134, 15}, {26, 15}, {61, 15}, 21, 3, 120}, {192, 72, 832, 696}, 313},
+        {144, 28, {28, 1, 5, 26, 26, 26, 28, 3}, {19, 151, 150, 19, 16, 14}, {19, {177, 19}, {164, 19}, {32, 19}, {76, 19}, 26, 3, 144}, {128, 9, 896, 758}, 375},
+        {192, 33, {37, 1, 5, 34, 34, 34, 37, 3}, {24, 200, 199, 24, 22, 19}, {24, {236, 24}, {215, 24}, {42, 24}, {101, 24}, 34, 3, 192}, {0, 0, 1024, 768}, 500}};
     auto in = [](const pixel_rect& a, const pixel_rect& b) { return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom; };
     auto apart = [](const std::vector<pixel_rect>& parts) {
         for (size_t i = 0; i < parts.size(); ++i)
@@ -218,6 +219,7 @@ TEST(PickerLayout, every_dpi_and_screen_keeps_the_window_on_the_screen_and_the_t
             const pixel_rect w = picker_window_rect(picker_screen{screen.right, screen.bottom, {}, screen.right == 640, r.dpi}, 0, 0);
             SCOPED_TRACE(testing::Message() << r.dpi << " dpi on " << screen.right << " x " << screen.bottom);
             EXPECT_TRUE(in(w, screen) && w.width() * 100 / screen.right >= (screen.right == 640 ? 65 : 50));
+            EXPECT_TRUE(screen.right != 1024 || w == r.xga);
             if (screen.right == 640) continue;
             const frame_layout f = layout_frame(w.width(), w.height(), r.sm.cy_caption);
             const pixel_rect D{4, r.tab_top, f.tab.width() - 4, f.tab.height() - 4}, page{0, 0, D.width(), D.height()};
@@ -236,6 +238,8 @@ TEST(PickerLayout, every_dpi_and_screen_keeps_the_window_on_the_screen_and_the_t
             const settings_layout s = layout_settings_page(f, D, r.s);
             const std::vector<pixel_rect> options = {s.names_check, s.d65_radio, s.d50_radio}, profiles = {s.display_edit, s.display_change, s.profile_name_check, s.printer_edit, s.printer_change};
             EXPECT_TRUE(apart(options) && apart(profiles) && apart({s.options_group, s.profiles_group}) && in(s.options_group, page));
+            // The radio buttons stand on their own line, where no overlap test sees the grown check box reach their x.
+            EXPECT_TRUE(s.d65_radio.left == r.radio_x && s.d65_radio.left >= s.names_check.right) << s.names_check.right;
             EXPECT_TRUE(std::all_of(options.begin(), options.end(), [&](const pixel_rect& p) { return in(p, s.options_group); }) &&
                         std::all_of(profiles.begin(), profiles.end(), [&](const pixel_rect& p) { return in(p, s.profiles_group); }));
         }
