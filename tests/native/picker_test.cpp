@@ -526,6 +526,19 @@ TEST(PickerFindByName, finds_the_first_colour_of_the_name_in_the_guide_shown) {
     run.scroll_mode = scroll_minimal;
     EXPECT_EQ(resolve_typed_name(run, "zzzzzz"), find_outcome::not_found);
     EXPECT_TRUE(run.picker.selected_color == color_of(3, 2000) && run.scroll_mode == scroll_minimal);
+    // Blanks around a value or a name, to one short of the name box's 80-character buffer, to it and past it.
+    const std::string value = "lab 50, 10, 10", named = short_name(color_of(3, 1000)), shown = run.find_text;
+    const colorid by_value = find_color_by_value(run, value.c_str(), run.current_view), by_name = find_color_by_name(run, named.c_str(), run.current_view);
+    const struct { std::string text; size_t length; find_outcome outcome; colorid selected; } padded[] = {
+        {value, 79, find_outcome::found, by_value}, {value, find_text_size, find_outcome::found, by_value}, {value, 81, find_outcome::found, by_value},
+        {named, find_text_size, find_outcome::found, by_name}, {named, 81, find_outcome::found, by_name}, {shown, 81, find_outcome::unchanged, color_of(3, 7)},
+        {value + std::string(70, ' ') + "x", 90, find_outcome::not_found, color_of(3, 7)}};
+    for (const auto& p : padded) {
+        std::string text = " \t" + p.text;
+        text.resize(p.length, ' ');
+        run.picker.selected_color = color_of(3, 7);
+        EXPECT_TRUE(resolve_typed_name(run, text.c_str()) == p.outcome && run.picker.selected_color == p.selected) << p.text << " to " << p.length;
+    }
 
     EXPECT_TRUE(names_equal_ignoring_case("Warm Red 2", "wARM rED 2") && names_equal_ignoring_case("\xC9\x63ru", "\xE9\x43RU"));
     EXPECT_FALSE(names_equal_ignoring_case("\xD7", "\xF7") || names_equal_ignoring_case("[", "{"));  // times/divide are no letters

@@ -334,7 +334,7 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
     EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
 }
 
-// An isolated colour of each page's guide typed as #rrggbb (one blank too many refused), then (after Home moved away) as Lab.
+// An isolated colour of each page's guide typed as #rrggbb padded with blanks, then (after Home moved away) as Lab.
 TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
 {
     pick_and_drive([&](const open_picker& p) {
@@ -351,13 +351,13 @@ TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
             HWND edit = GetDlgItem(p.pages[page], IDC_NAME_EDIT);
             auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
             auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
-            // Blanks up to the last character the name box is read with, then one more: the read cuts that, and a cut text is no value.
+            // Blanks to one past the name box's 80-character buffer are still no part of the value; a letter after them is no value.
             // The padded texts are put in whole: eighty key presses each would only measure the machine's load.
-            const std::string fits = v.second[0] + std::string(79 - v.second[0].size(), ' '), cut = fits + " ";
+            const std::string padded = " " + v.second[0] + std::string(80 - v.second[0].size(), ' '), spoilt = padded + "x";
             run_steps(p.window, {{{'F'}, focused(p.window, edit)}});
-            SetWindowTextA(edit, cut.c_str());
-            run_steps(p.window, {{{VK_RETURN}, [&] { return text_of(edit) == cut && focus_in_thread_of(p.window) == edit; }}});
-            SetWindowTextA(edit, fits.c_str());
+            SetWindowTextA(edit, spoilt.c_str());
+            run_steps(p.window, {{{VK_RETURN}, [&] { return text_of(edit) == spoilt && focus_in_thread_of(p.window) == edit; }}});
+            SetWindowTextA(edit, padded.c_str());
             run_steps(p.window, {{{VK_RETURN}, found(v.first)}, {{VK_HOME}, shows(0)}, {{'F'}, focused(p.window, edit)}, {typed(v.second[1] + "\r"), found(v.first)}});
         }
         wait_until_painted(p.window);
