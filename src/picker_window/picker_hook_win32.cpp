@@ -224,7 +224,13 @@ INT_PTR run_nested_dialog(picker_run& run, const char* name, HWND owner, DLGPROC
         remove_keyboard_hook(run);
         ++run.nested_dialogs_open;
     }
+    HWND had_focus = GetFocus();
     const INT_PTR result = DialogBoxParamA(instance_handle, name, owner, proc, param);
+    // The picker is no dialog: nothing gives the focus back to the control
+    // that opened the nested one, and with the focus nowhere the picker's
+    // keys have no control to act from until the user switches applications
+    // and back.
+    if (had_focus != nullptr && IsWindow(had_focus)) SetFocus(had_focus);
     const library_guard held;
     --run.nested_dialogs_open;
     install_keyboard_hook(run);
