@@ -153,6 +153,13 @@ TEST(PickerLayout, frame_window_and_line_height_of_the_worked_examples) {
     EXPECT_EQ(picker_window_rect(xga, 0, 0), (pixel_rect{256, 134, 768, 633}));
     EXPECT_EQ(picker_window_rect(vga, 0, 0), (pixel_rect{112, 60, 528, 420}));
     EXPECT_EQ(picker_window_rect(xga, 40, 0), (pixel_rect{40, 0, 552, 499}));
+    // A saved place moved into the work area of its monitor: grown at 144 dpi, on a smaller screen, fitting (up to the
+    // edge), before the top left, on a second monitor lower than the window (the top edge stays inside).
+    const struct { pixel_rect saved, work, placed; } places[] = {
+        {{256, 134, 1024, 883}, {0, 0, 1024, 768}, {256, 19, 1024, 768}}, {{256, 134, 672, 494}, {0, 0, 640, 480}, {224, 120, 640, 480}},
+        {{40, 0, 552, 499}, {0, 0, 1024, 768}, {40, 0, 552, 499}}, {{512, 239, 1024, 738}, {0, 0, 1024, 738}, {512, 239, 1024, 738}},
+        {{-300, -20, 212, 479}, {0, 0, 1024, 738}, {0, 0, 512, 499}}, {{1200, 100, 1712, 599}, {1024, 0, 1664, 450}, {1152, 0, 1664, 499}}};
+    for (const auto& p : places) EXPECT_EQ(moved_into_work_area(p.saved, p.work), p.placed) << p.saved.left << "," << p.saved.top;
     for (const auto& c : {std::make_pair(0, 0), std::make_pair(-3, 0), std::make_pair(1, 32), std::make_pair(2, 45)})
         EXPECT_EQ(line_height(c.first, 13), c.second) << c.first << " lines";
 }
