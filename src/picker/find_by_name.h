@@ -22,7 +22,8 @@ colorid find_color_by_name(picker_run& run, const char* text, const swatch_view*
 // (see color_value.h); no_color when text is no value or on the settings page.
 colorid find_color_by_value(picker_run& run, const char* text, const swatch_view* view);
 
-// find_typed_name without the edit box: the text read from it decides.
+// find_typed_name without the edit box: the box's whole text, blanks around
+// it left out, decides.
 enum class find_outcome {
     unchanged,   // the text is the name the box showed: nothing to search
     found,       // selected_color is the colour found, to be centred

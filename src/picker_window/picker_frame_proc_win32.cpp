@@ -184,11 +184,16 @@ static LRESULT on_activate_app(picker_run& run, bool active)
     return 0;
 }
 
-static LRESULT on_moved(picker_run& run, const WINDOWPOS* pos)
+// Only where the user put the window is kept: the place the picker opened at
+// was worked out for this screen and dpi, and stored it would pin a centred
+// window to a spot that the next screen or dpi may not centre.
+static LRESULT on_moved_by_user(picker_run& run, HWND window)
 {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return 0;
     const library_guard held;
-    run.lib.picker.window_xpos = pos->x;
-    run.lib.picker.window_ypos = pos->y;
+    run.lib.picker.window_xpos = r.left;
+    run.lib.picker.window_ypos = r.top;
     return 0;
 }
 
@@ -280,7 +285,7 @@ LRESULT CALLBACK picker_window_proc(HWND window, UINT message, WPARAM wparam, LP
     case WM_PAINT: return on_paint(*run, window);
     case WM_CLOSE: return end_run_cancelled(*run, window);
     case WM_ACTIVATEAPP: return on_activate_app(*run, wparam == TRUE);
-    case WM_WINDOWPOSCHANGED: return on_moved(*run, reinterpret_cast<const WINDOWPOS*>(lparam));
+    case WM_EXITSIZEMOVE: return on_moved_by_user(*run, window);
     case WM_NOTIFY: return on_notify(*run, reinterpret_cast<const NMHDR*>(lparam));
     case WM_COMMAND: return on_command(*run, window, LOWORD(wparam), wparam, lparam);
     case WM_TIMER: return on_timer(*run, window, wparam);

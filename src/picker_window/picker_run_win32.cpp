@@ -78,14 +78,18 @@ static picker_screen screen_of(const platform_values& platform, HWND owner)
     return s;
 }
 
-// A saved position that no monitor shows any more (a second screen that was
-// removed) would open the picker out of reach: centre it instead.
+// A saved position is taken on the monitor it falls on, or the nearest one
+// when a second screen was removed; a window grown with the dpi or moved to a
+// smaller screen is pushed back inside that monitor's work area.
 static pixel_rect placed_window_rect(const picker_settings& settings, const picker_screen& screen)
 {
-    const pixel_rect saved = picker_window_rect(screen, settings.window_xpos, settings.window_ypos);
-    const RECT r = {saved.left, saved.top, saved.right, saved.bottom};
-    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr) return saved;
-    return picker_window_rect(screen, 0, 0);
+    const pixel_rect wanted = picker_window_rect(screen, settings.window_xpos, settings.window_ypos);
+    const RECT r = {wanted.left, wanted.top, wanted.right, wanted.bottom};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) return wanted;
+    const RECT& w = monitor.rcWork;
+    return moved_into_work_area(wanted, pixel_rect{w.left, w.top, w.right, w.bottom});
 }
 
 // The run's opening under the guard: refused while another picker is open

@@ -68,6 +68,19 @@ TEST(NearestByValue, agrees_with_a_walk_over_every_colour) {
             ASSERT_EQ(nearest_color_by_value(catalogue, value, pub), make_colorid(catalogue, pub, all[0].index));
         }
     }
+    // Two colours with the same measurement (an add-on or palette may hold such): the lower index first, in whichever
+    // order they come, also where only one is kept.
+    const cie_lab twin{50, 10, 10}, farther{50, 30, 10};
+    const struct { std::vector<uint32_t> order; size_t room; std::vector<uint32_t> kept; } ties[] = {
+        {{4, 9, 2}, 2, {4, 9}}, {{9, 2, 4}, 2, {4, 9}}, {{9, 4}, 1, {4}}, {{4, 9}, 1, {4}}};
+    for (const auto& t : ties) {
+        std::vector<ranked_color> kept(t.room);
+        nearest_search s = begin_nearest_search(cie_lab{50, 11, 10}, kept.data(), t.room);
+        for (uint32_t k : t.order) consider_color(s, k, k == 2 ? farther : twin);
+        std::vector<uint32_t> got;
+        for (size_t i = 0; i < s.count; ++i) got.push_back(kept[i].index);
+        EXPECT_EQ(got, t.kept) << t.order[0];
+    }
 }
 
 // Names and scopes as a host names them: short or full names, any case, in one guide or all in list order.
