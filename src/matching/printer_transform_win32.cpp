@@ -237,6 +237,17 @@ bool ready_printer_transform(matching_state& matching, const char* source, const
     return true;
 }
 
+bool kept_transformation_stands(matching_state& matching)
+{
+    kept_printer_transform* prepared = matching.printer_transform;
+    if (prepared == nullptr || prepared->transformation == nullptr || prepared->intent != matching.rendering_intent ||
+        !fully_qualified(prepared->named_source) || !fully_qualified(prepared->named_destination))
+        return false;
+    if (files_unchanged(*prepared)) return true;
+    drop_printer_transform(matching);
+    return false;
+}
+
 bool match_ready(matching_state& matching, uint16_t (*elements)[4], uint32_t count)
 {
     const kept_printer_transform* prepared = matching.printer_transform;
