@@ -132,21 +132,35 @@ void draw_swatch_grid(HDC dc, picker_run& run, page_windows& page)
 }
 
 // Each pixel column of the strip shows the middle colour of the guide page at
-// the same proportion of the guide, along the scroll bar's track.
+// the same proportion of the guide, along the scroll bar's track. The columns
+// go out as rows of one-pixel-high bitmaps stretched down the strip: a pen
+// made, selected and deleted for each column cost a few milliseconds of every
+// opening.
 static void draw_color_strip(HDC dc, picker_run& run, const swatch_view& v)
 {
     if (run.palette_device) return;
     const int32_t n = strip_columns(run.picker_metrics, v);
-    for (int32_t i = 0; i < n; ++i) {
-        const strip_column s = strip_column_at(run.picker_metrics, v, i);
-        const rgb8 rgb = display_rgb(run, s.color);
-        HPEN line = CreatePen(PS_SOLID, 1, RGB(rgb.r, rgb.g, rgb.b));
-        {
-            const selected_object pen(dc, line);
-            MoveToEx(dc, s.x, v.swatch_area.bottom, nullptr);
-            LineTo(dc, s.x, v.scroll_y);
+    // The lines ran from the swatches' bottom to the scroll bar, that end left out.
+    const int32_t from = v.swatch_area.bottom, to = v.scroll_y;
+    const int32_t top = from <= to ? from : to + 1, height = from <= to ? to - from : from - to;
+    if (n <= 0 || height <= 0) return;
+    constexpr int32_t chunk = 256;
+    uint32_t row[chunk];
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biHeight = 1;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    for (int32_t start = 0; start < n; start += chunk) {
+        const int32_t count = n - start < chunk ? n - start : chunk;
+        for (int32_t i = 0; i < count; ++i) {
+            const rgb8 rgb = display_rgb(run, strip_column_at(run.picker_metrics, v, start + i).color);
+            row[i] = uint32_t(rgb.r) << 16 | uint32_t(rgb.g) << 8 | rgb.b;
         }
-        DeleteObject(line);
+        info.bmiHeader.biWidth = count;
+        StretchDIBits(dc, strip_column_at(run.picker_metrics, v, start).x, top, count, height, 0, 0, count, 1, row, &info,
+                      DIB_RGB_COLORS, SRCCOPY);
     }
 }
 

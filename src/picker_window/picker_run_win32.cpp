@@ -6,6 +6,7 @@
 #include "picker_window/picker_run_win32.h"
 
 #include "context/library_guard.h"
+#include "frame/common_controls_win32.h"
 #include "frame/module_handles_win32.h"
 #include "frame/texts_win32.h"
 #include "picker/page_switch.h"
@@ -138,6 +139,12 @@ picker_outcome run_picker(HWND owner, const extended_color* initial)
     ui.owner = owner;
     pixel_rect r;
     if (!open_run(run, owner, initial, &r)) return picker_outcome{};
+    bool controls_ready;
+    {
+        const library_guard lib;
+        controls_ready = common_controls_ready(&lib->common_controls);
+    }
+    if (!controls_ready) return close_run(run, false);
 
     char title[64];
     load_text(IDS_PICKER_TITLE, title, sizeof title);
