@@ -61,6 +61,16 @@ LRESULT on_page_click(page_windows& page, int x, int y)
     return 0;
 }
 
+LRESULT on_page_select_color(page_windows& page, colorid c)
+{
+    const library_guard held;
+    picker_run& run = *page.run;
+    // The request may have waited behind a page switch or a guide change.
+    if (!is_current(run, page) || c == no_color || colorid_pub(c) != static_cast<uint32_t>(page.view->pub)) return 0;
+    select_from_user(run, page, c, false);
+    return 0;
+}
+
 LRESULT on_page_double_click(page_windows& page, int x, int y)
 {
     const library_guard held;

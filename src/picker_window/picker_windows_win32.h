@@ -6,6 +6,7 @@
 #pragma once
 #include <windows.h>
 
+#include "colorlib/colorid.h"
 #include "picker/control_ids.h"
 #include "picker/picker_layout.h"
 #include "picker/pixel_rect.h"
@@ -13,6 +14,7 @@
 #include "picker/swatch_view.h"
 
 struct picker_run;
+struct IAccessible;
 
 // One page of the tab control: its child window and, on a colour page, the
 // view it shows and its controls.
@@ -25,6 +27,11 @@ struct page_windows {
     HWND scroll_bar = nullptr, name_edit = nullptr;
     HWND type_combo = nullptr, combo_edit = nullptr;   // solid page only
     HPALETTE palette = nullptr;      // palette displays only
+    IAccessible* accessible = nullptr;   // the page's list object once a reader asked for it
+    // The selection and first colour listeners last heard of: some callers
+    // set the selection before they show it, so a change is measured from
+    // what was told, not from what the run held on entry.
+    colorid told_selection = no_color, told_first = no_color;
     bool built = false;
 };
 

@@ -1,0 +1,187 @@
+// The colour pages as a screen reader reads them: a list object read from the driver thread, as a reader in another
+// thread reads it, and the events a reader follows.
+#include <windows.h>
+#include <oleacc.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "picker/control_ids.h"
+#include "picker/paint_geometry.h"
+#include "picker_driver.h"
+
+namespace {
+
+VARIANT item(LONG id)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4, v.lVal = id;
+    return v;
+}
+using text_get = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+std::string text(IAccessible* a, const VARIANT& id, text_get get)
+{
+    BSTR b = nullptr;
+    char out[256] = "";
+    if (SUCCEEDED((a->*get)(id, &b)) && b) WideCharToMultiByte(CP_ACP, 0, b, -1, out, sizeof out, nullptr, nullptr);
+    return SysFreeString(b), out;
+}
+std::string text(IAccessible* a, LONG id, text_get get) { return text(a, item(id), get); }
+LONG number(IAccessible* a, LONG id, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*))
+{
+    VARIANT v;
+    VariantInit(&v);
+    return SUCCEEDED((a->*get)(item(id), &v)) && v.vt == VT_I4 ? v.lVal : -1;
+}
+LONG chosen(IAccessible* a, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT*))
+{
+    VARIANT v;
+    VariantInit(&v);
+    return (a->*get)(&v) == S_OK && v.vt == VT_I4 ? v.lVal : -1;
+}
+std::string full_name(short flag, int index)
+{
+    const extended_color r = color_record(HUEX_SYSTEM_SOLID, flag, index);
+    char name[HUEX_COLOR_NAME_SIZE] = "";
+    return HUEX_GetColorName(&r, name), name;
+}
+
+// The solid page shown with colour 0 selected and its scroll bar focused, and the page's list object.
+struct solid_list {
+    HWND page, edit;
+    short flag;
+    IAccessible* list = nullptr;
+    bool shows(int index) const { return text_of(edit) == short_name(HUEX_SYSTEM_SOLID, flag, index); }
+};
+solid_list open_solid_list(const open_picker& p)
+{
+    click_tab(p, 0);
+    solid_list s = {p.pages[0], GetDlgItem(p.pages[0], IDC_NAME_EDIT), 0};
+    EXPECT_TRUE(wait_for([&] { return IsWindowVisible(s.page) != 0; }));
+    s.flag = static_cast<short>(SendDlgItemMessageA(s.page, IDC_TYPE_COMBO, CB_GETCURSEL, 0, 0));
+    PostMessageA(s.page, WM_HSCROLL, SB_TOP, reinterpret_cast<LPARAM>(GetDlgItem(s.page, IDC_SCROLL_BAR)));
+    EXPECT_TRUE(wait_for([&] { return focus_in_thread_of(p.window) == GetDlgItem(s.page, IDC_SCROLL_BAR); }));
+    press_key(p.window, VK_HOME);
+    EXPECT_TRUE(wait_for([&] { return s.shows(0); }));
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    EXPECT_EQ(AccessibleObjectFromWindow(s.page, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&s.list)), S_OK);
+    return s;
+}
+
+// Focus and selection events of the process, recorded on a thread of their own with its own message loop.
+std::mutex events_lock;
+std::vector<std::array<LONG, 3>> events;   // event, object, child
+HWND events_window = nullptr;
+void CALLBACK on_event(HWINEVENTHOOK, DWORD event, HWND w, LONG object, LONG child, DWORD, DWORD)
+{
+    const std::lock_guard<std::mutex> held(events_lock);
+    if (w == events_window) events.push_back({LONG(event), object, child});
+}
+DWORD WINAPI event_thread(void*)
+{
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_SELECTION, nullptr, on_event, GetCurrentProcessId(), 0,
+                                         WINEVENT_OUTOFCONTEXT);
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    return UnhookWinEvent(hook), 0;
+}
+
+}  // namespace
+
+// Every visible swatch named as the exports name it, its states and place; the default action chooses the colour.
+TEST(PickerAccess, ListItemsNameStatePlaceAndDefaultAction)
+{
+    extended_color record = {};
+    IAccessible* kept = nullptr;
+    const BYTE result = pick_and_drive([&](const open_picker& p) {
+        solid_list s = open_solid_list(p);
+        ASSERT_TRUE(s.list != nullptr);
+        const swatch_view v = expected_page_of(p, 0, 8, false).view;
+        HWND from = nullptr;
+        EXPECT_TRUE(WindowFromAccessibleObject(s.list, &from) == S_OK && from == s.page);
+        EXPECT_EQ(number(s.list, CHILDID_SELF, &IAccessible::get_accRole), ROLE_SYSTEM_LIST);
+        LONG count = 0, items = 0;
+        RECT page;
+        GetWindowRect(s.page, &page);
+        EXPECT_EQ(s.list->get_accChildCount(&count), S_OK);
+        for (LONG id = 1; id <= count; ++id) {
+            if (number(s.list, id, &IAccessible::get_accRole) != ROLE_SYSTEM_LISTITEM) continue;
+            ++items;
+            EXPECT_EQ(text(s.list, id, &IAccessible::get_accName), full_name(s.flag, id - 1)) << id;
+            const LONG want = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE | (id == 1 ? STATE_SYSTEM_SELECTED | STATE_SYSTEM_FOCUSED : 0);
+            EXPECT_EQ(number(s.list, id, &IAccessible::get_accState), want) << id;
+            LONG x = 0, y = 0, w = 0, h = 0;
+            EXPECT_EQ(s.list->accLocation(&x, &y, &w, &h, item(id)), S_OK);
+            const pixel_rect r = on_screen(s.page, swatch_rect(v, id - 1));
+            EXPECT_TRUE(x == r.left && y == r.top && w == r.width() && h == r.height() && x >= page.left && x + w <= page.right &&
+                        y >= page.top && y + h <= page.bottom) << id;
+            VARIANT hit;
+            EXPECT_TRUE(s.list->accHitTest(x + w / 2, y + h / 2, &hit) == S_OK && hit.vt == VT_I4 && hit.lVal == id) << id;
+        }
+        EXPECT_EQ(items, v.per_screen);
+        EXPECT_EQ(text(s.list, count - 1, &IAccessible::get_accName), "New: " + full_name(s.flag, 0));
+        EXPECT_EQ(text(s.list, 5, &IAccessible::get_accDefaultAction), "Select");
+        EXPECT_TRUE(chosen(s.list, &IAccessible::get_accSelection) == 1 && chosen(s.list, &IAccessible::get_accFocus) == 1);
+        EXPECT_EQ(s.list->accDoDefaultAction(item(5)), S_OK);
+        EXPECT_TRUE(wait_for([&] { return s.shows(4); }));
+        EXPECT_EQ(chosen(s.list, &IAccessible::get_accSelection), 5);
+        kept = s.list;
+        click_button(p.ok);
+    }, &record);
+    short system = 0, flag = 0, index = -1;
+    HUEX_DecodeColor(&system, &flag, &index, &record);
+    EXPECT_TRUE(result == 1 && index == 4);
+    // A reader that keeps the object past the run is told it is gone.
+    LONG count = 0;
+    ASSERT_TRUE(kept != nullptr);
+    EXPECT_TRUE(FAILED(kept->get_accChildCount(&count)));
+    kept->Release();
+}
+
+// Three arrow keys and one colour typed as the Lab its item tells: selection (and, on the page, focus) events of the
+// items, in order, and the item an event names is that colour.
+TEST(PickerAccess, EventsFollowKeysAndFindByValue)
+{
+    pick_and_drive([&](const open_picker& p) {
+        solid_list s = open_solid_list(p);
+        ASSERT_TRUE(s.list != nullptr);
+        double L = 0, a = 0, b = 0;
+        const std::string value = text(s.list, 21, &IAccessible::get_accValue);
+        ASSERT_EQ(std::sscanf(value.c_str(), "Page %*[^,], #%*6[0-9A-F], Lab %lf %lf %lf", &L, &a, &b), 3) << value;
+        char lab[64];
+        std::snprintf(lab, sizeof lab, "lab %.1f %.1f %.1f\r", L, a, b);
+        events_window = s.page;
+        HANDLE listener = CreateThread(nullptr, 0, event_thread, nullptr, 0, nullptr);
+        const DWORD listener_id = GetThreadId(listener);
+        wait_for([&] { return PostThreadMessageA(listener_id, WM_NULL, 0, 0) != 0; });
+        for (int k = 0; k < 3; ++k) press_key(p.window, VK_DOWN);
+        EXPECT_TRUE(wait_for([&] { return s.shows(3); }));
+        press_key(p.window, 'F');
+        EXPECT_TRUE(wait_for([&] { return focus_in_thread_of(p.window) == s.edit; }));
+        for (char c : std::string(lab)) press_key(p.window, WORD(LOBYTE(VkKeyScanA(c)) | (HIBYTE(VkKeyScanA(c)) & 1 ? shifted_key : 0)));
+        EXPECT_TRUE(wait_for([&] { return s.shows(20) && focus_in_thread_of(p.window) == p.ok; }));
+        const std::vector<std::array<LONG, 3>> want = {
+            {EVENT_OBJECT_SELECTION, OBJID_CLIENT, 2}, {EVENT_OBJECT_FOCUS, OBJID_CLIENT, 2}, {EVENT_OBJECT_SELECTION, OBJID_CLIENT, 3},
+            {EVENT_OBJECT_FOCUS, OBJID_CLIENT, 3},     {EVENT_OBJECT_SELECTION, OBJID_CLIENT, 4}, {EVENT_OBJECT_FOCUS, OBJID_CLIENT, 4},
+            {EVENT_OBJECT_SELECTION, OBJID_CLIENT, 21}};
+        EXPECT_TRUE(wait_for([&] { return std::lock_guard<std::mutex>(events_lock), events.size() >= want.size(); }));
+        PostThreadMessageA(listener_id, WM_QUIT, 0, 0);
+        WaitForSingleObject(listener, INFINITE);
+        CloseHandle(listener);
+        EXPECT_EQ(events, want);
+        IAccessible* named = nullptr;
+        VARIANT child;
+        ASSERT_EQ(AccessibleObjectFromEvent(s.page, OBJID_CLIENT, 21, &named, &child), S_OK);
+        EXPECT_EQ(text(named, child, &IAccessible::get_accName), full_name(s.flag, 20));
+        named->Release();
+        s.list->Release();
+        click_button(p.cancel);
+    });
+}
