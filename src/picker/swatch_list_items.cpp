@@ -102,12 +102,12 @@ int list_item_name(picker_run& run, const swatch_view& v, const list_item& item,
     return 0;
 }
 
-// "Page N" of a colour: its guide page's label, else its page number.
+// A colour's guide page as its label shows it ("Page 65"), else "Page N".
 static int page_text(picker_run& run, colorid c, char* buffer, int size)
 {
     char label[page_label_size + 1] = "";
     if (get_page_label(run.lib.catalogue, c, label, page_label_size) > 0)
-        return written(std::snprintf(buffer, static_cast<size_t>(size), "Page %s", label), size);
+        return written(std::snprintf(buffer, static_cast<size_t>(size), "%s", label), size);
     return written(std::snprintf(buffer, static_cast<size_t>(size), "Page %u", color_page_number(run.lib.catalogue, c)), size);
 }
 

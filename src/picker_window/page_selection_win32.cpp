@@ -86,7 +86,7 @@ static void show_selection(HDC dc, picker_run& run, colorid c)
     const rgb8 rgb = display_rgb(run, c);
     run.selection_blank = blank(rgb);
     if (run.selection_blank) {
-        fill_rect(dc, view.new_patch, stock_brush(WHITE_BRUSH));
+        fill_rect(dc, view.new_patch, ground_brush(dc, run.ui->colors));
         draw_text_box(dc, run, view.name_line, " ");
         if (page->name_edit != nullptr) SetWindowTextA(page->name_edit, " ");
     } else {
@@ -97,10 +97,10 @@ static void show_selection(HDC dc, picker_run& run, colorid c)
         get_color_name(run.lib.catalogue, c, name, 20, -1);
         if (page->name_edit != nullptr) SetWindowTextA(page->name_edit, name);
     }
-    if (!run.selection_frame.empty()) frame_rect(dc, run.selection_frame, stock_brush(WHITE_BRUSH));
+    if (!run.selection_frame.empty()) frame_rect(dc, run.selection_frame, ground_brush(dc, run.ui->colors));
     run.selection_frame = pixel_rect{};
     if (!run.selection_blank && placed.place.visible) {
-        frame_rect(dc, placed.frame, stock_brush(BLACK_BRUSH));
+        frame_rect(dc, placed.frame, mark_brush(dc, run.ui->colors));
         run.selection_frame = placed.frame;
     }
 }

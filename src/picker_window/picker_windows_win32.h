@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "colorlib/colorid.h"
+#include "picker/contrast_colors.h"
 #include "picker/control_ids.h"
 #include "picker/picker_layout.h"
 #include "picker/pixel_rect.h"
@@ -58,6 +59,7 @@ struct picker_windows {
     pixel_rect tab_display;          // D: the tab control's display area, in its own coordinates
     HFONT ui_font = nullptr, name_font = nullptr;
     HHOOK keyboard_hook = nullptr;
+    paint_colors colors;             // normal or high contrast (high_contrast_win32.*)
     // The key whose press last reached a control. Buttons click, and radio
     // buttons and check boxes toggle, when Space is released: swallowing that
     // release would leave the button pressed and never clicked.

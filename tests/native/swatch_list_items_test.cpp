@@ -95,13 +95,14 @@ TEST(SwatchListItems, states_names_and_values) {
     list_item_value(run, v, list_item_of_id(v, 3), value, sizeof value);
     char page[16] = "", hex[8] = "";
     double L = 0, a = 0, b = 0;
-    ASSERT_EQ(std::sscanf(value, "Page %15[^,], #%6[0-9A-F], Lab %lf %lf %lf", page, hex, &L, &a, &b), 5) << value;
+    ASSERT_EQ(std::sscanf(value, "%15[^,], #%6[0-9A-F], Lab %lf %lf %lf", page, hex, &L, &a, &b), 5) << value;
     cie_lab from_hex{}, given{L, a, b};
     ASSERT_TRUE(parse_color_value((std::string("#") + hex).c_str(), &from_hex));
     EXPECT_LT(ciede2000(from_hex, given), 2.0) << value;
     char label[page_label_size + 1];
     get_page_label(run.catalogue, run.picker.selected_color, label, page_label_size);
     EXPECT_STREQ(page, label);
+    EXPECT_STREQ(page, "Page 11");
     list_item_value(run, v, list_item_of_id(v, v.per_screen + 3), value, sizeof value);
     EXPECT_EQ(std::string(value), "Page 11 of " + std::to_string(v.pages));
 }

@@ -14,6 +14,7 @@
 #include "picker/control_ids.h"
 #include "picker/paint_geometry.h"
 #include "picker_driver.h"
+#include "wine_test_support.h"
 
 namespace {
 
@@ -92,6 +93,26 @@ DWORD WINAPI event_thread(void*)
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return UnhookWinEvent(hook), 0;
 }
+
+// A high-contrast scheme of distinct colours and the seam switched on, both undone on every path.
+struct high_contrast_scheme {
+    const std::array<int, 8> items = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT, COLOR_HIGHLIGHT, COLOR_BTNFACE, COLOR_INACTIVEBORDER,
+                                      COLOR_3DHILIGHT, COLOR_3DSHADOW};
+    const std::array<COLORREF, 8> scheme = {RGB(16, 16, 32), RGB(255, 255, 255), RGB(255, 255, 0), RGB(0, 255, 255), RGB(0, 0, 0),
+                                            RGB(0, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128)};
+    std::array<COLORREF, 8> saved;
+    high_contrast_scheme()
+    {
+        for (size_t i = 0; i < items.size(); ++i) saved[i] = GetSysColor(items[i]);
+        SetSysColors(int(items.size()), items.data(), scheme.data());
+    }
+    ~high_contrast_scheme()
+    {
+        SetEnvironmentVariableA("HUEX_HIGH_CONTRAST_TEST", nullptr);
+        SetSysColors(int(items.size()), items.data(), saved.data());
+    }
+};
+uint32_t rgb_of_ref(COLORREF c) { return rgb_of(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
 }  // namespace
 
@@ -182,6 +203,50 @@ TEST(PickerAccess, EventsFollowKeysAndFindByValue)
         EXPECT_EQ(text(named, child, &IAccessible::get_accName), full_name(s.flag, 20));
         named->Release();
         s.list->Release();
+        click_button(p.cancel);
+    });
+}
+
+// The scheme's colours take ground, texts and the selection mark once the picker hears of high contrast; the swatches
+// keep their colours and their names sit on boxes of the window colour.
+TEST(PickerAccess, HighContrastPaintsWithTheSystemColours)
+{
+    high_contrast_scheme hc;
+    pick_and_drive([&](const open_picker& p) {
+        solid_list s = open_solid_list(p);
+        if (s.list) s.list->Release();
+        const expected_page e = expected_page_of(p, 0, 8, false);
+        const pixel_rect ground = on_screen(s.page, white_ground(e.metrics, e.view.swatch_area));
+        // The selection's frame stands two pixels outside its swatch.
+        const pixel_rect first = swatch_rect(e.view, 0);
+        const pixel_rect mark = on_screen(s.page, pixel_rect{first.left - 2, first.top - 2, first.right + 2, first.bottom + 2});
+        wait_until_painted(p.window);
+        screen_image shot = capture_window(p.window);
+        EXPECT_TRUE(shot.at(ground.left, ground.top) == rgb_of(255, 255, 255) && shot.at(mark.left, mark.top) == 0) << "not before the change";
+        SetEnvironmentVariableA("HUEX_HIGH_CONTRAST_TEST", "1");
+        SendMessageA(p.window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        for (int page : {1, 0}) {
+            click_tab(p, page);
+            EXPECT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[page]) != 0; }));
+            wait_until_painted(p.window);
+            write_png(bin_dir() + (page ? "picker_high_contrast_process.png" : "picker_high_contrast_solid.png"), capture_window(p.window));
+        }
+        shot = capture_window(p.window);
+        EXPECT_EQ(shot.at(ground.left, ground.top), rgb_of_ref(hc.scheme[0]));
+        EXPECT_EQ(shot.at(mark.left, mark.top), rgb_of_ref(hc.scheme[3]));
+        int text = 0, boxed = 0;
+        const pixel_rect label = on_screen(s.page, e.layout.find_label);
+        for (int y = label.top; y < label.bottom; ++y)
+            for (int x = label.left; x < label.right; ++x) text += shot.at(x, y) == rgb_of_ref(hc.scheme[2]);
+        for (int k = 0; k < e.view.per_screen; ++k) {
+            const pixel_rect r = on_screen(s.page, swatch_rect(e.view, k));
+            EXPECT_EQ(shot.at(r.left + 1, r.top + 1), expected_rgb(HUEX_SYSTEM_SOLID, s.flag, k)) << k;
+            bool box = false;
+            for (int x = r.left; x < r.right; ++x) box = box || shot.at(x, (r.top + r.bottom) / 2) == rgb_of_ref(hc.scheme[0]);
+            boxed += box;
+        }
+        EXPECT_GT(text, 0);
+        EXPECT_EQ(boxed, e.view.per_screen);
         click_button(p.cancel);
     });
 }
