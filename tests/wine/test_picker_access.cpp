@@ -71,7 +71,7 @@ solid_list open_solid_list(const open_picker& p)
     press_key(p.window, VK_HOME);
     EXPECT_TRUE(wait_for([&] { return s.shows(0); }));
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    EXPECT_EQ(AccessibleObjectFromWindow(s.page, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&s.list)), S_OK);
+    EXPECT_EQ(AccessibleObjectFromWindow(s.page, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&s.list)), S_OK);
     return s;
 }
 
