@@ -387,3 +387,11 @@ void announce_list_change(const page_windows& page, const list_change& change)
     NotifyWinEvent(EVENT_OBJECT_SELECTION, page.child, OBJID_CLIENT, change.selected_id);
     if (page_has_focus(page)) NotifyWinEvent(EVENT_OBJECT_FOCUS, page.child, OBJID_CLIENT, change.selected_id);
 }
+
+void announce_list_focus(const page_windows& page)
+{
+    if (page.child == nullptr || page.view == nullptr || !page_has_focus(page)) return;
+    const picker_run& run = *page.run;
+    const int32_t id = list_item_id_of_color(run, *page.view, run.lib.picker.selected_color);
+    if (id != 0) NotifyWinEvent(EVENT_OBJECT_FOCUS, page.child, OBJID_CLIENT, id);
+}

@@ -23,6 +23,10 @@ void release_list_object(page_windows& page);
 // Tells listeners what a selection change did on the current page.
 void announce_list_change(const page_windows& page, const list_change& change);
 
+// The selected swatch takes the focus: a selection made from elsewhere (a
+// click, the scroll bar) moved the keyboard focus onto the grid afterwards.
+void announce_list_focus(const page_windows& page);
+
 // Whether the keyboard focus of the picker's thread is on the page's grid
 // (the page child or its scroll bar, where the arrow keys act).
 bool page_has_focus(const page_windows& page);
