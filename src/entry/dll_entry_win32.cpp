@@ -12,6 +12,7 @@
 #include "context/thread_texts.h"
 #include "entry/settings_store_win32.h"
 #include "frame/common_controls_win32.h"
+#include "picker_window/accessibility_calls_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/module_handles_win32.h"
 #include "frame/texts_win32.h"
@@ -111,6 +112,7 @@ static void process_detach(bool unloaded)
     if (!unloaded) return;
     unregister_picker_classes();
     release_common_controls(&lib.common_controls);
+    release_accessibility_calls(&lib.accessibility);
     release_addons(lib.catalogue);
     release_language_module(lib.platform);
     drop_printer_transform(lib.matching);
