@@ -10,6 +10,7 @@
 #include "context/library_guard.h"
 #include "context/library_lock.h"
 #include "context/thread_texts.h"
+#include "entry/palette_scan_win32.h"
 #include "entry/settings_store_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/module_handles_win32.h"
@@ -75,6 +76,7 @@ static BOOL process_attach(HINSTANCE module)
     load_text(IDS_DEFAULT_DISPLAY, platform.default_display_name, sizeof platform.default_display_name);
     lib->catalogue.last_builtin_pub = 3;
     scan_addons(lib->catalogue);
+    scan_palettes(lib->catalogue);
     settings_load(*lib);
     lib->settings_were_read = true;
     return TRUE;
