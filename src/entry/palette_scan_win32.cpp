@@ -42,10 +42,21 @@ std::wstring library_palette_folder_path()
     return folder.substr(0, slash + 1) + L"palettes\\";
 }
 
+// The shell is loaded for this one call and kept: a host that loads and
+// unloads the library again and again would otherwise load and unload the
+// shell with it each time, and the shell does not give back all it takes.
 std::wstring user_palette_folder_path()
 {
+    HMODULE shell = nullptr;
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"shell32.dll", &shell)) {
+        shell = LoadLibraryW(L"shell32.dll");
+        if (shell == nullptr || !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"shell32.dll", &shell)) return {};
+    }
+    using folder_path_function = HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPWSTR);
+    const auto folder_path = reinterpret_cast<folder_path_function>(
+        reinterpret_cast<void*>(GetProcAddress(shell, "SHGetFolderPathW")));
     wchar_t path[MAX_PATH];
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    if (folder_path == nullptr || FAILED(folder_path(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
     std::wstring folder(path);
     if (folder.empty()) return {};
     if (folder.back() != L'\\') folder += L'\\';

@@ -18,3 +18,4 @@ foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*;96" "palette;1024x768x8;P
   huex_wine_test(picker_screen_${name} ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR}
                  ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter} ${dpi})
 endforeach()
+target_link_libraries(test_addons PRIVATE picker_test_support)
