@@ -14,25 +14,13 @@
 
 namespace {
 
-std::u16string upper(std::u16string s) {
-    for (char16_t& c : s) c = c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
-    return s;
+palette_file file(std::u16string name, palette_folder folder) {
+    std::u16string key = name;
+    for (char16_t& c : key) c = c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
+    return {name, key, folder};
 }
-palette_file file(const char16_t* name, palette_folder folder) { return {name, upper(name), folder}; }
 
 }  // namespace
-
-TEST(PaletteCodes, palette_codes_select_their_number_under_flag_0_in_the_widest_layout) {
-    const struct { int16_t code, flag; int32_t pub, largest; } rows[] = {
-        {0x1025, 0, 16, 32767}, {0x7F25, 0, 127, 32767}, {0x1025, 1, -1, 32767}, {0x0F25, 0, -1, -1},
-        {int16_t(0x8025), 0, -1, -1}, {0x1026, 0, -1, -1}, {549, 0, 4, 4095},
-    };
-    for (const auto& r : rows) {
-        EXPECT_EQ(system_to_pub(r.code, r.flag), r.pub) << r.code;
-        EXPECT_EQ(largest_storable_index(r.code), r.largest) << r.code;
-        EXPECT_FALSE(is_addon_code(r.code) && is_palette_code(r.code));
-    }
-}
 
 TEST(PaletteFiles, user_folder_wins_extensions_in_any_case_sorted_by_name) {
     const std::vector<palette_file> chosen = choose_palette_files(
@@ -90,8 +78,7 @@ TEST(PaletteRecords, a_palette_is_listed_after_the_add_ons_and_answers_by_its_co
     EXPECT_EQ(enum_pubs(catalogue, &system, &flag, name), 5);
     EXPECT_EQ(std::string(name) + " " + std::to_string(system) + " " + std::to_string(flag), "Brand 4389 0");
     EXPECT_EQ(enum_pubs(catalogue, &system, &flag, name), 0);
-    EXPECT_EQ(palette_count(catalogue), 1);
-    EXPECT_EQ(palette_pub_at(catalogue, 0), 17);
+    EXPECT_TRUE(palette_count(catalogue) == 1 && palette_pub_at(catalogue, 0) == 17);
 
     extended_color r = {};
     ASSERT_EQ(encode_color(catalogue, 0x1125, 0, 8, &r), status::ok);
@@ -99,13 +86,11 @@ TEST(PaletteRecords, a_palette_is_listed_after_the_add_ons_and_answers_by_its_co
     EXPECT_TRUE(lookup_color_index(catalogue, r, &index) == status::ok && index == 8);
     EXPECT_EQ(encode_color(catalogue, 0x1125, 0, 14, &r), status::no_color);  // 9 to 13 are the last page's blanks
     EXPECT_EQ(encode_color(catalogue, 0x1225, 0, 0, &r), status::no_publication);  // a code no palette holds
-    uint16_t cmyk_unused[3];
     ASSERT_EQ(encode_color(catalogue, 0x1125, 0, 1, &r), status::ok);
     char full[76], short_name[36];
     EXPECT_EQ(lookup_color_name(catalogue, r, full), 75);
     EXPECT_EQ(std::string(full), colors[1].name);
     EXPECT_EQ(lookup_short_color_name(catalogue, r, short_name), 35);
-    EXPECT_EQ(lookup_color_xyz(catalogue, r, cmyk_unused, 1), status::ok);
     EXPECT_FALSE(get_color_cmyk_recipe(catalogue, record_to_colorid(catalogue, &r)).has_value());
     EXPECT_EQ(get_page_label(catalogue, make_colorid(catalogue, 17, 8), name, 8), 6);
     EXPECT_STREQ(name, "Page 2");
