@@ -1,14 +1,23 @@
 // huexinfo addon-check FILE: reads an add-on publication file as data (its
 // code never runs) and lists every way in which it breaks the add-on
-// contract; exit status 0 only for a sound add-on, 1 for a faulty one or a
+// contract, or says in one line whether a swatch file (.ase, .gpl, .icc,
+// .icm) reads as a palette and why not; exit status 0 only for a sound add-on, 1 for a faulty one or a
 // file that does not open, 2 when the file cannot be read as a module at all. The descriptor is judged by the
 // library's own descriptor readers, so "sound" here means "readable there".
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "colorlib/addon_contract.h"
+#include "colorlib/color_system_codes.h"
+#include "colorlib/palette_files.h"
+#include "exchange/ase_reader.h"
+#include "exchange/gpl_reader.h"
+#include "exchange/icc_named_color_reader.h"
+#include "exchange/palette_tables.h"
 #include "command_line.h"
 #include "files.h"
 
@@ -54,6 +63,53 @@ const WORD library_machine = IMAGE_FILE_MACHINE_AMD64;
 const WORD library_machine = IMAGE_FILE_MACHINE_I386;
 #endif
 
+std::u16string wide_name(const char* name)
+{
+    wchar_t wide[MAX_PATH] = L"";
+    MultiByteToWideChar(CP_ACP, 0, name, -1, wide, MAX_PATH);
+    return std::u16string(wide, wide + lstrlenW(wide));
+}
+
+// A swatch file, as the library's palettes folders take it: one line, sound
+// (with the name and size it lists under) or the reason it is passed over.
+int check_palette(const char* file, const char* base, palette_format format)
+{
+    HANDLE h = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return file_failure("addon-check", "open", file, GetLastError());
+    LARGE_INTEGER size = {};
+    GetFileSizeEx(h, &size);
+    palette_read read;
+    std::vector<uint8_t> bytes;
+    const char* kind = format == palette_format::ase ? "ASE" : format == palette_format::gpl ? "GPL" : "ICC";
+    if (palette_size_ok(&read, static_cast<size_t>(size.QuadPart), kind)) {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD got = 0;
+        if (!bytes.empty() && (!ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) || got != bytes.size())) {
+            const DWORD error = GetLastError();
+            CloseHandle(h);
+            return file_failure("addon-check", "read", file, error);
+        }
+        const byte_span span{bytes.data(), bytes.size()};
+        read = format == palette_format::ase ? read_ase(span) : format == palette_format::gpl ? read_gpl(span) : read_icc_named_colors(span);
+    }
+    CloseHandle(h);
+    if (read.refusal != palette_refusal::none) {
+        std::printf("%s: passed over as a palette: %s\n", file, read.reason.c_str());
+        return 1;
+    }
+    const std::string desc = palette_desc_of(wide_name(base));
+    const palette_tables tables = build_palette_tables(read.colors, desc, first_palette_system);
+    if (!tables.ok) {
+        std::printf("%s: passed over as a palette: a colour has neither a measurement nor CMYK\n", file);
+        return 1;
+    }
+    std::printf("%s: sound palette, listed as \"%s\" with %u colours on %u pages%s%s\n", file, desc.c_str(),
+                static_cast<unsigned>(read.colors.size()),
+                static_cast<unsigned>((read.colors.size() + palette_colors_per_page - 1) / palette_colors_per_page),
+                tables.cmyk.empty() ? ", no CMYK recipes" : "", read.names_cut != 0 ? ", names cut to 75 characters" : "");
+    return 0;
+}
+
 }  // namespace
 
 int cmd_addon_check(int argc, char** argv)
@@ -64,6 +120,8 @@ int cmd_addon_check(int argc, char** argv)
     const char* slash = std::strrchr(file, '\\');
     const char* base = slash ? slash + 1 : file;
     if (const char* s = std::strrchr(base, '/')) base = s + 1;
+    const palette_format format = palette_format_of(wide_name(base));
+    if (format != palette_format::none) return check_palette(file, base, format);
 
     HMODULE module = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (module == nullptr) {

@@ -85,9 +85,14 @@ bool gather_book(const pub_pair& p, int count, color_book* book, left_out_counts
             for (int k = 0; k < 4; ++k) c.cmyk[k] = stored_units(v[k], 1000);
         }
         // The library composes every full name of a publication as one word
-        // and a blank, the name, then a blank and the display suffix.
-        if (!affixes_known) {
-            const std::string f = full;
+        // and a blank, the name, then a blank and the display suffix; a
+        // palette's full name is the colour's own name, uncut.
+        const std::string f = full;
+        const bool own_name = f.compare(0, c.name.size(), c.name) == 0;
+        if (own_name) c.name = f;
+        if (!affixes_known && own_name) {
+            affixes_known = true;
+        } else if (!affixes_known) {
             book->prefix = f.substr(0, f.find(' ') + 1);
             book->suffix = f.substr(std::min(f.size(), book->prefix.size() + c.name.size()));
             affixes_known = true;

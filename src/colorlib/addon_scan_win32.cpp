@@ -64,9 +64,11 @@ static int load_addon_record(const publication_catalogue& catalogue, const char*
     // Hosts walk the publication list by the pair each step hands back: a
     // pair of the built-in guides (37, 293) or the start code -1 would lead
     // the walk back into the list for ever or end it early. Only the pairs
-    // that select an add-on publication are taken; any other file counts as
+    // that select an add-on publication are taken (palette codes belong to
+    // the palettes); any other file counts as
     // one that could not be loaded.
-    if (system_to_pub(record->system, record->flag) <= static_cast<int32_t>(catalogue.last_builtin_pub)) {
+    if (system_to_pub(record->system, record->flag) <= static_cast<int32_t>(catalogue.last_builtin_pub) ||
+        is_palette_code(record->system)) {
         std::memset(record->desc, 0, sizeof record->desc);
         record->pub_no = 0;
         record->system = 0;

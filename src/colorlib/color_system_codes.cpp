@@ -34,8 +34,23 @@ const color_system_code* find_code(int16_t system)
 
 }  // namespace
 
+bool is_palette_code(int16_t system)
+{
+    const uint16_t code = static_cast<uint16_t>(system);
+    return (code & 0xFF) == 0x25 && (code >> 8) >= first_palette_system && (code >> 8) <= last_palette_system;
+}
+
+int16_t palette_code(uint32_t system_number)
+{
+    return static_cast<int16_t>(system_number << 8 | 0x25);
+}
+
+bool is_palette_pub(uint32_t pub_no) { return pub_no >= first_palette_system && pub_no <= last_palette_system; }
+
 int encoding_of(int16_t system)
 {
+    // A palette may hold thousands of colours: the 15-bit layout.
+    if (is_palette_code(system)) return 3;
     const color_system_code* c = find_code(system);
     return c != nullptr ? c->layout : 0;
 }
@@ -48,6 +63,7 @@ int32_t largest_storable_index(int16_t system)
 
 int32_t system_to_pub(int16_t system, int16_t flag)
 {
+    if (is_palette_code(system)) return flag == 0 ? static_cast<uint16_t>(system) >> 8 : -1;
     const color_system_code* c = find_code(system);
     if (c == nullptr) return -1;
     if (c->flags == 0) return c->first_pub;

@@ -40,3 +40,15 @@ int builtin_listed_place(int16_t system, int16_t flag);
 
 // The publications that add-on files may take: those the add-on codes select.
 void addon_pub_range(int32_t* first, int32_t* last);
+
+// Palettes (swatch files read as publications) take codes of their own: the
+// system number (the code's high byte) from first_palette_system to
+// last_palette_system, low byte 0x25 as every code, the widest index layout,
+// flag 0. The system number is the palette's publication number as well, so
+// a record names its palette by the code alone. Staying below 128 keeps every
+// palette code a positive 16-bit number for hosts that hold codes signed.
+constexpr uint32_t first_palette_system = 16;
+constexpr uint32_t last_palette_system = 127;
+bool is_palette_code(int16_t system);
+int16_t palette_code(uint32_t system_number);
+bool is_palette_pub(uint32_t pub_no);

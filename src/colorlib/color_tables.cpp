@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "colorlib/color_system_codes.h"
 #include "colorlib/publication_catalogue.h"
 #include "colorlib/publications.h"
 
@@ -42,12 +43,17 @@ color_name_table locate_color_name_table(publication_catalogue& catalogue, uint3
 
 int read_stored_name(const color_name_table& table, uint32_t index, char* buffer, int max)
 {
+    return read_stored_name(table, index, buffer, max, max_color_name_size);
+}
+
+int read_stored_name(const color_name_table& table, uint32_t index, char* buffer, int max, uint32_t longest)
+{
     if (buffer == nullptr) return 0;
     uint32_t len = 0;
     const uint64_t offset = uint64_t{index} * table.width;
     if (max > 0 && table.width != 0 && table.names.holds(offset, table.width)) {
         // Wider records than the composition can hold contribute their first bytes.
-        uint32_t limit = table.width < max_color_name_size ? table.width : max_color_name_size;
+        uint32_t limit = table.width < longest ? table.width : longest;
         if (limit > static_cast<uint32_t>(max)) limit = static_cast<uint32_t>(max);
         const uint8_t* p = table.names.data + offset;
         while (len < limit && p[len] != 0) {
@@ -89,6 +95,14 @@ int get_color_name(publication_catalogue& catalogue, colorid id, char* buffer, i
                                                            colorid_index(id), name, max_color_name_size));
     if (name_len == 0) return copy_cut("", 0, buffer, max);
     if (mode == -1) return copy_cut(name, name_len, buffer, max);
+    // A palette's colours are the designer's own: the full name is the name
+    // as the file gives it, as long as the full name's buffer allows.
+    if (is_palette_pub(colorid_pub(id))) {
+        char own[full_color_name_size + 1];
+        const int len = read_stored_name(locate_color_name_table(catalogue, colorid_pub(id)), colorid_index(id), own,
+                                         full_color_name_size, full_color_name_size);
+        return copy_cut(own, static_cast<size_t>(len), buffer, max);
+    }
 
     // Composed with known lengths: hosts ask for names by the thousand.
     // "VERIHUE " + at most 35 + " " leaves room for the longest suffix.

@@ -32,6 +32,8 @@ color_name_table locate_color_name_table(publication_catalogue& catalogue, uint3
 // record, cut to `max` characters and a NUL; returns the length. Empty when
 // the table has no such record.
 int read_stored_name(const color_name_table& table, uint32_t index, char* buffer, int max);
+// The same with names up to `longest` bytes (a palette's full names).
+int read_stored_name(const color_name_table& table, uint32_t index, char* buffer, int max, uint32_t longest);
 
 // mode -1: the stored name; 0: "VERIHUE " + name + " " + display suffix;
 // 1: the same with the printer suffix; any other: "VERIHUE " + name + " ".

@@ -31,7 +31,9 @@ byte_span publication_table(publication_catalogue& catalogue, uint32_t pub_no, t
     addon_record* record = find_addon_by_pub(catalogue, pub_no);
     if (record == nullptr) return {};
     byte_span& kept = record->tables[kind];
-    if (kept.empty()) kept = addon_resource(*record, table_kind_types[kind]);
+    // A record without a file path (a palette, whose tables were built at
+    // the scan, or a refused add-on) has no module to look in.
+    if (kept.empty() && record->path[0] != 0) kept = addon_resource(*record, table_kind_types[kind]);
     return kept;
 }
 

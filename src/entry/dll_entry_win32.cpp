@@ -10,6 +10,7 @@
 #include "context/library_guard.h"
 #include "context/library_lock.h"
 #include "context/thread_texts.h"
+#include "entry/palette_scan_win32.h"
 #include "entry/settings_store_win32.h"
 #include "frame/common_controls_win32.h"
 #include "picker_window/accessibility_calls_win32.h"
@@ -67,6 +68,7 @@ static void finish_start_up(library_context& lib)
     load_text(IDS_DEFAULT_PRINTER, platform.default_printer_profile_name, sizeof platform.default_printer_profile_name);
     load_text(IDS_DEFAULT_DISPLAY, platform.default_display_name, sizeof platform.default_display_name);
     scan_addons(lib.catalogue);
+    scan_palettes(lib.catalogue);
     settings_load(lib);
     lib.settings_were_read = true;
 }

@@ -12,8 +12,9 @@
 // Files above this size are refused unread: a palette of the most colours
 // with the longest names takes well under a megabyte in every format.
 constexpr size_t palette_file_size_max = 4u << 20;
-// A colour record stores its index in 12 bits, so a publication holds at
-// most 4096 colours; a file with more is refused rather than cut.
+// A palette's records hold a 15-bit index, but a picker page of seven
+// colours makes 4096 colours almost 600 pages: more is no palette a person
+// picks from, and a file with more is refused rather than cut.
 constexpr size_t palette_colors_max = 4096;
 // The longest name a colour keeps, in bytes: the longest full name the
 // library composes. Longer names are cut and counted in names_cut.

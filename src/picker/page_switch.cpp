@@ -1,6 +1,8 @@
 #include "picker/page_switch.h"
 
+#include "colorlib/color_system_codes.h"
 #include "colorlib/colorid.h"
+#include "colorlib/palette_records.h"
 #include "picker/nearest_color.h"
 #include "picker/picker_run.h"
 #include "picker/swatch_paging.h"
@@ -8,6 +10,7 @@
 int32_t page_of_pub(int32_t pub)
 {
     if (pub >= 0 && pub <= 2) return solid_page;
+    if (pub >= 0 && is_palette_pub(static_cast<uint32_t>(pub))) return solid_page;
     if (pub == static_cast<int32_t>(process_pub)) return process_page;
     return settings_page;
 }
@@ -17,6 +20,7 @@ int32_t pub_class(int32_t pub)
     if (pub == -1) return 0;
     if (pub >= 0 && pub <= 2) return 1;
     if (pub == static_cast<int32_t>(process_pub)) return 2;
+    if (pub >= 0 && is_palette_pub(static_cast<uint32_t>(pub))) return 3;
     return -1;
 }
 
@@ -86,7 +90,8 @@ swatch_view* enter_color_page(picker_run& run, int32_t page)
     picker_settings& s = run.lib.picker;
     swatch_view* v = nullptr;
     if (page == solid_page) {
-        if (run.solid_pub_choice > 2) run.solid_pub_choice = s.color_type <= 2 ? s.color_type : 0;
+        if (solid_choice_place(run.lib.catalogue, run.solid_pub_choice) < 0)
+            run.solid_pub_choice = solid_choice_place(run.lib.catalogue, s.color_type) >= 0 ? s.color_type : 0;
         setup_view(run, run.solid_pub_choice, run.solid_view);
         s.color_type = run.solid_pub_choice;
         v = &run.solid_view;
@@ -114,18 +119,37 @@ int32_t switch_page_for_selection(picker_run& run, colorid c, const swatch_view&
     if (c == no_color) return page_refused;
     if (colorid_pub(c) == static_cast<uint32_t>(view.pub)) return -1;
     switch (color_class(c)) {
-    case 1: run.solid_pub_choice = colorid_pub(c); return solid_page;
+    case 1:
+    case 3: run.solid_pub_choice = colorid_pub(c); return solid_page;
     case 2: return process_page;
     default: return page_refused;
     }
 }
 
+int32_t solid_choice_place(const publication_catalogue& catalogue, uint32_t pub)
+{
+    if (pub <= 2) return static_cast<int32_t>(pub);
+    const int place = palette_place(catalogue, pub);
+    return place < 0 ? -1 : 3 + place;
+}
+
 colorid change_solid_guide(picker_run& run, int32_t choice)
 {
     picker_settings& s = run.lib.picker;
-    if (choice < 0 || choice > 2) return no_color;
-    run.solid_pub_choice = static_cast<uint32_t>(choice);
-    if (s.selected_color == no_color) return no_color;
-    s.selected_color = make_colorid(run.lib.catalogue, run.solid_pub_choice, colorid_index(s.selected_color));
+    if (choice < 0) return no_color;
+    const int32_t pub = choice <= 2 ? choice : palette_pub_at(run.lib.catalogue, choice - 3);
+    if (pub < 0) return no_color;
+    const colorid from = s.selected_color;
+    run.solid_pub_choice = static_cast<uint32_t>(pub);
+    if (from == no_color) return no_color;
+    // Between the solid guides an index is the same ink on another paper; a
+    // palette shares no numbering with anything, so the nearest colour is
+    // taken, as between the solid and the process guide.
+    if (color_class(from) == 1 && pub <= 2) {
+        s.selected_color = make_colorid(run.lib.catalogue, run.solid_pub_choice, colorid_index(from));
+    } else {
+        s.selected_color = nearest_color_in_pub(run, from, run.solid_pub_choice);
+        if (s.selected_color == no_color) s.selected_color = make_colorid(run.lib.catalogue, run.solid_pub_choice, 0);
+    }
     return s.selected_color;
 }

@@ -9,12 +9,14 @@
 #include "picker/swatch_view.h"
 
 struct picker_run;
+struct publication_catalogue;
 
-// Publications 0 to 2 are shown on the solid page, 3 on the process page; any
-// other number maps to page 2, where no guide is shown.
+// Publications 0 to 2 and the palettes are shown on the solid page, 3 on the
+// process page; any other number maps to page 2, where no guide is shown.
 int32_t page_of_pub(int32_t pub);
 
-// none (-1) -> 0, solid guides -> 1, the process guide -> 2, any other -> -1.
+// none (-1) -> 0, solid guides -> 1, the process guide -> 2, a palette -> 3,
+// any other -> -1.
 int32_t pub_class(int32_t pub);
 int32_t color_class(colorid c);
 
@@ -42,7 +44,13 @@ void enter_settings_page(picker_run& run);
 constexpr int32_t page_refused = -2;
 int32_t switch_page_for_selection(picker_run& run, colorid c, const swatch_view& view);
 
-// The colour-type combo box chose another solid guide: the colour index stays
-// and takes the new guide. Returns the colour to select, or no_color when the
-// choice is not a solid guide (the selection then stays as it was).
+// The colour-type combo box lists the three solid guides, then the palettes
+// in the publication list's order; the solid page shows whichever is chosen.
+// The place of a publication in that box, or -1 for one it does not list.
+int32_t solid_choice_place(const publication_catalogue& catalogue, uint32_t pub);
+
+// The colour-type combo box chose another entry: between solid guides the
+// colour index stays and takes the new guide; to or from a palette the
+// nearest colour is taken. Returns the colour to select, or no_color when the
+// choice lists nothing (the selection then stays as it was).
 colorid change_solid_guide(picker_run& run, int32_t choice);

@@ -36,6 +36,10 @@ bool write_picked_record(publication_catalogue& catalogue, display_state& displa
     } else if (pub == process_pub) {
         record->color_system = process_guide_code;
         set_color_flag(record, static_cast<int16_t>(index >> 8));
+    } else if (is_palette_pub(pub)) {
+        record->color_system = static_cast<uint16_t>(palette_code(pub));
+        set_color_flag(record, 0);
+        set_index(record, 1, static_cast<int16_t>(index >> 10));
     } else {
         return true;
     }

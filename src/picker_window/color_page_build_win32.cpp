@@ -4,6 +4,8 @@
 #include "picker_window/color_page_build_win32.h"
 
 #include "colorlib/color_lookups.h"
+#include "colorlib/palette_records.h"
+#include "colorlib/publications.h"
 #include "frame/texts_win32.h"
 #include "picker/picker_layout.h"
 #include "picker/picker_run.h"
@@ -38,7 +40,7 @@ static HPALETTE make_page_palette(picker_run& run, const swatch_view& v)
     return palette;
 }
 
-static void make_type_combo(HFONT font, page_windows& page)
+static void make_type_combo(HFONT font, publication_catalogue& catalogue, page_windows& page)
 {
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN;
     const DWORD ex_style = WS_EX_CLIENTEDGE | WS_EX_CONTROLPARENT;
@@ -49,6 +51,11 @@ static void make_type_combo(HFONT font, page_windows& page)
         char text[64];
         load_text(id, text, sizeof text);
         SendMessageA(page.type_combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    }
+    for (int place = 0; place < palette_count(catalogue); ++place) {
+        char desc[palette_desc_max + 1];
+        pub_desc(catalogue, static_cast<uint32_t>(palette_pub_at(catalogue, place)), desc, palette_desc_max);
+        SendMessageA(page.type_combo, CB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(desc));
     }
     SendMessageA(page.type_combo, CB_SETCURSEL, 0, 0);
     page.combo_edit = GetWindow(page.type_combo, GW_CHILD);
@@ -75,7 +82,7 @@ void build_color_page(picker_run& run, page_windows& page)
     // Only the solid page's controls take part in Tab; the process page's
     // order is kept by the keyboard hook.
     const DWORD tab_stop = solid ? WS_TABSTOP : 0;
-    if (solid) make_type_combo(ui.ui_font, page);
+    if (solid) make_type_combo(ui.ui_font, run.lib.catalogue, page);
     const DWORD shown = WS_CHILD | WS_VISIBLE;
     page.scroll_bar = make_control(ui.ui_font, page.child, IDC_SCROLL_BAR, "SCROLLBAR", shown | SBS_HORZ | tab_stop, 0,
                                    page.layout->scroll_bar);

@@ -4,6 +4,8 @@
 // from picker/paint_geometry.*, picker/swatch_view.* and the page's layout.
 #include "colorlib/color_lookups.h"
 #include "colorlib/color_tables.h"
+#include "colorlib/color_system_codes.h"
+#include "colorlib/publications.h"
 #include "frame/texts_win32.h"
 #include "picker/paint_geometry.h"
 #include "picker/picker_run.h"
@@ -222,8 +224,12 @@ void paint_color_page(HDC dc, picker_run& run, page_windows& page, const RECT& u
     if (meets(update, l.description_group)) {
         draw_group_box(dc, run, l.description_group, IDS_DESCRIPTION);
         char text[256];
-        load_text(solid ? IDS_SOLID_COATED_DESCRIPTION + run.solid_pub_choice : IDS_PROCESS_DESCRIPTION, text,
-                  sizeof text);
+        // A palette is described by its own name: it has no text of ours.
+        if (solid && is_palette_pub(run.solid_pub_choice))
+            pub_desc(run.lib.catalogue, run.solid_pub_choice, text, sizeof text - 1);
+        else
+            load_text(solid ? IDS_SOLID_COATED_DESCRIPTION + run.solid_pub_choice : IDS_PROCESS_DESCRIPTION, text,
+                      sizeof text);
         draw_text_box(dc, run, l.description_group, text);
     }
     if (meets(update, l.find_label)) draw_text_id(dc, IDS_FIND_NAME, l.find_label, DT_LEFT | DT_TOP);

@@ -48,7 +48,7 @@ int show_page(picker_run& run, int page)
         if (other != &shown && other->child != nullptr) ShowWindow(other->child, SW_HIDE);
     SendMessageA(ui.tab_control, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
     if (page == solid_page && shown.type_combo != nullptr)
-        SendMessageA(shown.type_combo, CB_SETCURSEL, run.solid_pub_choice, 0);
+        SendMessageA(shown.type_combo, CB_SETCURSEL, solid_choice_place(run.lib.catalogue, run.solid_pub_choice), 0);
     if (page != settings_page) update_scroll_thumb(run, shown);
     return 1;
 }

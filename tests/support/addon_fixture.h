@@ -38,6 +38,21 @@ inline std::string fixed_records(const std::vector<std::string>& texts, size_t w
 
 #ifdef _WIN32
 bool build_addon(const std::string& path, const addon_tables& tables);
+
+// The user's palette folder, palettes beside the test's own library, and the stored palette codes: what a case puts
+// there is gone when it ends, a failed assertion included. Created empty of pairings.
+struct palette_folders {
+    palette_folders();
+    ~palette_folders();
+    palette_folders(const palette_folders&) = delete;
+    palette_folders& operator=(const palette_folders&) = delete;
+    std::string user;  // %APPDATA%\HUEX\Palettes\ (a path)
+    // Writes `bytes` as folder + name (the folder made when missing, and removed again at the end).
+    bool put(const std::string& folder, const std::string& name, const std::string& bytes);
+    std::vector<std::string> files, folders;
+};
+// A palette text: one line "R G B name" per colour.
+std::string gpl_palette(const std::vector<std::string>& lines);
 #else
 bool write_addon_folder(const std::string& dir, const addon_tables& tables, const std::string& page = {});
 #endif

@@ -1,9 +1,11 @@
 #include "addon_fixture.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstring>
 
+#include "test_files.h"
 #include "wine_test_support.h"
 
 namespace {
@@ -43,4 +45,39 @@ bool build_addon(const std::string& path, const addon_tables& tables)
         if (!part.bytes->empty()) ok = ok && add_resource(u, part.type, "addon", *part.bytes);
     ok = ok && add_resource(u, RT_STRING, MAKEINTRESOURCEA(1), string_block(tables.code, tables.flag));
     return EndUpdateResourceA(u, !ok) != 0 && ok;
+}
+
+static void delete_pairings() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX\\Palettes"); }
+
+palette_folders::palette_folders()
+{
+    delete_pairings();
+    char appdata[MAX_PATH] = "";
+    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appdata)))
+        user = std::string(appdata) + "\\HUEX\\Palettes\\";
+}
+
+palette_folders::~palette_folders()
+{
+    for (auto f = files.rbegin(); f != files.rend(); ++f) DeleteFileA(f->c_str());
+    for (auto d = folders.rbegin(); d != folders.rend(); ++d) RemoveDirectoryA(d->c_str());
+    delete_pairings();
+}
+
+bool palette_folders::put(const std::string& folder, const std::string& name, const std::string& bytes)
+{
+    if (folder.empty()) return false;
+    for (size_t at = folder.find('\\', 3); at != std::string::npos; at = folder.find('\\', at + 1)) {
+        const std::string part = folder.substr(0, at);
+        if (CreateDirectoryA(part.c_str(), nullptr)) folders.push_back(part);
+    }
+    files.push_back(folder + name);
+    return write_file_bytes(files.back(), std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
+std::string gpl_palette(const std::vector<std::string>& lines)
+{
+    std::string text = "GIMP Palette\nName: Fixture\n#\n";
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
 }

@@ -20,3 +20,4 @@ foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*;96" "palette;1024x768x8;P
 endforeach()
 # A screen reader's view of the pages: uuid before oleacc, whose 64-bit import library has an IID_IAccessible of its own.
 target_link_libraries(test_picker_access PRIVATE picker_test_support uuid oleacc ole32 oleaut32)
+target_link_libraries(test_addons PRIVATE picker_test_support)

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "addon_fixture.h"
+#include "picker/control_ids.h"
+#include "picker_driver.h"
 #include "display/display_state.h"
 #include "huex.h"
 #include "test_data.h"
@@ -18,6 +21,11 @@ namespace {
 
 const char pastel[] = "addons\\huex_pastel.dll";
 std::string fixture(const char* name) { return std::string("addon_fixtures\\") + name; }
+std::string ase_fixture()
+{
+    const std::vector<uint8_t> bytes = read_file_bytes(source_path("tests/data/native_two_colour.ase"));
+    return std::string(bytes.begin(), bytes.end());
+}
 
 std::string addon_case(const std::string& name, std::initializer_list<std::string> addons)
 {
@@ -273,10 +281,83 @@ TEST(Loader, NothingComesFromTheCurrentDirectory)
     EXPECT_EQ(run(), "setname 19 VERIHUE\xAE FARBSYSTEM");
 }
 
+// Palettes: swatch files beside the library (palettes\\) and in the user's folder, listed after the add-ons by name,
+// the user's file over the library's of the same name, codes from 16 (0x1025) on that outlast the file.
+TEST(Palettes, BothFoldersListedUserFileWinsCodesLastARemovedOneStaysReserved)
+{
+    palette_folders folders;
+    const std::string dir = addon_case("palettes_listed", {pastel}), library = dir + "palettes\\";
+        ASSERT_TRUE(folders.put(library, "Brand.gpl", gpl_palette({"200 16 46 Brand Red"})) &&
+                folders.put(library, "Shared.gpl", gpl_palette({"1 2 3 Library Blue"})) &&
+                folders.put(folders.user, "SHARED.GPL", gpl_palette({"0 0 255 User Blue", "0 0 200 User Blue"})) &&
+                folders.put(folders.user, "Team.ase", ase_fixture()));
+    std::vector<std::string> expected = expected_list(dir);
+    for (const char* line : {"pub 4133 0 Brand", "pub 4389 0 SHARED", "pub 4645 0 Team"}) expected.push_back(line);
+    std::string out = probe(dir, "pubs color 4389 0 0 color 4389 0 1 color 4645 0 1 color 4133 1 0");
+    EXPECT_EQ(lines_starting(out, "pub "), expected) << out;
+    EXPECT_NE(line_for(out, color_prefix(4389, 0, 0)).find("short 9 [User Blue] full 9 [User Blue]"), std::string::npos) << out;
+    EXPECT_NE(line_for(out, color_prefix(4389, 0, 1)).find("short 9 [User Blue]"), std::string::npos) << out;  // duplicates kept
+    EXPECT_NE(line_for(out, color_prefix(4645, 0, 1)).find("full 16 [VERIHUE Caf\xE9 DTG]"), std::string::npos) << out;
+    EXPECT_NE(line_for(out, color_prefix(4133, 1, 0)).find("encode 2"), std::string::npos) << out;
+
+    ASSERT_TRUE(DeleteFileA((library + "Brand.gpl").c_str()) && folders.put(library, "Added.gpl", gpl_palette({"9 9 9 Grey"})));
+    out = probe(dir, "pubs color 4133 0 0");
+    expected.resize(expected.size() - 3);
+    for (const char* line : {"pub 4901 0 Added", "pub 4389 0 SHARED", "pub 4645 0 Team"}) expected.push_back(line);
+    EXPECT_EQ(lines_starting(out, "pub "), expected) << out;
+    EXPECT_EQ(line_for(out, color_prefix(4133, 0, 0)), "color 4133 0 0 encode 2 decode 1 0 0 0 " + nothing);
+}
+
+// Run as a child of the next case, once the palettes are in place: they are read when the library loads.
+TEST(PalettePicker, DISABLED_TypeBoxListsThePalettesAndOneIsPicked)
+{
+    extended_color record = {};
+    const BYTE chosen = pick_and_drive([&](const open_picker& p) {
+        click_tab(p, 0);
+        ASSERT_TRUE(wait_for([&] { return IsWindowVisible(p.pages[0]) != 0; }));
+        HWND combo = GetDlgItem(p.pages[0], IDC_TYPE_COMBO);
+        int team = -1;
+        for (int k = 3; k < SendMessageA(combo, CB_GETCOUNT, 0, 0); ++k) {
+            char text[256] = "";
+            SendMessageA(combo, CB_GETLBTEXT, k, reinterpret_cast<LPARAM>(text));
+            std::printf("typebox %s\n", text);
+            if (std::string(text) == "Team") team = k;
+        }
+        ASSERT_GE(team, 0);
+        SendMessageA(combo, CB_SETCURSEL, team, 0), SendMessageA(p.pages[0], WM_COMMAND, MAKEWPARAM(IDC_TYPE_COMBO, CBN_SELCHANGE), LPARAM(combo));
+        EXPECT_TRUE(wait_for([&] { return text_of(GetDlgItem(p.pages[0], IDC_NAME_EDIT)).rfind("VERIHUE ", 0) == 0; }));
+        click_button(p.ok);
+    }, &record);
+    char name[HUEX_COLOR_NAME_SIZE] = "";
+    HUEX_GetColorName(&record, name);
+    short system = 0, flag = 0, index = -1;
+    HUEX_DecodeColor(&system, &flag, &index, &record);
+    std::printf("picked %d %d %d %d %s\n", chosen, system, flag, index, name);
+}
+
+TEST(Palettes, ColourPickedFromAPaletteIsKnownInTheNextProcess)
+{
+    palette_folders folders;
+    ASSERT_TRUE(folders.put(bin_dir() + "palettes\\", "Brand.gpl", gpl_palette({"200 16 46 Brand Red"})) &&
+                folders.put(folders.user, "Team.ase", ase_fixture()));
+    std::string out;
+    ASSERT_EQ(run_process("\"" + bin_dir() + "test_addons.exe\" --gtest_also_run_disabled_tests --gtest_filter=PalettePicker.*", bin_dir(), &out), 0) << out;
+    EXPECT_EQ(lines_starting(out, "typebox "), (std::vector<std::string>{"typebox Brand", "typebox Team"})) << out;
+    int chosen = 0, system = 0, flag = -1, index = -1;
+    char name[HUEX_COLOR_NAME_SIZE] = "";
+    ASSERT_EQ(std::sscanf(line_for(out, "picked ").c_str(), "picked %d %d %d %d %75[^\n]", &chosen, &system, &flag, &index, name), 5) << out;
+    EXPECT_TRUE(chosen == 1 && system == 4389 && flag == 0 && index >= 0 && index < 2) << out;
+    // Another library folder (the user's palette only), the stored codes kept.
+    const std::string dir = fresh_case_dir("palettes_picked");
+    ASSERT_TRUE(copy_into("huex_probe.exe", dir) && copy_library_into(dir));
+    out = probe(dir, "color 4389 0 " + std::to_string(index));
+    EXPECT_NE(line_for(out, color_prefix(4389, 0, index)).find("full " + std::to_string(std::strlen(name)) + " [" + name + "]"), std::string::npos) << out;
+}
+
 TEST(AddonCheck, AcceptsSoundAddOnsAndNamesEachFault)
 {
     const std::vector<data_row> verdicts = read_data_table("core_addon_check.csv");
-    ASSERT_EQ(verdicts.size(), 13u);
+    ASSERT_EQ(verdicts.size(), 15u);
     for (const data_row& v : verdicts) {
         std::string says = v[2];
         for (size_t k = 3; k < v.size(); ++k) says += ", " + v[k];

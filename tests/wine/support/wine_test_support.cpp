@@ -102,7 +102,12 @@ std::string line_for(const std::string& out, const std::string& prefix)
     return lines.empty() ? "(no line " + prefix + ")" : lines[0];
 }
 
-void delete_settings_key() { RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX"); }
+void delete_settings_key()
+{
+    // A key with a subkey is not deleted: the palette codes' first.
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX\\Palettes");
+    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VERIHUE\\HUEX");
+}
 
 installed_xyz_profile::installed_xyz_profile(const std::string& source, const std::string& in) : folder(in)
 {
