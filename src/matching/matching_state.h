@@ -15,5 +15,5 @@ struct matching_state {
     kept_printer_transform* printer_transform = nullptr;   // null: nothing prepared
     // Where the XYZ profile was found last; looked for again only when the
     // route through it closes. Empty: not looked for yet.
-    char xyz_profile[260] = "";
+    wchar_t xyz_profile[260] = L"";
 };

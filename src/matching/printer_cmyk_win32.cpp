@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "colorlib/color_tables.h"
 #include "frame/platform_values.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-const char xyz_profile_name[] = "xyzprof.pf";
+const wchar_t xyz_profile_name[] = L"xyzprof.pf";
 
 status recipe_route(publication_catalogue& catalogue, colorid id, uint16_t cmyk[4])
 {
@@ -30,17 +31,17 @@ status recipe_route(publication_catalogue& catalogue, colorid id, uint16_t cmyk[
 
 // True with cmyk written when the measurement could be matched to printer.
 bool matching_route(const platform_values& platform, matching_state& matching, const measured_xyz& xyz,
-                    const char* printer, uint16_t cmyk[4])
+                    const wchar_t* printer, uint16_t cmyk[4])
 {
     end_matching_session(matching.session);
     uint16_t element[4] = {xyz_element_value(xyz.X), xyz_element_value(xyz.Y), xyz_element_value(xyz.Z), 0};
     // The XYZ profile's place is looked up again only when the route through
     // the place found last closes: a look-up of both colour folders on every
     // colour would cost the file-system calls the kept transformation saves.
-    char* source = matching.xyz_profile;
-    if (source[0] == '\0' || !match_to_printer(matching, source, printer, element)) {
+    wchar_t* source = matching.xyz_profile;
+    if (source[0] == L'\0' || !match_to_printer(matching, source, printer, element)) {
         if (!find_in_color_directories(platform, xyz_profile_name, source)) {
-            source[0] = '\0';
+            source[0] = L'\0';
             return false;
         }
         if (!match_to_printer(matching, source, printer, element)) return false;
@@ -54,8 +55,8 @@ bool matching_route(const platform_values& platform, matching_state& matching, c
 status printer_cmyk(publication_catalogue& catalogue, const profile_state& profiles, const platform_values& platform,
                     matching_state& matching, colorid id, uint16_t cmyk[4], int16_t d50)
 {
-    const char* printer = profiles.printer_profile_path;
-    if (std::strcmp(printer, platform.default_printer_profile_name) == 0) return recipe_route(catalogue, id, cmyk);
+    const wchar_t* printer = profiles.printer_profile_path;
+    if (std::wcscmp(printer, platform.default_printer_profile_path) == 0) return recipe_route(catalogue, id, cmyk);
 
     const std::optional<measured_xyz> xyz = get_color_xyz(catalogue, id, d50 == 1 ? 1 : 0);
     if (!xyz) return status::no_data;
@@ -65,7 +66,7 @@ status printer_cmyk(publication_catalogue& catalogue, const profile_state& profi
 }
 
 bool choose_printer_profile(matching_state& matching, profile_state& profiles, const platform_values& platform,
-                            const char* path)
+                            const wchar_t* path)
 {
     drop_printer_transform(matching);
     return load_printer_profile(profiles, platform, path);

@@ -21,7 +21,8 @@ struct matching_state;
 // (a file missing or held, a profile kind no session takes, the module
 // refusing), and then nothing stays prepared. The transformation is
 // prepared at the state's rendering intent.
-bool match_to_printer(matching_state& matching, const char* source, const char* destination, uint16_t element[4]);
+bool match_to_printer(matching_state& matching, const wchar_t* source, const wchar_t* destination,
+                      uint16_t element[4]);
 
 // Releases the prepared transformation; the next match prepares afresh.
 void drop_printer_transform(matching_state& matching);
