@@ -126,7 +126,7 @@ void print_contents(HANDLE m, const MMF_tag_entry& e, icSignature type) {
 int open_failure(const char* path, DWORD reader_error) {
     if (const DWORD error = open_error(path)) return file_failure("profile", "open", path, error);
     if (!has_profile_extension(path)) {
-        err("huexinfo profile: cannot open %s: the reader takes names ending in .icc, .icm or .pf (any case)\n", path);
+        err("huexinfo profile: cannot open %s: the reader takes names ending in .icc, .icm or .pf\n", path);
         return 1;
     }
     WIN32_FILE_ATTRIBUTE_DATA data;

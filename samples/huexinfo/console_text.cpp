@@ -57,6 +57,9 @@ void write_text(FILE* stream, DWORD which, const char* format, va_list args)
         return;
     }
     std::fwrite(text.data(), 1, static_cast<size_t>(length), stream);
+    // Errors go out at once, as the C library's own error stream does,
+    // ahead of the output it keeps until the end.
+    if (stream == stderr) std::fflush(stream);
 }
 
 }  // namespace
