@@ -3,7 +3,9 @@
  * @brief The interface of huex.dll for C and C++ hosts.
  *
  * Every function is exported under its undecorated name and uses the WINAPI
- * (stdcall) convention. Texts are single-byte (ANSI) and zero-terminated;
+ * (stdcall) convention. Texts are single-byte (ANSI) and zero-terminated,
+ * except in the W forms of the functions that take or give a file's path
+ * (@ref huex_wide), whose paths are UTF-16;
  * buffers are the caller's and must have the documented sizes: where a
  * function writes a text without taking a length, the size it needs is one
  * of the HUEX_..._SIZE values below, terminator included.
@@ -605,7 +607,7 @@ HUEX_STATIC_ASSERT(sizeof(MMF_lut_header) == 52, MMF_lut_header_is_13_words);
 /**
  * @brief Opens a profile file for the readers: read-only, unshared, mapped.
  *
- * The extension must be ".icc", ".icm" or ".pf", compared case-sensitively;
+ * The extension must be ".icc", ".icm" or ".pf", in any case (".ICM");
  * a relative path is taken from the current directory. While the file is
  * open nobody else can open it, the library's own profile functions
  * included (HUEX_SetMonitorProfile on the same file fails until it is
@@ -987,11 +989,14 @@ char  *WINAPI sz_xy_from_XYZNumber(huex_icS15Fixed16Number x, huex_icS15Fixed16N
  * profile file, and the profiles installed on the system.
  *
  * Profiles are named by the paths of their files (".icc", ".icm", ".pf",
- * extension compared case-sensitively; at most 259 characters), or by one of
+ * extension in any case; at most 259 characters), or by one of
  * two default names: "Default Display" (the built-in display model) and the
  * default printer's name, "150-line Imagesetter" (the built-in printer, whose
  * printing values are the guides' recipes). Both follow the language of the
- * user interface.
+ * user interface. Paths are read in the process's ANSI code page; a path
+ * handed back holds '?' for a letter that code page lacks. Profiles in
+ * folders whose names it cannot spell are reached through the W forms
+ * (@ref huex_wide).
  *
  * The monitor profile drives the screen colours (HUEX_GetColorRGB, the
  * picker) and is the source of HUEX_BeginMatching; the printer profile is
@@ -1168,7 +1173,9 @@ short WINAPI HUEX_GetProfileName(const char *path, char *name);
  * name in both is listed once, from the first. Files that are no profiles
  * (other extensions, folders) and profiles of other classes are passed over;
  * a .icc, .icm or .pf file too short for the 128-byte header ends the walk
- * with -1. Start with *state = NULL and find_data zeroed; keep both between
+ * with -1. A profile whose path the ANSI code page cannot spell exactly is
+ * passed over (enum_profiles_by_classificationW lists it). Start with
+ * *state = NULL and find_data zeroed; keep both between
  * calls and change neither. After 0 and after -1 the search is closed and
  * *state is NULL again, so the same variables start a new walk. A walk
  * given up before its end keeps a search open: close it with

@@ -3,7 +3,7 @@
  * @brief Public interface of LgICC.dll, the colour-matching module.
  *
  * The module converts 16-bit device values from one ICC profile to another
- * through the platform's colour system. Five functions, exported under these
+ * through the platform's colour system. Six functions, exported under these
  * undecorated names on every architecture, all with the stdcall (WINAPI)
  * convention:
  *
@@ -47,7 +47,7 @@
  *
  * @par Threads
  * Every function may be called from any thread. One lock of the module's
- * own serialises the five functions, so an object cannot be deleted while
+ * own serialises the six functions, so an object cannot be deleted while
  * another thread converts through it, and one object may be used from
  * several threads. Do not unload the module while another thread is inside
  * it.
@@ -55,7 +55,7 @@
  */
 
 #ifdef _WIN32
-/** The calling convention of the five functions: stdcall on Windows. */
+/** The calling convention of the six functions: stdcall on Windows. */
 #define LGICC_CALL __stdcall
 #else
 #define LGICC_CALL
