@@ -95,28 +95,28 @@ extern "C" short WINAPI HUEX_BeginMatchingSessionW(const wchar_t* source, const 
 {
     const wide_argument from = copied(source), to = copied(destination);
     library_guard lib;
-    return begin_session(lib->matching, from.path, to.path);
+    return begin_session(lib->matching, from.path(), to.path());
 }
 
 extern "C" short WINAPI HUEX_BeginMatchingSession(const char* source, const char* destination)
 {
     const wide_argument from = widened(source), to = widened(destination);
     library_guard lib;
-    return begin_session(lib->matching, from.path, to.path);
+    return begin_session(lib->matching, from.path(), to.path());
 }
 
 extern "C" short WINAPI HUEX_BeginMatchingW(const wchar_t* destination)
 {
     const wide_argument to = copied(destination);
     library_guard lib;
-    return begin_session(lib->matching, lib->profiles.monitor_profile_path, to.path);
+    return begin_session(lib->matching, lib->profiles.monitor_profile_path, to.path());
 }
 
 extern "C" short WINAPI HUEX_BeginMatching(const char* destination)
 {
     const wide_argument to = widened(destination);
     library_guard lib;
-    return begin_session(lib->matching, lib->profiles.monitor_profile_path, to.path);
+    return begin_session(lib->matching, lib->profiles.monitor_profile_path, to.path());
 }
 
 extern "C" short WINAPI HUEX_Match(LONG count, void* colors)

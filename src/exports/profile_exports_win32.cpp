@@ -69,14 +69,14 @@ const wchar_t* default_printer_path(library_context& l) { return l.platform.defa
 short set_monitor(const wide_argument& asked)
 {
     library_guard lib;
-    return load_monitor_profile(lib->profiles, lib->display, lib->platform, asked.path) ? HUEX_OK
+    return load_monitor_profile(lib->profiles, lib->display, lib->platform, asked.path()) ? HUEX_OK
                                                                                         : HUEX_DEFAULT_IN_FORCE;
 }
 
 short set_printer(const wide_argument& asked)
 {
     library_guard lib;
-    return choose_printer_profile(lib->matching, lib->profiles, lib->platform, asked.path) ? HUEX_OK
+    return choose_printer_profile(lib->matching, lib->profiles, lib->platform, asked.path()) ? HUEX_OK
                                                                                            : HUEX_DEFAULT_IN_FORCE;
 }
 
@@ -177,39 +177,39 @@ extern "C" short WINAPI HUEX_DisposeProfileW(wchar_t* profile)
 }
 
 // The header queries read the file named and no state of the library's.
-extern "C" short WINAPI HUEX_GetProfileTypeW(const wchar_t* path) { return profile_type_of(copied(path).path); }
+extern "C" short WINAPI HUEX_GetProfileTypeW(const wchar_t* path) { return profile_type_of(copied(path).path()); }
 
-extern "C" short WINAPI HUEX_GetProfileType(const char* path) { return profile_type_of(widened(path).path); }
+extern "C" short WINAPI HUEX_GetProfileType(const char* path) { return profile_type_of(widened(path).path()); }
 
 extern "C" LONG WINAPI HUEX_GetProfileIntentW(const wchar_t* path)
 {
     icc_profile_header header;
-    return read_profile_header(copied(path).path, &header) ? LONG(header.rendering_intent) : -1;
+    return read_profile_header(copied(path).path(), &header) ? LONG(header.rendering_intent) : -1;
 }
 
 extern "C" LONG WINAPI HUEX_GetProfileIntent(const char* path)
 {
     icc_profile_header header;
-    return read_profile_header(widened(path).path, &header) ? LONG(header.rendering_intent) : -1;
+    return read_profile_header(widened(path).path(), &header) ? LONG(header.rendering_intent) : -1;
 }
 
 extern "C" short WINAPI HUEX_GetProfilePcsW(const wchar_t* path)
 {
     icc_profile_header header;
-    return read_profile_header(copied(path).path, &header) ? profile_pcs_code(header.connection_space) : -1;
+    return read_profile_header(copied(path).path(), &header) ? profile_pcs_code(header.connection_space) : -1;
 }
 
 extern "C" short WINAPI HUEX_GetProfilePcs(const char* path)
 {
     icc_profile_header header;
-    return read_profile_header(widened(path).path, &header) ? profile_pcs_code(header.connection_space) : -1;
+    return read_profile_header(widened(path).path(), &header) ? profile_pcs_code(header.connection_space) : -1;
 }
 
 extern "C" short WINAPI HUEX_GetProfileName(const char* path, char* name)
 {
     if (path == nullptr || name == nullptr) return 0;
     char text[MAX_PATH];
-    const short length = profile_name(widened(path).path, text);
+    const short length = profile_name(widened(path).path(), text);
     if (length != 0) std::memcpy(name, text, size_t(length) + 1);
     return length;
 }
@@ -218,7 +218,7 @@ extern "C" short WINAPI HUEX_GetProfileNameW(const wchar_t* path, wchar_t* name)
 {
     if (path == nullptr || name == nullptr) return 0;
     char text[MAX_PATH];
-    if (profile_name(copied(path).path, text) == 0) return 0;
+    if (profile_name(copied(path).path(), text) == 0) return 0;
     // The description's letters are those of the ANSI name: the same text
     // whichever form asked.
     wchar_t wide[MAX_PATH];

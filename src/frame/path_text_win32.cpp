@@ -40,7 +40,7 @@ bool path_to_ansi(const wchar_t* path, char* out, int size, bool* exact)
 wide_argument widened(const char* text)
 {
     wide_argument argument;
-    argument.path = text != nullptr ? argument.text : nullptr;
+    argument.given = text != nullptr;
     argument.text[0] = L'\0';
     if (text == nullptr) return argument;
     // A text longer than the buffer stays too long: MAX_PATH characters
@@ -56,7 +56,7 @@ wide_argument widened(const char* text)
 wide_argument copied(const wchar_t* text)
 {
     wide_argument argument;
-    argument.path = text != nullptr ? argument.text : nullptr;
+    argument.given = text != nullptr;
     argument.text[0] = L'\0';
     if (text != nullptr) lstrcpynW(argument.text, text, MAX_PATH + 1);
     return argument;

@@ -20,7 +20,8 @@ bool path_to_ansi(const wchar_t* path, char* out, int size, bool* exact = nullpt
 // as one; path is null when the host gave none.
 struct wide_argument {
     wchar_t text[MAX_PATH + 1];
-    const wchar_t* path;
+    bool given;
+    const wchar_t* path() const { return given ? text : nullptr; }
 };
 wide_argument widened(const char* text);
 // The same for a UTF-16 text the host gave.
