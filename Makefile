@@ -65,10 +65,13 @@ fuzz: bootstrap build/fuzz/CMakeCache.txt
 	cmake --build build/fuzz -j$(JOBS)
 	scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
 
-bench: bootstrap build/bench/CMakeCache.txt win64
+# The Windows timed loops run for both builds, one after the other so that
+# neither slows the other; each ends with its ratios.
+bench: bootstrap build/bench/CMakeCache.txt win64 win32
 	cmake --build build/bench -j$(JOBS) --target huex_bench
 	build/bench/bin/huex_bench
 	scripts/wine-session build/win64 scripts/run-wine-benches build/win64
+	scripts/wine-session build/win32 scripts/run-wine-benches build/win32
 
 # The host developers' packages: dist/huex-<version>-win32.zip and -win64.zip.
 .PHONY: dist

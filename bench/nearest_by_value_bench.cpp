@@ -10,8 +10,8 @@
 
 #include "colorlib/ciede2000.h"
 #include "colorlib/color_tables.h"
+#include "colorlib/guide_search.h"
 #include "colorlib/publication_catalogue.h"
-#include "picker/find_by_name.h"
 
 namespace {
 

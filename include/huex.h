@@ -1469,6 +1469,164 @@ short WINAPI HUEX_CloseResponder(void);
 /** @} */
 
 /**
+ * @defgroup huex_search Looking colours up
+ * @brief A guide colour found by its name or by a colour value, and a
+ * colour's CIELAB: what the picker's name box and `huexinfo match` answer.
+ *
+ * A search covers one publication, named by its colour-system code and flag
+ * as HUEX_EncodeColor takes them, or every publication when the code is
+ * HUEX_ALL_PUBS, in the order HUEX_EnumPubs lists them (the built-in guides
+ * first, then the add-ons). Under the solid guides' code with flag 3 only the
+ * process guide's first 1024 colours are searched: the colours that pair can
+ * name. The records found are named by the pair searched, or in an all-guide
+ * search by the pair HUEX_EnumPubs gives their publication, and read as plain
+ * RGB too: their high bytes hold the screen colour HUEX_GetColorRGB gives for
+ * the D50 measurement (black when the colour has none).
+ *
+ * Colour values are CIELAB under D50, three doubles L, a, b: the space of the
+ * guides' D50 measurements (white X 96.42, Y 100, Z 82.49). Distances are
+ * CIEDE2000 (kL = kC = kH = 1), the units a printer's tolerances are given
+ * in.
+ *
+ * @par Threads
+ * @copydetails huex_threads
+ * @{
+ */
+
+/** @name Status codes of the look-ups by name and value
+ * Beside those of @ref huex_basics, which these functions return as well.
+ * @{ */
+#define HUEX_NOT_FOUND          7  /**< no colour of that name (HUEX_FindColorByName) */
+#define HUEX_INVALID_ARGUMENT   8  /**< a pointer is NULL, or a count or value is out of its range */
+#define HUEX_NOT_A_VALUE        9  /**< the text is no colour value (HUEX_ReadColorValue) */
+/** @} */
+
+/** The code that asks HUEX_FindColorByName and HUEX_FindNearestColors to
+ * search every publication, in the order HUEX_EnumPubs lists them. */
+#define HUEX_ALL_PUBS (-1)
+
+/**
+ * @brief Finds a guide colour by its name.
+ *
+ * The name is compared as the picker's name box compares it: letter case
+ * ignored (ASCII and the accented letters of Windows-1252), nothing trimmed.
+ * It may be the name the guide stores, as HUEX_GetShortColorName gives it
+ * ("Rosehip 3"), or the full name HUEX_GetColorName gives ("VERIHUE Rosehip 3
+ * DSC"), whose suffix then picks the publication in an all-guide search. The
+ * first colour of the search's order whose name matches is the answer: the
+ * earlier publication, then the lower index.
+ * @param[in]  system the colour-system code, or HUEX_ALL_PUBS for every
+ *                    publication.
+ * @param[in]  flag   the flag (not read with HUEX_ALL_PUBS).
+ * @param[in]  name   the name, zero-terminated Windows-1252 text.
+ * @param[out] record receives the colour's record (8 bytes), see the group's
+ *                    description.
+ * @retval HUEX_OK the record names the colour found.
+ * @retval HUEX_NOT_FOUND no colour searched has that name (an empty name
+ *         names none); record untouched.
+ * @retval HUEX_NO_PUBLICATION the pair selects no existing publication;
+ *         record untouched.
+ * @retval HUEX_INVALID_ARGUMENT name or record is NULL; record untouched.
+ * @par Example
+ * @code
+ * extended_color rosehip;
+ * if (HUEX_FindColorByName(HUEX_ALL_PUBS, 0, "Rosehip 3", &rosehip) == HUEX_OK)
+ *     ... the coated guide's Rosehip 3, the first in the list ...
+ * @endcode
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_FindColorByName(short system, short flag, const char *name, extended_color *record);
+
+/**
+ * @brief The colour's CIELAB under D50, from its D50 measurement.
+ *
+ * Worked out from the measurement as the guide stores it (hundredths of X, Y
+ * and Z), relative to the D50 white above, not from HUEX_GetColorXYZ's
+ * rounded words.
+ * @param[in]  record the record (8 bytes).
+ * @param[out] lab    receives L (0 to 100), a and b: 3 doubles, 24 bytes.
+ * @retval HUEX_OK lab written.
+ * @retval HUEX_NO_COLOR the record names no colour; lab untouched.
+ * @retval HUEX_NO_DATA the publication has no D50 measurement of the colour;
+ *         lab untouched.
+ * @retval HUEX_INVALID_ARGUMENT record or lab is NULL; lab untouched.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_GetColorLab(const extended_color *record, double lab[3]);
+
+/**
+ * @brief Reads a colour value as a person types it into the picker's name
+ * box, as CIELAB under D50.
+ *
+ * The forms, letter case and blanks around the value ignored:
+ * - `#RRGGBB` and `#RGB`: sRGB in hexadecimal;
+ * - `rgb(r, g, b)` and `rgb r g b`: sRGB, whole numbers 0 to 255;
+ * - `L a b`, `L,a,b`, `lab L a b`, `lab(L, a, b)`: CIELAB under D50, L 0 to
+ *   100, a and b -128 to 128.
+ *
+ * The three numbers stand apart by blanks or by one comma. sRGB is taken as
+ * seen under D65 and adapted to D50 with the Bradford transform: "#E4002B"
+ * reads as L 48.77, a 74.67, b 46.88.
+ * @param[in]  text the text, zero-terminated.
+ * @param[out] lab  receives L, a and b: 3 doubles, 24 bytes.
+ * @retval HUEX_OK lab written.
+ * @retval HUEX_NOT_A_VALUE the text is none of the forms, a number is out of
+ *         its range, or something follows the value; lab untouched.
+ * @retval HUEX_INVALID_ARGUMENT text or lab is NULL; lab untouched.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_ReadColorValue(const char *text, double lab[3]);
+
+/**
+ * @brief The guide colours nearest to a CIELAB value by CIEDE2000, nearest
+ * first.
+ *
+ * Every colour searched that has a D50 measurement is a candidate (its Lab as
+ * HUEX_GetColorLab gives it). Where two are as near, the earlier publication
+ * and then the lower index comes first. `huexinfo match` lists, for each
+ * publication, what this answers for that publication's pair.
+ * @param[in]  system  the colour-system code, or HUEX_ALL_PUBS for every
+ *                     publication: then the count nearest of all of them.
+ * @param[in]  flag    the flag (not read with HUEX_ALL_PUBS).
+ * @param[in]  lab     the value: L, a and b under D50 (3 doubles), each a
+ *                     finite number.
+ * @param[in]  count   how many colours are wanted, 1 or more.
+ * @param[out] records receives the records (see the group's description),
+ *                     room for count records (8 bytes each).
+ * @param[out] delta_e receives each record's CIEDE2000 distance to the value:
+ *                     room for count doubles; NULL when not wanted.
+ * @param[out] found   receives how many records were written: count, or
+ *                     fewer when fewer colours are measured.
+ * @retval HUEX_OK *found records written (1 or more) and their distances.
+ * @retval HUEX_NO_DATA no colour searched has a D50 measurement; *found is
+ *         0, records and delta_e untouched.
+ * @retval HUEX_NO_PUBLICATION the pair selects no existing publication;
+ *         nothing written.
+ * @retval HUEX_INVALID_ARGUMENT lab, records or found is NULL, count is below
+ *         1, or a value is not a finite number; nothing written.
+ * @retval HUEX_NO_MEMORY no memory for the ranking of count colours; nothing
+ *         written.
+ * @par Example
+ * @code
+ * double lab[3], de[2];
+ * extended_color nearest[2];
+ * LONG n;
+ * if (HUEX_ReadColorValue("#E4002B", lab) == HUEX_OK &&
+ *     HUEX_FindNearestColors(HUEX_SYSTEM_PROCESS, 0, lab, 2, nearest, de, &n) == HUEX_OK)
+ *     ... nearest[0] is "VERIHUE 062i DSP", de[0] 2.65 ...
+ * @endcode
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_FindNearestColors(short system, short flag, const double lab[3], LONG count,
+                                    extended_color *records, double *delta_e, LONG *found);
+
+/** @} */
+
+/**
  * @defgroup huex_wide Wide-character paths
  * @brief The functions that take or give a file's path, in forms whose
  * paths are UTF-16 (WCHAR) texts: profiles and files in folders whose names

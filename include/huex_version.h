@@ -16,7 +16,7 @@
 /** The major version; the CMake package offers itself to hosts that ask for the same one. */
 #define HUEX_VERSION_MAJOR 1
 /** The minor version: each function says with which major.minor it came. */
-#define HUEX_VERSION_MINOR 0
+#define HUEX_VERSION_MINOR 1
 /** The patch level. */
 #define HUEX_VERSION_PATCH 0
 /** The build number. */
@@ -27,10 +27,10 @@
 /** Four numbers as the text "a.b.c.d". */
 #define HUEX_VERSION_DOTTED(a, b, c, d) \
     HUEX_VERSION_QUOTE(a) "." HUEX_VERSION_QUOTE(b) "." HUEX_VERSION_QUOTE(c) "." HUEX_VERSION_QUOTE(d)
-/** The version as a text: "1.0.0.0". */
+/** The version as a text: "1.1.0.0". */
 #define HUEX_VERSION_TEXT \
     HUEX_VERSION_DOTTED(HUEX_VERSION_MAJOR, HUEX_VERSION_MINOR, HUEX_VERSION_PATCH, HUEX_VERSION_BUILD)
-/** The version as version resources write it: 1,0,0,0. */
+/** The version as version resources write it: 1,1,0,0. */
 #define HUEX_VERSION_BINARY HUEX_VERSION_MAJOR, HUEX_VERSION_MINOR, HUEX_VERSION_PATCH, HUEX_VERSION_BUILD
 
 /** @} */

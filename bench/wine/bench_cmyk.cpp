@@ -28,15 +28,15 @@
 
 namespace {
 
+unsigned sink = 0;
+
+// Microseconds per call over rounds of `calls` calls each.
 template <typename F>
-double us_per_call(int calls, F f)
+round_figures us_per_call(int rounds, int calls, F f)
 {
-    unsigned sink = 0;
-    const double start = microseconds_now();
-    for (int i = 0; i < calls; ++i) sink += f(i);
-    const double elapsed = microseconds_now() - start;
-    if (sink == 0xFFFFFFFFu) std::printf(" ");
-    return elapsed / calls;
+    return time_rounds(rounds, calls, [&] {
+        for (int i = 0; i < calls; ++i) sink += f(i);
+    });
 }
 
 template <typename T>
@@ -49,7 +49,9 @@ T entry(HMODULE m, const char* name)
 
 int main(int argc, char** argv)
 {
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 2;
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 9;
+    // A session's parts cost milliseconds a call: fewer rounds of them.
+    const int part_rounds = rounds < 3 ? rounds : 3;
     const std::string printer =
         argc > 2 ? argv[2] : bin_dir() + "..\\..\\..\\tests\\wine\\lgicc\\press_cmyk.icc";
     const std::string xyz = colour_directory() + "xyzprof.pf";
@@ -64,7 +66,7 @@ int main(int argc, char** argv)
         extended_color r = {0, 0, 0, 0};
         if (HUEX_EncodeColor(37, 0, i, &r) == HUEX_OK) colours.push_back(r);
     }
-    const int calls = rounds * static_cast<int>(colours.size());
+    const int calls = static_cast<int>(colours.size());
     std::printf("colours: %u, rounds: %d\nprinter profile: %s\nXYZ profile: %s%s\n",
                 static_cast<unsigned>(colours.size()), rounds, printer.c_str(), xyz.c_str(),
                 installed ? " (Debian XYZ profile, put there for this run)" : "");
@@ -76,31 +78,31 @@ int main(int argc, char** argv)
     char* builtin = nullptr;
     HUEX_GetDefaultPrinterProfile(&builtin);
     HUEX_SetPrinterProfile(builtin);
-    const double recipe = us_per_call(calls, [&](int i) {
+    const round_figures recipe = us_per_call(rounds, calls, [&](int i) {
         WORD cmyk[4];
         return static_cast<unsigned>(HUEX_GetColorCMYK(&colours[i % colours.size()], cmyk, 1) + cmyk[0]);
     });
 
     HUEX_SetPrinterProfile(printer.c_str());
     // The first call prepares the transformation that the later ones use.
-    const double first = us_per_call(1, [&](int) {
+    const double first = us_per_call(1, 1, [&](int) {
         WORD cmyk[4];
         return static_cast<unsigned>(HUEX_GetColorCMYK(&colours[0], cmyk, 1) + cmyk[0]);
-    });
-    const double matched = us_per_call(calls, [&](int i) {
+    }).best;
+    const round_figures matched = us_per_call(rounds, calls, [&](int i) {
         WORD cmyk[4];
         return static_cast<unsigned>(HUEX_GetColorCMYK(&colours[i % colours.size()], cmyk, 1) + cmyk[0]);
     });
 
     // The parts of one matching-route call.
-    const double headers = us_per_call(calls, [&](int) {
+    const round_figures headers = us_per_call(part_rounds, calls, [&](int) {
         return static_cast<unsigned>(HUEX_GetProfileType(xyz.c_str()) + HUEX_GetProfileType(printer.c_str()));
     });
 
     HMODULE mscms = LoadLibraryA("mscms.dll");
     auto open = entry<decltype(&OpenColorProfileA)>(mscms, "OpenColorProfileA");
     auto close = entry<decltype(&CloseColorProfile)>(mscms, "CloseColorProfile");
-    const double opens = us_per_call(calls, [&](int) {
+    const round_figures opens = us_per_call(part_rounds, calls, [&](int) {
         unsigned ok = 0;
         for (const std::string* path : {&xyz, &printer}) {
             PROFILE p = {PROFILE_FILENAME, const_cast<char*>(path->c_str()), static_cast<DWORD>(path->size() + 1)};
@@ -121,7 +123,7 @@ int main(int argc, char** argv)
     auto release = entry<decltype(&DeleteColorTransform)>(mscms, "DeleteColorTransform");
     DWORD intents[2] = {INTENT_PERCEPTUAL, INTENT_PERCEPTUAL};
     HTRANSFORM transform = make(profiles, 2, intents, 2, BEST_MODE, INDEX_DONT_CARE);
-    const double system_only = us_per_call(calls, [&](int i) {
+    const round_figures system_only = us_per_call(part_rounds, calls, [&](int i) {
         COLOR in = {}, out = {};
         in.XYZ.X = static_cast<WORD>(i * 7 & 0x7FFF), in.XYZ.Y = 0x4000, in.XYZ.Z = 0x2000;
         return static_cast<unsigned>(translate(transform, &in, 1, COLOR_XYZ, &out, COLOR_CMYK) + out.cmyk.cyan);
@@ -129,14 +131,14 @@ int main(int argc, char** argv)
     release(transform);
     for (HPROFILE p : profiles) close(p);
 
-    const double begin_end = us_per_call(calls, [&](int) {
+    const round_figures begin_end = us_per_call(part_rounds, calls, [&](int) {
         const short s = HUEX_BeginMatchingSession(xyz.c_str(), printer.c_str());
         HUEX_EndMatching();
         return static_cast<unsigned>(s);
     });
 
     HUEX_BeginMatchingSession(xyz.c_str(), printer.c_str());
-    const double one_match = us_per_call(calls, [&](int i) {
+    const round_figures one_match = us_per_call(part_rounds, calls, [&](int i) {
         WORD xyz_values[3];
         HUEX_GetColorXYZ(&colours[i % colours.size()], xyz_values, 1);
         WORD element[4] = {xyz_values[0], xyz_values[1], xyz_values[2], 0};
@@ -145,22 +147,26 @@ int main(int argc, char** argv)
     HUEX_EndMatching();
 
     // Once more after the parts: the engine's cost may drift over many sessions.
-    const double matched_again = us_per_call(calls, [&](int i) {
+    const round_figures matched_again = us_per_call(rounds, calls, [&](int i) {
         WORD cmyk[4];
         return static_cast<unsigned>(HUEX_GetColorCMYK(&colours[i % colours.size()], cmyk, 1) + cmyk[0]);
     });
 
-    std::printf("HUEX_GetColorCMYK, recipe route (built-in printer) %10.2f us/colour\n", recipe);
-    std::printf("HUEX_GetColorCMYK, matching route, first call        %10.2f us\n", first);
-    std::printf("HUEX_GetColorCMYK, matching route (ICC printer)     %10.2f us/colour after the first"
-                " (%.1f x the recipe route)\n", matched, matched / recipe);
-    std::printf("HUEX_GetColorCMYK, matching route, measured again   %10.2f us/colour\n", matched_again);
-    std::printf("  header reads of both profiles (HUEX_GetProfileType x2) %8.2f us\n", headers);
-    std::printf("  MSCMS opening and closing both profiles               %8.2f us\n", opens);
-    std::printf("  begin + end of a session (headers, opens, transform)  %8.2f us\n", begin_end);
-    std::printf("  one colour matched in an open session                 %8.2f us\n", one_match);
-    std::printf("  one colour through the colour system alone (MSCMS)    %8.2f us\n", system_only);
-    std::printf("a session set-up costs %.0f look-ups after the first\n\n", begin_end / matched);
+    std::printf("                                                     best      median (us/colour)\n");
+    std::printf("HUEX_GetColorCMYK, recipe route (built-in printer) %10.3f %10.3f\n", recipe.best, recipe.median);
+    std::printf("HUEX_GetColorCMYK, matching route, first call      %10.2f us\n", first);
+    std::printf("HUEX_GetColorCMYK, matching route (ICC printer)    %10.3f %10.3f after the first\n", matched.best,
+                matched.median);
+    std::printf("HUEX_GetColorCMYK, matching route, measured again  %10.3f %10.3f\n", matched_again.best,
+                matched_again.median);
+    std::printf("  header reads of both profiles (HUEX_GetProfileType x2) %8.2f us\n", headers.best);
+    std::printf("  MSCMS opening and closing both profiles               %8.2f us\n", opens.best);
+    std::printf("  begin + end of a session (headers, opens, transform)  %8.2f us\n", begin_end.best);
+    std::printf("  one colour matched in an open session                 %8.2f us\n", one_match.best);
+    std::printf("  one colour through the colour system alone (MSCMS)    %8.2f us\n", system_only.best);
+    std::printf("a session set-up costs %.0f look-ups after the first\n", begin_end.best / matched.best);
+    std::printf("ratio CMYK matched / recipe               %8.3f best %8.3f median\n\n", matched.best / recipe.best,
+                matched.median / recipe.median);
     HUEX_SetPrinterProfile(builtin);
     HUEX_DisposeProfile(builtin);
     if (installed) DeleteFileA(xyz.c_str());

@@ -66,16 +66,16 @@ int run_in_addon_folder(int argc, char** argv)
     return rc;
 }
 
+unsigned sink = 0;
+
+// Nanoseconds per colour, best and median of the rounds over every colour.
 template <typename F>
-double ns_per_colour(const std::vector<extended_color>& colours, int rounds, F f)
+round_figures ns_per_colour(const std::vector<extended_color>& colours, int rounds, F f)
 {
-    unsigned sink = 0;
-    const double start = (microseconds_now() * 1e3);
-    for (int r = 0; r < rounds; ++r)
+    const round_figures us = time_rounds(rounds, static_cast<double>(colours.size()), [&] {
         for (const extended_color& c : colours) sink += f(c);
-    const double elapsed = (microseconds_now() * 1e3) - start;
-    if (sink == 0xFFFFFFFFu) std::printf(" ");
-    return elapsed / (static_cast<double>(rounds) * static_cast<double>(colours.size()));
+    });
+    return {us.best * 1e3, us.median * 1e3};
 }
 
 // MSCMS found at run time, so the program links against nothing but huex.dll.
@@ -152,28 +152,29 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const double rgb = ns_per_colour(colours, rounds, [](const extended_color& c) {
+    const round_figures rgb = ns_per_colour(colours, rounds, [](const extended_color& c) {
         WORD v[3];
         HUEX_GetColorRGB(&c, v, 1);
         return static_cast<unsigned>(v[0]);
     });
-    const double name = ns_per_colour(colours, rounds, [](const extended_color& c) {
+    const round_figures name = ns_per_colour(colours, rounds, [](const extended_color& c) {
         char n[80];
         return static_cast<unsigned>(HUEX_GetColorName(&c, n));
     });
-    const double xyz = ns_per_colour(colours, rounds, [](const extended_color& c) {
+    const round_figures xyz = ns_per_colour(colours, rounds, [](const extended_color& c) {
         WORD v[3];
         HUEX_GetColorXYZ(&c, v, 1);
         return static_cast<unsigned>(v[1]);
     });
-    const double addon_name = ns_per_colour(addon_colours, rounds, [](const extended_color& c) {
+    const round_figures addon_name = ns_per_colour(addon_colours, rounds, [](const extended_color& c) {
         char n[80];
         return static_cast<unsigned>(HUEX_GetColorName(&c, n));
     });
-    std::printf("HUEX_GetColorRGB           %10.1f ns/colour\n", rgb);
-    std::printf("HUEX_GetColorName          %10.1f ns/colour\n", name);
-    std::printf("HUEX_GetColorXYZ           %10.1f ns/colour\n", xyz);
-    std::printf("HUEX_GetColorName, add-on  %10.1f ns/colour\n", addon_name);
+    std::printf("                                best     median (ns/colour)\n");
+    std::printf("HUEX_GetColorRGB           %10.1f %10.1f\n", rgb.best, rgb.median);
+    std::printf("HUEX_GetColorName          %10.1f %10.1f\n", name.best, name.median);
+    std::printf("HUEX_GetColorXYZ           %10.1f %10.1f\n", xyz.best, xyz.median);
+    std::printf("HUEX_GetColorName, add-on  %10.1f %10.1f\n", addon_name.best, addon_name.median);
 
     // The same colours as the XYZ export gives them, through MSCMS.
     std::vector<COLOR> input(colours.size());
@@ -201,23 +202,23 @@ int main(int argc, char** argv)
         std::printf("MSCMS: no transform\n");
         return 1;
     }
-    unsigned sink = 0;
-    const double start = (microseconds_now() * 1e3);
-    for (int r = 0; r < rounds; ++r)
+    const round_figures mscms_us = time_rounds(rounds, static_cast<double>(input.size()), [&] {
         for (const COLOR& c : input) {
             COLOR out;
             mscms.translate(t, const_cast<COLOR*>(&c), 1, COLOR_XYZ, &out, COLOR_RGB);
             sink += out.rgb.red;
         }
-    const double mscms_ns = ((microseconds_now() * 1e3) - start) / (static_cast<double>(rounds) * static_cast<double>(input.size()));
+    });
+    const round_figures mscms_ns = {mscms_us.best * 1e3, mscms_us.median * 1e3};
     mscms.delete_transform(t);
     mscms.close(profiles[0]);
     mscms.close(profiles[1]);
-    std::printf("MSCMS TranslateColors XYZ->sRGB %10.1f ns/colour%s\n", mscms_ns, sink == 0xFFFFFFFFu ? " " : "");
-    std::printf("ratio HUEX_GetColorRGB / MSCMS           %10.3f\n", rgb / mscms_ns);
-    std::printf("ratio HUEX_GetColorName / MSCMS          %10.3f\n", name / mscms_ns);
-    std::printf("ratio HUEX_GetColorXYZ / MSCMS           %10.3f\n", xyz / mscms_ns);
-    std::printf("ratio HUEX_GetColorName, add-on / MSCMS  %10.3f\n", addon_name / mscms_ns);
+    std::printf("MSCMS TranslateColors XYZ->sRGB %10.1f %10.1f\n", mscms_ns.best, mscms_ns.median);
+    const struct { const char* what; round_figures f; } ratios[] = {
+        {"HUEX_GetColorRGB", rgb}, {"HUEX_GetColorName", name}, {"HUEX_GetColorXYZ", xyz}, {"HUEX_GetColorName, add-on", addon_name}};
+    for (const auto& r : ratios)
+        std::printf("ratio %s / MSCMS %*s %8.3f best %8.3f median\n", r.what, int(26 - std::strlen(r.what)), "",
+                    r.f.best / mscms_ns.best, r.f.median / mscms_ns.median);
     for (int threads : {1, 2, 8})
         std::printf("HUEX_GetColorRGB on %d thread%s %10.0f look-ups/s in all\n", threads, threads == 1 ? " " : "s",
                     rgb_per_second(colours, rounds, threads));

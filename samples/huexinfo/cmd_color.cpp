@@ -1,5 +1,6 @@
-// huexinfo color NAME: every colour of every publication whose short name is
-// NAME, letter case ignored. The CMYK is for the current printer profile.
+// huexinfo color NAME: the colour of each publication whose name (as the guide
+// stores it, or the full name) is NAME, letter case ignored. The CMYK is for
+// the current printer profile.
 #include <cstdio>
 #include <string>
 
@@ -26,32 +27,28 @@ int cmd_color(int argc, char** argv)
     int found = 0;
     pub_pair p;
     for (int n = 0; nth_pub(n, &p); ++n) {
-        const int count = p.per_page * p.pages;
-        for (int i = 0; i < count; ++i) {
-            // The name first: a whole row costs a match through the printer
-            // profile, milliseconds per colour with an ICC printer.
-            extended_color r = {0, 0, 0, 0};
-            char name[80];
-            if (HUEX_EncodeColor(p.system, p.flag, static_cast<short>(i), &r) != HUEX_OK ||
-                HUEX_GetShortColorName(&r, name) <= 0 || lstrcmpiA(name, argv[1]) != 0)
-                continue;
-            color_row row;
-            if (!read_color_row(p, i, &row)) continue;
-            if (found++) out("\n");
-            out("name          %s\n", row.full_name);
-            out("short name    %s\n", row.name);
-            out("publication   %s (code %d, flag %d)\n", p.desc, p.system, p.flag);
-            out("index         %d\n", row.index);
-            out("page          %d, label \"%s\"\n", row.page, row.label);
-            out("XYZ D50       %.2f %.2f %.2f\n", row.d50[0], row.d50[1], row.d50[2]);
-            out("XYZ D65       %.2f %.2f %.2f\n", row.d65[0], row.d65[1], row.d65[2]);
-            out("screen RGB    %d %d %d (D50, current display)\n", row.rgb[0], row.rgb[1], row.rgb[2]);
-            if (row.has_cmyk)
-                out("CMYK          %.1f %.1f %.1f %.1f %% (D50, printer: %s)\n", row.cmyk[0], row.cmyk[1],
-                            row.cmyk[2], row.cmyk[3], printer.c_str());
-            else
-                out("CMYK          not available\n");
-        }
+        // The library's look-up by name, one publication at a time: the
+        // colour of that name in each.
+        extended_color r = {0, 0, 0, 0};
+        DWORD index = 0;
+        color_row row;
+        if (HUEX_FindColorByName(p.system, p.flag, argv[1], &r) != HUEX_OK || HUEX_GetColorIndex(&r, &index) != HUEX_OK ||
+            !read_color_row(p, static_cast<int>(index), &row))
+            continue;
+        if (found++) out("\n");
+        out("name          %s\n", row.full_name);
+        out("short name    %s\n", row.name);
+        out("publication   %s (code %d, flag %d)\n", p.desc, p.system, p.flag);
+        out("index         %d\n", row.index);
+        out("page          %d, label \"%s\"\n", row.page, row.label);
+        out("XYZ D50       %.2f %.2f %.2f\n", row.d50[0], row.d50[1], row.d50[2]);
+        out("XYZ D65       %.2f %.2f %.2f\n", row.d65[0], row.d65[1], row.d65[2]);
+        out("screen RGB    %d %d %d (D50, current display)\n", row.rgb[0], row.rgb[1], row.rgb[2]);
+        if (row.has_cmyk)
+            out("CMYK          %.1f %.1f %.1f %.1f %% (D50, printer: %s)\n", row.cmyk[0], row.cmyk[1],
+                        row.cmyk[2], row.cmyk[3], printer.c_str());
+        else
+            out("CMYK          not available\n");
     }
     if (found == 0) {
         err("no colour named \"%s\"\n", argv[1]);

@@ -21,7 +21,7 @@ struct huexinfo_command {
 // (a file, a publication, the library), 2 a command line it cannot read.
 static const huexinfo_command huexinfo_commands[] = {
     {"pubs", "pubs", "list the publications", cmd_pubs},
-    {"color", "color NAME", "a colour by its short name in every publication", cmd_color},
+    {"color", "color NAME", "a colour by its name (short or full) in every publication", cmd_color},
     {"match", "match VALUE [--pub N] [-n COUNT] [--tsv]", "the nearest colours to #RRGGBB, #RGB, rgb(r, g, b) or L a b (D50)", cmd_match},
     {"dump", "dump PUB", "publication PUB (0 = the first of `pubs`) as CSV", cmd_dump},
     {"profile", "profile PATH", "dump an ICC profile: header, tags, descriptions, XYZ, curves, luts", cmd_profile},

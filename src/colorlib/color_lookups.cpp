@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "colorlib/color_tables.h"
+#include "colorlib/guide_search.h"
 #include "colorlib/publication_catalogue.h"
 #include "colorlib/publications.h"
 #include "display/display_state.h"
@@ -42,6 +43,29 @@ status lookup_color_xyz(publication_catalogue& catalogue, const extended_color& 
     const double v[3] = {m->X, m->Y, m->Z};
     for (int i = 0; i < 3; ++i) xyz[i] = static_cast<uint16_t>((v[i] > 100.0 ? 100.0 : v[i]) / 100.0 * 65535.0);
     return status::ok;
+}
+
+status found_color_record(publication_catalogue& catalogue, display_state& display, int16_t system, int16_t flag,
+                          uint32_t index, extended_color* record)
+{
+    extended_color r = {0, 0, 0, 0};
+    if (index > 0x7FFF) return status::no_color;
+    const status s = encode_color(catalogue, system, flag, static_cast<int16_t>(index), &r);
+    if (s != status::ok) return s;
+    if (const std::optional<rgb8> c = get_color_display_rgb(catalogue, display, record_to_colorid(catalogue, &r), 1)) {
+        r.red = static_cast<uint16_t>(r.red | (c->r & 0xFF) << 8);
+        r.green = static_cast<uint16_t>(r.green | (c->g & 0xFF) << 8);
+        r.blue = static_cast<uint16_t>(r.blue | (c->b & 0xFF) << 8);
+    }
+    *record = r;
+    return status::ok;
+}
+
+status lookup_color_lab(publication_catalogue& catalogue, const extended_color& record, cie_lab* lab)
+{
+    const colorid id = record_to_colorid(catalogue, &record);
+    if (id == no_color) return status::no_color;
+    return color_lab_d50(catalogue, id, lab) ? status::ok : status::no_data;
 }
 
 // The name is made whole in a buffer of this call's own and copied out in

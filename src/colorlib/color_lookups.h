@@ -8,6 +8,7 @@
 
 #include "colorlib/extended_color.h"
 #include "display/display_rgb.h"
+#include "exchange/cie_lab.h"
 #include "frame/status.h"
 
 struct publication_catalogue;
@@ -28,6 +29,13 @@ status lookup_color_xyz(publication_catalogue& catalogue, const extended_color& 
 // -1 with nothing written when the record names no colour.
 int16_t lookup_color_name(publication_catalogue& catalogue, const extended_color& record, char* name);
 int16_t lookup_short_color_name(publication_catalogue& catalogue, const extended_color& record, char* name);
+// The record a search hands a host for colour `index` of the publication the
+// pair selects: named by that pair, its high bytes the screen colour of the
+// D50 measurement (black without one). encode_color's statuses.
+status found_color_record(publication_catalogue& catalogue, display_state& display, int16_t system, int16_t flag,
+                          uint32_t index, extended_color* record);
+// CIELAB from the D50 measurement; no_data when the colour has none.
+status lookup_color_lab(publication_catalogue& catalogue, const extended_color& record, cie_lab* lab);
 status lookup_color_index(publication_catalogue& catalogue, const extended_color& record, uint32_t* index);
 
 // colors_per_page / number_of_pages of the publication a code and flag

@@ -67,6 +67,16 @@ std::optional<measured_xyz> read_color_xyz(byte_span table, uint32_t index)
     return measured_xyz{word_at(p) / 100.0, word_at(p + 2) / 100.0, word_at(p + 4) / 100.0};
 }
 
+bool read_color_lab_d50(byte_span cie50_table, uint32_t index, cie_lab* lab)
+{
+    const uint64_t offset = uint64_t{index} * 6;
+    if (!cie50_table.holds(offset, 6)) return false;
+    const uint8_t* p = cie50_table.data + offset;
+    const uint16_t hundredths[3] = {word_at(p), word_at(p + 2), word_at(p + 4)};
+    *lab = lab_from_d50_hundredths(hundredths);
+    return true;
+}
+
 byte_span locate_color_table(publication_catalogue& catalogue, uint32_t pub_no, table_kind kind)
 {
     return publication_table(catalogue, pub_no, kind);

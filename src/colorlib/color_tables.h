@@ -9,6 +9,7 @@
 
 #include "colorlib/colorid.h"
 #include "colorlib/kept_tables.h"
+#include "exchange/cie_lab.h"
 #include "frame/byte_span.h"
 
 constexpr int max_color_name_size = 35;
@@ -49,6 +50,10 @@ std::optional<measured_xyz> get_color_xyz(publication_catalogue& catalogue, colo
 
 // The same from a located CIE50 or CIE65 table, for walks over many colours.
 std::optional<measured_xyz> read_color_xyz(byte_span table, uint32_t index);
+
+// CIELAB of a colour's measurement in a located CIE50 table, from the stored
+// hundredths themselves; false, lab untouched, when it is not available.
+bool read_color_lab_d50(byte_span cie50_table, uint32_t index, cie_lab* lab);
 
 // Recipe fractions 0.0 to 1.0 (stored tenths of a percent / 1000); nothing
 // when the recipe is not available.

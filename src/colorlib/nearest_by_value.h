@@ -1,8 +1,7 @@
-// The guide colours nearest to a colour value by CIEDE2000. The caller walks a
-// guide (the picker the library's own tables, a host the look-ups) and hands
-// in every colour that has a D50 measurement; the search keeps the nearest
-// ones in order, the lower index first where two are as near. Nothing here
-// reads a table, so a host can link it alone.
+// The guide colours nearest to a colour value by CIEDE2000. The caller walks
+// the guides (guide_search.h) and hands in every colour that has a D50
+// measurement; the search keeps the nearest ones in order, the lower index
+// first where two are as near. Nothing here reads a table.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -23,4 +23,9 @@ struct library_context {
     picker_settings picker;          // the picker's lasting choices
     picker_run* open_picker = nullptr;   // the run whose window is open, on its own thread
     bool settings_were_read = false;     // start-up got as far as the stored settings
+    void* common_controls = nullptr;     // the control library, mapped at the first picker opening
+    void* accessibility = nullptr;       // the screen-reader calls, mapped at a reader's first question
+    // The start-up steps that wait for the library's first use (the entry
+    // point's); the first guard taken after the attach runs them once.
+    void (*pending_start_up)(library_context& lib) = nullptr;
 };

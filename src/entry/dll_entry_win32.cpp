@@ -1,7 +1,7 @@
 // The library's entry point: start-up in a fixed order (later steps rely on
-// the earlier ones), and the settings written back at process end.
+// the earlier ones), most of it at the first use, and the settings written
+// back at process end.
 #include <windows.h>
-#include <commctrl.h>
 #include <icm.h>
 
 #include <cstring>
@@ -12,6 +12,8 @@
 #include "context/library_lock.h"
 #include "context/thread_texts.h"
 #include "entry/settings_store_win32.h"
+#include "frame/common_controls_win32.h"
+#include "picker_window/accessibility_calls_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/module_handles_win32.h"
 #include "frame/path_text_win32.h"
@@ -60,15 +62,35 @@ static void find_color_directories(platform_values& platform)
     if (lstrcmpiW(old, color_directory) != 0) std::wcscpy(platform.old_color_directory, old);
 }
 
+// What of start-up no host can tell from the load itself waits for the
+// library's first use, and runs then in the same order, under the guard of
+// whichever thread calls first: the language module, the colour folders, the
+// add-on scan and the stored settings with their profiles. A host that loads
+// the library and never calls it (or not yet) pays only for the load.
+static void finish_start_up(library_context& lib)
+{
+    platform_values& platform = lib.platform;
+    text_module = load_language_module(platform);
+    find_color_directories(platform);
+    load_text(IDS_DEFAULT_PRINTER, platform.default_printer_profile_name, sizeof platform.default_printer_profile_name);
+    load_text(IDS_DEFAULT_DISPLAY, platform.default_display_name, sizeof platform.default_display_name);
+    path_from_ansi(platform.default_printer_profile_name, platform.default_printer_profile_path, MAX_PATH);
+    path_from_ansi(platform.default_display_name, platform.default_display_path, MAX_PATH);
+    scan_addons(lib.catalogue);
+    settings_load(lib);
+    lib.settings_were_read = true;
+}
+
+// Under the loader's lock only what the load itself must decide: a picker
+// class that cannot be registered refuses the load.
 static BOOL process_attach(HINSTANCE module)
 {
     start_library_lock();
     start_thread_texts();
     library_guard lib;
     platform_values& platform = lib->platform;
-    InitCommonControls();
     instance_handle = module;
-    text_module = load_language_module(platform);
+    text_module = module;
     apply_default_display(lib->display);
 
     platform.screen_width = GetSystemMetrics(SM_CXSCREEN);
@@ -78,15 +100,8 @@ static BOOL process_attach(HINSTANCE module)
     if (!register_picker_classes()) return FALSE;
 
     platform.label_text_color = 0x00FFFFFF;
-    find_color_directories(platform);
-    load_text(IDS_DEFAULT_PRINTER, platform.default_printer_profile_name, sizeof platform.default_printer_profile_name);
-    load_text(IDS_DEFAULT_DISPLAY, platform.default_display_name, sizeof platform.default_display_name);
-    path_from_ansi(platform.default_printer_profile_name, platform.default_printer_profile_path, MAX_PATH);
-    path_from_ansi(platform.default_display_name, platform.default_display_path, MAX_PATH);
     lib->catalogue.last_builtin_pub = 3;
-    scan_addons(lib->catalogue);
-    settings_load(*lib);
-    lib->settings_were_read = true;
+    lib->pending_start_up = finish_start_up;
     return TRUE;
 }
 
@@ -96,9 +111,9 @@ static BOOL process_attach(HINSTANCE module)
 static void process_detach(bool unloaded)
 {
     library_context& lib = library_context_at_detach();
-    // A load refused before the settings were read (a window class that
-    // cannot be registered) still gets its detach call, and writing then
-    // would put the initial values over what the user stored.
+    // A load refused at the class step still gets its detach call, and one
+    // that no host called never read the settings: writing then would put the
+    // initial values over what the user stored.
     if (lib.settings_were_read) settings_save(lib);
     // Only when the host unloads the library: at process end the classes,
     // records, mapped modules and the colour-matching module go with the
@@ -106,6 +121,8 @@ static void process_detach(bool unloaded)
     // host may hold it too), so no object of ours stays with it.
     if (!unloaded) return;
     unregister_picker_classes();
+    release_common_controls(&lib.common_controls);
+    release_accessibility_calls(&lib.accessibility);
     release_addons(lib.catalogue);
     release_language_module(lib.platform);
     drop_printer_transform(lib.matching);

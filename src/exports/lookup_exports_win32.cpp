@@ -82,13 +82,17 @@ extern "C" short WINAPI HUEX_GetColorIndex(const extended_color* record, DWORD* 
     return export_status(s);
 }
 
-// The texts come from the language module, which no call changes: no state
-// of the library's is read.
+// The text comes from the language module, which no call changes once it
+// is mapped; the guard is what maps it at the library's first use.
 extern "C" int WINAPI HUEX_GetColorSetName(DWORD ignored, char* name)
 {
     if (name == nullptr) return 0;
     char text[HUEX_PUB_NAME_SIZE];
-    const int len = load_text(IDS_SYSTEM_NAME, text, HUEX_PUB_NAME_SIZE);
+    int len;
+    {
+        const library_guard lib;
+        len = load_text(IDS_SYSTEM_NAME, text, HUEX_PUB_NAME_SIZE);
+    }
     std::memcpy(name, text, static_cast<size_t>(len) + 1);
     return len;
 }

@@ -13,4 +13,7 @@ enum class status : int16_t {
     no_memory = 4,         // no memory, or no object from the colour-matching module
     not_supported = 5,     // a profile kind no session takes, or the module refused
     default_in_force = 6,  // a profile could not be made current; the default took its place
+    not_found = 7,         // nothing answers a look-up by name
+    invalid_argument = 8,  // a pointer the call needs is null, or a count or value is out of its range
+    not_a_value = 9,       // a text is no colour value
 };

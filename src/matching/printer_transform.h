@@ -24,5 +24,22 @@ struct matching_state;
 bool match_to_printer(matching_state& matching, const wchar_t* source, const wchar_t* destination,
                       uint16_t element[4]);
 
-// Releases the prepared transformation; the next match prepares afresh.
+// The two halves of match_to_printer, for matching many colours through one
+// transformation: the transformation made ready (kept, or prepared afresh),
+// false when the route is closed; then elements matched through it in one
+// call of the module, false (elements partly written) when the module
+// refuses, and then nothing stays prepared.
+bool ready_printer_transform(matching_state& matching, const wchar_t* source, const wchar_t* destination);
+bool match_ready(matching_state& matching, uint16_t (*elements)[4], uint32_t count);
+
+// ready_printer_transform for a caller that knows the names it would pass are
+// those the kept transformation was prepared from (their buffers change only
+// with a drop): the names are not compared again. False with nothing done
+// when it cannot tell so cheaply (nothing kept, another intent, a name that
+// resolves against the current directory), and false with the
+// transformation dropped when its files changed.
+bool kept_transformation_stands(matching_state& matching);
+
+// Releases the prepared transformation, and every answer matched through it;
+// the next match prepares afresh.
 void drop_printer_transform(matching_state& matching);

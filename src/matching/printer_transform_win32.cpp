@@ -225,29 +225,67 @@ kept_printer_transform* kept_record(matching_state& matching)
 
 }  // namespace
 
-bool match_to_printer(matching_state& matching, const wchar_t* source, const wchar_t* destination,
-                      uint16_t element[4])
+bool ready_printer_transform(matching_state& matching, const wchar_t* source, const wchar_t* destination)
 {
     if (source == nullptr || destination == nullptr) return drop_printer_transform(matching), false;
     kept_printer_transform* prepared = kept_record(matching);
     if (prepared == nullptr) return false;
-    if (!kept_for(*prepared, matching.rendering_intent, source, destination)) {
-        drop_printer_transform(matching);
-        prepared = kept_record(matching);
-        if (prepared == nullptr) return false;
-        if (!prepare(*prepared, matching.rendering_intent, source, destination))
-            return drop_printer_transform(matching), false;
-    }
-    uint16_t input[4];
-    uint16_t output[4] = {0, 0, 0, 0};
-    module_input(prepared->source_kind, element, input);
-    if (LgoICCMatchColors(prepared->transformation, prepared->options, input, output, 1, prepared->source_channels,
-                          prepared->destination_channels, LGICC_RESERVED, LGICC_RESERVED, LGICC_SAMPLE_BYTES,
-                          LGICC_RESERVED) != LGICC_OK) {
-        drop_printer_transform(matching);
+    if (kept_for(*prepared, matching.rendering_intent, source, destination)) return true;
+    drop_printer_transform(matching);
+    prepared = kept_record(matching);
+    if (prepared == nullptr) return false;
+    if (!prepare(*prepared, matching.rendering_intent, source, destination))
+        return drop_printer_transform(matching), false;
+    return true;
+}
+
+bool kept_transformation_stands(matching_state& matching)
+{
+    kept_printer_transform* prepared = matching.printer_transform;
+    if (prepared == nullptr || prepared->transformation == nullptr || prepared->intent != matching.rendering_intent ||
+        !fully_qualified(prepared->named_source) || !fully_qualified(prepared->named_destination))
         return false;
+    if (files_unchanged(*prepared)) return true;
+    drop_printer_transform(matching);
+    return false;
+}
+
+bool match_ready(matching_state& matching, uint16_t (*elements)[4], uint32_t count)
+{
+    const kept_printer_transform* prepared = matching.printer_transform;
+    if (prepared == nullptr || prepared->transformation == nullptr || count == 0 || count > 0x7FFFFFFF / 4) return false;
+    // The module takes the colours packed, each with its own channel count.
+    uint16_t one[2][4];
+    uint16_t* buffer = one[0];
+    if (count > 1) {
+        buffer = static_cast<uint16_t*>(HeapAlloc(GetProcessHeap(), 0, size_t{count} * 2 * sizeof(uint16_t[4])));
+        if (buffer == nullptr) return false;
     }
-    return write_back(prepared->destination_channels, output, element);
+    uint16_t* const input = buffer;
+    uint16_t* const output = buffer + size_t{count} * 4;
+    const uint16_t in = prepared->source_channels, out = prepared->destination_channels;
+    for (uint32_t i = 0; i < count; ++i) {
+        uint16_t values[4];
+        module_input(prepared->source_kind, elements[i], values);
+        std::memcpy(input + size_t{i} * in, values, in * sizeof(uint16_t));
+    }
+    bool ok = LgoICCMatchColors(prepared->transformation, prepared->options, input, output, int32_t(count), in, out,
+                                LGICC_RESERVED, LGICC_RESERVED, LGICC_SAMPLE_BYTES, LGICC_RESERVED) == LGICC_OK;
+    for (uint32_t i = 0; ok && i < count; ++i) {
+        uint16_t values[4] = {0, 0, 0, 0};
+        std::memcpy(values, output + size_t{i} * out, out * sizeof(uint16_t));
+        ok = write_back(out, values, elements[i]);
+    }
+    if (buffer != one[0]) HeapFree(GetProcessHeap(), 0, buffer);
+    if (!ok) drop_printer_transform(matching);
+    return ok;
+}
+
+bool match_to_printer(matching_state& matching, const wchar_t* source, const wchar_t* destination,
+                      uint16_t element[4])
+{
+    uint16_t(*elements)[4] = reinterpret_cast<uint16_t(*)[4]>(element);
+    return ready_printer_transform(matching, source, destination) && match_ready(matching, elements, 1);
 }
 
 void drop_printer_transform(matching_state& matching)
@@ -260,4 +298,5 @@ void drop_printer_transform(matching_state& matching)
     release_bytes(&prepared->destination_bytes);
     HeapFree(GetProcessHeap(), 0, prepared);
     matching.printer_transform = nullptr;
+    forget_cmyk_answers(matching.cmyk_answers);
 }

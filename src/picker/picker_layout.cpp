@@ -34,6 +34,13 @@ pixel_rect picker_window_rect(const picker_screen& s, int32_t xpos, int32_t ypos
     return pixel_rect{x, y, x + w, y + h};
 }
 
+pixel_rect moved_into_work_area(const pixel_rect& window, const pixel_rect& work)
+{
+    const int32_t x = moved_inside(window.left, window.width(), work.left, work.right);
+    const int32_t y = moved_inside(window.top, window.height(), work.top, work.bottom);
+    return pixel_rect{x, y, x + window.width(), y + window.height()};
+}
+
 frame_layout layout_frame(int32_t W, int32_t H, int32_t cy_caption)
 {
     frame_layout f;

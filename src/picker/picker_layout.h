@@ -38,9 +38,15 @@ struct picker_screen {
 
 // The picker window on screen: half the screen wide and 0.65 of it high (0.65
 // and 0.75 on the 640 x 480 screen), grown with the dpi as its texts grow but
-// never beyond the work area; centred, and moved into the work area when it
-// reaches past it, unless a position was saved.
+// never beyond the work area; centred inside the work area, or at the saved
+// position as it was saved (see moved_into_work_area).
 pixel_rect picker_window_rect(const picker_screen& screen, int32_t xpos, int32_t ypos);
+
+// A window moved, not resized, into the work area of the monitor it falls on:
+// a position saved on another screen, dpi or monitor layout opens with every
+// button in reach. Where the window is larger than the work area its left and
+// top edges stay inside, so the caption can still be taken.
+pixel_rect moved_into_work_area(const pixel_rect& window, const pixel_rect& work);
 
 struct frame_layout {
     pixel_rect tab;                 // tab control in the picker window's client area

@@ -18,17 +18,24 @@ int32_t strip_left(const picker_system_metrics& m, const swatch_view& v)
     return v.swatch_area.left + m.cx_hscroll + strip_geometry(m, v).pad;
 }
 
-bool hit_swatch(picker_run& run, int32_t x, int32_t y, colorid* out, const swatch_view& v)
+int32_t grid_position_at(const swatch_view& v, int32_t x, int32_t y)
 {
-    if (!on_color_page(run) || !v.swatch_area.contains(x, y)) return false;
+    if (!v.swatch_area.contains(x, y)) return -1;
     const int32_t cell_w = v.gap_x + v.swatch_width;
     const int32_t cell_h = v.gap_y + v.swatch_height;
-    if (cell_w <= 0 || cell_h <= 0) return false;
+    if (cell_w <= 0 || cell_h <= 0) return -1;
     const int32_t column = (x - v.swatch_area.left) / cell_w;
     const int32_t row = (y - v.swatch_area.top) / cell_h;
-    if (column > v.columns - 1 || row > v.rows - 1) return false;
-    const int64_t index =
-        static_cast<int64_t>(v.rows) * column + colorid_index(run.lib.picker.first_colorid_displayed) + row;
+    if (column > v.columns - 1 || row > v.rows - 1) return -1;
+    return v.rows * column + row;
+}
+
+bool hit_swatch(picker_run& run, int32_t x, int32_t y, colorid* out, const swatch_view& v)
+{
+    if (!on_color_page(run)) return false;
+    const int32_t k = grid_position_at(v, x, y);
+    if (k < 0) return false;
+    const int64_t index = static_cast<int64_t>(colorid_index(run.lib.picker.first_colorid_displayed)) + k;
     *out = index < v.total ? make_colorid(run.lib.catalogue, static_cast<uint32_t>(v.pub), static_cast<uint32_t>(index)) : no_color;
     return true;
 }

@@ -23,6 +23,9 @@ int32_t strip_left(const picker_system_metrics& m, const swatch_view& v);
 // A cell is a swatch with the gaps to its left and above it; the page-label
 // line and what lies below the last row hit nothing.
 bool hit_swatch(picker_run& run, int32_t x, int32_t y, colorid* out, const swatch_view& v);
+// The grid position (column by column, top to bottom) whose cell holds the
+// point, or -1.
+int32_t grid_position_at(const swatch_view& v, int32_t x, int32_t y);
 
 // The middle colour of the guide page at that proportion of the guide; asks
 // for the selection to be centred. Never on a palette display (no strip).

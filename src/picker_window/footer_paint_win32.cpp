@@ -14,6 +14,7 @@ void paint_footer(HDC dc, const picker_run& run)
     {
         const selected_object selected(dc, font);
         const background_mode mode(dc, TRANSPARENT);
+        const text_color color(dc, run.ui->colors.page_text);
         char notice[256];
         const int n = load_text(IDS_GUIDE_NOTICE, notice, sizeof notice);
         const char* profile_name = run.lib.profiles.monitor_profile_name;

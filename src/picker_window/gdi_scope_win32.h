@@ -42,6 +42,19 @@ private:
     COLORREF previous_;
 };
 
+// The text background colour (opaque mode) for the scope.
+class background_color {
+public:
+    background_color(HDC dc, COLORREF color) : dc_(dc), previous_(SetBkColor(dc, color)) {}
+    ~background_color() { SetBkColor(dc_, previous_); }
+    background_color(const background_color&) = delete;
+    background_color& operator=(const background_color&) = delete;
+
+private:
+    HDC dc_;
+    COLORREF previous_;
+};
+
 // A page palette selected and realised for the scope, the previous one
 // selected and realised again after it; nothing when palette is null (true
 // colour displays, or a page without a palette).

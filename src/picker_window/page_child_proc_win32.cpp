@@ -12,6 +12,7 @@
 #include "picker_window/picker_paint_win32.h"
 #include "picker_window/picker_windows_win32.h"
 #include "picker_window/settings_page_win32.h"
+#include "picker_window/swatch_list_accessible_win32.h"
 #include "picker_window/window_classes_win32.h"
 
 static LRESULT on_nccreate(HWND child, const CREATESTRUCTA* cs, WPARAM wparam, LPARAM lparam)
@@ -37,6 +38,20 @@ static LRESULT on_paint(page_windows& page, HWND child)
     return 0;
 }
 
+// A reader asks for the page's list; other objects are the system's.
+static LRESULT on_get_object(page_windows& page, HWND child, WPARAM wparam, LONG object_id, LPARAM lparam)
+{
+    if (object_id != OBJID_CLIENT || page.page == settings_page) return DefWindowProcA(child, WM_GETOBJECT, wparam, lparam);
+    const LRESULT answer = answer_list_object(page, wparam);
+    return answer != 0 ? answer : DefWindowProcA(child, WM_GETOBJECT, wparam, lparam);
+}
+
+static LRESULT on_destroy(page_windows& page, HWND child)
+{
+    release_list_object(page);
+    return DefWindowProcA(child, WM_DESTROY, 0, 0);
+}
+
 static LRESULT on_close(HWND child)
 {
     DestroyWindow(child);
@@ -51,6 +66,10 @@ LRESULT CALLBACK picker_child_proc(HWND child, UINT message, WPARAM wparam, LPAR
     switch (message) {
     case WM_PAINT: return on_paint(*page, child);
     case WM_CLOSE: return on_close(child);
+    case WM_DESTROY: return on_destroy(*page, child);
+    // The object id is a LONG in the low half of lParam, also on 64-bit.
+    case WM_GETOBJECT: return on_get_object(*page, child, wparam, static_cast<LONG>(static_cast<DWORD>(lparam)), lparam);
+    case select_item_message: return on_page_select_color(*page, static_cast<colorid>(wparam));
     case WM_HSCROLL: return on_page_scroll(*page, LOWORD(wparam), static_cast<short>(HIWORD(wparam)));
     case WM_LBUTTONDOWN: return on_page_click(*page, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
     case WM_LBUTTONDBLCLK: return on_page_double_click(*page, GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));

@@ -13,6 +13,7 @@
 #include "picker_window/page_selection_win32.h"
 #include "picker_window/picker_paint_win32.h"
 #include "picker_window/settings_page_win32.h"
+#include "picker_window/swatch_list_accessible_win32.h"
 
 // Only the page shown acts; a message that reaches a hidden page (posted
 // before a switch) does nothing.
@@ -24,6 +25,7 @@ static bool is_current(picker_run& run, const page_windows& page)
 // After every selection the user makes, the arrow keys act on the page.
 static void select_from_user(picker_run& run, page_windows& page, colorid c, bool redraw_grid)
 {
+    const bool grid_had_focus = page_has_focus(page);
     {
         const window_dc dc(page.child);
         select_and_show(dc, run, c);
@@ -32,6 +34,7 @@ static void select_from_user(picker_run& run, page_windows& page, colorid c, boo
     page_windows* shown = current_color_page(run);
     if (shown == nullptr) return;
     SetFocus(shown->scroll_bar);
+    if (!grid_had_focus || shown != &page) announce_list_focus(*shown);
     update_scroll_thumb(run, *shown);
 }
 
@@ -58,6 +61,16 @@ LRESULT on_page_click(page_windows& page, int x, int y)
     if (hit_strip(run, x, y, &c, *page.view)) select_from_user(run, page, c, true);
     else if (hit_swatch(run, x, y, &c, *page.view)) select_from_user(run, page, c, false);
     else return 1;
+    return 0;
+}
+
+LRESULT on_page_select_color(page_windows& page, colorid c)
+{
+    const library_guard held;
+    picker_run& run = *page.run;
+    // The request may have waited behind a page switch or a guide change.
+    if (!is_current(run, page) || c == no_color || colorid_pub(c) != static_cast<uint32_t>(page.view->pub)) return 0;
+    select_from_user(run, page, c, false);
     return 0;
 }
 

@@ -48,11 +48,23 @@ void draw_color_patch(HDC dc, picker_run& run, const pixel_rect& r, colorid c, i
     DeleteObject(brush);
     if (!run.lib.picker.OPTION_DISPLAY_COLOR_NAMES) return;
     char name[32];
-    get_color_name(run.lib.catalogue, c, name, 20, -1);
+    const int n = get_color_name(run.lib.catalogue, c, name, 20, -1);
     const selected_object font(dc, run.ui->name_font);
-    const text_color color(dc, swatch_name_color(red, green, blue, run.lib.platform.label_text_color));
+    const paint_colors& colors = run.ui->colors;
+    const text_color color(dc, colors.name_box ? colors.label_text
+                                               : swatch_name_color(red, green, blue, run.lib.platform.label_text_color));
     const background_mode mode(dc, TRANSPARENT);
     RECT rc = to_rect(r);
+    if (colors.name_box && n > 0) {
+        // The box hugs the name, so the swatch's own colour still shows round it.
+        SIZE size = {0, 0};
+        GetTextExtentPoint32A(dc, name, n, &size);
+        const int x = (rc.left + rc.right - size.cx) / 2 - 1, y = (rc.top + rc.bottom - size.cy) / 2;
+        RECT box = {x > rc.left ? x : rc.left, y > rc.top ? y : rc.top, 0, 0};
+        box.right = box.left + size.cx + 2 < rc.right ? box.left + size.cx + 2 : rc.right;
+        box.bottom = box.top + size.cy < rc.bottom ? box.top + size.cy : rc.bottom;
+        FillRect(dc, &box, ground_brush(dc, colors));
+    }
     DrawTextA(dc, name, -1, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
@@ -67,7 +79,7 @@ static void draw_swatch(HDC dc, picker_run& run, colorid c, const pixel_rect& r)
     const std::optional<rgb8> rgb = get_color_display_rgb(run.lib.catalogue, run.lib.display, c,
                                                           static_cast<int32_t>(run.lib.picker.D50FLAG));
     if (!rgb) {
-        fill_rect(dc, r, stock_brush(WHITE_BRUSH));
+        fill_rect(dc, r, ground_brush(dc, run.ui->colors));
         return;
     }
     draw_color_patch(dc, run, r, c, rgb->r, rgb->g, rgb->b);
@@ -77,12 +89,14 @@ static void draw_swatch(HDC dc, picker_run& run, colorid c, const pixel_rect& r)
 static void draw_page_label(HDC dc, picker_run& run, int32_t x, int32_t y, colorid c, int32_t width)
 {
     const background_mode mode(dc, OPAQUE);
+    const text_color color(dc, run.ui->colors.label_text);
+    const background_color ground(dc, run.ui->colors.ground);
     char label[32];
     const int n = get_page_label(run.lib.catalogue, c, label, 20);
     SIZE size = {0, 0};
     GetTextExtentPoint32A(dc, label, n, &size);
     RECT rc = {x, y, x + width, y + size.cy};
-    FillRect(dc, &rc, stock_brush(WHITE_BRUSH));
+    FillRect(dc, &rc, ground_brush(dc, run.ui->colors));
     DrawTextA(dc, label, n, &rc, DT_LEFT | DT_TOP | DT_NOPREFIX);
 }
 
@@ -123,7 +137,7 @@ void draw_swatch_grid(HDC dc, picker_run& run, page_windows& page)
     for (int32_t k = 0; k < v.columns * v.rows; ++k) {
         const bool holds = grid_position_holds_color(run, v, k);
         if (holds) draw_swatch(dc, run, first + static_cast<colorid>(k), swatch_rect(v, k));
-        else fill_rect(dc, swatch_rect(v, k), stock_brush(WHITE_BRUSH));
+        else fill_rect(dc, swatch_rect(v, k), ground_brush(dc, run.ui->colors));
         if (holds && k % v.rows == v.rows - 1)
             draw_page_label(dc, run, column_left(v, k / v.rows), v.label_y, first + static_cast<colorid>(k),
                             v.swatch_width);
@@ -132,21 +146,35 @@ void draw_swatch_grid(HDC dc, picker_run& run, page_windows& page)
 }
 
 // Each pixel column of the strip shows the middle colour of the guide page at
-// the same proportion of the guide, along the scroll bar's track.
+// the same proportion of the guide, along the scroll bar's track. The columns
+// go out as rows of one-pixel-high bitmaps stretched down the strip: a pen
+// made, selected and deleted for each column cost a few milliseconds of every
+// opening.
 static void draw_color_strip(HDC dc, picker_run& run, const swatch_view& v)
 {
     if (run.palette_device) return;
     const int32_t n = strip_columns(run.picker_metrics, v);
-    for (int32_t i = 0; i < n; ++i) {
-        const strip_column s = strip_column_at(run.picker_metrics, v, i);
-        const rgb8 rgb = display_rgb(run, s.color);
-        HPEN line = CreatePen(PS_SOLID, 1, RGB(rgb.r, rgb.g, rgb.b));
-        {
-            const selected_object pen(dc, line);
-            MoveToEx(dc, s.x, v.swatch_area.bottom, nullptr);
-            LineTo(dc, s.x, v.scroll_y);
+    // The lines ran from the swatches' bottom to the scroll bar, that end left out.
+    const int32_t from = v.swatch_area.bottom, to = v.scroll_y;
+    const int32_t top = from <= to ? from : to + 1, height = from <= to ? to - from : from - to;
+    if (n <= 0 || height <= 0) return;
+    constexpr int32_t chunk = 256;
+    uint32_t row[chunk];
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biHeight = 1;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    for (int32_t start = 0; start < n; start += chunk) {
+        const int32_t count = n - start < chunk ? n - start : chunk;
+        for (int32_t i = 0; i < count; ++i) {
+            const rgb8 rgb = display_rgb(run, strip_column_at(run.picker_metrics, v, start + i).color);
+            row[i] = uint32_t(rgb.r) << 16 | uint32_t(rgb.g) << 8 | rgb.b;
         }
-        DeleteObject(line);
+        info.bmiHeader.biWidth = count;
+        StretchDIBits(dc, strip_column_at(run.picker_metrics, v, start).x, top, count, height, 0, 0, count, 1, row, &info,
+                      DIB_RGB_COLORS, SRCCOPY);
     }
 }
 
@@ -170,6 +198,7 @@ void draw_text_box(HDC dc, const picker_run& run, const pixel_rect& r, const cha
 {
     const selected_object font(dc, run.ui->ui_font);
     const background_mode mode(dc, TRANSPARENT);
+    const text_color color(dc, run.ui->colors.page_text);
     SIZE abc = {0, 0};
     GetTextExtentPoint32A(dc, "ABC", 3, &abc);
     RECT inner = to_rect(text_box_inner(run.picker_metrics, r, abc.cy));
@@ -187,6 +216,7 @@ void paint_color_page(HDC dc, picker_run& run, page_windows& page, const RECT& u
     const selected_object pen(dc, GetStockObject(BLACK_PEN));
     const selected_object font(dc, run.ui->ui_font);
     const background_mode mode(dc, TRANSPARENT);
+    const text_color color(dc, run.ui->colors.page_text);
 
     if (solid && meets(update, l.type_group)) draw_group_box(dc, run, l.type_group, IDS_COLOR_TYPE);
     if (meets(update, l.description_group)) {
@@ -198,7 +228,7 @@ void paint_color_page(HDC dc, picker_run& run, page_windows& page, const RECT& u
     }
     if (meets(update, l.find_label)) draw_text_id(dc, IDS_FIND_NAME, l.find_label, DT_LEFT | DT_TOP);
     if (meets(update, l.comparison_area)) {
-        fill_rect(dc, white_ground(run.picker_metrics, l.comparison_area), stock_brush(WHITE_BRUSH));
+        fill_rect(dc, white_ground(run.picker_metrics, l.comparison_area), ground_brush(dc, run.ui->colors));
         RECT area = to_rect(l.comparison_area);
         DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
         draw_text_id(dc, IDS_ORIGINAL, l.original_label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -208,7 +238,7 @@ void paint_color_page(HDC dc, picker_run& run, page_windows& page, const RECT& u
     if (meets(update, v.name_line)) draw_group_box(dc, run, v.name_line, IDS_COLOR_REFERENCE);
     const pixel_rect lower = open_frame_lower(run.picker_metrics, v);
     if (meets(update, v.swatch_area) || meets(update, lower)) {
-        fill_rect(dc, white_ground(run.picker_metrics, v.swatch_area), stock_brush(WHITE_BRUSH));
+        fill_rect(dc, white_ground(run.picker_metrics, v.swatch_area), ground_brush(dc, run.ui->colors));
         RECT upper = to_rect(v.swatch_area), bottom = to_rect(lower);
         DrawEdge(dc, &upper, EDGE_ETCHED, BF_LEFT | BF_TOP | BF_RIGHT);
         DrawEdge(dc, &bottom, EDGE_ETCHED, BF_LEFT | BF_RIGHT | BF_BOTTOM);

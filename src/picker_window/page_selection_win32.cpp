@@ -17,6 +17,7 @@
 #include "picker_window/gdi_scope_win32.h"
 #include "picker_window/picker_paint_win32.h"
 #include "picker_window/settings_page_win32.h"
+#include "picker_window/swatch_list_accessible_win32.h"
 
 // A colour that displays as pure white stands for a guide position without a
 // colour, and cannot be picked.
@@ -58,7 +59,7 @@ void update_scroll_thumb(const picker_run& run, page_windows& page)
         SetScrollPos(page.scroll_bar, SB_CTL, scroll_thumb(run, *page.view), TRUE);
 }
 
-void select_and_show(HDC dc, picker_run& run, colorid c)
+static void show_selection(HDC dc, picker_run& run, colorid c)
 {
     page_windows* page = current_color_page(run);
     if (page == nullptr || c == no_color || dc == nullptr) return;
@@ -85,7 +86,7 @@ void select_and_show(HDC dc, picker_run& run, colorid c)
     const rgb8 rgb = display_rgb(run, c);
     run.selection_blank = blank(rgb);
     if (run.selection_blank) {
-        fill_rect(dc, view.new_patch, stock_brush(WHITE_BRUSH));
+        fill_rect(dc, view.new_patch, ground_brush(dc, run.ui->colors));
         draw_text_box(dc, run, view.name_line, " ");
         if (page->name_edit != nullptr) SetWindowTextA(page->name_edit, " ");
     } else {
@@ -96,10 +97,23 @@ void select_and_show(HDC dc, picker_run& run, colorid c)
         get_color_name(run.lib.catalogue, c, name, 20, -1);
         if (page->name_edit != nullptr) SetWindowTextA(page->name_edit, name);
     }
-    if (!run.selection_frame.empty()) frame_rect(dc, run.selection_frame, stock_brush(WHITE_BRUSH));
+    if (!run.selection_frame.empty()) frame_rect(dc, run.selection_frame, ground_brush(dc, run.ui->colors));
     run.selection_frame = pixel_rect{};
     if (!run.selection_blank && placed.place.visible) {
-        frame_rect(dc, placed.frame, stock_brush(BLACK_BRUSH));
+        frame_rect(dc, placed.frame, mark_brush(dc, run.ui->colors));
         run.selection_frame = placed.frame;
     }
+}
+
+// Every selection change passes here, so this is where listeners hear of it;
+// a repaint that shows the same selection tells them nothing.
+void select_and_show(HDC dc, picker_run& run, colorid c)
+{
+    show_selection(dc, run, c);
+    page_windows* page = current_color_page(run);
+    if (page == nullptr || page->view == nullptr) return;
+    const list_change change = describe_list_change(run, *page->view, page->told_selection, page->told_first);
+    page->told_selection = run.lib.picker.selected_color;
+    page->told_first = run.lib.picker.first_colorid_displayed;
+    announce_list_change(*page, change);
 }

@@ -16,6 +16,7 @@
 #include "picker_window/about_dialog_win32.h"
 #include "picker_window/color_page_build_win32.h"
 #include "picker_window/gdi_scope_win32.h"
+#include "picker_window/high_contrast_win32.h"
 #include "picker_window/make_control_win32.h"
 #include "picker_window/page_selection_win32.h"
 #include "picker_window/picker_hook_win32.h"
@@ -121,6 +122,7 @@ static LRESULT on_nccreate(HWND window, const CREATESTRUCTA* cs, WPARAM wparam, 
 static LRESULT on_create(picker_run& run, HWND window)
 {
     const library_guard held;
+    refresh_paint_colors(*run.ui);
     build_frame(run, window);
     if (run.lib.picker.show_settings_tab) settle_stored_options(run.lib.picker);
     show_page(run, run.current_page);
@@ -139,6 +141,18 @@ static LRESULT on_destroy(picker_run& run)
     ui.window = nullptr;
     if (ui.wait_dialog != nullptr) EndDialog(ui.wait_dialog, 0);
     return 0;
+}
+
+// High contrast and the system colours may change while the picker is open:
+// everything is painted again in the colours now chosen.
+static LRESULT on_system_change(picker_run& run, HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    {
+        const library_guard held;
+        refresh_paint_colors(*run.ui);
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return DefWindowProcA(window, message, wparam, lparam);
 }
 
 static LRESULT on_paint(picker_run& run, HWND window)
@@ -184,11 +198,16 @@ static LRESULT on_activate_app(picker_run& run, bool active)
     return 0;
 }
 
-static LRESULT on_moved(picker_run& run, const WINDOWPOS* pos)
+// Only where the user put the window is kept: the place the picker opened at
+// was worked out for this screen and dpi, and stored it would pin a centred
+// window to a spot that the next screen or dpi may not centre.
+static LRESULT on_moved_by_user(picker_run& run, HWND window)
 {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return 0;
     const library_guard held;
-    run.lib.picker.window_xpos = pos->x;
-    run.lib.picker.window_ypos = pos->y;
+    run.lib.picker.window_xpos = r.left;
+    run.lib.picker.window_ypos = r.top;
     return 0;
 }
 
@@ -278,9 +297,11 @@ LRESULT CALLBACK picker_window_proc(HWND window, UINT message, WPARAM wparam, LP
     case WM_CREATE: return on_create(*run, window);
     case WM_DESTROY: return on_destroy(*run);
     case WM_PAINT: return on_paint(*run, window);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: return on_system_change(*run, window, message, wparam, lparam);
     case WM_CLOSE: return end_run_cancelled(*run, window);
     case WM_ACTIVATEAPP: return on_activate_app(*run, wparam == TRUE);
-    case WM_WINDOWPOSCHANGED: return on_moved(*run, reinterpret_cast<const WINDOWPOS*>(lparam));
+    case WM_EXITSIZEMOVE: return on_moved_by_user(*run, window);
     case WM_NOTIFY: return on_notify(*run, reinterpret_cast<const NMHDR*>(lparam));
     case WM_COMMAND: return on_command(*run, window, LOWORD(wparam), wparam, lparam);
     case WM_TIMER: return on_timer(*run, window, wparam);

@@ -3,6 +3,8 @@
 // picker/control_role.h); this file finds the controls and carries it out.
 #include "picker_window/picker_hook_win32.h"
 
+#include <string>
+
 #include "colorlib/color_tables.h"
 #include "context/library_guard.h"
 #include "frame/module_handles_win32.h"
@@ -82,12 +84,11 @@ int find_typed_name(picker_run& run)
 {
     page_windows* page = current_color_page(run);
     if (page == nullptr || page->name_edit == nullptr) return 0;
-    char typed[find_text_size];
-    GetWindowTextA(page->name_edit, typed, find_text_size);
-    // A text the buffer cut is neither a name nor a value, even when what is
-    // left reads as one.
-    const bool cut = GetWindowTextLengthA(page->name_edit) >= find_text_size;
-    switch (cut ? find_outcome::not_found : resolve_typed_name(run, typed)) {
+    // Read whole: blanks padding a value past any fixed buffer are still no
+    // part of it, and a cut text could read as a value it is not.
+    std::string typed(static_cast<size_t>(GetWindowTextLengthA(page->name_edit)) + 1, '\0');
+    GetWindowTextA(page->name_edit, &typed[0], static_cast<int>(typed.size()));
+    switch (resolve_typed_name(run, typed.c_str())) {
     case find_outcome::unchanged: return 1;
     case find_outcome::not_found:
         MessageBeep(MB_ICONQUESTION);
@@ -223,7 +224,13 @@ INT_PTR run_nested_dialog(picker_run& run, const char* name, HWND owner, DLGPROC
         remove_keyboard_hook(run);
         ++run.nested_dialogs_open;
     }
+    HWND had_focus = GetFocus();
     const INT_PTR result = DialogBoxParamA(instance_handle, name, owner, proc, param);
+    // The picker is no dialog: nothing gives the focus back to the control
+    // that opened the nested one, and with the focus nowhere the picker's
+    // keys have no control to act from until the user switches applications
+    // and back.
+    if (had_focus != nullptr && IsWindow(had_focus)) SetFocus(had_focus);
     const library_guard held;
     --run.nested_dialogs_open;
     install_keyboard_hook(run);

@@ -14,6 +14,21 @@ inline HBRUSH stock_brush(int which) { return static_cast<HBRUSH>(GetStockObject
 // The window classes' background (system colour brush value 12): text
 // backgrounds of captions and text boxes.
 inline HBRUSH background_brush() { return GetSysColorBrush(COLOR_INACTIVEBORDER); }
+// The ground of swatch area, comparison area, page labels and blank
+// positions, and the selection mark: stock white and black, or the system's
+// colours in high contrast (through the device context's own brush).
+inline HBRUSH ground_brush(HDC dc, const paint_colors& c)
+{
+    if (!c.high_contrast) return stock_brush(WHITE_BRUSH);
+    SetDCBrushColor(dc, c.ground);
+    return stock_brush(DC_BRUSH);
+}
+inline HBRUSH mark_brush(HDC dc, const paint_colors& c)
+{
+    if (!c.high_contrast) return stock_brush(BLACK_BRUSH);
+    SetDCBrushColor(dc, c.mark);
+    return stock_brush(DC_BRUSH);
+}
 inline void fill_rect(HDC dc, const pixel_rect& r, HBRUSH brush)
 {
     const RECT rc = to_rect(r);

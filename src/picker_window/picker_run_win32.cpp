@@ -6,6 +6,7 @@
 #include "picker_window/picker_run_win32.h"
 
 #include "context/library_guard.h"
+#include "frame/common_controls_win32.h"
 #include "frame/module_handles_win32.h"
 #include "frame/texts_win32.h"
 #include "picker/page_switch.h"
@@ -78,14 +79,18 @@ static picker_screen screen_of(const platform_values& platform, HWND owner)
     return s;
 }
 
-// A saved position that no monitor shows any more (a second screen that was
-// removed) would open the picker out of reach: centre it instead.
+// A saved position is taken on the monitor it falls on, or the nearest one
+// when a second screen was removed; a window grown with the dpi or moved to a
+// smaller screen is pushed back inside that monitor's work area.
 static pixel_rect placed_window_rect(const picker_settings& settings, const picker_screen& screen)
 {
-    const pixel_rect saved = picker_window_rect(screen, settings.window_xpos, settings.window_ypos);
-    const RECT r = {saved.left, saved.top, saved.right, saved.bottom};
-    if (MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr) return saved;
-    return picker_window_rect(screen, 0, 0);
+    const pixel_rect wanted = picker_window_rect(screen, settings.window_xpos, settings.window_ypos);
+    const RECT r = {wanted.left, wanted.top, wanted.right, wanted.bottom};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor)) return wanted;
+    const RECT& w = monitor.rcWork;
+    return moved_into_work_area(wanted, pixel_rect{w.left, w.top, w.right, w.bottom});
 }
 
 // The run's opening under the guard: refused while another picker is open
@@ -134,6 +139,12 @@ picker_outcome run_picker(HWND owner, const extended_color* initial)
     ui.owner = owner;
     pixel_rect r;
     if (!open_run(run, owner, initial, &r)) return picker_outcome{};
+    bool controls_ready;
+    {
+        const library_guard lib;
+        controls_ready = common_controls_ready(&lib->common_controls);
+    }
+    if (!controls_ready) return close_run(run, false);
 
     char title[64];
     load_text(IDS_PICKER_TITLE, title, sizeof title);

@@ -6,6 +6,8 @@
 #pragma once
 #include <windows.h>
 
+#include "colorlib/colorid.h"
+#include "picker/contrast_colors.h"
 #include "picker/control_ids.h"
 #include "picker/picker_layout.h"
 #include "picker/pixel_rect.h"
@@ -13,6 +15,7 @@
 #include "picker/swatch_view.h"
 
 struct picker_run;
+struct IAccessible;
 
 // One page of the tab control: its child window and, on a colour page, the
 // view it shows and its controls.
@@ -25,6 +28,11 @@ struct page_windows {
     HWND scroll_bar = nullptr, name_edit = nullptr;
     HWND type_combo = nullptr, combo_edit = nullptr;   // solid page only
     HPALETTE palette = nullptr;      // palette displays only
+    IAccessible* accessible = nullptr;   // the page's list object once a reader asked for it
+    // The selection and first colour listeners last heard of: some callers
+    // set the selection before they show it, so a change is measured from
+    // what was told, not from what the run held on entry.
+    colorid told_selection = no_color, told_first = no_color;
     bool built = false;
 };
 
@@ -51,6 +59,7 @@ struct picker_windows {
     pixel_rect tab_display;          // D: the tab control's display area, in its own coordinates
     HFONT ui_font = nullptr, name_font = nullptr;
     HHOOK keyboard_hook = nullptr;
+    paint_colors colors;             // normal or high contrast (high_contrast_win32.*)
     // The key whose press last reached a control. Buttons click, and radio
     // buttons and check boxes toggle, when Space is released: swallowing that
     // release would leave the button pressed and never clicked.

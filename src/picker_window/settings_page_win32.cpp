@@ -120,6 +120,7 @@ void paint_settings_page(HDC dc, const picker_run& run, const RECT& update)
     const selected_object pen(dc, GetStockObject(BLACK_PEN));
     const selected_object font(dc, run.ui->ui_font);
     const background_mode mode(dc, TRANSPARENT);
+    const text_color color(dc, run.ui->colors.page_text);
     const settings_layout& s = c.places;
     if (meets(update, s.profiles_group)) {
         draw_group_box(dc, run, s.profiles_group, IDS_PROFILES);

@@ -1,4 +1,4 @@
-// Colour values typed by a person, CIEDE2000, and the nearest guide colours to a value.
+// Colour values typed by a person, CIEDE2000, the nearest guide colours to a value, and colours by name.
 #include <gtest/gtest.h>
 #include <lcms2.h>
 
@@ -10,9 +10,9 @@
 #include "colorlib/ciede2000.h"
 #include "colorlib/color_tables.h"
 #include "colorlib/color_value.h"
+#include "colorlib/guide_search.h"
 #include "colorlib/nearest_by_value.h"
 #include "colorlib/publication_catalogue.h"
-#include "picker/find_by_name.h"
 #include "test_data.h"
 
 TEST(ColorDifference, the_published_pairs_to_four_decimals_either_way_round) {
@@ -67,5 +67,67 @@ TEST(NearestByValue, agrees_with_a_walk_over_every_colour) {
             for (size_t i = 0; i < kept.size(); ++i) ASSERT_EQ(kept[i].index, all[i].index) << pub << " " << n << " " << i;
             ASSERT_EQ(nearest_color_by_value(catalogue, value, pub), make_colorid(catalogue, pub, all[0].index));
         }
+    }
+    // Two colours with the same measurement (an add-on or palette may hold such): the lower index first, in whichever
+    // order they come, also where only one is kept.
+    const cie_lab twin{50, 10, 10}, farther{50, 30, 10};
+    const struct { std::vector<uint32_t> order; size_t room; std::vector<uint32_t> kept; } ties[] = {
+        {{4, 9, 2}, 2, {4, 9}}, {{9, 2, 4}, 2, {4, 9}}, {{9, 4}, 1, {4}}, {{4, 9}, 1, {4}}};
+    for (const auto& t : ties) {
+        std::vector<ranked_color> kept(t.room);
+        nearest_search s = begin_nearest_search(cie_lab{50, 11, 10}, kept.data(), t.room);
+        for (uint32_t k : t.order) consider_color(s, k, k == 2 ? farther : twin);
+        std::vector<uint32_t> got;
+        for (size_t i = 0; i < s.count; ++i) got.push_back(kept[i].index);
+        EXPECT_EQ(got, t.kept) << t.order[0];
+    }
+}
+
+// Names and scopes as a host names them: short or full names, any case, in one guide or all in list order.
+TEST(GuideSearch, finds_by_short_or_full_name_in_a_pair_or_every_guide) {
+    publication_catalogue catalogue;
+    struct row { int16_t system, flag; const char* text; status scope; int place; int32_t index; };
+    const row rows[] = {
+        {every_pub, 0, "Rosehip 3", status::ok, 0, 2},              {every_pub, 0, "rOSEHIP 3", status::ok, 0, 2},
+        {every_pub, 0, "verihue rosehip 3 dsc", status::ok, 0, 2},  {every_pub, 0, "VERIHUE Rosehip 3 DSU", status::ok, 1, 2},
+        {every_pub, 0, "VERIHUE 114h DSP", status::ok, 3, 1024},    {37, 1, "Rosehip 3", status::ok, 0, 2},
+        {37, 1, "VERIHUE Rosehip 3 DSC", status::ok, -1, -1},       {every_pub, 0, "Rosehip 3 ", status::ok, -1, -1},
+        {every_pub, 0, "VERIHUE Rosehip 3", status::ok, -1, -1},    {every_pub, 0, "VERIHUE  DSC", status::ok, -1, -1},
+        {every_pub, 0, "", status::ok, -1, -1},                     {37, 3, "114h", status::ok, -1, -1},
+        {293, 7, "114h", status::ok, 0, 1024},                      {37, 4, "Rosehip 3", status::no_publication, -1, -1},
+        {1061, 0, "Rosehip 3", status::no_publication, -1, -1}};
+    for (const row& r : rows) {
+        search_scope scope;
+        int place = -1;
+        uint32_t index = 0;
+        ASSERT_EQ(make_search_scope(catalogue, r.system, r.flag, &scope), r.scope) << r.text;
+        const bool found = r.scope == status::ok && find_color_in_scope(catalogue, scope, r.text, &place, &index);
+        EXPECT_TRUE(found == (r.index >= 0) && (!found || (place == r.place && int32_t(index) == r.index))) << r.text << " " << place << " " << index;
+    }
+    search_scope all, process_by_solid_code;
+    ASSERT_TRUE(make_search_scope(catalogue, every_pub, 0, &all) == status::ok && make_search_scope(catalogue, 37, 3, &process_by_solid_code) == status::ok);
+    EXPECT_EQ(all.count, 4);
+    EXPECT_TRUE(all.pubs[3].system == 293 && all.pubs[3].count == 3006 && process_by_solid_code.pubs[0].count == 1024);
+}
+
+// Every guide at once: the nearest as one walk over all of them in list order ranks them, ties to the earlier guide.
+TEST(GuideSearch, nearest_of_every_guide_agrees_with_a_walk_in_list_order) {
+    publication_catalogue catalogue;
+    search_scope all;
+    ASSERT_EQ(make_search_scope(catalogue, every_pub, 0, &all), status::ok);
+    std::vector<std::pair<uint32_t, cie_lab>> guide;   // key, Lab
+    for (int p = 0; p < all.count; ++p)
+        for (uint32_t k = 0; k < all.pubs[p].count; ++k)
+            if (cie_lab lab; color_lab_d50(catalogue, make_colorid(catalogue, all.pubs[p].pub_no, k), &lab)) guide.push_back({uint32_t(p) << 16 | k, lab});
+    std::mt19937 random(41);
+    std::uniform_real_distribution<> L(0, 100), ab(-90, 90);
+    std::vector<cie_lab> values = {guide[5].second, guide[952 + 5].second};   // a guide's own colours: 0 first
+    for (int n = 0; n < 20; ++n) values.push_back({L(random), ab(random), ab(random)});
+    for (const cie_lab& value : values) {
+        std::vector<ranked_color> all_ranked, kept(7);
+        for (const auto& g : guide) all_ranked.push_back({g.first, ciede2000(value, g.second)});
+        std::stable_sort(all_ranked.begin(), all_ranked.end(), [](const ranked_color& x, const ranked_color& y) { return x.delta_e < y.delta_e; });
+        ASSERT_EQ(find_nearest_in_scope(catalogue, all, value, kept.data(), kept.size()), kept.size());
+        for (size_t i = 0; i < kept.size(); ++i) ASSERT_TRUE(kept[i].index == all_ranked[i].index && kept[i].delta_e == all_ranked[i].delta_e) << i;
     }
 }

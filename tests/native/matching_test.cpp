@@ -12,6 +12,7 @@
 #include "../wine/matching/cmyk_reference_table.h"
 #include "lgicc/lgicc_contract.h"
 #include "matching/cmyk_values.h"
+#include "matching/kept_cmyk_answers.h"
 #include "matching/matching_element.h"
 #include "matching/matching_session.h"
 #include "test_files.h"
@@ -144,4 +145,32 @@ TEST(LgiccSpaces, signatures_channels_and_xyz_encodings) {
         ASSERT_TRUE(icc >= previous && std::abs(int(xyz_icc_to_full_scale(icc)) - int(v)) <= 1) << v;
         previous = icc;
     }
+}
+
+// Answers are found only where they were kept: by publication, illuminant and index, to the list's last colour and
+// the last bit of each byte; forgetting lets every one go.
+TEST(KeptCmykAnswers, found_only_where_kept_and_gone_when_forgotten) {
+    kept_cmyk_answers kept;
+    const uint16_t a[4] = {1, 2, 3, 4}, b[4] = {65535, 0, 65535, 0};
+    for (uint32_t pub : {0u, 5u, 6u, 7u, 8u}) {   // a fifth list grows the records
+        kept_publication_cmyk* list = keep_publication_cmyk(kept, pub, true, 3006);
+        ASSERT_NE(list, nullptr) << pub;
+        for (uint32_t i : {0u, 7u, 8u, 3005u}) keep_cmyk(*list, i, pub == 5 && i == 8 ? b : a);
+        keep_cmyk(*list, 3006, b);   // beyond the list: ignored
+    }
+    ASSERT_EQ(keep_publication_cmyk(kept, 5, true, 10)->count, 3006u);   // the list there is kept, not made again
+    const struct { uint32_t pub; bool d50; uint32_t index; const uint16_t* expected; } rows[] = {
+        {5, true, 0, a}, {5, true, 7, a}, {5, true, 8, b}, {5, true, 3005, a}, {8, true, 3005, a},
+        {5, true, 1, nullptr}, {5, true, 9, nullptr}, {5, true, 3004, nullptr}, {5, true, 3006, nullptr}, {5, true, 0xFFFF, nullptr},
+        {5, false, 0, nullptr}, {1, true, 0, nullptr}, {9, true, 0, nullptr}};
+    for (const auto& r : rows) {
+        const uint16_t* got = kept_cmyk_of(kept, r.pub, r.d50, r.index);
+        if (r.expected == nullptr) EXPECT_EQ(got, nullptr) << r.pub << " " << r.index;
+        else EXPECT_TRUE(got != nullptr && std::memcmp(got, r.expected, 8) == 0) << r.pub << " " << r.index;
+    }
+    // A guide of 3006 colours: 8 bytes of answer and a bit each.
+    EXPECT_EQ(kept_cmyk_bytes(kept), 5 * (3006 * 8 + 376) + kept.room * sizeof(kept_publication_cmyk));
+    forget_cmyk_answers(kept);
+    EXPECT_TRUE(kept_cmyk_of(kept, 5, true, 0) == nullptr && kept_cmyk_bytes(kept) == 0);
+    EXPECT_EQ(keep_publication_cmyk(kept, 5, true, 0), nullptr);   // a publication without colours keeps nothing
 }

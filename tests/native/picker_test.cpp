@@ -153,6 +153,13 @@ TEST(PickerLayout, frame_window_and_line_height_of_the_worked_examples) {
     EXPECT_EQ(picker_window_rect(xga, 0, 0), (pixel_rect{256, 134, 768, 633}));
     EXPECT_EQ(picker_window_rect(vga, 0, 0), (pixel_rect{112, 60, 528, 420}));
     EXPECT_EQ(picker_window_rect(xga, 40, 0), (pixel_rect{40, 0, 552, 499}));
+    // A saved place moved into the work area of its monitor: grown at 144 dpi, on a smaller screen, fitting (up to the
+    // edge), before the top left, on a second monitor lower than the window (the top edge stays inside).
+    const struct { pixel_rect saved, work, placed; } places[] = {
+        {{256, 134, 1024, 883}, {0, 0, 1024, 768}, {256, 19, 1024, 768}}, {{256, 134, 672, 494}, {0, 0, 640, 480}, {224, 120, 640, 480}},
+        {{40, 0, 552, 499}, {0, 0, 1024, 768}, {40, 0, 552, 499}}, {{512, 239, 1024, 738}, {0, 0, 1024, 738}, {512, 239, 1024, 738}},
+        {{-300, -20, 212, 479}, {0, 0, 1024, 738}, {0, 0, 512, 499}}, {{1200, 100, 1712, 599}, {1024, 0, 1664, 450}, {1152, 0, 1664, 499}}};
+    for (const auto& p : places) EXPECT_EQ(moved_into_work_area(p.saved, p.work), p.placed) << p.saved.left << "," << p.saved.top;
     for (const auto& c : {std::make_pair(0, 0), std::make_pair(-3, 0), std::make_pair(1, 32), std::make_pair(2, 45)})
         EXPECT_EQ(line_height(c.first, 13), c.second) << c.first << " lines";
 }
@@ -201,11 +208,12 @@ TEST(PickerLayout, solid_page_and_palette_display) {
 // stays on the screen, and (but on the 640 x 480 screen, whose small layout has a font of its own) every part lies in
 // its page apart from the others, and every text the layout measures fits its box.
 TEST(PickerLayout, every_dpi_and_screen_keeps_the_window_on_the_screen_and_the_texts_in_their_boxes) {
-    const struct { int32_t dpi, tab_top; picker_system_metrics sm; page_text_metrics m; settings_text_metrics s; } rows[] = {
-        {96, 22, {19, 1, 4, 17, 17, 17, 19, 3}, {13, 108, 107, 13, 10, 9}, {13, {127, 13}, {116, 13}, {22, 13}, {55, 13}, 17, 3, 96}},
-        {120, 24, {24, 1, 4, 21, 21, 21, 24, 3}, {15, 122, 122, 15, 14, 11}, {15, {147, 15}, {134, 15}, {26, 15}, {61, 15}, 21, 3, 120}},
-        {144, 28, {28, 1, 5, 26, 26, 26, 28, 3}, {19, 151, 150, 19, 16, 14}, {19, {177, 19}, {164, 19}, {32, 19}, {76, 19}, 26, 3, 144}},
-        {192, 33, {37, 1, 5, 34, 34, 34, 37, 3}, {24, 200, 199, 24, 22, 19}, {24, {236, 24}, {215, 24}, {42, 24}, {101, 24}, 34, 3, 192}}};
+    // The window on 1024 x 768 and the radio buttons' x pin the rounding: 499 at 120 dpi is 624, at 144 dpi 749, 250 at 120 dpi 313.
+    const struct { int32_t dpi, tab_top; picker_system_metrics sm; page_text_metrics m; settings_text_metrics s; pixel_rect xga; int32_t radio_x; } rows[] = {
+        {96, 22, {19, 1, 4, 17, 17, 17, 19, 3}, {13, 108, 107, 13, 10, 9}, {13, {127, 13}, {116, 13}, {22, 13}, {55, 13}, 17, 3, 96}, {256, 134, 768, 633}, 250},
+        {120, 24, {24, 1, 4, 21, 21, 21, 24, 3}, {15, 122, 122, 15, 14, 11}, {15, {147, 15}, {134, 15}, {26, 15}, {61, 15}, 21, 3, 120}, {192, 72, 832, 696}, 313},
+        {144, 28, {28, 1, 5, 26, 26, 26, 28, 3}, {19, 151, 150, 19, 16, 14}, {19, {177, 19}, {164, 19}, {32, 19}, {76, 19}, 26, 3, 144}, {128, 9, 896, 758}, 375},
+        {192, 33, {37, 1, 5, 34, 34, 34, 37, 3}, {24, 200, 199, 24, 22, 19}, {24, {236, 24}, {215, 24}, {42, 24}, {101, 24}, 34, 3, 192}, {0, 0, 1024, 768}, 500}};
     auto in = [](const pixel_rect& a, const pixel_rect& b) { return a.left >= b.left && a.top >= b.top && a.right <= b.right && a.bottom <= b.bottom; };
     auto apart = [](const std::vector<pixel_rect>& parts) {
         for (size_t i = 0; i < parts.size(); ++i)
@@ -218,6 +226,7 @@ TEST(PickerLayout, every_dpi_and_screen_keeps_the_window_on_the_screen_and_the_t
             const pixel_rect w = picker_window_rect(picker_screen{screen.right, screen.bottom, {}, screen.right == 640, r.dpi}, 0, 0);
             SCOPED_TRACE(testing::Message() << r.dpi << " dpi on " << screen.right << " x " << screen.bottom);
             EXPECT_TRUE(in(w, screen) && w.width() * 100 / screen.right >= (screen.right == 640 ? 65 : 50));
+            EXPECT_TRUE(screen.right != 1024 || w == r.xga);
             if (screen.right == 640) continue;
             const frame_layout f = layout_frame(w.width(), w.height(), r.sm.cy_caption);
             const pixel_rect D{4, r.tab_top, f.tab.width() - 4, f.tab.height() - 4}, page{0, 0, D.width(), D.height()};
@@ -236,6 +245,8 @@ TEST(PickerLayout, every_dpi_and_screen_keeps_the_window_on_the_screen_and_the_t
             const settings_layout s = layout_settings_page(f, D, r.s);
             const std::vector<pixel_rect> options = {s.names_check, s.d65_radio, s.d50_radio}, profiles = {s.display_edit, s.display_change, s.profile_name_check, s.printer_edit, s.printer_change};
             EXPECT_TRUE(apart(options) && apart(profiles) && apart({s.options_group, s.profiles_group}) && in(s.options_group, page));
+            // The radio buttons stand on their own line, where no overlap test sees the grown check box reach their x.
+            EXPECT_TRUE(s.d65_radio.left == r.radio_x && s.d65_radio.left >= s.names_check.right) << s.names_check.right;
             EXPECT_TRUE(std::all_of(options.begin(), options.end(), [&](const pixel_rect& p) { return in(p, s.options_group); }) &&
                         std::all_of(profiles.begin(), profiles.end(), [&](const pixel_rect& p) { return in(p, s.profiles_group); }));
         }
@@ -522,6 +533,19 @@ TEST(PickerFindByName, finds_the_first_colour_of_the_name_in_the_guide_shown) {
     run.scroll_mode = scroll_minimal;
     EXPECT_EQ(resolve_typed_name(run, "zzzzzz"), find_outcome::not_found);
     EXPECT_TRUE(run.picker.selected_color == color_of(3, 2000) && run.scroll_mode == scroll_minimal);
+    // Blanks around a value or a name, to one short of the name box's 80-character buffer, to it and past it.
+    const std::string value = "lab 50, 10, 10", named = short_name(color_of(3, 1000)), shown = run.find_text;
+    const colorid by_value = find_color_by_value(run, value.c_str(), run.current_view), by_name = find_color_by_name(run, named.c_str(), run.current_view);
+    const struct { std::string text; size_t length; find_outcome outcome; colorid selected; } padded[] = {
+        {value, 79, find_outcome::found, by_value}, {value, find_text_size, find_outcome::found, by_value}, {value, 81, find_outcome::found, by_value},
+        {named, find_text_size, find_outcome::found, by_name}, {named, 81, find_outcome::found, by_name}, {shown, 81, find_outcome::unchanged, color_of(3, 7)},
+        {value + std::string(70, ' ') + "x", 90, find_outcome::not_found, color_of(3, 7)}};
+    for (const auto& p : padded) {
+        std::string text = " \t" + p.text;
+        text.resize(p.length, ' ');
+        run.picker.selected_color = color_of(3, 7);
+        EXPECT_TRUE(resolve_typed_name(run, text.c_str()) == p.outcome && run.picker.selected_color == p.selected) << p.text << " to " << p.length;
+    }
 
     EXPECT_TRUE(names_equal_ignoring_case("Warm Red 2", "wARM rED 2") && names_equal_ignoring_case("\xC9\x63ru", "\xE9\x43RU"));
     EXPECT_FALSE(names_equal_ignoring_case("\xD7", "\xF7") || names_equal_ignoring_case("[", "{"));  // times/divide are no letters

@@ -3,8 +3,10 @@
  * package's huex.h and one of its import libraries, with the C runtime of its
  * route. It lists the publications ("description<TAB>code<TAB>flag"), looks
  * the first colour of the first one up ("colour<TAB>name<TAB>X Y Z" of its
- * D50 measurement, printed as doubles), and opens the picker, which a second
- * thread cancels as soon as the picker's window is there
+ * D50 measurement, printed as doubles), finds "Rosehip 3" by name with its
+ * Lab and the process colour nearest to #E4002B
+ * ("lookup<TAB>L a b<TAB>name<TAB>dE00"), and opens the picker, which a
+ * second thread cancels as soon as the picker's window is there
  * ("picker<TAB>cancelled<TAB>0", the last the picker's answer).
  * It compiles as C and as C++.
  */
@@ -36,6 +38,9 @@ int main(void)
     char name[HUEX_PUB_NAME_SIZE];
     extended_color record;
     WORD xyz[3];
+    extended_color nearest;
+    double lab[3], value[3], delta_e = -1;
+    LONG found = 0;
     HANDLE canceller;
     DWORD not_seen = 1;
     BYTE picked;
@@ -53,6 +58,13 @@ int main(void)
         return 1;
     printf("colour\t%s\t%.2f %.2f %.2f\n", name, xyz[0] * 100.0 / 65535.0, xyz[1] * 100.0 / 65535.0,
            xyz[2] * 100.0 / 65535.0);
+
+    if (HUEX_FindColorByName(HUEX_ALL_PUBS, 0, "Rosehip 3", &record) != HUEX_OK || HUEX_GetColorLab(&record, lab) != HUEX_OK ||
+        HUEX_ReadColorValue("#E4002B", value) != HUEX_OK ||
+        HUEX_FindNearestColors(HUEX_SYSTEM_PROCESS, 0, value, 1, &nearest, &delta_e, &found) != HUEX_OK ||
+        HUEX_GetColorName(&nearest, name) <= 0)
+        return 1;
+    printf("lookup\t%.2f %.2f %.2f\t%s\t%.2f\n", lab[0], lab[1], lab[2], name, delta_e);
 
     canceller = CreateThread(NULL, 0, cancel_picker, NULL, 0, NULL);
     if (canceller == NULL) return 1;

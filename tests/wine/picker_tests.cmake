@@ -18,3 +18,5 @@ foreach(run "small;640x480x24;SmallScreen.*:NamesOff.*;96" "palette;1024x768x8;P
   huex_wine_test(picker_screen_${name} ${CMAKE_CURRENT_SOURCE_DIR}/screens/run-on-screen ${CMAKE_BINARY_DIR}
                  ${screen} ${CMAKE_BINARY_DIR}/screens/${name}/wineprefix $<TARGET_FILE:picker_screens> ${filter} ${dpi})
 endforeach()
+# A screen reader's view of the pages: uuid before oleacc, whose 64-bit import library has an IID_IAccessible of its own.
+target_link_libraries(test_picker_access PRIVATE picker_test_support uuid oleacc ole32 oleaut32)

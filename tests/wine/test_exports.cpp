@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <type_traits>
@@ -143,6 +145,10 @@ const row rows[] = {
     {"HUEX_BeginMatchingSessionW", "ww", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_BeginMatchingSessionW, a[0], a[1]); }},
     {"HUEX_BeginMatchingW", "w", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_BeginMatchingW, a[0]); }},
     {"HUEX_GetColorCMYK", "ro", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_GetColorCMYK, a[0], a[1], 1); }},
+    {"HUEX_FindColorByName", "po", HUEX_INVALID_ARGUMENT, [](args a) -> long long { return EXPORT(HUEX_FindColorByName, HUEX_ALL_PUBS, 0, a[0], a[1]); }},
+    {"HUEX_GetColorLab", "ro", HUEX_INVALID_ARGUMENT, [](args a) -> long long { return EXPORT(HUEX_GetColorLab, a[0], a[1]); }},
+    {"HUEX_ReadColorValue", "po", HUEX_INVALID_ARGUMENT, [](args a) -> long long { return EXPORT(HUEX_ReadColorValue, a[0], a[1]); }},
+    {"HUEX_FindNearestColors", "boqo", HUEX_INVALID_ARGUMENT, [](args a) -> long long { return EXPORT(HUEX_FindNearestColors, 293, 0, a[0], 2, a[1], a[2], a[3]); }},
     {"HUEX_PickColor", "rq", 0, [](args a) -> long long { return EXPORT(HUEX_PickColor, nullptr, a[0], a[1]); }},
     // Without pointers, what the x86_64 build answers: floating point (x87 on i686) and tag entries by value among them.
     {"HUEX_PubColors", "", 7, [](args) -> long long { return EXPORT(HUEX_PubColors, 37, 0); }},
@@ -237,4 +243,87 @@ TEST(RecordExports, ArgumentsArriveInPlace)
     HUEX_SetIndex(&r, 1, 0x2A5);
     EXPECT_EQ((std::vector<long>{HUEX_ColorIsExtended(&r), HUEX_GetIndex(&r, 0), HUEX_GetIndex(&r, 1), HUEX_GetColorFlag(&r)}),
               (std::vector<long>{1, 951, 0x2A5, 15}));
+}
+
+// The look-ups by name and value against what huexinfo printed for #E4002B before it asked them (README), and against
+// huexinfo match --tsv now; names short and full, Lab, typed values, and each refusal.
+TEST(Lookups, AnswerAsHuexinfoAndThePickerDo)
+{
+    // count 0: by name; else the count nearest to the value. figures: per colour "dE L a b" as huexinfo prints them.
+    struct found { short system, flag; const char* text; long count; short status; const char* names; const char* figures; };
+    const found rows[] = {
+        {37, 0, "#E4002B", 2, HUEX_OK, "VERIHUE Poppy 6 DSC|VERIHUE Ruby 5 DSC", "4.36 45.58 62.41 41.65|4.99 51.12 64.05 34.23"},
+        {37, 1, "#E4002B", 2, HUEX_OK, "VERIHUE Poppy 6 DSU|VERIHUE Poppy 7 DSU", "10.38 55.47 45.52 30.43|11.30 48.20 36.27 24.20"},
+        {37, 2, "#E4002B", 2, HUEX_OK, "VERIHUE Poppy 5 DSP|VERIHUE Poppy 6 DSP", "3.10 49.64 63.60 44.02|4.35 45.59 62.39 41.67"},
+        {293, 0, "#E4002B", 2, HUEX_OK, "VERIHUE 062i DSP|VERIHUE 056i DSP", "2.65 47.12 68.69 40.56|3.08 47.00 68.01 47.98"},
+        {HUEX_ALL_PUBS, 0, "rgb(228, 0, 43)", 3, HUEX_OK, "VERIHUE 062i DSP|VERIHUE 056i DSP|VERIHUE Poppy 5 DSP", "2.65 47.12 68.69 40.56|3.08 47.00 68.01 47.98|3.10 49.64 63.60 44.02"},
+        {HUEX_ALL_PUBS, 0, "Rosehip 3", 0, HUEX_OK, "VERIHUE Rosehip 3 DSC", "0.00 72.56 40.35 -0.00"},
+        {HUEX_ALL_PUBS, 0, "verihue ROSEHIP 3 dsu", 0, HUEX_OK, "VERIHUE Rosehip 3 DSU", "0.00 77.05 32.26 0.00"},
+        {293, 5, "062I", 0, HUEX_OK, "VERIHUE 062i DSP", "0.00 47.12 68.69 40.56"},
+        {37, 3, "114h", 0, HUEX_NOT_FOUND, "", ""},   // index 1024: beyond what the solid code names
+        {HUEX_ALL_PUBS, 0, "Rosehip", 0, HUEX_NOT_FOUND, "", ""},
+        {HUEX_ALL_PUBS, 0, "", 0, HUEX_NOT_FOUND, "", ""},
+        {37, 9, "Rosehip 3", 0, HUEX_NO_PUBLICATION, "", ""},
+        {37, 9, "#E4002B", 1, HUEX_NO_PUBLICATION, "", ""},
+        {37, 0, "#E4002B", -1, HUEX_INVALID_ARGUMENT, "", ""},
+    };
+    for (const found& r : rows) {
+        extended_color got[3];
+        double lab[3] = {}, de[3] = {}, own[3];
+        LONG n = -1;
+        std::memset(got, 0xA5, sizeof got);
+        const bool by_name = r.count == 0;
+        EXPECT_EQ(by_name ? HUEX_OK : HUEX_ReadColorValue(r.text, lab), HUEX_OK) << r.text;
+        const short status = by_name ? HUEX_FindColorByName(r.system, r.flag, r.text, got)
+                                     : HUEX_FindNearestColors(r.system, r.flag, lab, r.count < 0 ? 0 : r.count, got, de, &n);
+        EXPECT_TRUE(status == r.status && (status == HUEX_OK || (n == -1 && got[0].color_system == 0xA5A5))) << r.text << " " << status;
+        std::string names, figures;
+        for (long k = 0; status == HUEX_OK && k < (by_name ? 1 : n); ++k) {
+            char name[HUEX_COLOR_NAME_SIZE] = "", text[80];
+            WORD rgb[3];
+            EXPECT_TRUE(HUEX_GetColorName(&got[k], name) > 0 && HUEX_GetColorLab(&got[k], own) == HUEX_OK && HUEX_GetColorRGB(&got[k], rgb, 1) == HUEX_OK &&
+                        (got[k].red & 0xFF00) == rgb[0] && (got[k].green & 0xFF00) == rgb[1] && (got[k].blue & 0xFF00) == rgb[2]) << r.text;
+            std::snprintf(text, sizeof text, "%.2f %.2f %.2f %.2f", de[k], own[0], own[1], own[2]);
+            names += (k ? "|" : "") + std::string(name);
+            figures += (k ? "|" : "") + std::string(text);
+        }
+        EXPECT_EQ(names, r.names) << r.text;
+        EXPECT_EQ(figures, r.figures) << r.text;
+    }
+
+    // huexinfo match lists per publication what the look-up answers for its pair.
+    double lab[3];
+    std::string out, want;
+    ASSERT_EQ(run_process("\"" + bin_dir() + "huexinfo.exe\" match #E4002B -n 1 --tsv", bin_dir(), &out), 0) << out;
+    short system = -1, flag = 0;
+    char desc[HUEX_PUB_NAME_SIZE];
+    while (HUEX_EnumPubs(&system, &flag, desc) > 0) {
+        extended_color nearest;
+        double de;
+        LONG n;
+        char name[HUEX_COLOR_NAME_SIZE], text[400];
+        ASSERT_TRUE(HUEX_ReadColorValue("#e4002b", lab) == HUEX_OK && HUEX_FindNearestColors(system, flag, lab, 1, &nearest, &de, &n) == HUEX_OK && HUEX_GetColorName(&nearest, name) > 0);
+        std::snprintf(text, sizeof text, "%s\t%s\t%.2f\t", desc, name, de);
+        EXPECT_NE(out.find(text), std::string::npos) << text << "\n" << out;
+    }
+
+    // Typed values: every form the picker reads, and text that is none.
+    const struct { const char* text; short status; double L, a, b; } values[] = {
+        {"#E4002B", HUEX_OK, 48.77, 74.67, 46.88}, {" lab(50, -20.5, 30) ", HUEX_OK, 50, -20.5, 30}, {"#fff", HUEX_OK, 100, 0, 0},
+        {"Lagoon 3", HUEX_NOT_A_VALUE, 0, 0, 0}, {"rgb(256, 0, 0)", HUEX_NOT_A_VALUE, 0, 0, 0}, {"", HUEX_NOT_A_VALUE, 0, 0, 0}};
+    for (const auto& v : values) {
+        double got[3] = {-7, -7, -7};
+        EXPECT_EQ(HUEX_ReadColorValue(v.text, got), v.status) << v.text;
+        const double want[3] = {v.status == HUEX_OK ? v.L : -7, v.status == HUEX_OK ? v.a : -7, v.status == HUEX_OK ? v.b : -7};
+        for (int i = 0; i < 3; ++i) EXPECT_NEAR(got[i], want[i], 0.005) << v.text;
+    }
+
+    // Refusals of the nearest search and the Lab look-up; nothing written.
+    const double nan_lab[3] = {50, NAN, 0};
+    extended_color none = {}, all_of_guide[1000];
+    LONG n = -1;
+    EXPECT_EQ(HUEX_FindNearestColors(37, 0, nan_lab, 1, all_of_guide, nullptr, &n), HUEX_INVALID_ARGUMENT);
+    EXPECT_EQ(n, -1);
+    EXPECT_TRUE(HUEX_FindNearestColors(37, 0, lab, 1000, all_of_guide, nullptr, &n) == HUEX_OK && n == 952);   // more than the guide holds
+    EXPECT_EQ(HUEX_GetColorLab(&none, lab), HUEX_NO_COLOR);
 }

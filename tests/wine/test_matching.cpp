@@ -223,21 +223,28 @@ TEST(GetColorCMYK, KeptTransformationFollowsThePrinterProfile)
 
 // Each change to the printer profile, its folder or a folder above it counts at the first call after the file system
 // reported it, a same-size rewrite with its old times put back included; a folder that cannot be watched is looked at
-// every call.
+// every call. Another profile or intent counts at once. A colour asked before a change is matched again after it.
 TEST(GetColorCMYK, KeptTransformationFollowsItsFolder)
 {
+    struct intent_put_back {
+        const LONG before;
+        ~intent_put_back() { HUEX_SetRenderingIntent(before); }
+    } intent{HUEX_SetRenderingIntent(0)};
     installed_xyz_profile xyz(profile("icc:LCMSXYZI.ICM"));
     const std::string outer = folder + "outer", dir = outer + "\\watched", printer = dir + "\\printer.icc", fresh = dir + "\\new.tmp";
     std::vector<uint8_t> press[2] = {read_file_bytes(profile("data:press_cmyk.icc")), read_file_bytes(source_path("tests/profiles/huex_press_cmyk.icc"))};
     const size_t size = std::max(press[0].size(), press[1].size());
-    element expected[3];   // each press padded past its declared size to one length, then the recipe
-    for (int i = 0; i < 3; ++i) {
+    element expected[4];   // each press padded past its declared size to one length, the recipe, the first at another intent
+    for (int i = 0; i < 4; ++i) {
         if (i < 2) press[i].resize(size);
-        ASSERT_TRUE(i == 2 || write_file_bytes(folder + "press.icc", press[i]));
-        HUEX_SetPrinterProfile(i < 2 ? (folder + "press.icc").c_str() : nullptr);
+        ASSERT_TRUE(i == 2 || write_file_bytes(folder + "press.icc", press[i % 3]));
+        HUEX_SetRenderingIntent(i == 3 ? 3 : 0);
+        HUEX_SetPrinterProfile(i != 2 ? (folder + "press.icc").c_str() : nullptr);
         expected[i] = cmyk_of(37, 0, 100, 1);
     }
-    ASSERT_TRUE(expected[0] != expected[1] && expected[1] != expected[2]);
+    HUEX_SetRenderingIntent(0);
+    ASSERT_TRUE(expected[0] != expected[1] && expected[1] != expected[2] && expected[3] != expected[0] &&
+                write_file_bytes(folder + "press1.icc", press[1]));
     const auto put = [&](const std::string& path) { return write_file_bytes(path, press[1]); };
     const auto rewrite_in_one_tick = [&] {
         FILETIME t[3];
@@ -246,7 +253,7 @@ TEST(GetColorCMYK, KeptTransformationFollowsItsFolder)
         return CloseHandle(f) && ok;
     };
     // A folder deleted while a watch holds it stays until the watch goes (the next call): only then can it be made again.
-    enum { kept, held, none };
+    enum { kept, held, none, chosen };
     const struct { const char* what; int start; std::function<bool()> change; int expected; } rows[] = {
         {"same size, old times put back", kept, rewrite_in_one_tick, 1},
         {"replaced by rename", kept, [&] { return put(fresh) && MoveFileExA(fresh.c_str(), printer.c_str(), MOVEFILE_REPLACE_EXISTING); }, 1},
@@ -259,7 +266,9 @@ TEST(GetColorCMYK, KeptTransformationFollowsItsFolder)
         {"folder removed", kept, [&] { return DeleteFileA(printer.c_str()) && RemoveDirectoryA(dir.c_str()); }, 2},
         {"folder made again", none, [&] { return CreateDirectoryA(dir.c_str(), nullptr) && put(printer); }, 1},
         {"held folder, rewritten", held, [&] { return put(printer); }, 1},
-        {"held folder, deleted", held, [&] { return DeleteFileA(printer.c_str()) != 0; }, 2}};
+        {"held folder, deleted", held, [&] { return DeleteFileA(printer.c_str()) != 0; }, 2},
+        {"another profile chosen", chosen, [&] { return HUEX_SetPrinterProfile((folder + "press1.icc").c_str()) == HUEX_OK; }, 1},
+        {"intent changed", chosen, [&] { return HUEX_SetRenderingIntent(3) == 0; }, 3}};
     CreateDirectoryA(outer.c_str(), nullptr);
     for (const auto& row : rows) {
         if (row.start != none) CreateDirectoryA(dir.c_str(), nullptr);

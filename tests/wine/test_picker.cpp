@@ -143,7 +143,8 @@ TEST(PickerWindow, FrameControlsAndBothPagesStandWhereTheUnitPutsThem)
 }
 
 // Whatever the host does around a run, only OK chooses: the record stays, the owner is enabled again and a WM_QUIT the
-// run took reaches the host's loop. Nested dialogs keep the hook away through an app switch; keypad and F keys are no letters.
+// run took reaches the host's loop. Nested dialogs keep the hook away through an app switch and give the keys back at once when
+// they close; keypad and F keys are no letters.
 TEST(PickerHost, EventsAroundTheRunChooseNothing)
 {
     auto away_and_press = [](const open_picker& p, HWND dialog, WORD key) {
@@ -165,15 +166,30 @@ TEST(PickerHost, EventsAroundTheRunChooseNothing)
         run_steps(p.window, {{{VK_NUMPAD1, VK_F1, VK_F4, VK_DECIMAL, VK_TAB}, focused(p.window, GetDlgItem(p.pages[page], next))}});
         EXPECT_EQ(GetLastActivePopup(p.window), p.window) << page;
     };
+    // A nested dialog closed with Escape: the picker is the foreground window again, the button that opened the dialog has
+    // the focus back, and the picker's keys act, with no switch of application between.
+    auto after_dialog = [](const open_picker& p, HWND dialog, const std::vector<key_step>& steps) {
+        press_key(dialog, VK_ESCAPE);
+        EXPECT_TRUE(wait_for([&] { return !IsWindow(dialog); }) && wait_for([&] { return GetForegroundWindow() == p.window; }));
+        run_steps(p.window, steps);
+    };
     const extended_color mine = color_record(HUEX_SYSTEM_SOLID, 1, 100);
     const struct { const char* event; std::function<void(const open_picker&)> act; bool quit; } rows[] = {
         {"About (its version block), away and back, Enter", [&](const open_picker& p) { HWND d = nested(p, 0, IDC_ABOUT);
-            EXPECT_TRUE(text_of(GetDlgItem(d, IDC_ABOUT_VERSION)) == "1.0.0.0" && text_of(GetDlgItem(d, IDC_ABOUT_TRADEMARKS)) == "VERIHUE is a name of the HUEX colour guides" &&
+            EXPECT_TRUE(text_of(GetDlgItem(d, IDC_ABOUT_VERSION)) == "1.1.0.0" && text_of(GetDlgItem(d, IDC_ABOUT_TRADEMARKS)) == "VERIHUE is a name of the HUEX colour guides" &&
                         text_of(GetDlgItem(d, IDC_ABOUT_CREDITS)).rfind("Color Matching Module (CMM)", 0) == 0);
             away_and_press(p, d, VK_RETURN);
         }, false},
         {"About, away and back, Escape; closed", [&](const open_picker& p) { away_and_press(p, nested(p, 0, IDC_ABOUT), VK_ESCAPE), PostMessageA(p.window, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
         {"profile dialog, away and back, Enter", [&](const open_picker& p) { away_and_press(p, nested(p, 2, IDC_DISPLAY_CHANGE), VK_RETURN); }, false},
+        {"About closed, then F, Tab and Escape", [&](const open_picker& p) { HWND d = nested(p, 0, IDC_ABOUT);
+            after_dialog(p, d, {{{}, focused(p.window, p.about)}, {{'F'}, focused(p.window, GetDlgItem(p.pages[0], IDC_NAME_EDIT))},
+                                {{VK_TAB}, focused(p.window, p.ok)}, {{VK_ESCAPE}, [&] { return !IsWindow(p.window); }}});
+        }, false},
+        {"profile dialog closed, then N and Escape", [&](const open_picker& p) { HWND d = nested(p, 2, IDC_DISPLAY_CHANGE);
+            after_dialog(p, d, {{{}, focused(p.window, GetDlgItem(p.pages[2], IDC_DISPLAY_CHANGE))}, {{'N'}, focused(p.window, GetDlgItem(p.pages[2], IDC_NAMES_CHECK))},
+                                {{VK_ESCAPE}, [&] { return !IsWindowVisible(p.pages[2]); }}});
+        }, false},
         {"keypad 1, F1, F4, keypad . on each page", [&](const open_picker& p) { stray_keys(p, 2, IDC_DISPLAY_CHANGE), stray_keys(p, 1, IDC_SCROLL_BAR), stray_keys(p, 0, IDC_TYPE_COMBO); }, false},
         {"a second call while open, refused", [&](const open_picker&) { extended_color other = mine; short word = 77;
             EXPECT_TRUE(HUEX_PickColor(nullptr, &other, &word) == 0 && word == 77 && std::memcmp(&other, &mine, sizeof mine) == 0); }, false},
@@ -334,7 +350,7 @@ TEST(PickerKeys, KeySequencesOnTheSolidPage)
     EXPECT_TRUE(chosen == 1 && HUEX_GetColorFlag(&record) == other && picked_index(record) == 40);
 }
 
-// An isolated colour of each page's guide typed as #rrggbb (one blank too many refused), then (after Home moved away) as Lab.
+// An isolated colour of each page's guide typed as #rrggbb padded with blanks, then (after Home moved away) as Lab.
 TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
 {
     pick_and_drive([&](const open_picker& p) {
@@ -351,13 +367,13 @@ TEST(PickerKeys, ValuesSelectTheirColourOnBothPages)
             HWND edit = GetDlgItem(p.pages[page], IDC_NAME_EDIT);
             auto shows = [&](int index) -> check { return [=] { return text_of(edit) == short_name(system, f, index); }; };
             auto found = [&](int index) -> check { return [=] { return shows(index)() && focus_in_thread_of(p.window) == p.ok; }; };
-            // Blanks up to the last character the name box is read with, then one more: the read cuts that, and a cut text is no value.
+            // Blanks to one past the name box's 80-character buffer are still no part of the value; a letter after them is no value.
             // The padded texts are put in whole: eighty key presses each would only measure the machine's load.
-            const std::string fits = v.second[0] + std::string(79 - v.second[0].size(), ' '), cut = fits + " ";
+            const std::string padded = " " + v.second[0] + std::string(80 - v.second[0].size(), ' '), spoilt = padded + "x";
             run_steps(p.window, {{{'F'}, focused(p.window, edit)}});
-            SetWindowTextA(edit, cut.c_str());
-            run_steps(p.window, {{{VK_RETURN}, [&] { return text_of(edit) == cut && focus_in_thread_of(p.window) == edit; }}});
-            SetWindowTextA(edit, fits.c_str());
+            SetWindowTextA(edit, spoilt.c_str());
+            run_steps(p.window, {{{VK_RETURN}, [&] { return text_of(edit) == spoilt && focus_in_thread_of(p.window) == edit; }}});
+            SetWindowTextA(edit, padded.c_str());
             run_steps(p.window, {{{VK_RETURN}, found(v.first)}, {{VK_HOME}, shows(0)}, {{'F'}, focused(p.window, edit)}, {typed(v.second[1] + "\r"), found(v.first)}});
         }
         wait_until_painted(p.window);

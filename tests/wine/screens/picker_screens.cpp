@@ -29,6 +29,50 @@ TEST(SmallScreen, WindowIs416By360WithTheSixPointFont)
     });
 }
 
+// A place stored by an earlier run, read by a library loaded anew as a new process reads it: the centre of 1024 x 768 at
+// 96 dpi, the work area's bottom right corner (taken with the window's size here), none. The window and its buttons
+// open inside the work area, a place that fits unchanged, and a window nobody moved leaves the stored place as it was.
+static void check_stored_places()
+{
+    static const char* const key = "Software\\VERIHUE\\HUEX";
+    struct restored {
+        ~restored() { RegDeleteKeyValueA(HKEY_CURRENT_USER, key, "window_xpos"), RegDeleteKeyValueA(HKEY_CURRENT_USER, key, "window_ypos"); }
+    } guard;
+    auto stored = [](const char* name) { DWORD v = 77, size = sizeof v; return RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &v, &size), LONG(v); };
+    RECT work;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const std::string dir = fresh_case_dir("stored_place");
+    ASSERT_TRUE(copy_into("huex.dll", dir, "huex_placed.dll"));
+    SIZE size = {0, 0};
+    for (POINT place : {POINT{256, 134}, POINT{-1, -1}, POINT{0, 0}}) {
+        if (place.x < 0) place = {work.right - size.cx, work.bottom - size.cy};
+        for (const auto& v : {std::make_pair("window_xpos", place.x), std::make_pair("window_ypos", place.y)})
+            ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, key, v.first, REG_DWORD, &v.second, 4), ERROR_SUCCESS);
+        HMODULE placed = LoadLibraryA((dir + "huex_placed.dll").c_str());
+        const auto pick = reinterpret_cast<decltype(&HUEX_PickColor)>(reinterpret_cast<void*>(GetProcAddress(placed, "HUEX_PickColor")));
+        ASSERT_NE(pick, nullptr);
+        extended_color record = {};
+        RECT r = {};
+        drive_picker([&] { pick(nullptr, &record, nullptr); }, [&](const open_picker& p) {
+            GetWindowRect(p.window, &r);
+            for (HWND w : {p.window, p.ok, p.cancel, p.about}) {
+                RECT b;
+                EXPECT_TRUE(GetWindowRect(w, &b) && b.left >= work.left && b.top >= work.top && b.right <= work.right && b.bottom <= work.bottom)
+                    << place.x << "," << place.y << ": " << GetDlgCtrlID(w) << " at " << b.left << "," << b.top << "-" << b.right << "," << b.bottom;
+            }
+            click_button(p.cancel);
+        }, true);
+        FreeLibrary(placed);
+        size = {r.right - r.left, r.bottom - r.top};
+        const bool fits = place.x >= work.left && place.y >= work.top && place.x + size.cx <= work.right && place.y + size.cy <= work.bottom;
+        EXPECT_TRUE(!fits || (place.x == 0 && place.y == 0) || (r.left == place.x && r.top == place.y)) << place.x << "," << place.y << " opened at " << r.left << "," << r.top;
+        EXPECT_TRUE(stored("window_xpos") == place.x && stored("window_ypos") == place.y) << place.x << "," << place.y << " stored as " << stored("window_xpos") << "," << stored("window_ypos");
+    }
+}
+
+TEST(SmallScreen, StoredPlaceOpensInsideTheWorkArea) { check_stored_places(); }
+TEST(DpiScreen, StoredPlaceOpensInsideTheWorkArea) { check_stored_places(); }
+
 // The session switched the colour names off and the profile's name on.
 TEST(NamesOff, SwatchesArePlainAndTheFooterShowsTheProfileName)
 {

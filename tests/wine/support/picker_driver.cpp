@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "colorlib/resource_seam.h"
 #include "picker/control_ids.h"
 #include "picker/paint_geometry.h"
@@ -236,9 +238,15 @@ int check_color_page(const open_picker& p, int page, const page_looks& looks, co
     EXPECT_GE(selected, 0);
     if (looks.palette) return selected;
     EXPECT_EQ(corner(shot, child, e.view.new_patch), expected_rgb(g.system, g.flag, selected));
-    // The strip starts at the first guide page's middle colour.
-    const strip_column s = strip_column_at(e.metrics, e.view, 0);
-    EXPECT_EQ(corner(shot, child, pixel_rect{s.x - 1, e.view.swatch_area.bottom - 1, 0, 0}), expected_rgb(g.system, g.flag, g.rows / 2));
+    // The strip: each column the middle colour of its guide page (the first page's first), from the swatches' bottom to
+    // the row above the scroll bar; the first, a middle, the 257th and the last column.
+    const int32_t n = strip_columns(e.metrics, e.view);
+    EXPECT_EQ(strip_column_at(e.metrics, e.view, 0).color & 0xFFFF, uint32_t(g.rows / 2));
+    for (const int32_t i : {0, n / 2, std::min(256, n - 1), n - 1}) {
+        const strip_column s = strip_column_at(e.metrics, e.view, i);
+        for (const int32_t y : {e.view.swatch_area.bottom, e.view.scroll_y - 1})
+            EXPECT_EQ(corner(shot, child, pixel_rect{s.x - 1, y - 1, 0, 0}), expected_rgb(g.system, g.flag, int(s.color & 0xFFFF))) << i << " " << y;
+    }
     return selected;
 }
 
