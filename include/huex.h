@@ -3,7 +3,9 @@
  * @brief The interface of huex.dll for C and C++ hosts.
  *
  * Every function is exported under its undecorated name and uses the WINAPI
- * (stdcall) convention. Texts are single-byte (ANSI) and zero-terminated;
+ * (stdcall) convention. Texts are single-byte (ANSI) and zero-terminated,
+ * except in the W forms of the functions that take or give a file's path
+ * (@ref huex_wide), whose paths are UTF-16;
  * buffers are the caller's and must have the documented sizes: where a
  * function writes a text without taking a length, the size it needs is one
  * of the HUEX_..._SIZE values below, terminator included.
@@ -605,7 +607,7 @@ HUEX_STATIC_ASSERT(sizeof(MMF_lut_header) == 52, MMF_lut_header_is_13_words);
 /**
  * @brief Opens a profile file for the readers: read-only, unshared, mapped.
  *
- * The extension must be ".icc", ".icm" or ".pf", compared case-sensitively;
+ * The extension must be ".icc", ".icm" or ".pf", in any case (".ICM");
  * a relative path is taken from the current directory. While the file is
  * open nobody else can open it, the library's own profile functions
  * included (HUEX_SetMonitorProfile on the same file fails until it is
@@ -987,11 +989,14 @@ char  *WINAPI sz_xy_from_XYZNumber(huex_icS15Fixed16Number x, huex_icS15Fixed16N
  * profile file, and the profiles installed on the system.
  *
  * Profiles are named by the paths of their files (".icc", ".icm", ".pf",
- * extension compared case-sensitively; at most 259 characters), or by one of
+ * extension in any case; at most 259 characters), or by one of
  * two default names: "Default Display" (the built-in display model) and the
  * default printer's name, "150-line Imagesetter" (the built-in printer, whose
  * printing values are the guides' recipes). Both follow the language of the
- * user interface.
+ * user interface. Paths are read in the process's ANSI code page; a path
+ * handed back holds '?' for a letter that code page lacks. Profiles in
+ * folders whose names it cannot spell are reached through the W forms
+ * (@ref huex_wide).
  *
  * The monitor profile drives the screen colours (HUEX_GetColorRGB, the
  * picker) and is the source of HUEX_BeginMatching; the printer profile is
@@ -1168,7 +1173,9 @@ short WINAPI HUEX_GetProfileName(const char *path, char *name);
  * name in both is listed once, from the first. Files that are no profiles
  * (other extensions, folders) and profiles of other classes are passed over;
  * a .icc, .icm or .pf file too short for the 128-byte header ends the walk
- * with -1. Start with *state = NULL and find_data zeroed; keep both between
+ * with -1. A profile whose path the ANSI code page cannot spell exactly is
+ * passed over (enum_profiles_by_classificationW lists it). Start with
+ * *state = NULL and find_data zeroed; keep both between
  * calls and change neither. After 0 and after -1 the search is closed and
  * *state is NULL again, so the same variables start a new walk. A walk
  * given up before its end keeps a search open: close it with
@@ -1616,6 +1623,260 @@ short WINAPI HUEX_ReadColorValue(const char *text, double lab[3]);
  */
 short WINAPI HUEX_FindNearestColors(short system, short flag, const double lab[3], LONG count,
                                     extended_color *records, double *delta_e, LONG *found);
+
+/** @} */
+
+/**
+ * @defgroup huex_wide Wide-character paths
+ * @brief The functions that take or give a file's path, in forms whose
+ * paths are UTF-16 (WCHAR) texts: profiles and files in folders whose names
+ * the ANSI code page of the process cannot spell (a Cyrillic user name on a
+ * Western system, any CJK name).
+ *
+ * Each function here is its ANSI namesake (the name without the final W)
+ * with WCHAR paths: the same arguments in the same order, the same checks,
+ * the same answers and the same state. Both forms may be mixed freely: a
+ * profile made current through one form is what the other form reads back.
+ * Path buffers (HUEX_PATH_SIZE) count WCHARs instead of bytes; texts handed
+ * out are blocks from LocalAlloc of (length + 1) WCHARs, given back with
+ * HUEX_DisposeProfileW.
+ *
+ * The library keeps every path in UTF-16. An ANSI function converts the path
+ * it is given from the ANSI code page, and a path it gives back to that code
+ * page, a letter the code page lacks as '?' (never a look-alike letter, which
+ * could name another file): a host that may meet such paths uses these
+ * forms. The profile paths kept in the user's settings are stored as text
+ * values (REG_SZ) in UTF-16, which a library of an earlier version, reading
+ * them in ANSI, gets in its code page.
+ *
+ * Profile names (descriptions, the default names) come from the same ANSI
+ * texts as through the ANSI forms, widened from the ANSI code page: the
+ * letters are the same whichever form asks.
+ *
+ * @par Threads
+ * @copydetails huex_threads
+ * @{
+ */
+
+/**
+ * @brief MMF_open_profile_file for a UTF-16 path.
+ *
+ * Opens the file read-only and unshared and maps it, for the readers; the
+ * extension ".icc", ".icm" or ".pf" in any case; a relative path is taken
+ * from the current directory.
+ * @param[in]  path    the file's path (UTF-16).
+ * @param[out] mapping receives the mapping handle; NULL after a failure.
+ * @param[out] file    receives the file handle; NULL after a failure.
+ * @return 1 when the file was opened and mapped; 0 otherwise, both handles
+ *         NULL (when the pointers are not NULL). The handles are the
+ *         caller's until it gives them to MMF_close_profile_file.
+ * @lasterror as MMF_open_profile_file: the system's reason when the file
+ *         cannot be opened or mapped; not set when the path is NULL, has
+ *         another extension, or a handle pointer is NULL.
+ * @since 1.1
+ */
+BYTE WINAPI MMF_open_profile_fileW(const WCHAR *path, HANDLE *mapping, HANDLE *file);
+
+/**
+ * @brief HUEX_GetMonitorProfile in UTF-16: a copy of the current monitor
+ * profile's path, or of the default display's name.
+ * @param[out] profile receives the copy, (length + 1) WCHARs, which the
+ *                     caller owns and gives back with HUEX_DisposeProfileW.
+ * @retval HUEX_OK *profile holds the copy.
+ * @retval HUEX_NO_MEMORY no memory for the copy (or profile is NULL);
+ *         *profile is NULL.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_GetMonitorProfileW(WCHAR **profile);
+/**
+ * @brief HUEX_SetMonitorProfile for a UTF-16 path: makes a profile the
+ * current monitor profile.
+ * @param[in] path the profile's path (extension ".icc", ".icm" or ".pf" in
+ *                 any case), or the default display's name; NULL makes the
+ *                 built-in display model current.
+ * @retval HUEX_OK the profile, or the built-in model asked for by name, is
+ *         current.
+ * @retval HUEX_DEFAULT_IN_FORCE path is NULL, longer than 259 WCHARs, or
+ *         cannot be opened as a profile: the built-in display model is
+ *         current.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_SetMonitorProfileW(const WCHAR *path);
+/**
+ * @brief HUEX_GetPrinterProfile in UTF-16: a copy of the current printer
+ * profile's path, or of the default printer's name.
+ * @param[out] profile receives the copy, (length + 1) WCHARs, which the
+ *                     caller owns and gives back with HUEX_DisposeProfileW.
+ * @retval HUEX_OK *profile holds the copy.
+ * @retval HUEX_NO_MEMORY no memory for the copy (or profile is NULL);
+ *         *profile is NULL.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_GetPrinterProfileW(WCHAR **profile);
+/**
+ * @brief HUEX_GetDefaultPrinterProfile in UTF-16: a copy of the name that
+ * makes the built-in printer current.
+ * @param[out] profile receives the copy, (length + 1) WCHARs, which the
+ *                     caller owns and gives back with HUEX_DisposeProfileW.
+ * @retval HUEX_OK *profile holds the copy.
+ * @retval HUEX_NO_MEMORY no memory for the copy (or profile is NULL);
+ *         *profile is NULL.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_GetDefaultPrinterProfileW(WCHAR **profile);
+/**
+ * @brief HUEX_SetPrinterProfile for a UTF-16 path: makes a profile the
+ * current printer profile.
+ * @param[in] path the profile's path, or the default printer's name
+ *                 (HUEX_GetDefaultPrinterProfileW) for the built-in printer.
+ * @retval HUEX_OK the profile, or the built-in printer asked for by name, is
+ *         current.
+ * @retval HUEX_DEFAULT_IN_FORCE path is NULL, longer than 259 WCHARs, or
+ *         cannot be opened as a profile: the built-in printer is current.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_SetPrinterProfileW(const WCHAR *path);
+/**
+ * @brief HUEX_CreateProfile in UTF-16: a copy of any text in a block the
+ * library allocates.
+ * @param[in]  path    the text to copy; not checked to name a profile.
+ * @param[out] profile receives the copy, (length + 1) WCHARs, which the
+ *                     caller owns and gives back with HUEX_DisposeProfileW.
+ * @retval HUEX_OK *profile holds the copy.
+ * @retval HUEX_NO_MEMORY no memory for the copy, path is NULL, or profile is
+ *         NULL; *profile is NULL.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_CreateProfileW(const WCHAR *path, WCHAR **profile);
+/**
+ * @brief Gives back a text the W Get/Create functions handed out.
+ * @param[in] profile the text; NULL is passed over. Anything else must be a
+ *                    block a W function handed out and not yet given back.
+ * @return HUEX_OK, always.
+ * @since 1.1
+ */
+short WINAPI HUEX_DisposeProfileW(WCHAR *profile); /* always HUEX_OK */
+/**
+ * @brief HUEX_GetProfileType for a UTF-16 path: the data colour space of a
+ * profile file.
+ * @param[in] path the profile's path.
+ * @retval 1 RGB.
+ * @retval 0 CMYK.
+ * @retval 2 XYZ.
+ * @retval -1 any other colour space, or a path that cannot be opened or
+ *         whose header cannot be read (the default names included).
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_GetProfileTypeW(const WCHAR *path);
+/**
+ * @brief HUEX_GetProfileIntent for a UTF-16 path: the rendering intent word
+ * of a profile's header, as stored.
+ * @param[in] path the profile's path.
+ * @return the word (0 to 3 in a valid profile); -1 when the path cannot be
+ *         opened or its header cannot be read (the default names included).
+ * @lasterror not set.
+ * @since 1.1
+ */
+LONG  WINAPI HUEX_GetProfileIntentW(const WCHAR *path);
+/**
+ * @brief HUEX_GetProfilePcs for a UTF-16 path: the profile connection space
+ * of a profile file.
+ * @param[in] path the profile's path.
+ * @retval 0 XYZ.
+ * @retval 1 Lab.
+ * @retval -1 anything else, or a path that cannot be opened or whose header
+ *         cannot be read (the default names included).
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_GetProfilePcsW(const WCHAR *path);
+/**
+ * @brief HUEX_GetProfileName for a UTF-16 path: the name a profile goes by,
+ * its description or the default name itself.
+ * @param[in]  path the profile's path, or one of the default names.
+ * @param[out] name receives the text: HUEX_PATH_SIZE (260) WCHARs. The
+ *                  description as HUEX_GetProfileName gives it (at most 255
+ *                  characters, "???" for a profile without one), widened
+ *                  from the ANSI code page.
+ * @return the length written, in WCHARs; 0, name untouched, when the path
+ *         cannot be opened as a profile or an argument is NULL.
+ * @lasterror not set.
+ * @since 1.1
+ */
+short WINAPI HUEX_GetProfileNameW(const WCHAR *path, WCHAR *name);
+/**
+ * @brief enum_profiles_by_classification with a UTF-16 find record and
+ * path: lists the installed profiles of one class, one per call, whatever
+ * letters their names hold.
+ *
+ * The same walk, folders, order, classes and ends as the ANSI form (see
+ * there); *state and find_data are kept between calls and changed by none
+ * but the walk, and a walk given up before its end is closed with
+ * FindClose(*state). A record of one form must not be handed to the other.
+ * The ANSI form lists only the profiles whose paths its code page spells
+ * exactly; this one lists them all.
+ * @param[in]     classification 0 display, 1 input, 2 output, 3 colour space
+ *                               (XYZ data only).
+ * @param[in,out] state          the search, NULL to start.
+ * @param[in,out] find_data      the search's record (592 bytes), the caller's
+ *                               storage for the whole walk, zeroed at the
+ *                               start.
+ * @param[out]    path           receives the profile's path in lower case:
+ *                               HUEX_PATH_SIZE (260) WCHARs. Overwritten for
+ *                               every file examined.
+ * @param[out]    description    receives the profile's description (as
+ *                               HUEX_GetProfileNameW gives it), cut to
+ *                               description_length - 1 WCHARs.
+ * @param[in]     description_length the size of description in WCHARs.
+ * @return the length in WCHARs of the path of the next profile of the class
+ *         (path and description written); 0 at the end (the search is closed
+ *         and *state is NULL again); -1 for an unknown classification or a
+ *         NULL argument (nothing touched); -1 too when neither folder can be
+ *         searched or a profile's header cannot be read, which ends the walk
+ *         (*state is NULL again).
+ * @lasterror not set.
+ * @since 1.1
+ */
+LONG WINAPI enum_profiles_by_classificationW(LONG classification, HANDLE *state,
+                                             WIN32_FIND_DATAW *find_data, WCHAR *path,
+                                             WCHAR *description, LONG description_length);
+
+/**
+ * @brief HUEX_BeginMatchingSession for UTF-16 paths: begins a session that
+ * matches from one profile file to another.
+ *
+ * Relative paths are taken from the current directory; the colour-matching
+ * module gets both paths whole, in UTF-16 (LgoCreateMatchTransformationW).
+ * @param[in] source      the source profile's path: RGB, CMYK or XYZ data.
+ * @param[in] destination the destination profile's path: RGB or CMYK data.
+ * @retval HUEX_OK the session is open.
+ * @retval HUEX_NO_MEMORY the module made no transformation object; nothing
+ *         changed.
+ * @retval HUEX_NOT_SUPPORTED a profile kind not supported, a path that is no
+ *         profile or a file open elsewhere, a rendering intent outside 0 to
+ *         3, or the module refused the pair; there is no session afterwards.
+ * @lasterror after HUEX_NO_MEMORY or HUEX_NOT_SUPPORTED from the module,
+ *         HUEX_MATCHING_ERROR_BASE plus its status, as for the ANSI form.
+ * @since 1.1
+ */
+short WINAPI HUEX_BeginMatchingSessionW(const WCHAR *source, const WCHAR *destination);
+/**
+ * @brief HUEX_BeginMatching for a UTF-16 path: begins a session from the
+ * current monitor profile.
+ * @param[in] destination the destination profile's path: RGB or CMYK data.
+ * @return as HUEX_BeginMatchingSessionW; HUEX_NOT_SUPPORTED while the
+ *         built-in display model is current.
+ * @lasterror as HUEX_BeginMatchingSessionW.
+ * @since 1.1
+ */
+short WINAPI HUEX_BeginMatchingW(const WCHAR *destination);
 
 /** @} */
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "console_text.h"
 #include "colorlib/addon_contract.h"
 #include "colorlib/color_system_codes.h"
 #include "colorlib/palette_files.h"
@@ -45,7 +46,7 @@ const char* addon_string(HMODULE module, UINT id, char* buffer, int size)
 // one built for another processor is read all the same: worth a note only.
 WORD file_machine(const char* file)
 {
-    HANDLE h = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(wide_of(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return 0;
     unsigned char head[4096];
     DWORD got = 0;
@@ -123,9 +124,9 @@ int cmd_addon_check(int argc, char** argv)
     const palette_format format = palette_format_of(wide_name(base));
     if (format != palette_format::none) return check_palette(file, base, format);
 
-    HMODULE module = LoadLibraryExA(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE module = LoadLibraryExW(wide_of(file).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     if (module == nullptr) {
-        std::printf("%s: not a loadable module (%s); the library would list nothing after it\n", file,
+        out("%s: not a loadable module (%s); the library would list nothing after it\n", file,
                     system_message(GetLastError()).c_str());
         return 2;
     }
@@ -143,16 +144,16 @@ int cmd_addon_check(int argc, char** argv)
 
     const WORD machine = file_machine(file);
     if (machine != library_machine)
-        std::printf("%s: built for processor 0x%04X, the library beside this program for 0x%04X; it holds no code and is read all the same\n",
+        out("%s: built for processor 0x%04X, the library beside this program for 0x%04X; it holds no code and is read all the same\n",
                     file, machine, library_machine);
     if (_strnicmp(base, "huex_", 5) != 0 || std::strlen(base) < 10 || _stricmp(base + std::strlen(base) - 4, ".dll") != 0) {
-        std::printf("%s: file name does not match huex_*.dll; the library will not find it\n", file);
+        out("%s: file name does not match huex_*.dll; the library will not find it\n", file);
         ++problems;
     }
-    for (int i = 0; i < count && i < 32; ++i) std::printf("%s: %s\n", file, breaches[i].text);
-    if (count > 32) std::printf("%s: ... and %d more\n", file, count - 32);
+    for (int i = 0; i < count && i < 32; ++i) out("%s: %s\n", file, breaches[i].text);
+    if (count > 32) out("%s: ... and %d more\n", file, count - 32);
     FreeLibrary(module);
     if (problems != 0) return 1;
-    std::printf("%s: sound add-on (code %s, flag %s)\n", file, system, flag);
+    out("%s: sound add-on (code %s, flag %s)\n", file, system, flag);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "console_text.h"
 #include "color_row.h"
 #include "command_line.h"
 #include "exchange/ase_writer.h"
@@ -27,28 +28,28 @@ struct left_out_counts {
 // when its file cannot be opened then, the library keeps it as the stored
 // choice (it was the stored one), and the export reports the failure.
 struct builtin_printer_scope {
-    char* saved = nullptr;
+    WCHAR* saved = nullptr;
     bool switched = false;
     builtin_printer_scope()
     {
-        char* builtin = nullptr;
-        if (HUEX_GetPrinterProfile(&saved) == HUEX_OK && HUEX_GetDefaultPrinterProfile(&builtin) == HUEX_OK &&
-            std::strcmp(saved, builtin) != 0) {
-            HUEX_SetPrinterProfile(builtin);
+        WCHAR* builtin = nullptr;
+        if (HUEX_GetPrinterProfileW(&saved) == HUEX_OK && HUEX_GetDefaultPrinterProfileW(&builtin) == HUEX_OK &&
+            lstrcmpW(saved, builtin) != 0) {
+            HUEX_SetPrinterProfileW(builtin);
             switched = true;
         }
-        HUEX_DisposeProfile(builtin);
+        HUEX_DisposeProfileW(builtin);
     }
     bool put_back()
     {
         const bool was_switched = switched;
         switched = false;
-        return !was_switched || HUEX_SetPrinterProfile(saved) == HUEX_OK;
+        return !was_switched || HUEX_SetPrinterProfileW(saved) == HUEX_OK;
     }
     ~builtin_printer_scope()
     {
         put_back();
-        HUEX_DisposeProfile(saved);
+        HUEX_DisposeProfileW(saved);
     }
 };
 
@@ -99,7 +100,7 @@ bool gather_book(const pub_pair& p, int count, color_book* book, left_out_counts
         }
         book->colors.push_back(c);
     }
-    *printer = scope.saved ? scope.saved : "";
+    *printer = scope.saved ? utf8_of(scope.saved) : "";
     return scope.put_back();
 }
 
@@ -136,7 +137,7 @@ int cmd_export(int argc, char** argv)
     format = known_format;
     pub_pair p;
     if (n < 0 || !nth_pub(static_cast<int>(n), &p)) {
-        std::fprintf(stderr, "huexinfo export: no publication %s (see huexinfo pubs)\n", argv[1]);
+        err("huexinfo export: no publication %s (see huexinfo pubs)\n", argv[1]);
         return 1;
     }
 
@@ -144,24 +145,24 @@ int cmd_export(int argc, char** argv)
     // the walk would name colours again and never reach the end.
     const long long count = static_cast<long long>(p.per_page) * p.pages;
     if (count > 32768) {
-        std::fprintf(stderr, "huexinfo export: %s: %lld colours (a look-up names at most 32768)\n", p.desc, count);
+        err("huexinfo export: %s: %lld colours (a look-up names at most 32768)\n", p.desc, count);
         return 1;
     }
     color_book book;
     left_out_counts left_out;
     std::string printer;
     if (!gather_book(p, static_cast<int>(count), &book, &left_out, &printer)) {
-        std::fprintf(stderr, "huexinfo export: the printer profile %s cannot be made current again; it stays the stored one\n",
+        err("huexinfo export: the printer profile %s cannot be made current again; it stays the stored one\n",
                      printer.c_str());
         return 1;
     }
     if (left_out.no_name)
-        std::fprintf(stderr, "huexinfo export: %d colours without a name left out\n", left_out.no_name);
+        err("huexinfo export: %d colours without a name left out\n", left_out.no_name);
     if (left_out.no_measurement)
-        std::fprintf(stderr, "huexinfo export: %d colours without measurements left out\n", left_out.no_measurement);
+        err("huexinfo export: %d colours without measurements left out\n", left_out.no_measurement);
 
     if (book.colors.empty()) {
-        std::fprintf(stderr, "huexinfo export: %s: no colour to write\n", p.desc);
+        err("huexinfo export: %s: no colour to write\n", p.desc);
         return 1;
     }
 
@@ -172,10 +173,10 @@ int cmd_export(int argc, char** argv)
         icc_write_result icc = write_icc_named_colors(
             book, icc_date_time{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond});
         if (icc.names_left_out)
-            std::fprintf(stderr, "huexinfo export: %zu colours left out: an ICC colour name is at most %zu ASCII characters\n",
+            err("huexinfo export: %zu colours left out: an ICC colour name is at most %zu ASCII characters\n",
                          icc.names_left_out, icc_longest_name);
         if (icc.status != icc_write_status::ok) {
-            std::fprintf(stderr, "huexinfo export: %s: %s\n", p.desc,
+            err("huexinfo export: %s: %s\n", p.desc,
                          icc.status == icc_write_status::no_colors ? "no colour to write"
                                                                    : "the name prefix or suffix does not fit an ICC profile");
             return 1;
@@ -190,6 +191,6 @@ int cmd_export(int argc, char** argv)
     const std::string path = output ? output : default_file_name(p.desc, format);
     if (const DWORD error = write_output(path, bytes.data(), bytes.size())) return file_failure("export", "write", path, error);
     // The standard output carries the colour book alone.
-    if (!is_standard_output(path)) std::printf("%s: %zu colours to %s\n", p.desc, book.colors.size(), path.c_str());
+    if (!is_standard_output(path)) out("%s: %zu colours to %s\n", p.desc, book.colors.size(), path.c_str());
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "console_text.h"
 #include "color_row.h"
 #include "command_line.h"
 
@@ -49,16 +50,16 @@ void print_match(const match& m, const pub_pair& p, bool tsv)
     color_row row;
     if (!read_color_row(p, m.index, &row)) return;
     if (tsv) {
-        std::printf("%s\t%s\t%.2f\t%.2f\t%.2f\t%.2f\t%d\t%d\t%d", p.desc, row.full_name, m.delta_e, m.lab[0], m.lab[1],
+        out("%s\t%s\t%.2f\t%.2f\t%.2f\t%.2f\t%d\t%d\t%d", p.desc, row.full_name, m.delta_e, m.lab[0], m.lab[1],
                     m.lab[2], row.rgb[0], row.rgb[1], row.rgb[2]);
-        if (row.has_cmyk) std::printf("\t%.1f\t%.1f\t%.1f\t%.1f\n", row.cmyk[0], row.cmyk[1], row.cmyk[2], row.cmyk[3]);
-        else std::printf("\t\t\t\t\n");
+        if (row.has_cmyk) out("\t%.1f\t%.1f\t%.1f\t%.1f\n", row.cmyk[0], row.cmyk[1], row.cmyk[2], row.cmyk[3]);
+        else out("\t\t\t\t\n");
         return;
     }
-    std::printf("  %6.2f  %-28s  Lab %6.2f %7.2f %7.2f  RGB %3d %3d %3d", m.delta_e, row.full_name, m.lab[0], m.lab[1],
+    out("  %6.2f  %-28s  Lab %6.2f %7.2f %7.2f  RGB %3d %3d %3d", m.delta_e, row.full_name, m.lab[0], m.lab[1],
                 m.lab[2], row.rgb[0], row.rgb[1], row.rgb[2]);
-    if (row.has_cmyk) std::printf("  CMYK %5.1f %5.1f %5.1f %5.1f\n", row.cmyk[0], row.cmyk[1], row.cmyk[2], row.cmyk[3]);
-    else std::printf("  CMYK not available\n");
+    if (row.has_cmyk) out("  CMYK %5.1f %5.1f %5.1f %5.1f\n", row.cmyk[0], row.cmyk[1], row.cmyk[2], row.cmyk[3]);
+    else out("  CMYK not available\n");
 }
 
 }  // namespace
@@ -76,14 +77,14 @@ int cmd_match(int argc, char** argv)
     if (usage) return usage_error("match");
     double value[3];
     if (HUEX_ReadColorValue(argv[1], value) != HUEX_OK) {
-        std::fprintf(stderr, "huexinfo match: \"%s\" is not a colour value (#RRGGBB, #RGB, rgb(r, g, b) or L a b)\n", argv[1]);
+        err("huexinfo match: \"%s\" is not a colour value (#RRGGBB, #RGB, rgb(r, g, b) or L a b)\n", argv[1]);
         return 2;
     }
     std::vector<pub_pair> pubs;
     pub_pair p;
     for (int n = 0; nth_pub(n, &p); ++n) pubs.push_back(p);
     if (pub >= static_cast<long>(pubs.size())) {
-        std::fprintf(stderr, "huexinfo match: no publication %ld (see huexinfo pubs)\n", pub);
+        err("huexinfo match: no publication %ld (see huexinfo pubs)\n", pub);
         return 1;
     }
     std::vector<match> found;
@@ -96,9 +97,9 @@ int cmd_match(int argc, char** argv)
         for (const match& m : found) print_match(m, pubs[m.pub], true);
         return 0;
     }
-    std::printf("%s: Lab %.2f %.2f %.2f (D50)\n", argv[1], value[0], value[1], value[2]);
+    out("%s: Lab %.2f %.2f %.2f (D50)\n", argv[1], value[0], value[1], value[2]);
     for (size_t k = 0; k < found.size(); ++k) {
-        if (k == 0 || found[k].pub != found[k - 1].pub) std::printf("\n%s\n", pubs[found[k].pub].desc);
+        if (k == 0 || found[k].pub != found[k - 1].pub) out("\n%s\n", pubs[found[k].pub].desc);
         print_match(found[k], pubs[found[k].pub], false);
     }
     return 0;

@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "console_text.h"
 #include "command_line.h"
 #include "files.h"
 #include "huex.h"
+#include "icc/profile_extension.h"
 
 namespace {
 
@@ -40,28 +42,28 @@ const char* intent_name(DWORD intent) {
 std::string sig_text_of(icSignature s) { return s == 0 ? "none" : sz_signature(s); }
 
 void print_header(const MMF_profile_header& h) {
-    std::printf("Header\n");
-    std::printf("  size              %lu bytes\n", (unsigned long)h.size);
-    std::printf("  CMM type          %s\n", sig_text_of(h.cmm_type).c_str());
-    std::printf("  version           %lu.%lu.%lu (0x%08lX)\n", (unsigned long)(h.version >> 24),
+    out("Header\n");
+    out("  size              %lu bytes\n", (unsigned long)h.size);
+    out("  CMM type          %s\n", sig_text_of(h.cmm_type).c_str());
+    out("  version           %lu.%lu.%lu (0x%08lX)\n", (unsigned long)(h.version >> 24),
                 (unsigned long)((h.version >> 20) & 0xF), (unsigned long)((h.version >> 16) & 0xF),
                 (unsigned long)h.version);
-    std::printf("  device class      %s %s\n", sig_text_of(h.device_class).c_str(), class_name(h.device_class));
-    std::printf("  colour space      %s\n", sig_text_of(h.color_space).c_str());
-    std::printf("  connection space  %s\n", sig_text_of(h.connection_space).c_str());
-    std::printf("  created           %04u-%02u-%02u %02u:%02u:%02u\n", h.date.year, h.date.month, h.date.day,
+    out("  device class      %s %s\n", sig_text_of(h.device_class).c_str(), class_name(h.device_class));
+    out("  colour space      %s\n", sig_text_of(h.color_space).c_str());
+    out("  connection space  %s\n", sig_text_of(h.connection_space).c_str());
+    out("  created           %04u-%02u-%02u %02u:%02u:%02u\n", h.date.year, h.date.month, h.date.day,
                 h.date.hours, h.date.minutes, h.date.seconds);
-    std::printf("  file signature    %s%s\n", sig_text_of(h.magic).c_str(),
+    out("  file signature    %s%s\n", sig_text_of(h.magic).c_str(),
                 h.magic == 0x61637370 ? "" : "  (not a profile's signature)");
-    std::printf("  platform          %s\n", sig_text_of(h.platform).c_str());
-    std::printf("  flags             0x%08lX\n", (unsigned long)h.flags);
-    std::printf("  manufacturer      %s\n", sig_text_of(h.manufacturer).c_str());
-    std::printf("  model             0x%08lX\n", (unsigned long)h.model);
-    std::printf("  attributes        0x%08lX%08lX\n", (unsigned long)h.attributes_high,
+    out("  platform          %s\n", sig_text_of(h.platform).c_str());
+    out("  flags             0x%08lX\n", (unsigned long)h.flags);
+    out("  manufacturer      %s\n", sig_text_of(h.manufacturer).c_str());
+    out("  model             0x%08lX\n", (unsigned long)h.model);
+    out("  attributes        0x%08lX%08lX\n", (unsigned long)h.attributes_high,
                 (unsigned long)h.attributes_low);
-    std::printf("  rendering intent  %lu %s\n", (unsigned long)h.rendering_intent, intent_name(h.rendering_intent));
+    out("  rendering intent  %lu %s\n", (unsigned long)h.rendering_intent, intent_name(h.rendering_intent));
     std::string xyz = sz_XYZNumber(h.illuminant.X, h.illuminant.Y, h.illuminant.Z);
-    std::printf("  illuminant        %s %s\n", xyz.c_str(),
+    out("  illuminant        %s %s\n", xyz.c_str(),
                 sz_xy_from_XYZNumber(h.illuminant.X, h.illuminant.Y, h.illuminant.Z));
 }
 
@@ -77,45 +79,45 @@ void print_contents(HANDLE m, const MMF_tag_entry& e, icSignature type) {
     if (type == sig_desc) {
         char text[256];
         if (MMF_read_ProfileDescriptionType(m, e, text, sizeof text))
-            std::printf("\"%s\"", printable(text, sizeof text).c_str());
+            out("\"%s\"", printable(text, sizeof text).c_str());
     } else if (type == sig_text && e.size >= 8) {
         std::vector<char> text(e.size - 8 + 1, '\0');
         if (MMF_read_textType(m, e, text.data()))
-            std::printf("\"%s\"", printable(text.data(), text.size()).c_str());
+            out("\"%s\"", printable(text.data(), text.size()).c_str());
     } else if (type == sig_xyz) {
         icXYZNumber xyz;
         if (MMF_read_XYZType(m, e, &xyz)) {
             std::string numbers = sz_XYZNumber(xyz.X, xyz.Y, xyz.Z);
-            std::printf("%s %s", numbers.c_str(), sz_xy_from_XYZNumber(xyz.X, xyz.Y, xyz.Z));
+            out("%s %s", numbers.c_str(), sz_xy_from_XYZNumber(xyz.X, xyz.Y, xyz.Z));
         }
     } else if (type == sig_curv) {
         DWORD n = MMF_get_CurveType_count(m, e);
         double first = 0, last = 0;
         if (n == 0) {
-            std::printf("identity");
+            out("identity");
         } else if (n == 1 && MMF_read_CurveType_index(m, e, 0, &first)) {
             // A single entry is a gamma in 8.8 fixed point.
-            std::printf("gamma %.4f", first * 65535.0 / 256.0);
+            out("gamma %.4f", first * 65535.0 / 256.0);
         } else if (MMF_read_CurveType_index(m, e, 0, &first) && MMF_read_CurveType_index(m, e, n - 1, &last)) {
-            std::printf("%lu entries, first %.4f, last %.4f", (unsigned long)n, first, last);
+            out("%lu entries, first %.4f, last %.4f", (unsigned long)n, first, last);
         }
     } else if (type == sig_mft1 || type == sig_mft2) {
         MMF_lut_header lut;
         std::memset(&lut, 0, sizeof lut);
         BOOL ok = type == sig_mft2 ? MMF_read_Lut16Type(m, e, &lut) : MMF_read_Lut8Type(m, e, &lut);
         if (ok) {
-            std::printf("%u in, %u out, %u grid points", lut.input_channels, lut.output_channels, lut.grid_points);
-            if (type == sig_mft2) std::printf(", tables %u/%u entries", lut.input_entries, lut.output_entries);
+            out("%u in, %u out, %u grid points", lut.input_channels, lut.output_channels, lut.grid_points);
+            if (type == sig_mft2) out(", tables %u/%u entries", lut.input_entries, lut.output_entries);
             double e00, e11, e22;
             decode_s15Fixed16Number(lut.e00, &e00);
             decode_s15Fixed16Number(lut.e11, &e11);
             decode_s15Fixed16Number(lut.e22, &e22);
-            std::printf(", matrix diagonal %.4f %.4f %.4f", e00, e11, e22);
+            out(", matrix diagonal %.4f %.4f %.4f", e00, e11, e22);
         }
     } else if (type == sig_ui08 || type == sig_ui16 || type == sig_ui32 || type == sig_ui64) {
-        std::printf("%lu elements", (unsigned long)get_UIntArrayType_count(e, type));
+        out("%lu elements", (unsigned long)get_UIntArrayType_count(e, type));
     } else {
-        std::printf("-");  // a type the reader does not decode
+        out("-");  // a type the reader does not decode
     }
 }
 
@@ -123,17 +125,13 @@ void print_contents(HANDLE m, const MMF_tag_entry& e, icSignature type) {
 // when the file does not open, else the reader's own rules.
 int open_failure(const char* path, DWORD reader_error) {
     if (const DWORD error = open_error(path)) return file_failure("profile", "open", path, error);
-    const char* name = path;
-    for (const char* p = path; *p; ++p)
-        if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
-    const char* dot = std::strrchr(name, '.');
-    if (dot == nullptr || (std::strcmp(dot, ".icc") != 0 && std::strcmp(dot, ".icm") != 0 && std::strcmp(dot, ".pf") != 0)) {
-        std::fprintf(stderr, "huexinfo profile: cannot open %s: the reader takes names ending in .icc, .icm or .pf\n", path);
+    if (!has_profile_extension(path)) {
+        err("huexinfo profile: cannot open %s: the reader takes names ending in .icc, .icm or .pf\n", path);
         return 1;
     }
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (GetFileAttributesExA(path, GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0) {
-        std::fprintf(stderr, "huexinfo profile: cannot open %s: the file is empty\n", path);
+    if (GetFileAttributesExW(wide_of(path).c_str(), GetFileExInfoStandard, &data) && data.nFileSizeHigh == 0 && data.nFileSizeLow == 0) {
+        err("huexinfo profile: cannot open %s: the file is empty\n", path);
         return 1;
     }
     return file_failure("profile", "open", path, reader_error ? reader_error : ERROR_OPEN_FAILED);
@@ -145,33 +143,33 @@ int cmd_profile(int argc, char** argv) {
     if (argc != 2) return usage_error("profile");
     HANDLE mapping = nullptr, file = nullptr;
     SetLastError(0);
-    if (!MMF_open_profile_file(argv[1], &mapping, &file)) return open_failure(argv[1], GetLastError());
-    std::printf("Profile %s\n\n", argv[1]);
+    if (!MMF_open_profile_fileW(wide_of(argv[1]).c_str(), &mapping, &file)) return open_failure(argv[1], GetLastError());
+    out("Profile %s\n\n", argv[1]);
     MMF_profile_header h;
     if (!MMF_read_profile_header(mapping, &h)) {
-        std::printf("No header: the file is shorter than 128 bytes.\n");
+        out("No header: the file is shorter than 128 bytes.\n");
         MMF_close_profile_file(mapping, file);
         return 1;
     }
     print_header(h);
 
     DWORD count = MMF_read_profile_tag_count(mapping);
-    std::printf("\nTag directory: %lu tags\n", (unsigned long)count);
-    std::printf("  %4s  %-6s  %-6s  %8s  %8s  %s\n", "#", "tag", "type", "offset", "size", "contents");
+    out("\nTag directory: %lu tags\n", (unsigned long)count);
+    out("  %4s  %-6s  %-6s  %8s  %8s  %s\n", "#", "tag", "type", "offset", "size", "contents");
     for (DWORD i = 0; i < count && i < 1000; ++i) {
         MMF_tag_entry e;
         icSignature type;
         if (!MMF_read_tag(mapping, LONG(i), &e, &type)) {
-            std::printf("  %4lu  (entry or tag outside the file)\n", (unsigned long)i);
+            out("  %4lu  (entry or tag outside the file)\n", (unsigned long)i);
             continue;
         }
         std::string tag = sig_text_of(e.signature), kind = sig_text_of(type);
-        std::printf("  %4lu  %-6s  %-6s  %8lu  %8lu  ", (unsigned long)i, tag.c_str(), kind.c_str(),
+        out("  %4lu  %-6s  %-6s  %8lu  %8lu  ", (unsigned long)i, tag.c_str(), kind.c_str(),
                     (unsigned long)e.offset, (unsigned long)e.size);
         print_contents(mapping, e, type);
-        std::printf("\n");
+        out("\n");
     }
-    if (count > 1000) std::printf("  ... %lu more entries not shown\n", (unsigned long)(count - 1000));
+    if (count > 1000) out("  ... %lu more entries not shown\n", (unsigned long)(count - 1000));
     MMF_close_profile_file(mapping, file);
     return 0;
 }

@@ -7,31 +7,32 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "console_text.h"
 #include "command_line.h"
 #include "huex.h"
 
 static void list_class(LONG classification)
 {
     static const char* const titles[] = {"display", "input", "output", "colour space (XYZ data)"};
-    std::printf("%s profiles:\n", titles[classification]);
+    out("%s profiles:\n", titles[classification]);
     HANDLE state = nullptr;
-    WIN32_FIND_DATAA find_data = {};
-    char path[260], description[256];
+    WIN32_FIND_DATAW find_data = {};
+    wchar_t path[260], description[256];
     LONG n;
-    while ((n = enum_profiles_by_classification(classification, &state, &find_data, path, description,
-                                                sizeof description)) > 0)
-        std::printf("  %-40s %s\n", description, path);
-    if (n < 0) std::printf("  (the walk stopped: the colour directory cannot be searched, or a profile in it is cut short)\n");
+    while ((n = enum_profiles_by_classificationW(classification, &state, &find_data, path, description,
+                                                 sizeof description / sizeof description[0])) > 0)
+        out("  %-40s %s\n", utf8_of(description).c_str(), utf8_of(path).c_str());
+    if (n < 0) out("  (the walk stopped: the colour directory cannot be searched, or a profile in it is cut short)\n");
 }
 
-static void print_current(const char* label, short(WINAPI* getter)(char**))
+static void print_current(const char* label, short(WINAPI* getter)(WCHAR**))
 {
-    char* text = nullptr;
+    WCHAR* text = nullptr;
     if (getter(&text) == HUEX_OK) {
-        char name[260] = "";
-        HUEX_GetProfileName(text, name);
-        std::printf("%s: %s (%s)\n", label, text, name);
-        HUEX_DisposeProfile(text);
+        WCHAR name[260] = L"";
+        HUEX_GetProfileNameW(text, name);
+        out("%s: %s (%s)\n", label, utf8_of(text).c_str(), utf8_of(name).c_str());
+        HUEX_DisposeProfileW(text);
     }
 }
 
@@ -46,7 +47,7 @@ int cmd_profiles(int argc, char** argv)
     } else {
         for (LONG c = 0; c <= 3; ++c) list_class(c);
     }
-    print_current("monitor profile", HUEX_GetMonitorProfile);
-    print_current("printer profile", HUEX_GetPrinterProfile);
+    print_current("monitor profile", HUEX_GetMonitorProfileW);
+    print_current("printer profile", HUEX_GetPrinterProfileW);
     return 0;
 }

@@ -1,12 +1,13 @@
 #include <cstdio>
 
+#include "console_text.h"
 #include "huex.h"
 
 int cmd_pubs(int, char**)
 {
     short system = -1, flag = 0;
     char name[256];
-    std::printf("%-40s %6s %4s\n", "publication", "code", "flag");
-    while (HUEX_EnumPubs(&system, &flag, name) > 0) std::printf("%-40s %6d %4d\n", name, system, flag);
+    out("%-40s %6s %4s\n", "publication", "code", "flag");
+    while (HUEX_EnumPubs(&system, &flag, name) > 0) out("%-40s %6d %4d\n", name, system, flag);
     return 0;
 }

@@ -1,3 +1,4 @@
+#include "console_text.h"
 #include "command_line.h"
 
 #include <cstdio>
@@ -8,7 +9,7 @@
 int usage_error(const char* command)
 {
     for (const auto& c : huexinfo_commands)
-        if (std::strcmp(c.name, command) == 0) std::fprintf(stderr, "usage: huexinfo %s\n", c.synopsis);
+        if (std::strcmp(c.name, command) == 0) err("usage: huexinfo %s\n", c.synopsis);
     return 2;
 }
 

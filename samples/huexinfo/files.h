@@ -1,6 +1,7 @@
 // The files huexinfo reads and writes, and the system's own words for a
 // failure: the one place where a name given on the command line becomes a
-// file, so that the commands never open one themselves.
+// file, so that the commands never open one themselves. Paths are UTF-8
+// (console_text.h).
 #pragma once
 #include <windows.h>
 

@@ -5,6 +5,7 @@
 #include <icm.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "colorlib/addon_scan_win32.h"
 #include "context/library_guard.h"
@@ -16,6 +17,7 @@
 #include "picker_window/accessibility_calls_win32.h"
 #include "frame/language_module_win32.h"
 #include "frame/module_handles_win32.h"
+#include "frame/path_text_win32.h"
 #include "frame/texts_win32.h"
 #include "matching/printer_transform.h"
 #include "picker_window/window_classes_win32.h"
@@ -38,21 +40,27 @@ static void find_color_directories(platform_values& platform)
     char* windows_directory = platform.windows_directory;
     UINT n = GetWindowsDirectoryA(windows_directory, sizeof platform.windows_directory);
     if (n >= sizeof platform.windows_directory) windows_directory[0] = 0;
-    const char* tail = platform.is_nt ? "\\system32\\color\\" : "\\system\\color\\";
-    char old[sizeof platform.old_color_directory] = "";
-    if (std::strlen(windows_directory) + std::strlen(tail) < sizeof old) {
-        std::strcpy(old, windows_directory);
-        std::strcat(old, tail);
+    // The folders as the file system names them: a profile's path is made
+    // from them, and may hold any letter.
+    constexpr size_t folder_size = sizeof platform.color_directory / sizeof platform.color_directory[0];
+    wchar_t windows_folder[folder_size];
+    n = GetWindowsDirectoryW(windows_folder, folder_size);
+    if (n >= folder_size) windows_folder[0] = 0;
+    const wchar_t* tail = platform.is_nt ? L"\\system32\\color\\" : L"\\system\\color\\";
+    wchar_t old[folder_size] = L"";
+    if (std::wcslen(windows_folder) + std::wcslen(tail) < folder_size) {
+        std::wcscpy(old, windows_folder);
+        std::wcscat(old, tail);
     }
-    char* color_directory = platform.color_directory;
-    DWORD size = sizeof platform.color_directory - 1;  // room for the closing backslash
-    if (GetColorDirectoryA(nullptr, color_directory, &size) && color_directory[0] != 0) {
-        const size_t length = std::strlen(color_directory);
-        if (color_directory[length - 1] != '\\') std::strcpy(color_directory + length, "\\");
+    wchar_t* color_directory = platform.color_directory;
+    DWORD size = DWORD(sizeof platform.color_directory - sizeof(wchar_t));  // room for the closing backslash
+    if (GetColorDirectoryW(nullptr, color_directory, &size) && color_directory[0] != 0) {
+        const size_t length = std::wcslen(color_directory);
+        if (color_directory[length - 1] != L'\\') std::wcscpy(color_directory + length, L"\\");
     } else {
-        std::strcpy(color_directory, old);
+        std::wcscpy(color_directory, old);
     }
-    if (lstrcmpiA(old, color_directory) != 0) std::strcpy(platform.old_color_directory, old);
+    if (lstrcmpiW(old, color_directory) != 0) std::wcscpy(platform.old_color_directory, old);
 }
 
 // What of start-up no host can tell from the load itself waits for the
@@ -67,6 +75,8 @@ static void finish_start_up(library_context& lib)
     find_color_directories(platform);
     load_text(IDS_DEFAULT_PRINTER, platform.default_printer_profile_name, sizeof platform.default_printer_profile_name);
     load_text(IDS_DEFAULT_DISPLAY, platform.default_display_name, sizeof platform.default_display_name);
+    path_from_ansi(platform.default_printer_profile_name, platform.default_printer_profile_path, MAX_PATH);
+    path_from_ansi(platform.default_display_name, platform.default_display_path, MAX_PATH);
     scan_addons(lib.catalogue);
     scan_palettes(lib.catalogue);
     settings_load(lib);

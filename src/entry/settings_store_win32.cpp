@@ -3,8 +3,10 @@
 #include "entry/settings_store_win32.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "context/library_context.h"
+#include "frame/path_text_win32.h"
 #include "frame/texts_win32.h"
 #include "matching/printer_cmyk.h"
 #include "profiles/profile_settings.h"
@@ -57,14 +59,29 @@ void load_dword(const char* value_name, void* variable)
 }
 
 // A stored path, or the default text when none is stored or the stored one
-// is not terminated within the 260 bytes of the path fields.
-void load_path(const char* value_name, unsigned default_text, char path[path_value_size])
+// is not terminated within the 260 characters of the path fields. A text
+// value is read as UTF-16, whatever code page wrote it; a value of another
+// type as the bytes of an ANSI text, as it always was.
+void load_path(const char* value_name, unsigned default_text, wchar_t path[path_value_size])
 {
+    wchar_t name[64];
+    path_from_ansi(value_name, name, 64);
+    if (HKEY key = open_settings("HUEX ")) {
+        DWORD type = 0, size = path_value_size * sizeof(wchar_t);
+        const LONG rc = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
+        RegCloseKey(key);
+        const DWORD count = size / sizeof(wchar_t);
+        if (rc == ERROR_SUCCESS && type == REG_SZ && count >= 1 && count <= path_value_size &&
+            std::wmemchr(path, L'\0', count) != nullptr)
+            return;
+    }
+    char text[path_value_size];
     DWORD size = path_value_size;
-    if (settings_read_text(value_name, path, &size) && size >= 1 && size <= path_value_size &&
-        std::memchr(path, 0, size) != nullptr)
+    if (settings_read_text(value_name, text, &size) && size >= 1 && size <= path_value_size &&
+        std::memchr(text, 0, size) != nullptr && path_from_ansi(text, path, path_value_size))
         return;
-    load_text(default_text, path, path_value_size);
+    load_text(default_text, text, path_value_size);
+    path_from_ansi(text, path, path_value_size);
 }
 
 void save_dword(const char* value_name, const void* variable)
@@ -72,9 +89,19 @@ void save_dword(const char* value_name, const void* variable)
     settings_write_dword(value_name, variable, 4);
 }
 
-void save_path(const char* value_name, const char* path)
+// As a UTF-16 text value: every letter of the path kept, and an older
+// library's ANSI read of it still gets the path in its code page.
+void save_path(const char* value_name, const wchar_t* path)
 {
-    settings_write_text(value_name, path, DWORD(strnlen(path, path_value_size - 1) + 1));
+    wchar_t name[64];
+    path_from_ansi(value_name, name, 64);
+    HKEY key = open_settings("HUEX");
+    if (key == nullptr) return;
+    wchar_t text[path_value_size];
+    lstrcpynW(text, path, path_value_size);
+    RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                   DWORD((std::wcslen(text) + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
 }
 
 }  // namespace
@@ -108,7 +135,7 @@ void settings_load(library_context& lib)
     load_dword("OPTION_SHOW_PROFILE_NAME", &picker.OPTION_SHOW_PROFILE_NAME);
 
     profile_state& profiles = lib.profiles;
-    char path[path_value_size];
+    wchar_t path[path_value_size];
     load_path("DISPLAY_PROFILE_PATH", IDS_DEFAULT_DISPLAY, path);
     begin_stored_profile(&profiles.monitor_choice, path);
     end_stored_profile(&profiles.monitor_choice, load_monitor_profile(profiles, lib.display, lib.platform, path));

@@ -6,10 +6,12 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "colorlib/extended_color.h"
 #include "context/library_guard.h"
 #include "exports/export_status.h"
+#include "frame/path_text_win32.h"
 #include "huex.h"
 #include "lgicc/lgicc.h"
 #include "matching/full_profile_path_win32.h"
@@ -31,9 +33,9 @@ lgo_transformation* module_object(const matching_session& session)
     return static_cast<lgo_transformation*>(session.transformation);
 }
 
-short begin_session(matching_state& matching, const char* source, const char* destination)
+short begin_session(matching_state& matching, const wchar_t* source, const wchar_t* destination)
 {
-    char source_buffer[MAX_PATH], destination_buffer[MAX_PATH];
+    wchar_t source_buffer[MAX_PATH], destination_buffer[MAX_PATH];
     source = full_profile_path(source, source_buffer);
     destination = full_profile_path(destination, destination_buffer);
     const uint32_t options = SetOptions(SetOptions(0, LGICC_OPTION_INTENT, matching.rendering_intent),
@@ -55,7 +57,7 @@ short begin_session(matching_state& matching, const char* source, const char* de
     const int16_t module_status =
         session.source_channels == 0 || session.destination_channels == 0
             ? int16_t(LGICC_ERR_COLOR_SPACE)
-            : LgoCreateMatchTransformation(made, source, destination, LGICC_RESERVED, options, LGICC_RESERVED,
+            : LgoCreateMatchTransformationW(made, source, destination, LGICC_RESERVED, options, LGICC_RESERVED,
                                            LGICC_RESERVED, LGICC_SAMPLE_BYTES, LGICC_RESERVED);
     if (module_status == LGICC_OK) return HUEX_OK;
     // No caller ends a session whose begin failed: release it now.
@@ -89,16 +91,32 @@ short match_colors(matching_state& matching, LONG count, void* colors)
 
 }  // namespace
 
+extern "C" short WINAPI HUEX_BeginMatchingSessionW(const wchar_t* source, const wchar_t* destination)
+{
+    const wide_argument from = copied(source), to = copied(destination);
+    library_guard lib;
+    return begin_session(lib->matching, from.path(), to.path());
+}
+
 extern "C" short WINAPI HUEX_BeginMatchingSession(const char* source, const char* destination)
 {
+    const wide_argument from = widened(source), to = widened(destination);
     library_guard lib;
-    return begin_session(lib->matching, source, destination);
+    return begin_session(lib->matching, from.path(), to.path());
+}
+
+extern "C" short WINAPI HUEX_BeginMatchingW(const wchar_t* destination)
+{
+    const wide_argument to = copied(destination);
+    library_guard lib;
+    return begin_session(lib->matching, lib->profiles.monitor_profile_path, to.path());
 }
 
 extern "C" short WINAPI HUEX_BeginMatching(const char* destination)
 {
+    const wide_argument to = widened(destination);
     library_guard lib;
-    return begin_session(lib->matching, lib->profiles.monitor_profile_path, destination);
+    return begin_session(lib->matching, lib->profiles.monitor_profile_path, to.path());
 }
 
 extern "C" short WINAPI HUEX_Match(LONG count, void* colors)
@@ -149,8 +167,8 @@ extern "C" short WINAPI HUEX_MatchToPrinterProfile(LONG count, void* colors)
 {
     library_guard lib;
     matching_state& matching = lib->matching;
-    const char* printer = lib->profiles.printer_profile_path;
-    if (std::strcmp(printer, lib->platform.default_printer_profile_name) == 0) {
+    const wchar_t* printer = lib->profiles.printer_profile_path;
+    if (std::wcscmp(printer, lib->platform.default_printer_profile_path) == 0) {
         // The built-in printer has no profile: the guide's recipes are its values.
         status s = status::ok;
         WORD* element = static_cast<WORD*>(colors);

@@ -11,16 +11,20 @@ struct platform_values {
     int is_nt = 0;
     // The colour system's own folder, ending in a backslash: profiles are
     // listed and resolved in it first.
-    char color_directory[260] = "";
+    wchar_t color_directory[260] = L"";
     // Where profiles were kept before the colour system had a folder of its
     // own; empty when that is color_directory itself. Read after it.
-    char old_color_directory[260] = "";
+    wchar_t old_color_directory[260] = L"";
     int screen_width = 0, screen_height = 0;
     int small_screen = 0;   // the screen is exactly 640 x 480
     uint32_t label_text_color = 0x00FFFFFFu;
     // The names that stand for the built-in printer and the built-in display.
     char default_printer_profile_name[260] = "";
     char default_display_name[260] = "";
+    // The same names where a profile path may stand: the current profile's
+    // path is one of these while the built-in model is current.
+    wchar_t default_printer_profile_path[260] = L"";
+    wchar_t default_display_path[260] = L"";
     // The language module's file; empty when the library's own texts are used.
     char language_module_path[260] = "";
 };

@@ -22,6 +22,10 @@ void log_new_transform(logged_object result);
 void log_create(logged_object t, const char* source_path, const char* destination_path,
                 int32_t reserved1, uint32_t options, int32_t reserved2, int32_t reserved3,
                 int32_t sample_bytes, int32_t reserved4, int16_t status);
+// The wide form's call, its paths written in UTF-8.
+void log_create(logged_object t, const wchar_t* source_path, const wchar_t* destination_path,
+                int32_t reserved1, uint32_t options, int32_t reserved2, int32_t reserved3,
+                int32_t sample_bytes, int32_t reserved4, int16_t status);
 // A match is logged in two steps: the arguments and input values before the
 // conversion (the output may overwrite the input), the outcome after it.
 void log_match_arguments(logged_object t, uint32_t options, const uint16_t* input,

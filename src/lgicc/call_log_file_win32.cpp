@@ -117,18 +117,52 @@ void log_new_transform(logged_object result)
     finish_line();
 }
 
-void log_create(logged_object t, const char* source_path, const char* destination_path,
-                int32_t reserved1, uint32_t options, int32_t reserved2, int32_t reserved3,
-                int32_t sample_bytes, int32_t reserved4, int16_t status)
+namespace {
+
+// A wide path as UTF-8 in out, cut where the module stops reading; null
+// stays null.
+const char* utf8_path(const wchar_t* path, char (&out)[4 * (max_path_length + 2)])
+{
+    if (!path) return nullptr;
+    int length = 0;
+    while (length <= static_cast<int>(max_path_length) && path[length] != 0) ++length;
+    const int n = WideCharToMultiByte(CP_UTF8, 0, path, length, out, sizeof out - 1, nullptr, nullptr);
+    out[n > 0 ? n : 0] = '\0';
+    return out;
+}
+
+void log_create_call(const char* name, logged_object t, const char* source_path, const char* destination_path,
+                     int32_t reserved1, uint32_t options, int32_t reserved2, int32_t reserved3,
+                     int32_t sample_bytes, int32_t reserved4, int16_t status)
 {
     start_line();
-    append("LgoCreateMatchTransformation");
+    append("%s", name);
     append_object("t", t);
     append_path("source", source_path);
     append_path("destination", destination_path);
     append(" arg4=%d options=0x%08X arg6=%d arg7=%d arg8=%d arg9=%d status=%d", reserved1, options,
            reserved2, reserved3, sample_bytes, reserved4, status);
     finish_line();
+}
+
+}  // namespace
+
+void log_create(logged_object t, const char* source_path, const char* destination_path,
+                int32_t reserved1, uint32_t options, int32_t reserved2, int32_t reserved3,
+                int32_t sample_bytes, int32_t reserved4, int16_t status)
+{
+    log_create_call("LgoCreateMatchTransformation", t, source_path, destination_path, reserved1, options,
+                    reserved2, reserved3, sample_bytes, reserved4, status);
+}
+
+void log_create(logged_object t, const wchar_t* source_path, const wchar_t* destination_path,
+                int32_t reserved1, uint32_t options, int32_t reserved2, int32_t reserved3,
+                int32_t sample_bytes, int32_t reserved4, int16_t status)
+{
+    char source[4 * (max_path_length + 2)], destination[4 * (max_path_length + 2)];
+    log_create_call("LgoCreateMatchTransformationW", t, utf8_path(source_path, source),
+                    utf8_path(destination_path, destination), reserved1, options, reserved2, reserved3,
+                    sample_bytes, reserved4, status);
 }
 
 void log_match_arguments(logged_object t, uint32_t options, const uint16_t* input, int32_t count,

@@ -17,10 +17,10 @@ COLORTYPE color_type_of(color_space space)
 
 // The whole file in a heap block (*bytes); ok, unreadable, or no_memory
 // when the file could be read but no block of its size could be had.
-open_result file_copy(const char* path, void** bytes, DWORD* size)
+open_result file_copy(const wchar_t* path, void** bytes, DWORD* size)
 {
     *bytes = nullptr;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return open_result::unreadable;
     open_result result = open_result::unreadable;
@@ -44,7 +44,7 @@ open_result file_copy(const char* path, void** bytes, DWORD* size)
 
 }  // namespace
 
-open_result open_profile_file(const char* path, held_profile* profile, color_space* space)
+open_result open_profile_file(const wchar_t* path, held_profile* profile, color_space* space)
 {
     *profile = held_profile{nullptr, nullptr};
     *space = color_space::unsupported;

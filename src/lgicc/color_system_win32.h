@@ -29,7 +29,7 @@ constexpr DWORD max_profile_bytes = 64u << 20;
 // other programs may read, replace or delete the file meanwhile. On ok,
 // *profile is open and *space is its data colour space; otherwise nothing is
 // held.
-open_result open_profile_file(const char* path, held_profile* profile, color_space* space);
+open_result open_profile_file(const wchar_t* path, held_profile* profile, color_space* space);
 void close_held_profile(held_profile* profile);
 
 // A transform from source to destination with the given ICC rendering

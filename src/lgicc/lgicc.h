@@ -3,13 +3,14 @@
  * @brief Public interface of LgICC.dll, the colour-matching module.
  *
  * The module converts 16-bit device values from one ICC profile to another
- * through the platform's colour system. Five functions, exported under these
+ * through the platform's colour system. Six functions, exported under these
  * undecorated names on every architecture, all with the stdcall (WINAPI)
  * convention:
  *
  * - SetOptions                     builds the options word
  * - LgoNewTransformPtr             makes an empty transformation object
  * - LgoCreateMatchTransformation   prepares it for a pair of profile files
+ * - LgoCreateMatchTransformationW  the same for paths in UTF-16 (since 1.1)
  * - LgoICCMatchColors              converts colours through it
  * - LgoDeleteMatchTransformation   releases it and everything it holds
  *
@@ -20,6 +21,7 @@
 #ifndef LGICC_H
 #define LGICC_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 /**
@@ -27,7 +29,7 @@
  * @brief The colour-matching module that huex.dll imports: 16-bit device
  * values from one ICC profile to another through the Windows colour system.
  *
- * huex.dll calls these five functions itself (@ref huex_matching); a host
+ * huex.dll calls these functions itself (@ref huex_matching); a host
  * needs them only to convert through the module directly. A host ships
  * LgICC.dll beside huex.dll whether it calls them or not: huex.dll does not
  * load without it. The contract in full, with the colour system's behaviour
@@ -45,7 +47,7 @@
  *
  * @par Threads
  * Every function may be called from any thread. One lock of the module's
- * own serialises the five functions, so an object cannot be deleted while
+ * own serialises the six functions, so an object cannot be deleted while
  * another thread converts through it, and one object may be used from
  * several threads. Do not unload the module while another thread is inside
  * it.
@@ -53,7 +55,7 @@
  */
 
 #ifdef _WIN32
-/** The calling convention of the five functions: stdcall on Windows. */
+/** The calling convention of the six functions: stdcall on Windows. */
 #define LGICC_CALL __stdcall
 #else
 #define LGICC_CALL
@@ -200,6 +202,50 @@ int16_t LGICC_CALL LgoCreateMatchTransformation(lgo_transformation* transformati
                                                 int32_t reserved3,
                                                 int32_t sample_bytes,
                                                 int32_t reserved4);
+
+/**
+ * @brief LgoCreateMatchTransformation for paths in UTF-16: profiles in
+ * folders whose names the ANSI code page cannot spell.
+ *
+ * The same arguments, checks in the same order, the same statuses and the
+ * same object afterwards; only the paths are wide texts. An object prepared
+ * by either form is used, prepared again and deleted by the same functions.
+ * Called as (t, source, destination, 0, options, 0, 0, 2, 0).
+ * @param[in] transformation   the object from LgoNewTransformPtr.
+ * @param[in] source_path      the source profile's absolute path in UTF-16
+ *                             (a drive or a UNC share, at most 259 UTF-16
+ *                             units): RGB, CMYK or XYZ data.
+ * @param[in] destination_path the destination profile's absolute path in
+ *                             UTF-16: RGB, CMYK or XYZ data.
+ * @param[in] reserved1        0 (LGICC_RESERVED).
+ * @param[in] options          the options word (SetOptions).
+ * @param[in] reserved2        0.
+ * @param[in] reserved3        0.
+ * @param[in] sample_bytes     2 (LGICC_SAMPLE_BYTES).
+ * @param[in] reserved4        0.
+ * @retval LGICC_OK the object is prepared.
+ * @retval LGICC_ERR_TRANSFORMATION not a live object.
+ * @retval LGICC_ERR_ARGUMENT a constant argument is not its value.
+ * @retval LGICC_ERR_OPTIONS the options word is not valid.
+ * @retval LGICC_ERR_PATH a path is null, empty, longer than 259 units or
+ *         not absolute.
+ * @retval LGICC_ERR_SOURCE_PROFILE the source file is missing, unreadable,
+ *         empty, larger than 64 MiB or no ICC profile.
+ * @retval LGICC_ERR_DESTINATION_PROFILE the same for the destination.
+ * @retval LGICC_ERR_COLOR_SPACE a profile's data is not RGB, CMYK or XYZ.
+ * @retval LGICC_ERR_NO_MEMORY no memory for a profile's copy.
+ * @retval LGICC_ERR_TRANSFORM_REFUSED the colour system built no transform.
+ * @since 1.1
+ */
+int16_t LGICC_CALL LgoCreateMatchTransformationW(lgo_transformation* transformation,
+                                                 const wchar_t* source_path,
+                                                 const wchar_t* destination_path,
+                                                 int32_t reserved1,
+                                                 uint32_t options,
+                                                 int32_t reserved2,
+                                                 int32_t reserved3,
+                                                 int32_t sample_bytes,
+                                                 int32_t reserved4);
 
 /**
  * @brief Converts colours through a prepared object.

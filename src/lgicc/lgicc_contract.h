@@ -69,13 +69,14 @@ inline bool match_constants_valid(int32_t reserved1, int32_t reserved2, int32_t 
 // colour system resolves anything else against a folder of its own choosing.
 // The scan stops after max_path_length + 1 characters, so an unterminated
 // buffer is never read past that.
-inline bool path_acceptable(const char* path)
+template <class Char>
+bool path_acceptable(const Char* path)
 {
     if (!path) return false;
     std::size_t length = 0;
-    while (length <= max_path_length && path[length] != '\0') ++length;
+    while (length <= max_path_length && path[length] != 0) ++length;
     if (length == 0 || length > max_path_length) return false;
-    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    auto separator = [](Char c) { return c == '\\' || c == '/'; };
     bool drive = length >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
                  path[1] == ':' && separator(path[2]);
     bool unc = length >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);

@@ -1,4 +1,4 @@
-// The five exports of LgICC.dll. Each runs under the module's lock, checks
+// The exports of LgICC.dll. Each runs under the module's lock, checks
 // its arguments in the documented order and answers with the first failing
 // check's status; only then does it touch the colour system.
 #include <windows.h>
@@ -31,7 +31,7 @@ int16_t open_status(open_result opened, int16_t unreadable)
     }
 }
 
-int16_t prepare(transformation_object* t, const char* source_path, const char* destination_path,
+int16_t prepare(transformation_object* t, const wchar_t* source_path, const wchar_t* destination_path,
                 uint32_t options)
 {
     held_profile source = {nullptr, nullptr};
@@ -61,6 +61,49 @@ int16_t prepare(transformation_object* t, const char* source_path, const char* d
     t->source_space = source_space;
     t->destination_space = destination_space;
     return LGICC_OK;
+}
+
+// An ANSI path as the system's A functions read it; a path of the accepted
+// length always fits, so a failure leaves an empty text that opens nothing.
+struct widened_path {
+    wchar_t text[max_path_length + 1];
+    explicit widened_path(const char* path)
+    {
+        if (MultiByteToWideChar(CP_ACP, 0, path, -1, text, max_path_length + 1) == 0) text[0] = L'\0';
+    }
+};
+
+// Both forms check the same things in the same order; only the ANSI form's
+// paths are converted, after their checks, for the one wide preparation.
+template <class Char>
+int16_t create(lgo_transformation* handle, const Char* source_path, const Char* destination_path,
+               int32_t reserved1, uint32_t options, int32_t reserved2, int32_t reserved3, int32_t sample_bytes,
+               int32_t reserved4)
+{
+    registry_guard guard;
+    logged_object who = logged(handle);
+    transformation_object* t = find_live(handle);
+    int16_t status = LGICC_OK;
+    if (!t) {
+        status = LGICC_ERR_TRANSFORMATION;
+    } else {
+        // Whatever the outcome, the object no longer converts with what it
+        // held before: a refused preparation must not leave an old pair usable.
+        release_prepared(t);
+        if (!create_constants_valid(reserved1, reserved2, reserved3, sample_bytes, reserved4))
+            status = LGICC_ERR_ARGUMENT;
+        else if (!options_valid(options))
+            status = LGICC_ERR_OPTIONS;
+        else if (!path_acceptable(source_path) || !path_acceptable(destination_path))
+            status = LGICC_ERR_PATH;
+        else if constexpr (sizeof(Char) == 1)
+            status = prepare(t, widened_path(source_path).text, widened_path(destination_path).text, options);
+        else
+            status = prepare(t, source_path, destination_path, options);
+    }
+    log_create(who, source_path, destination_path, reserved1, options, reserved2, reserved3,
+               sample_bytes, reserved4, status);
+    return status;
 }
 
 // Small batches (the library sends one colour) stay on the stack.
@@ -137,28 +180,18 @@ int16_t LGICC_CALL LgoCreateMatchTransformation(lgo_transformation* handle, cons
                                                 int32_t reserved3, int32_t sample_bytes,
                                                 int32_t reserved4)
 {
-    registry_guard guard;
-    logged_object who = logged(handle);
-    transformation_object* t = find_live(handle);
-    int16_t status = LGICC_OK;
-    if (!t) {
-        status = LGICC_ERR_TRANSFORMATION;
-    } else {
-        // Whatever the outcome, the object no longer converts with what it
-        // held before: a refused preparation must not leave an old pair usable.
-        release_prepared(t);
-        if (!create_constants_valid(reserved1, reserved2, reserved3, sample_bytes, reserved4))
-            status = LGICC_ERR_ARGUMENT;
-        else if (!options_valid(options))
-            status = LGICC_ERR_OPTIONS;
-        else if (!path_acceptable(source_path) || !path_acceptable(destination_path))
-            status = LGICC_ERR_PATH;
-        else
-            status = prepare(t, source_path, destination_path, options);
-    }
-    log_create(who, source_path, destination_path, reserved1, options, reserved2, reserved3,
-               sample_bytes, reserved4, status);
-    return status;
+    return create(handle, source_path, destination_path, reserved1, options, reserved2, reserved3, sample_bytes,
+                  reserved4);
+}
+
+int16_t LGICC_CALL LgoCreateMatchTransformationW(lgo_transformation* handle, const wchar_t* source_path,
+                                                 const wchar_t* destination_path, int32_t reserved1,
+                                                 uint32_t options, int32_t reserved2,
+                                                 int32_t reserved3, int32_t sample_bytes,
+                                                 int32_t reserved4)
+{
+    return create(handle, source_path, destination_path, reserved1, options, reserved2, reserved3, sample_bytes,
+                  reserved4);
 }
 
 int16_t LGICC_CALL LgoICCMatchColors(lgo_transformation* handle, uint32_t options, const uint16_t* input,

@@ -1,6 +1,7 @@
 #include "matching/folder_watch_win32.h"
 
 #include <cstring>
+#include <cwchar>
 
 struct folder_watch {
     HANDLE folder;
@@ -20,36 +21,36 @@ constexpr DWORD cancel_wait_ms = 5000;
 constexpr DWORD file_changes =
     FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE;
 
-bool separator(char c) { return c == '\\' || c == '/'; }
+bool separator(wchar_t c) { return c == '\\' || c == '/'; }
 
 // How much of path its folders keep at the top: "X:\\" of a drive,
 // "\\\\server\\share" of a share (nothing above a share opens as a folder).
-size_t root_length(const char* path)
+size_t root_length(const wchar_t* path)
 {
-    if (path[0] != '\0' && path[1] == ':' && separator(path[2])) return 3;
+    if (path[0] != L'\0' && path[1] == L':' && separator(path[2])) return 3;
     if (!separator(path[0]) || !separator(path[1])) return 0;
     size_t at = 2;
-    while (path[at] != '\0' && !separator(path[at])) ++at;
-    if (path[at] != '\0') ++at;
-    while (path[at] != '\0' && !separator(path[at])) ++at;
+    while (path[at] != L'\0' && !separator(path[at])) ++at;
+    if (path[at] != L'\0') ++at;
+    while (path[at] != L'\0' && !separator(path[at])) ++at;
     return at;
 }
 
 // The length of the folder part of path's first length characters
 // ("C:\\a\\b.icc" gives "C:\\a", "C:\\b.icc" gives "C:\\"); 0 when there is none.
-size_t folder_length(const char* path, size_t length)
+size_t folder_length(const wchar_t* path, size_t length)
 {
     while (length > 0 && !separator(path[length - 1])) --length;
     if (length == 0) return 0;
     --length;
     // A drive's root keeps its separator: "C:" alone is the drive's current folder.
-    if (length == 2 && path[1] == ':') ++length;
+    if (length == 2 && path[1] == L':') ++length;
     return length;
 }
 
 // The folder holding the folder of path's first length characters; 0 at the
 // root.
-size_t parent_length(const char* path, size_t length)
+size_t parent_length(const wchar_t* path, size_t length)
 {
     const size_t parent = folder_length(path, length);
     return parent < length && parent >= root_length(path) ? parent : 0;
@@ -59,18 +60,18 @@ size_t parent_length(const char* path, size_t length)
 // each for; one folder once.
 struct watch_plan {
     struct folder {
-        const char* path;
+        const wchar_t* path;
         size_t length;
         DWORD filter;
         bool needed;   // the files' own folders and their parents
     } folders[max_file_watches];
     int count;
 
-    bool add(const char* path, size_t length, DWORD filter, bool needed)
+    bool add(const wchar_t* path, size_t length, DWORD filter, bool needed)
     {
         for (int i = 0; i < count; ++i) {
             folder& f = folders[i];
-            if (f.length == length && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, f.path, int(length), path,
+            if (f.length == length && CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, f.path, int(length), path,
                                                      int(length)) == CSTR_EQUAL) {
                 f.filter |= filter;
                 f.needed = f.needed || needed;
@@ -82,14 +83,14 @@ struct watch_plan {
         return true;
     }
 
-    bool make(const char* first, const char* second)
+    bool make(const wchar_t* first, const wchar_t* second)
     {
-        const char* const paths[2] = {first, second};
+        const wchar_t* const paths[2] = {first, second};
         size_t parents[2];
         // Each file's folder and its parent first, so that they always find
         // room; then the folders above, while there is room.
         for (int p = 0; p < 2; ++p) {
-            const size_t length = folder_length(paths[p], std::strlen(paths[p]));
+            const size_t length = folder_length(paths[p], std::wcslen(paths[p]));
             if (length == 0 || length >= MAX_PATH || !add(paths[p], length, file_changes, true)) return false;
             parents[p] = parent_length(paths[p], length);
             if (parents[p] != 0 && !add(paths[p], parents[p], FILE_NOTIFY_CHANGE_DIR_NAME, true)) return false;
@@ -103,11 +104,11 @@ struct watch_plan {
 
 }  // namespace
 
-folder_watch* watch_folder(const char* folder, DWORD filter)
+folder_watch* watch_folder(const wchar_t* folder, DWORD filter)
 {
     folder_watch* w = static_cast<folder_watch*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(folder_watch)));
     if (w == nullptr) return nullptr;
-    w->folder = CreateFileA(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    w->folder = CreateFileW(folder, FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
     w->request.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     if (w->folder != INVALID_HANDLE_VALUE && w->request.hEvent != nullptr &&
@@ -135,16 +136,16 @@ void end_folder_watch(folder_watch* watch)
     if (done) HeapFree(GetProcessHeap(), 0, watch);
 }
 
-bool watch_files(const char* first, const char* second, file_watches* out)
+bool watch_files(const wchar_t* first, const wchar_t* second, file_watches* out)
 {
     *out = file_watches{};
     watch_plan plan = {};
     if (!plan.make(first, second)) return false;
     for (int i = 0; i < plan.count; ++i) {
         const watch_plan::folder& f = plan.folders[i];
-        char folder[MAX_PATH];
-        std::memcpy(folder, f.path, f.length);
-        folder[f.length] = '\0';
+        wchar_t folder[MAX_PATH];
+        std::wmemcpy(folder, f.path, f.length);
+        folder[f.length] = L'\0';
         folder_watch* watch = watch_folder(folder, f.filter);
         if (watch != nullptr) {
             out->watches[out->count++] = watch;

@@ -16,7 +16,7 @@ struct folder_watch;
 // Watches folder for the changes filter names (FILE_NOTIFY_CHANGE_*); null
 // when the folder cannot be watched (missing, held exclusively, a file system
 // without change requests).
-folder_watch* watch_folder(const char* folder, DWORD filter);
+folder_watch* watch_folder(const wchar_t* folder, DWORD filter);
 
 // True once the system reported a change, or ended the request for any other
 // reason (the thread that made it ended, the folder went away): after that
@@ -49,6 +49,6 @@ struct file_watches {
 // True with the folder of each file and that folder's parent watched (a
 // folder higher up that cannot be watched is left out); false, nothing held,
 // when one of those cannot be. Paths are absolute.
-bool watch_files(const char* first, const char* second, file_watches* out);
+bool watch_files(const wchar_t* first, const wchar_t* second, file_watches* out);
 bool files_changed(const file_watches& watches);
 void end_file_watches(file_watches* watches);

@@ -1,8 +1,8 @@
 #include "matching/full_profile_path_win32.h"
 
-const char* full_profile_path(const char* path, char* buffer)
+const wchar_t* full_profile_path(const wchar_t* path, wchar_t* buffer)
 {
-    if (path == nullptr || *path == '\0') return path;
-    const DWORD length = GetFullPathNameA(path, MAX_PATH, buffer, nullptr);
+    if (path == nullptr || *path == L'\0') return path;
+    const DWORD length = GetFullPathNameW(path, MAX_PATH, buffer, nullptr);
     return length != 0 && length < MAX_PATH ? buffer : path;
 }

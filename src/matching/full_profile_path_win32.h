@@ -6,6 +6,6 @@
 #include <windows.h>
 
 // path made absolute against the current directory and drive, in buffer
-// (MAX_PATH bytes); path itself when it is null or cannot be resolved within
-// MAX_PATH - 1 characters, which the module then refuses.
-const char* full_profile_path(const char* path, char* buffer);
+// (MAX_PATH characters); path itself when it is null or cannot be resolved
+// within MAX_PATH - 1 characters, which the module then refuses.
+const wchar_t* full_profile_path(const wchar_t* path, wchar_t* buffer);

@@ -17,5 +17,5 @@ struct matching_state {
     kept_cmyk_answers cmyk_answers;   // matched through it; go with it
     // Where the XYZ profile was found last; looked for again only when the
     // route through it closes. Empty: not looked for yet.
-    char xyz_profile[260] = "";
+    wchar_t xyz_profile[260] = L"";
 };

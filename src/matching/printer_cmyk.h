@@ -23,4 +23,4 @@ status printer_cmyk(publication_catalogue& catalogue, const profile_state& profi
 // prepared for the one before, so that its files and folders are free when
 // the load returns. What load_printer_profile answers.
 bool choose_printer_profile(matching_state& matching, profile_state& profiles, const platform_values& platform,
-                            const char* path);
+                            const wchar_t* path);

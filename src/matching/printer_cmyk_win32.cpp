@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "colorlib/color_tables.h"
 #include "colorlib/kept_tables.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const char xyz_profile_name[] = "xyzprof.pf";
+const wchar_t xyz_profile_name[] = L"xyzprof.pf";
 
 status recipe_route(publication_catalogue& catalogue, colorid id, uint16_t cmyk[4])
 {
@@ -92,8 +93,8 @@ bool match_publication(publication_catalogue& catalogue, matching_state& matchin
 }
 
 // True with cmyk written when the route from source to printer is open.
-bool answer_through(publication_catalogue& catalogue, matching_state& matching, const char* source,
-                    const char* printer, colorid id, bool d50, uint16_t cmyk[4])
+bool answer_through(publication_catalogue& catalogue, matching_state& matching, const wchar_t* source,
+                    const wchar_t* printer, colorid id, bool d50, uint16_t cmyk[4])
 {
     if (!ready_printer_transform(matching, source, printer)) return false;
     if (const uint16_t* kept = kept_cmyk_of(matching.cmyk_answers, colorid_pub(id), d50, colorid_index(id))) {
@@ -106,16 +107,16 @@ bool answer_through(publication_catalogue& catalogue, matching_state& matching, 
 // True with cmyk written when the colour's measurement could be matched to
 // printer.
 bool matching_route(publication_catalogue& catalogue, const platform_values& platform, matching_state& matching,
-                    colorid id, bool d50, const char* printer, uint16_t cmyk[4])
+                    colorid id, bool d50, const wchar_t* printer, uint16_t cmyk[4])
 {
     end_matching_session(matching.session);
     // The XYZ profile's place is looked up again only when the route through
     // the place found last closes: a look-up of both colour folders on every
     // colour would cost the file-system calls the kept transformation saves.
-    char* source = matching.xyz_profile;
-    if (source[0] == '\0' || !answer_through(catalogue, matching, source, printer, id, d50, cmyk)) {
+    wchar_t* source = matching.xyz_profile;
+    if (source[0] == L'\0' || !answer_through(catalogue, matching, source, printer, id, d50, cmyk)) {
         if (!find_in_color_directories(platform, xyz_profile_name, source)) {
-            source[0] = '\0';
+            source[0] = L'\0';
             return false;
         }
         if (!answer_through(catalogue, matching, source, printer, id, d50, cmyk)) return false;
@@ -128,8 +129,8 @@ bool matching_route(publication_catalogue& catalogue, const platform_values& pla
 status printer_cmyk(publication_catalogue& catalogue, const profile_state& profiles, const platform_values& platform,
                     matching_state& matching, colorid id, uint16_t cmyk[4], int16_t d50)
 {
-    const char* printer = profiles.printer_profile_path;
-    if (std::strcmp(printer, platform.default_printer_profile_name) == 0) return recipe_route(catalogue, id, cmyk);
+    const wchar_t* printer = profiles.printer_profile_path;
+    if (std::wcscmp(printer, platform.default_printer_profile_path) == 0) return recipe_route(catalogue, id, cmyk);
 
     // Only colours with a measurement that is not white are kept, and the
     // tables never change: a kept colour's measurement is not read again. Its
@@ -153,7 +154,7 @@ status printer_cmyk(publication_catalogue& catalogue, const profile_state& profi
 }
 
 bool choose_printer_profile(matching_state& matching, profile_state& profiles, const platform_values& platform,
-                            const char* path)
+                            const wchar_t* path)
 {
     drop_printer_transform(matching);
     return load_printer_profile(profiles, platform, path);

@@ -21,14 +21,15 @@ struct matching_state;
 // (a file missing or held, a profile kind no session takes, the module
 // refusing), and then nothing stays prepared. The transformation is
 // prepared at the state's rendering intent.
-bool match_to_printer(matching_state& matching, const char* source, const char* destination, uint16_t element[4]);
+bool match_to_printer(matching_state& matching, const wchar_t* source, const wchar_t* destination,
+                      uint16_t element[4]);
 
 // The two halves of match_to_printer, for matching many colours through one
 // transformation: the transformation made ready (kept, or prepared afresh),
 // false when the route is closed; then elements matched through it in one
 // call of the module, false (elements partly written) when the module
 // refuses, and then nothing stays prepared.
-bool ready_printer_transform(matching_state& matching, const char* source, const char* destination);
+bool ready_printer_transform(matching_state& matching, const wchar_t* source, const wchar_t* destination);
 bool match_ready(matching_state& matching, uint16_t (*elements)[4], uint32_t count);
 
 // ready_printer_transform for a caller that knows the names it would pass are

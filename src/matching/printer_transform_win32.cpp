@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
 #include "lgicc/lgicc.h"
 #include "matching/folder_watch_win32.h"
@@ -27,12 +28,12 @@ struct file_stamp {
 
 // Shared for reading like the module's own read, so that opening fails
 // exactly where preparing would.
-HANDLE open_for_reading(const char* path)
+HANDLE open_for_reading(const wchar_t* path)
 {
-    return CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-bool stamp_of(const char* path, file_stamp* stamp)
+bool stamp_of(const wchar_t* path, file_stamp* stamp)
 {
     HANDLE file = open_for_reading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -62,7 +63,7 @@ struct held_bytes {
 // The profiles' own size limit: the module reads nothing larger.
 constexpr LONGLONG max_held_bytes = 64ll << 20;
 
-bool hold_bytes(const char* path, held_bytes* held)
+bool hold_bytes(const wchar_t* path, held_bytes* held)
 {
     HANDLE file = open_for_reading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -84,7 +85,7 @@ void release_bytes(held_bytes* held)
     *held = held_bytes{};
 }
 
-bool same_bytes(const char* path, const held_bytes& held)
+bool same_bytes(const wchar_t* path, const held_bytes& held)
 {
     HANDLE file = open_for_reading(path);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -109,8 +110,8 @@ struct kept_printer_transform {
     int32_t intent;
     int16_t source_kind;
     uint16_t source_channels, destination_channels;
-    char named_source[MAX_PATH], named_destination[MAX_PATH];   // as the caller named them
-    char source[MAX_PATH], destination[MAX_PATH];               // absolute
+    wchar_t named_source[MAX_PATH], named_destination[MAX_PATH];   // as the caller named them
+    wchar_t source[MAX_PATH], destination[MAX_PATH];               // absolute
     file_watches watches;       // none: the folders could not be watched, the stamps tell
     file_stamp source_stamp, destination_stamp;
     held_bytes source_bytes, destination_bytes;   // watched folders only
@@ -120,35 +121,36 @@ namespace {
 
 // A name without drive and root, or with a drive but no root, resolves
 // against the current directory of the moment: it is looked at every time.
-bool fully_qualified(const char* path)
+bool fully_qualified(const wchar_t* path)
 {
-    return (path[0] != '\0' && path[1] == ':' && (path[2] == '\\' || path[2] == '/')) ||
-           (path[0] == '\\' && path[1] == '\\');
+    return (path[0] != L'\0' && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/')) ||
+           (path[0] == L'\\' && path[1] == L'\\');
 }
 
-bool copy_path(const char* path, char out[MAX_PATH])
+bool copy_path(const wchar_t* path, wchar_t out[MAX_PATH])
 {
-    if (path == nullptr || std::strlen(path) >= MAX_PATH) return false;
-    std::strcpy(out, path);
+    if (path == nullptr || std::wcslen(path) >= MAX_PATH) return false;
+    std::wcscpy(out, path);
     return true;
 }
 
 // Absolute paths of what the caller named; false when one cannot be made.
-bool resolve(const char* source, const char* destination, char full_source[MAX_PATH], char full_destination[MAX_PATH])
+bool resolve(const wchar_t* source, const wchar_t* destination, wchar_t full_source[MAX_PATH],
+             wchar_t full_destination[MAX_PATH])
 {
-    char source_buffer[MAX_PATH], destination_buffer[MAX_PATH];
+    wchar_t source_buffer[MAX_PATH], destination_buffer[MAX_PATH];
     return copy_path(full_profile_path(source, source_buffer), full_source) &&
            copy_path(full_profile_path(destination, destination_buffer), full_destination);
 }
 
-bool same_files_named(const kept_printer_transform& prepared, const char* source, const char* destination)
+bool same_files_named(const kept_printer_transform& prepared, const wchar_t* source, const wchar_t* destination)
 {
-    if (fully_qualified(source) && fully_qualified(destination) && std::strcmp(source, prepared.named_source) == 0 &&
-        std::strcmp(destination, prepared.named_destination) == 0)
+    if (fully_qualified(source) && fully_qualified(destination) && std::wcscmp(source, prepared.named_source) == 0 &&
+        std::wcscmp(destination, prepared.named_destination) == 0)
         return true;
-    char full_source[MAX_PATH], full_destination[MAX_PATH];
+    wchar_t full_source[MAX_PATH], full_destination[MAX_PATH];
     return resolve(source, destination, full_source, full_destination) &&
-           std::strcmp(full_source, prepared.source) == 0 && std::strcmp(full_destination, prepared.destination) == 0;
+           std::wcscmp(full_source, prepared.source) == 0 && std::wcscmp(full_destination, prepared.destination) == 0;
 }
 
 // What the transformation was prepared from is what lies there now. In
@@ -173,7 +175,7 @@ bool files_unchanged(kept_printer_transform& prepared)
            same_bytes(prepared.destination, prepared.destination_bytes);
 }
 
-bool kept_for(kept_printer_transform& prepared, int32_t intent, const char* source, const char* destination)
+bool kept_for(kept_printer_transform& prepared, int32_t intent, const wchar_t* source, const wchar_t* destination)
 {
     return prepared.transformation != nullptr && prepared.intent == intent &&
            same_files_named(prepared, source, destination) && files_unchanged(prepared);
@@ -183,8 +185,8 @@ bool kept_for(kept_printer_transform& prepared, int32_t intent, const char* sour
 // held), so a file that changes while the module reads it is prepared again
 // at the next call, never kept under a newer look. Then the same checks and
 // module calls as a matching session's begin.
-bool prepare(kept_printer_transform& prepared, int32_t intent, const char* named_source,
-             const char* named_destination)
+bool prepare(kept_printer_transform& prepared, int32_t intent, const wchar_t* named_source,
+             const wchar_t* named_destination)
 {
     if (!resolve(named_source, named_destination, prepared.source, prepared.destination) ||
         !copy_path(named_source, prepared.named_source) || !copy_path(named_destination, prepared.named_destination) ||
@@ -195,8 +197,8 @@ bool prepare(kept_printer_transform& prepared, int32_t intent, const char* named
         (!hold_bytes(prepared.source, &prepared.source_bytes) ||
          !hold_bytes(prepared.destination, &prepared.destination_bytes)))
         return false;
-    const char* source = prepared.source;
-    const char* destination = prepared.destination;
+    const wchar_t* source = prepared.source;
+    const wchar_t* destination = prepared.destination;
     prepared.source_kind = profile_type_of(source);
     prepared.source_channels = source_channels_of(prepared.source_kind);
     prepared.destination_channels = destination_channels_of(profile_type_of(destination));
@@ -206,7 +208,7 @@ bool prepare(kept_printer_transform& prepared, int32_t intent, const char* named
                                   LGICC_OPTION_XYZ_ENCODING, LGICC_XYZ_ICC);
     prepared.transformation = LgoNewTransformPtr();
     return prepared.transformation != nullptr &&
-           LgoCreateMatchTransformation(prepared.transformation, source, destination, LGICC_RESERVED,
+           LgoCreateMatchTransformationW(prepared.transformation, source, destination, LGICC_RESERVED,
                                         prepared.options, LGICC_RESERVED, LGICC_RESERVED, LGICC_SAMPLE_BYTES,
                                         LGICC_RESERVED) == LGICC_OK;
 }
@@ -223,7 +225,7 @@ kept_printer_transform* kept_record(matching_state& matching)
 
 }  // namespace
 
-bool ready_printer_transform(matching_state& matching, const char* source, const char* destination)
+bool ready_printer_transform(matching_state& matching, const wchar_t* source, const wchar_t* destination)
 {
     if (source == nullptr || destination == nullptr) return drop_printer_transform(matching), false;
     kept_printer_transform* prepared = kept_record(matching);
@@ -279,7 +281,8 @@ bool match_ready(matching_state& matching, uint16_t (*elements)[4], uint32_t cou
     return ok;
 }
 
-bool match_to_printer(matching_state& matching, const char* source, const char* destination, uint16_t element[4])
+bool match_to_printer(matching_state& matching, const wchar_t* source, const wchar_t* destination,
+                      uint16_t element[4])
 {
     uint16_t(*elements)[4] = reinterpret_cast<uint16_t(*)[4]>(element);
     return ready_printer_transform(matching, source, destination) && match_ready(matching, elements, 1);

@@ -83,7 +83,7 @@ void on_ok(HWND dialog, const profile_dialog_kind& kind)
                     LB_ERR)
                 lstrcpynA(name, chosen, sizeof name);
         }
-        char path[MAX_PATH];
+        wchar_t path[MAX_PATH];
         profile_path_from_name(lib->platform, name, path, default_item(*lib, kind), kind.classification);
         // A choice made here is a choice made during the process, for the
         // printer as for the display: only a load counts as one, so that the

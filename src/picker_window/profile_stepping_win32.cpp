@@ -90,7 +90,7 @@ void step_display_profile(picker_run& run, UINT key)
     library_context& lib = run.lib;
     char name[MAX_PATH];
     choose_profile_name(run, key, name);
-    char path[MAX_PATH];
+    wchar_t path[MAX_PATH];
     profile_path_from_name(lib.platform, name, path, lib.platform.default_display_name, classification_display);
     load_monitor_profile(lib.profiles, lib.display, lib.platform, path);
     HWND shown = run.ui->settings_ui.display_edit;

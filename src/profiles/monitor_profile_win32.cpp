@@ -9,15 +9,15 @@
 #include "profiles/profile_state.h"
 
 bool load_monitor_profile(profile_state& profiles, display_state& display, const platform_values& platform,
-                          const char* path)
+                          const wchar_t* path)
 {
     // Every load starts from the built-in model: what a profile lacks is the
     // same whatever was loaded before it, in this process or the last one.
     apply_default_display(display);
-    lstrcpynA(profiles.monitor_profile_path, platform.default_display_name, sizeof profiles.monitor_profile_path);
+    lstrcpynW(profiles.monitor_profile_path, platform.default_display_path, MAX_PATH);
     lstrcpynA(profiles.monitor_profile_name, platform.default_display_name, sizeof profiles.monitor_profile_name);
     opened_profile profile;
-    const bool loaded = open_chosen_profile(path, platform.default_display_name, profiles.monitor_profile_path,
+    const bool loaded = open_chosen_profile(path, platform.default_display_path, profiles.monitor_profile_path,
                                             profiles.monitor_profile_name, &profile);
     if (profile.mapping != nullptr) {
         apply_monitor_profile_tags(profile.view.file, &display.display_characterization, profiles.monitor_profile_name,

@@ -9,13 +9,13 @@
 #include "profiles/profile_settings.h"
 #include "profiles/profile_state.h"
 
-bool load_printer_profile(profile_state& profiles, const platform_values& platform, const char* path)
+bool load_printer_profile(profile_state& profiles, const platform_values& platform, const wchar_t* path)
 {
     const char* default_name = platform.default_printer_profile_name;
-    lstrcpynA(profiles.printer_profile_path, default_name, sizeof profiles.printer_profile_path);
+    lstrcpynW(profiles.printer_profile_path, platform.default_printer_profile_path, MAX_PATH);
     lstrcpynA(profiles.printer_profile_name, default_name, sizeof profiles.printer_profile_name);
     opened_profile profile;
-    const bool loaded = open_chosen_profile(path, default_name, profiles.printer_profile_path,
+    const bool loaded = open_chosen_profile(path, platform.default_printer_profile_path, profiles.printer_profile_path,
                                             profiles.printer_profile_name, &profile);
     if (profile.mapping != nullptr) {
         // Every description tag in directory order: the last readable one wins.

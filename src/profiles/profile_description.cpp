@@ -28,10 +28,14 @@ void profile_description_of(byte_span file, char* buffer, int32_t buffer_length)
     buffer[n] = '\0';
 }
 
-const char* profile_file_name(const char* path)
+template <class Char>
+const Char* file_name_in(const Char* path)
 {
-    const char* name = path;
-    for (const char* p = path; *p != '\0'; ++p)
+    const Char* name = path;
+    for (const Char* p = path; *p != 0; ++p)
         if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
     return name;
 }
+
+const char* profile_file_name(const char* path) { return file_name_in(path); }
+const wchar_t* profile_file_name(const wchar_t* path) { return file_name_in(path); }

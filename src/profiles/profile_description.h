@@ -21,3 +21,4 @@ void profile_description_of(byte_span file, char* buffer, int32_t buffer_length)
 // a profile without a description goes by, rather than the name of whatever
 // profile was current before it.
 const char* profile_file_name(const char* path);
+const wchar_t* profile_file_name(const wchar_t* path);

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 
+#include "frame/path_text_win32.h"
 #include "frame/platform_values.h"
 #include "profiles/profile_description.h"
 #include "profiles/profile_enumeration_win32.h"
@@ -24,21 +26,21 @@ void end_search(HANDLE* state)
 // search call, which owns the record meanwhile.
 constexpr DWORD walking_old_folder = 0x48554558;
 
-bool folder_path(const char* folder, const char* name, char* path)
+bool folder_path(const wchar_t* folder, const wchar_t* name, wchar_t* path)
 {
-    const size_t dir_length = std::strlen(folder);
-    const size_t name_length = std::strlen(name);
+    const size_t dir_length = std::wcslen(folder);
+    const size_t name_length = std::wcslen(name);
     if (dir_length == 0 || dir_length + name_length > max_profile_path_length) return false;
-    std::memcpy(path, folder, dir_length);
-    std::memcpy(path + dir_length, name, name_length + 1);
+    std::wmemcpy(path, folder, dir_length);
+    std::wmemcpy(path + dir_length, name, name_length + 1);
     return true;
 }
 
-bool start_search(const char* folder, DWORD mark, HANDLE* state, WIN32_FIND_DATAA* find_data)
+bool start_search(const wchar_t* folder, DWORD mark, HANDLE* state, WIN32_FIND_DATAW* find_data)
 {
-    char pattern[MAX_PATH];
-    if (!folder_path(folder, "*.*", pattern)) return false;
-    HANDLE search = FindFirstFileA(pattern, find_data);
+    wchar_t pattern[MAX_PATH];
+    if (!folder_path(folder, L"*.*", pattern)) return false;
+    HANDLE search = FindFirstFileW(pattern, find_data);
     if (search == INVALID_HANDLE_VALUE) return false;
     *state = search;
     find_data->dwReserved1 = mark;
@@ -47,10 +49,10 @@ bool start_search(const char* folder, DWORD mark, HANDLE* state, WIN32_FIND_DATA
 
 // The next directory entry of the walk, moving on to the old folder when the
 // colour system's folder is done; false at the end (state 0 again).
-bool next_entry(const platform_values& platform, HANDLE* state, WIN32_FIND_DATAA* find_data)
+bool next_entry(const platform_values& platform, HANDLE* state, WIN32_FIND_DATAW* find_data)
 {
     const DWORD mark = find_data->dwReserved1;
-    if (FindNextFileA(*state, find_data)) {
+    if (FindNextFileW(*state, find_data)) {
         find_data->dwReserved1 = mark;
         return true;
     }
@@ -59,20 +61,20 @@ bool next_entry(const platform_values& platform, HANDLE* state, WIN32_FIND_DATAA
            start_search(platform.old_color_directory, walking_old_folder, state, find_data);
 }
 
-bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool exists(const wchar_t* path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 
 void end_profile_walk(HANDLE* state) { end_search(state); }
 
-bool find_in_color_directories(const platform_values& platform, const char* name, char* path)
+bool find_in_color_directories(const platform_values& platform, const wchar_t* name, wchar_t* path)
 {
     return (folder_path(platform.color_directory, name, path) && exists(path)) ||
            (folder_path(platform.old_color_directory, name, path) && exists(path));
 }
 
 LONG walk_profiles_by_classification(const platform_values& platform, LONG classification, HANDLE* state,
-                                     WIN32_FIND_DATAA* find_data, char* path, char* description,
+                                     WIN32_FIND_DATAW* find_data, wchar_t* path, char* description,
                                      LONG description_length, short_profiles shorts)
 {
     uint32_t wanted;
@@ -94,17 +96,16 @@ LONG walk_profiles_by_classification(const platform_values& platform, LONG class
         if (!have_entry && !next_entry(platform, state, find_data)) return 0;
         have_entry = false;
         const bool in_old_folder = find_data->dwReserved1 == walking_old_folder;
-        if (strnlen(find_data->cFileName, sizeof find_data->cFileName) == sizeof find_data->cFileName ||
+        if (wcsnlen(find_data->cFileName, MAX_PATH) == MAX_PATH ||
             !folder_path(in_old_folder ? platform.old_color_directory : platform.color_directory,
                          find_data->cFileName, path))
             continue;
         // Listed already from the colour system's folder.
-        char shadow[MAX_PATH];
+        wchar_t shadow[MAX_PATH];
         if (in_old_folder && folder_path(platform.color_directory, find_data->cFileName, shadow) && exists(shadow))
             continue;
-        // Lower case so that the reader's case-sensitive extension check
-        // also accepts ".ICM" and ".ICC".
-        CharLowerA(path);
+        // Listed in lower case, as hosts have always been given the paths.
+        CharLowerW(path);
 
         opened_profile profile;
         if (!open_profile(path, &profile)) continue;
@@ -123,32 +124,67 @@ LONG walk_profiles_by_classification(const platform_values& platform, LONG class
         profile_description_of(profile.view.file, description, description_length);
         close_profile(&profile);
         if (!header_in_classification(header, classification)) continue;
+        return LONG(std::wcslen(path));
+    }
+}
+
+LONG walk_profiles_by_classification_ansi(const platform_values& platform, LONG classification, HANDLE* state,
+                                          WIN32_FIND_DATAA* find_data, char* path, char* description,
+                                          LONG description_length)
+{
+    if (state == nullptr || find_data == nullptr || path == nullptr) return -1;
+    // The search itself keeps no record of the caller's: the wide record
+    // lives for one step, and only the walk's folder mark travels in the
+    // caller's.
+    WIN32_FIND_DATAW wide = {};
+    wide.dwReserved1 = find_data->dwReserved1;
+    wchar_t wide_path[MAX_PATH];
+    for (;;) {
+        const LONG length = walk_profiles_by_classification(platform, classification, state, &wide, wide_path,
+                                                            description, description_length,
+                                                            short_profiles::end_walk);
+        find_data->dwReserved1 = wide.dwReserved1;
+        if (length <= 0) return length;
+        bool exact = false;
+        char name[MAX_PATH];
+        if (!path_to_ansi(wide_path, path, MAX_PATH, &exact) || !exact ||
+            !path_to_ansi(wide.cFileName, name, MAX_PATH))
+            continue;
+        find_data->dwFileAttributes = wide.dwFileAttributes;
+        find_data->ftCreationTime = wide.ftCreationTime;
+        find_data->ftLastAccessTime = wide.ftLastAccessTime;
+        find_data->ftLastWriteTime = wide.ftLastWriteTime;
+        find_data->nFileSizeHigh = wide.nFileSizeHigh;
+        find_data->nFileSizeLow = wide.nFileSizeLow;
+        find_data->dwReserved0 = wide.dwReserved0;
+        lstrcpynA(find_data->cFileName, name, MAX_PATH);
+        path_to_ansi(wide.cAlternateFileName, find_data->cAlternateFileName, 14);
         return LONG(std::strlen(path));
     }
 }
 
-int profile_path_from_name(const platform_values& platform, char* name, char* path, const char* default_name,
+int profile_path_from_name(const platform_values& platform, char* name, wchar_t* path, const char* default_name,
                            int classification)
 {
     if (lstrcmpA(name, default_name) == 0) {
-        lstrcpynA(path, default_name, MAX_PATH);
+        path_from_ansi(default_name, path, MAX_PATH);
         return 1;
     }
     HANDLE state = nullptr;
-    WIN32_FIND_DATAA find_data;
+    WIN32_FIND_DATAW find_data;
     std::memset(&find_data, 0, sizeof find_data);
-    char found[MAX_PATH];
+    wchar_t found[MAX_PATH];
     char description[list_description_size];
     while (walk_profiles_by_classification(platform, classification, &state, &find_data, found, description,
                                            list_description_length, short_profiles::passed_over) > 0) {
         if (lstrcmpA(name, description) == 0) {
             end_search(&state);
-            lstrcpynA(path, found, MAX_PATH);
+            lstrcpynW(path, found, MAX_PATH);
             return 1;
         }
     }
     end_search(&state);
     lstrcpynA(name, default_name, MAX_PATH);
-    lstrcpynA(path, default_name, MAX_PATH);
+    path_from_ansi(default_name, path, MAX_PATH);
     return 0;
 }

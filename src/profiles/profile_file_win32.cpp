@@ -3,7 +3,7 @@
 #include "icc/mmf_file_access_win32.h"
 #include "profiles/profile_header_codes.h"
 
-bool open_profile(const char* path, opened_profile* profile)
+bool open_profile(const wchar_t* path, opened_profile* profile)
 {
     if (!open_profile_mapping(path, &profile->mapping, &profile->file)) return false;
     map_profile_view(profile->mapping, &profile->view);
@@ -17,7 +17,7 @@ void close_profile(opened_profile* profile)
     profile->mapping = profile->file = nullptr;
 }
 
-bool read_profile_header(const char* path, icc_profile_header* header)
+bool read_profile_header(const wchar_t* path, icc_profile_header* header)
 {
     if (path == nullptr) return false;
     opened_profile profile;
@@ -27,7 +27,7 @@ bool read_profile_header(const char* path, icc_profile_header* header)
     return ok;
 }
 
-int16_t profile_type_of(const char* path)
+int16_t profile_type_of(const wchar_t* path)
 {
     icc_profile_header header;
     return read_profile_header(path, &header) ? profile_type_code(header.color_space) : -1;

@@ -10,8 +10,8 @@
 // max_profile_path_length is refused (false); the default name is accepted
 // as it is (true, nothing opened); any other path is opened as a profile:
 // when that fails, false; else current_path := path, current_name := the
-// file's name, and true with *profile open: the caller reads its tags (which
-// may replace the name with the description) and closes it. Both text
-// fields are 260 bytes.
-bool open_chosen_profile(const char* path, const char* default_name, char* current_path, char* current_name,
+// file's name in the ANSI code page, and true with *profile open: the caller
+// reads its tags (which may replace the name with the description) and
+// closes it. Both text fields are 260 characters.
+bool open_chosen_profile(const wchar_t* path, const wchar_t* default_name, wchar_t* current_path, char* current_name,
                          opened_profile* profile);

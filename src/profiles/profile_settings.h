@@ -18,11 +18,11 @@ constexpr unsigned max_profile_path_length = 259;
 // profile, and the default display took its place. Always lets go of the
 // cached display conversion.
 bool load_monitor_profile(profile_state& profiles, display_state& display, const platform_values& platform,
-                          const char* path);
+                          const wchar_t* path);
 
 // Makes path the printer profile (its path and description, else its file
 // name). True when the profile was read or the default printer was asked
 // for; false when the default printer took the place of a path that cannot be
 // used. Whatever matching keeps prepared for the printer profile must be let
 // go of first (matching/printer_choice.h does both).
-bool load_printer_profile(profile_state& profiles, const platform_values& platform, const char* path);
+bool load_printer_profile(profile_state& profiles, const platform_values& platform, const wchar_t* path);

@@ -6,9 +6,11 @@
 #include "profiles/stored_profile_choice.h"
 
 struct profile_state {
-    char monitor_profile_path[260] = "";
+    // Paths as the file system names files; names in the ANSI code page, as
+    // the user interface shows them.
+    wchar_t monitor_profile_path[260] = L"";
     char monitor_profile_name[260] = "";
-    char printer_profile_path[260] = "";
+    wchar_t printer_profile_path[260] = L"";
     char printer_profile_name[260] = "";
     stored_profile_choice monitor_choice = {};
     stored_profile_choice printer_choice = {};

@@ -243,15 +243,15 @@ TEST(ProfileDescription, multi_localised_fields_outside_the_tag_and_every_trunca
 // A stored profile start-up could not use is stored again until another load; the longest path kept whole.
 TEST(StoredProfileChoice, refused_at_start_is_stored_until_another_load) {
     stored_profile_choice choice;
-    for (const std::string& stored : {std::string("Z:\\net\\p.icc"), std::string(259, 'p')}) {
+    for (const std::wstring& stored : {std::wstring(L"Z:\\\x0426\x0432\\p.icc"), std::wstring(259, L'p')}) {
         choice = {}, begin_stored_profile(&choice, stored.c_str());
         ++choice.loads, end_stored_profile(&choice, false);  // a load that refused it
-        EXPECT_EQ(profile_to_store(choice, "current"), stored);
-        note_load(&choice, "Z:\\other.icc", true);
-        EXPECT_STREQ(profile_to_store(choice, "current"), "current");
+        EXPECT_EQ(profile_to_store(choice, L"current"), stored);
+        note_load(&choice, L"Z:\\other.icc", true);
+        EXPECT_STREQ(profile_to_store(choice, L"current"), L"current");
     }
-    begin_stored_profile(&choice, "Z:\\p.icc"), ++choice.loads, end_stored_profile(&choice, true);
-    EXPECT_STREQ(profile_to_store(choice, "current"), "current");
+    begin_stored_profile(&choice, L"Z:\\p.icc"), ++choice.loads, end_stored_profile(&choice, true);
+    EXPECT_STREQ(profile_to_store(choice, L"current"), L"current");
 }
 
 TEST(ProfileSet, committed_files_match_the_generator) {

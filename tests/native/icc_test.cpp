@@ -16,6 +16,7 @@
 #include "icc/icc_directory.h"
 #include "icc/icc_numbers.h"
 #include "icc/icc_tag_readers.h"
+#include "icc/profile_extension.h"
 #include "icc_profile_builder.h"
 #include "profiles/monitor_profile_tags.h"
 #include "test_files.h"
@@ -30,6 +31,22 @@ TEST(IccNumbers, fixed_point_values_and_the_four_decimal_rule) {
     const struct { double value; int decimals; } d4[] = {
         {icc_s15fixed16_value(0x0000D32D), 8249}, {-1.25, 2500}, {2.0, 0}, {0.99996, 10000}, {0.99994, 9999}, {NAN, 0}, {INFINITY, 0}};
     for (const auto& c : d4) EXPECT_EQ(icc_decimal4(c.value), c.decimals) << c.value;
+}
+
+TEST(IccProfileExtension, any_case_of_the_three_extensions_in_the_final_component_only) {
+    const struct { const char* path; bool accepted; } cases[] = {
+        {"a.icc", true}, {"C:\\x\\B.ICM", true}, {"dir/p.Pf", true}, {"z:p.IcC", true}, {".icm", true},
+        {"a.icc.bak", false}, {"a.icx", false}, {"a.ic", false}, {"a.pff", false}, {"a", false},
+        {"x.icc\\a", false}, {"x.icm/", false}, {"C:p.icc:", false}, {"a.\xC9" "CC", false}, {"", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(has_profile_extension(c.path), c.accepted) << c.path;
+        std::wstring wide(c.path, c.path + std::strlen(c.path));
+        EXPECT_EQ(has_profile_extension(wide.c_str()), c.accepted) << c.path;
+    }
+    // A capital I with a dot above folds to 'i' in some locales; it is no extension letter.
+    EXPECT_FALSE(has_profile_extension(L"a.\x0130" L"CC") || has_profile_extension(L"\x0426\x0432.\x0130" L"CM"));
+    EXPECT_TRUE(has_profile_extension(L"\x0426\x0432\x0435\x0442/\x8272.ICC"));
+    EXPECT_FALSE(has_profile_extension(static_cast<const char*>(nullptr)));
 }
 
 TEST(IccTexts, signatures_xyz_and_chromaticity_with_rounding_carry_and_sign) {

@@ -53,7 +53,7 @@ template <class R, class... A, class... V> R through_export(R(WINAPI* declared)(
 #define EXPORT(fn, ...) through_export(fn, #fn, ##__VA_ARGS__)
 
 // One letter per pointer argument: r a record naming a colour, p a readable
-// profile's path, m its mapping, b bytes to read, o an output, h a handle
+// profile's path (w the same in UTF-16), m its mapping, b bytes to read, o an output, h a handle
 // output (0 after a failure), z an output that starts zeroed; q an optional
 // output and n an argument that is always null are never nulled one by one.
 struct row {
@@ -129,6 +129,21 @@ const row rows[] = {
     {"HUEX_BeginMatching", "p", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_BeginMatching, a[0]); }},
     {"HUEX_Match", "o", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_Match, 1, a[0]); }},
     {"HUEX_MatchToPrinterProfile", "o", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_MatchToPrinterProfile, 1, a[0]); }},
+    {"MMF_open_profile_fileW", "whh", 0, [](args a) -> long long { return EXPORT(MMF_open_profile_fileW, a[0], a[1], a[2]); }},
+    {"HUEX_GetMonitorProfileW", "o", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_GetMonitorProfileW, a[0]); }},
+    {"HUEX_GetPrinterProfileW", "o", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_GetPrinterProfileW, a[0]); }},
+    {"HUEX_GetDefaultPrinterProfileW", "o", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_GetDefaultPrinterProfileW, a[0]); }},
+    {"HUEX_CreateProfileW", "wh", HUEX_NO_MEMORY, [](args a) -> long long { return EXPORT(HUEX_CreateProfileW, a[0], a[1]); }},
+    {"HUEX_DisposeProfileW", "n", HUEX_OK, [](args a) -> long long { return EXPORT(HUEX_DisposeProfileW, a[0]); }},
+    {"HUEX_SetMonitorProfileW", "w", HUEX_DEFAULT_IN_FORCE, [](args a) -> long long { return EXPORT(HUEX_SetMonitorProfileW, a[0]); }},
+    {"HUEX_SetPrinterProfileW", "w", HUEX_DEFAULT_IN_FORCE, [](args a) -> long long { return EXPORT(HUEX_SetPrinterProfileW, a[0]); }},
+    {"HUEX_GetProfileTypeW", "w", -1, [](args a) -> long long { return EXPORT(HUEX_GetProfileTypeW, a[0]); }},
+    {"HUEX_GetProfileIntentW", "w", -1, [](args a) -> long long { return EXPORT(HUEX_GetProfileIntentW, a[0]); }},
+    {"HUEX_GetProfilePcsW", "w", -1, [](args a) -> long long { return EXPORT(HUEX_GetProfilePcsW, a[0]); }},
+    {"HUEX_GetProfileNameW", "wo", 0, [](args a) -> long long { return EXPORT(HUEX_GetProfileNameW, a[0], a[1]); }},
+    {"enum_profiles_by_classificationW", "zzoo", -1, [](args a) -> long long { return EXPORT(enum_profiles_by_classificationW, 0, a[0], a[1], a[2], a[3], 64); }},
+    {"HUEX_BeginMatchingSessionW", "ww", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_BeginMatchingSessionW, a[0], a[1]); }},
+    {"HUEX_BeginMatchingW", "w", HUEX_NOT_SUPPORTED, [](args a) -> long long { return EXPORT(HUEX_BeginMatchingW, a[0]); }},
     {"HUEX_GetColorCMYK", "ro", HUEX_NO_COLOR, [](args a) -> long long { return EXPORT(HUEX_GetColorCMYK, a[0], a[1], 1); }},
     {"HUEX_FindColorByName", "po", HUEX_INVALID_ARGUMENT, [](args a) -> long long { return EXPORT(HUEX_FindColorByName, HUEX_ALL_PUBS, 0, a[0], a[1]); }},
     {"HUEX_GetColorLab", "ro", HUEX_INVALID_ARGUMENT, [](args a) -> long long { return EXPORT(HUEX_GetColorLab, a[0], a[1]); }},
@@ -200,6 +215,7 @@ TEST(NullArguments, every_pointer_argument_is_refused_and_nothing_else_written)
                 std::memset(buffers[i], kind == 'z' ? 0 : 0xA5, sizeof buffers[i]);
                 if (kind == 'r') std::memcpy(buffers[i], &record, sizeof record);
                 if (kind == 'p') std::strcpy(reinterpret_cast<char*>(buffers[i]), path.c_str());
+                if (kind == 'w') MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, reinterpret_cast<WCHAR*>(buffers[i]), 256);
                 const bool null = nulled == -1 ? !std::strchr("q", kind) : (nulled == i || kind == 'n');
                 a[i].v = null ? nullptr : kind == 'm' ? mapping : buffers[i];
             }

@@ -141,7 +141,7 @@ TEST(MatchingSession, RefusedAndReplacedSessionsLeaveNothing)
     ASSERT_TRUE(write_file_bytes(text, std::vector<uint8_t>(300, 'x')));
     const struct { const char* what; std::string source, destination; LONG intent; } refusals[] = {
         {"XYZ destination", srgb, profile("icc:LCMSXYZI.ICM"), 0}, {"missing source", missing, press, 0}, {"text file", text, press, 0},
-        {"extension in upper case", reference_profile_path("icc:LCMSXYZI.ICM"), press, 0}, {"default display", "Default Display", press, 0},
+        {"default display", "Default Display", press, 0},
         {"intent outside the ICC numbering, refused by the module", srgb, press, 7}};
     for (const auto& r : refusals) {
         HUEX_SetRenderingIntent(r.intent);

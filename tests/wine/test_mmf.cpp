@@ -66,12 +66,12 @@ std::string synthetic(const char* name, const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-TEST(MmfOpen, extensions_are_compared_exactly) {
+TEST(MmfOpen, extensions_are_compared_in_any_case) {
     const std::string dir = fresh_case_dir("mmf_extensions");
     const std::vector<uint8_t> bytes = profile_named("Extension");
     ASSERT_TRUE(CreateDirectoryA((dir + "folder.icm").c_str(), nullptr));
     const struct { const char* name; bool accepted; } cases[] = {
-        {"display.icm", true}, {"display.icc", true}, {"printer.pf", true}, {"display.ICM", false}, {"display.Icc", false},
+        {"display.icm", true}, {"display.icc", true}, {"printer.pf", true}, {"display.ICM", true}, {"display.Icc", true},
         {"display", false}, {"display.icm.bak", false}, {"folder.icm\\display", false}, {"display.icmx", false}};
     for (auto& c : cases) {
         ASSERT_TRUE(write_file_bytes(dir + c.name, bytes));

@@ -56,14 +56,20 @@ int run_process(const std::string& command_line, const std::string& cwd, std::st
     HANDLE read_end = nullptr, write_end = nullptr;
     if (!CreatePipe(&read_end, &write_end, &sa, 0)) return -1;
     SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA si = {};
+    STARTUPINFOW si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
     si.hStdOutput = si.hStdError = write_end;
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi = {};
-    std::vector<char> cmd(command_line.c_str(), command_line.c_str() + command_line.size() + 1);
-    const BOOL started = CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.empty() ? nullptr : cwd.c_str(), &si, &pi);
+    // UTF-8 in, so that a command line may name a path with any letter.
+    auto wide = [](const std::string& text) {
+        std::vector<wchar_t> out(text.size() + 1);
+        out.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), int(out.size()))) + 1);
+        return out;
+    };
+    std::vector<wchar_t> cmd = wide(command_line), folder = wide(cwd);
+    const BOOL started = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, TRUE, 0, nullptr, cwd.empty() ? nullptr : folder.data(), &si, &pi);
     CloseHandle(write_end);
     // Read while the child runs, not until the end of its output: a process it
     // starts may hold that open for good (Wine's desktop process, started by

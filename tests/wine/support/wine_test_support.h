@@ -16,7 +16,7 @@ std::string fresh_case_dir(const std::string& name);
 bool copy_into(const std::string& file, const std::string& dir, const std::string& new_name = "");
 // huex.dll and the colour-matching module it imports, without which it does not load.
 bool copy_library_into(const std::string& dir);
-// Runs a command line in cwd; its exit code (or -1), its output appended to *output.
+// Runs a command line (UTF-8) in cwd (UTF-8); its exit code (or -1), its output appended to *output.
 int run_process(const std::string& command_line, const std::string& cwd, std::string* output = nullptr);
 // The lines of a program's output that start with prefix, without line ends; the first of them, or "(no line PREFIX)".
 std::vector<std::string> lines_starting(const std::string& out, const std::string& prefix);
