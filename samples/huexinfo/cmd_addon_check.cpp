@@ -66,16 +66,15 @@ const WORD library_machine = IMAGE_FILE_MACHINE_I386;
 
 std::u16string wide_name(const char* name)
 {
-    wchar_t wide[MAX_PATH] = L"";
-    MultiByteToWideChar(CP_ACP, 0, name, -1, wide, MAX_PATH);
-    return std::u16string(wide, wide + lstrlenW(wide));
+    const std::wstring wide = wide_of(name);
+    return std::u16string(wide.begin(), wide.end());
 }
 
 // A swatch file, as the library's palettes folders take it: one line, sound
 // (with the name and size it lists under) or the reason it is passed over.
 int check_palette(const char* file, const char* base, palette_format format)
 {
-    HANDLE h = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE h = CreateFileW(wide_of(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return file_failure("addon-check", "open", file, GetLastError());
     LARGE_INTEGER size = {};
     GetFileSizeEx(h, &size);
@@ -95,16 +94,16 @@ int check_palette(const char* file, const char* base, palette_format format)
     }
     CloseHandle(h);
     if (read.refusal != palette_refusal::none) {
-        std::printf("%s: passed over as a palette: %s\n", file, read.reason.c_str());
+        out("%s: passed over as a palette: %s\n", file, read.reason.c_str());
         return 1;
     }
     const std::string desc = palette_desc_of(wide_name(base));
     const palette_tables tables = build_palette_tables(read.colors, desc, first_palette_system);
     if (!tables.ok) {
-        std::printf("%s: passed over as a palette: a colour has neither a measurement nor CMYK\n", file);
+        out("%s: passed over as a palette: a colour has neither a measurement nor CMYK\n", file);
         return 1;
     }
-    std::printf("%s: sound palette, listed as \"%s\" with %u colours on %u pages%s%s\n", file, desc.c_str(),
+    out("%s: sound palette, listed as \"%s\" with %u colours on %u pages%s%s\n", file, utf8_of_name(desc.c_str()).c_str(),
                 static_cast<unsigned>(read.colors.size()),
                 static_cast<unsigned>((read.colors.size() + palette_colors_per_page - 1) / palette_colors_per_page),
                 tables.cmyk.empty() ? ", no CMYK recipes" : "", read.names_cut != 0 ? ", names cut to 75 characters" : "");

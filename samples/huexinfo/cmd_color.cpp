@@ -24,6 +24,7 @@ int cmd_color(int argc, char** argv)
 {
     if (argc != 2) return usage_error("color");
     const std::string printer = printer_name();
+    const std::string wanted = name_of_utf8(argv[1]);
     int found = 0;
     pub_pair p;
     for (int n = 0; nth_pub(n, &p); ++n) {
@@ -32,13 +33,13 @@ int cmd_color(int argc, char** argv)
         extended_color r = {0, 0, 0, 0};
         DWORD index = 0;
         color_row row;
-        if (HUEX_FindColorByName(p.system, p.flag, argv[1], &r) != HUEX_OK || HUEX_GetColorIndex(&r, &index) != HUEX_OK ||
+        if (HUEX_FindColorByName(p.system, p.flag, wanted.c_str(), &r) != HUEX_OK || HUEX_GetColorIndex(&r, &index) != HUEX_OK ||
             !read_color_row(p, static_cast<int>(index), &row))
             continue;
         if (found++) out("\n");
-        out("name          %s\n", row.full_name);
-        out("short name    %s\n", row.name);
-        out("publication   %s (code %d, flag %d)\n", p.desc, p.system, p.flag);
+        out("name          %s\n", row.full_name_text.c_str());
+        out("short name    %s\n", row.name_text.c_str());
+        out("publication   %s (code %d, flag %d)\n", p.title.c_str(), p.system, p.flag);
         out("index         %d\n", row.index);
         out("page          %d, label \"%s\"\n", row.page, row.label);
         out("XYZ D50       %.2f %.2f %.2f\n", row.d50[0], row.d50[1], row.d50[2]);

@@ -22,7 +22,7 @@ int cmd_dump(int argc, char** argv)
     for (int i = 0; i < count; ++i) {
         color_row row;
         if (!read_color_row(p, i, &row)) continue;
-        out("%d,%d,\"%s\",\"%s\",%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%d,%d,%d", row.index, row.page, row.label, row.name,
+        out("%d,%d,\"%s\",\"%s\",%.2f,%.2f,%.2f,%.2f,%.2f,%.2f,%d,%d,%d", row.index, row.page, row.label, row.name_text.c_str(),
                     row.d50[0], row.d50[1], row.d50[2], row.d65[0], row.d65[1], row.d65[2], row.rgb[0], row.rgb[1],
                     row.rgb[2]);
         if (row.has_cmyk)

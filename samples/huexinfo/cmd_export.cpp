@@ -145,7 +145,7 @@ int cmd_export(int argc, char** argv)
     // the walk would name colours again and never reach the end.
     const long long count = static_cast<long long>(p.per_page) * p.pages;
     if (count > 32768) {
-        err("huexinfo export: %s: %lld colours (a look-up names at most 32768)\n", p.desc, count);
+        err("huexinfo export: %s: %lld colours (a look-up names at most 32768)\n", p.title.c_str(), count);
         return 1;
     }
     color_book book;
@@ -162,7 +162,7 @@ int cmd_export(int argc, char** argv)
         err("huexinfo export: %d colours without measurements left out\n", left_out.no_measurement);
 
     if (book.colors.empty()) {
-        err("huexinfo export: %s: no colour to write\n", p.desc);
+        err("huexinfo export: %s: no colour to write\n", p.title.c_str());
         return 1;
     }
 
@@ -176,7 +176,7 @@ int cmd_export(int argc, char** argv)
             err("huexinfo export: %zu colours left out: an ICC colour name is at most %zu ASCII characters\n",
                          icc.names_left_out, icc_longest_name);
         if (icc.status != icc_write_status::ok) {
-            err("huexinfo export: %s: %s\n", p.desc,
+            err("huexinfo export: %s: %s\n", p.title.c_str(),
                          icc.status == icc_write_status::no_colors ? "no colour to write"
                                                                    : "the name prefix or suffix does not fit an ICC profile");
             return 1;
@@ -191,6 +191,6 @@ int cmd_export(int argc, char** argv)
     const std::string path = output ? output : default_file_name(p.desc, format);
     if (const DWORD error = write_output(path, bytes.data(), bytes.size())) return file_failure("export", "write", path, error);
     // The standard output carries the colour book alone.
-    if (!is_standard_output(path)) out("%s: %zu colours to %s\n", p.desc, book.colors.size(), path.c_str());
+    if (!is_standard_output(path)) out("%s: %zu colours to %s\n", p.title.c_str(), book.colors.size(), path.c_str());
     return 0;
 }

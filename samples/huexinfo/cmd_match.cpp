@@ -50,13 +50,13 @@ void print_match(const match& m, const pub_pair& p, bool tsv)
     color_row row;
     if (!read_color_row(p, m.index, &row)) return;
     if (tsv) {
-        out("%s\t%s\t%.2f\t%.2f\t%.2f\t%.2f\t%d\t%d\t%d", p.desc, row.full_name, m.delta_e, m.lab[0], m.lab[1],
+        out("%s\t%s\t%.2f\t%.2f\t%.2f\t%.2f\t%d\t%d\t%d", p.title.c_str(), row.full_name_text.c_str(), m.delta_e, m.lab[0], m.lab[1],
                     m.lab[2], row.rgb[0], row.rgb[1], row.rgb[2]);
         if (row.has_cmyk) out("\t%.1f\t%.1f\t%.1f\t%.1f\n", row.cmyk[0], row.cmyk[1], row.cmyk[2], row.cmyk[3]);
         else out("\t\t\t\t\n");
         return;
     }
-    out("  %6.2f  %-28s  Lab %6.2f %7.2f %7.2f  RGB %3d %3d %3d", m.delta_e, row.full_name, m.lab[0], m.lab[1],
+    out("  %6.2f  %-28s  Lab %6.2f %7.2f %7.2f  RGB %3d %3d %3d", m.delta_e, row.full_name_text.c_str(), m.lab[0], m.lab[1],
                 m.lab[2], row.rgb[0], row.rgb[1], row.rgb[2]);
     if (row.has_cmyk) out("  CMYK %5.1f %5.1f %5.1f %5.1f\n", row.cmyk[0], row.cmyk[1], row.cmyk[2], row.cmyk[3]);
     else out("  CMYK not available\n");
@@ -99,7 +99,7 @@ int cmd_match(int argc, char** argv)
     }
     out("%s: Lab %.2f %.2f %.2f (D50)\n", argv[1], value[0], value[1], value[2]);
     for (size_t k = 0; k < found.size(); ++k) {
-        if (k == 0 || found[k].pub != found[k - 1].pub) out("\n%s\n", pubs[found[k].pub].desc);
+        if (k == 0 || found[k].pub != found[k - 1].pub) out("\n%s\n", pubs[found[k].pub].title.c_str());
         print_match(found[k], pubs[found[k].pub], false);
     }
     return 0;

@@ -7,12 +7,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "console_text.h"
 #include "huex.h"
 
 struct pub_pair {
     short system, flag;
-    char desc[256];
+    char desc[256];       // as the library gives it (Windows-1252)
+    std::string title;    // desc as printed (UTF-8)
     int per_page, pages;
 };
 
@@ -24,6 +27,7 @@ static inline bool nth_pub(int n, pub_pair* out)
         if (HUEX_EnumPubs(&system, &flag, out->desc) <= 0) return false;
     out->system = system;
     out->flag = flag;
+    out->title = utf8_of_name(out->desc);
     out->per_page = HUEX_PubColors(system, flag);
     out->pages = HUEX_PubPages(system, flag);
     return out->per_page > 0 && out->pages > 0;
@@ -32,7 +36,8 @@ static inline bool nth_pub(int n, pub_pair* out)
 struct color_row {
     int index, page;
     char label[9];
-    char name[80], full_name[80];
+    char name[80], full_name[80];          // as the library gives them (Windows-1252)
+    std::string name_text, full_name_text;  // as printed (UTF-8)
     double d50[3], d65[3];
     int rgb[3];
     bool has_cmyk;
@@ -75,6 +80,8 @@ static inline bool read_color_row(const pub_pair& p, int index, color_row* row)
     page_label(p, index / p.per_page, row->label);
     if (HUEX_GetShortColorName(&r, row->name) <= 0) row->name[0] = 0;
     if (HUEX_GetColorName(&r, row->full_name) <= 0) row->full_name[0] = 0;
+    row->name_text = utf8_of_name(row->name);
+    row->full_name_text = utf8_of_name(row->full_name);
     WORD v[4];
     for (int d50 = 0; d50 < 2; ++d50) {
         double* out = d50 ? row->d50 : row->d65;

@@ -24,13 +24,30 @@ std::wstring wide_of(const std::string& utf8)
     return wide;
 }
 
-std::string utf8_of_ansi(const char* text)
+static std::string utf8_of_code_page(UINT code_page, const char* text)
 {
-    const int size = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    const int size = MultiByteToWideChar(code_page, 0, text, -1, nullptr, 0);
     if (size <= 1) return std::string();
     std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], size);
+    MultiByteToWideChar(code_page, 0, text, -1, &wide[0], size);
     return utf8_of(wide.c_str());
+}
+
+std::string utf8_of_ansi(const char* text) { return utf8_of_code_page(CP_ACP, text); }
+
+const UINT names_code_page = 1252;
+
+std::string utf8_of_name(const char* text) { return utf8_of_code_page(names_code_page, text); }
+
+std::string name_of_utf8(const char* utf8)
+{
+    const std::wstring wide = wide_of(utf8);
+    const int size = WideCharToMultiByte(names_code_page, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0, "?", nullptr);
+    if (size <= 1) return std::string();
+    std::string text(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(names_code_page, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, &text[0], size, "?", nullptr);
+    text.resize(static_cast<size_t>(size - 1));
+    return text;
 }
 
 namespace {

@@ -14,6 +14,11 @@ std::wstring wide_of(const std::string& utf8);
 // A text of the library's in the ANSI code page (profile names, default
 // names), as UTF-8.
 std::string utf8_of_ansi(const char* text);
+// The library's names and publication names are Windows-1252 text whatever
+// the system's code page: as UTF-8, and a UTF-8 name typed by the user as the
+// library compares it ('?' for a letter Windows-1252 lacks, which no name holds).
+std::string utf8_of_name(const char* text);
+std::string name_of_utf8(const char* utf8);
 
 // printf to the standard output / the error output, the formatted text taken
 // as UTF-8.
