@@ -151,7 +151,9 @@ bool parse_hex(const char* p, cie_lab* lab)
 
 cie_lab lab_from_srgb8(uint8_t r, uint8_t g, uint8_t b)
 {
-    static const srgb_to_d50 to_d50;
+    // Made per call, not kept in a function's static: the library is built
+    // without thread-safe statics, and a typed value is read rarely.
+    const srgb_to_d50 to_d50;
     const double lin[3] = {linear_srgb(r), linear_srgb(g), linear_srgb(b)};
     double xyz[3];
     for (int i = 0; i < 3; ++i) xyz[i] = to_d50.m[i][0] * lin[0] + to_d50.m[i][1] * lin[1] + to_d50.m[i][2] * lin[2];

