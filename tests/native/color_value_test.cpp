@@ -109,25 +109,3 @@ TEST(GuideSearch, finds_by_short_or_full_name_in_a_pair_or_every_guide) {
     EXPECT_EQ(all.count, 4);
     EXPECT_TRUE(all.pubs[3].system == 293 && all.pubs[3].count == 3006 && process_by_solid_code.pubs[0].count == 1024);
 }
-
-// Every guide at once: the nearest as one walk over all of them in list order ranks them, ties to the earlier guide.
-TEST(GuideSearch, nearest_of_every_guide_agrees_with_a_walk_in_list_order) {
-    publication_catalogue catalogue;
-    search_scope all;
-    ASSERT_EQ(make_search_scope(catalogue, every_pub, 0, &all), status::ok);
-    std::vector<std::pair<uint32_t, cie_lab>> guide;   // key, Lab
-    for (int p = 0; p < all.count; ++p)
-        for (uint32_t k = 0; k < all.pubs[p].count; ++k)
-            if (cie_lab lab; color_lab_d50(catalogue, make_colorid(catalogue, all.pubs[p].pub_no, k), &lab)) guide.push_back({uint32_t(p) << 16 | k, lab});
-    std::mt19937 random(41);
-    std::uniform_real_distribution<> L(0, 100), ab(-90, 90);
-    std::vector<cie_lab> values = {guide[5].second, guide[952 + 5].second};   // a guide's own colours: 0 first
-    for (int n = 0; n < 20; ++n) values.push_back({L(random), ab(random), ab(random)});
-    for (const cie_lab& value : values) {
-        std::vector<ranked_color> all_ranked, kept(7);
-        for (const auto& g : guide) all_ranked.push_back({g.first, ciede2000(value, g.second)});
-        std::stable_sort(all_ranked.begin(), all_ranked.end(), [](const ranked_color& x, const ranked_color& y) { return x.delta_e < y.delta_e; });
-        ASSERT_EQ(find_nearest_in_scope(catalogue, all, value, kept.data(), kept.size()), kept.size());
-        for (size_t i = 0; i < kept.size(); ++i) ASSERT_TRUE(kept[i].index == all_ranked[i].index && kept[i].delta_e == all_ranked[i].delta_e) << i;
-    }
-}
